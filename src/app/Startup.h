@@ -1,0 +1,21 @@
+// Start-up: the interface language, the default save location and the
+// order in which the application comes up.
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+// The default save location: the per-user data folder, taken before the
+// application object exists, with "/Tonbrook" appended once by main_.
+extern QString saveLocation;
+
+// The translation to install: the stored code when there is one, otherwise
+// the system language's code from the fallback table; empty or "en" means
+// no translator.
+QString languageCodeFor(const QString& storedCode, QLocale::Language systemLanguage);
+
+// Sets the environment variable the application needs for itself.
+void setStartupEnvironment();
+
+// The application set-up after main: returns the event loop's exit code.
+int main_(int argc, char** argv);

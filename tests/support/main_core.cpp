@@ -1,0 +1,11 @@
+// Test entry for code that needs a Qt core application (event loop, timers,
+// queued signals).
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,37 @@
+# Shared by run.sh and test.sh: install missing packages, configure, build.
+
+repo_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+install_packages() {
+    local wanted missing=()
+    wanted=$(grep -v -E '^\s*(#|$)' "$repo_dir/tools/debian-packages.txt")
+    for pkg in $wanted; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' \
+            || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || { echo "Please install as root: ${missing[*]}" >&2; return 1; }
+        sudo="sudo"
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -q
+    $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# configure_and_build BUILD_DIR TARGET... -- CMAKE_ARGS...
+configure_and_build() {
+    local build_dir="$1"; shift
+    local targets=()
+    while [ $# -gt 0 ] && [ "$1" != "--" ]; do targets+=("$1"); shift; done
+    [ "${1:-}" = "--" ] && shift
+    if [ ! -f "$build_dir/CMakeCache.txt" ]; then
+        cmake -S "$repo_dir" -B "$build_dir" -G Ninja "$@"
+    fi
+    local target_args=()
+    for t in "${targets[@]}"; do target_args+=(--target "$t"); done
+    cmake --build "$build_dir" --parallel "$(nproc)" "${target_args[@]}"
+}
