@@ -33,5 +33,5 @@ configure_and_build() {
     fi
     local target_args=()
     for t in "${targets[@]}"; do target_args+=(--target "$t"); done
-    cmake --build "$build_dir" --parallel "$(nproc)" "${target_args[@]}"
+    cmake --build "$build_dir" --parallel "${TONBROOK_JOBS:-$(nproc)}" "${target_args[@]}"
 }

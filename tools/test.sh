@@ -14,7 +14,7 @@ export LSAN_OPTIONS="suppressions=$repo_dir/tools/sanitizers/lsan.supp:print_sup
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$repo_dir/tools/sanitizers/tsan.supp"
 
-jobs="$(nproc)"
+jobs="${TONBROOK_JOBS:-$(nproc)}"
 
 configure_and_build "$repo_dir/build-asan" -- \
     -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DENABLE_ASAN_UBSAN=ON -DWARNINGS_AS_ERRORS=ON
