@@ -184,6 +184,7 @@ bool MetaData::setMetaData(const metadata& record)
 void MetaData::handOver(AnalysisResult result)
 {
     if (QThread::currentThread() == thread()) {
+        dropPending();
         install(result);
         emit gotMeta();
         return;

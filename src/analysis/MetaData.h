@@ -40,7 +40,8 @@ public:
     //    locally, parks it in an atomic mailbox (release) and posts one
     //    queued call; the GUI thread takes it (acquire) and installs it.
     //    A result posted before resetMetaData() or a cache load is stale and
-    //    dropped (generation counter).
+    //    dropped (generation counter). The analysis thread writes the cache
+    //    from its own result; only the GUI thread writes it from the model.
     // 2. The playback thread reads beats only inside a BeatsReadAccess that
     //    succeeded; there it also reads metaDataValid and writes currentBeat.
     //    The access is wait-free: one counter increment and one flag load.
@@ -65,10 +66,10 @@ public:
     std::atomic<int> currentBeat{0};
     int chordSeq = 0;
 
-    // Playback thread (any thread but the GUI's): while this object converts
-    // to true, beats may be read (const access only: constData(), at(),
-    // size(); never operator[] on a non-const vector, which may copy) and stay
-    // untouched. Never blocks, never allocates.
+    // Playback thread (the GUI thread, the only writer, needs none): while
+    // this object converts to true, beats may be read and stay untouched.
+    // Const access only (constData(), at(), size()): operator[] on a
+    // non-const vector may copy. Never blocks, never allocates.
     class BeatsReadAccess
     {
     public:
@@ -85,6 +86,7 @@ public:
 
     // GUI thread: changes beats in place with the readers held off (the
     // beat-offset knob). change is called as change(QVector<float>& beats).
+    // Waits for readers, so never call it inside a BeatsReadAccess.
     template <class Change>
     void changeBeats(Change&& change)
     {
@@ -103,9 +105,10 @@ public:
     static std::optional<AnalysisResult> resultFromLists(const QVector<QString>* lists);
 
     // Any thread. Off the GUI thread the result is handed over with one
-    // queued call (see above); on it, it is installed at once. Emits gotMeta()
-    // on the GUI thread once installed. Returns false, leaving the model as it
-    // is, when the record cannot make a model.
+    // queued call (see above); on it, it is installed at once. Either way the
+    // latest result wins. Emits gotMeta() on the GUI thread once installed.
+    // Returns false, leaving the model as it is, when the record cannot make
+    // a model.
     bool setMetaData(const metadata& record);
     // The same for a result already built (the analysis thread builds it
     // once, writes the cache from it and hands it over).
