@@ -269,14 +269,18 @@ TEST_F(MetaDataHandOver, ResultOfAnEarlierFileIsDropped)
     EXPECT_EQ(gotMeta.count(), 0);
 }
 
-TEST_F(MetaDataHandOver, CacheLoadWinsOverAResultStillOnItsWay)
+TEST_F(MetaDataHandOver, LaterLoadOnTheGuiThreadWinsOverAResultStillOnItsWay)
 {
     handOverFromAnotherThread(record({0, 512}, {"C", "G"}));
     const QVector<QString> lists[4] = {strings({"0", "300", "600"}), strings({"Am", "Dm"}), {}, strings({"100"})};
     ASSERT_TRUE(model.setMetaDataFromFile(lists));
-
     QCoreApplication::processEvents();
     EXPECT_EQ(model.chordVec, strings({"Am", "Dm"}));
+
+    handOverFromAnotherThread(record({0, 512}, {"C", "G"}));
+    ASSERT_TRUE(model.setMetaData(record({0, 700}, {"E", "B"})));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(model.chordVec, strings({"E", "B"}));
 }
 
 } // namespace
