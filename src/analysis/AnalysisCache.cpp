@@ -1,0 +1,213 @@
+#include "AnalysisCache.h"
+
+#include "AnalysisLog.h"
+#include "SimpleCrypt.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QSaveFile>
+
+namespace AnalysisCache {
+
+namespace {
+
+const QByteArray beatsLabel = QByteArrayLiteral("beats");
+const QByteArray fileNameLabel = QByteArrayLiteral("fileName: ");
+constexpr int labelCount = 4;
+
+// The analysis thread (end of a run) and the GUI thread (chord edit, start-up
+// conversion) both write caches; neither is the playback thread.
+QMutex writeMutex;
+
+bool replaceFile(const QString& path, const QByteArray& bytes)
+{
+    QMutexLocker lock(&writeMutex);
+    const QString dir = QFileInfo(path).absolutePath();
+    QSaveFile file(path);
+    if (!QDir().mkpath(dir) || !file.open(QIODevice::WriteOnly)) {
+        qCWarning(lcAnalysis).noquote() << QStringLiteral("Cannot write the analysis cache %1: %2")
+                                               .arg(path, file.errorString());
+        return false;
+    }
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        qCWarning(lcAnalysis).noquote() << QStringLiteral("Cannot write the analysis cache %1: %2")
+                                               .arg(path, file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+bool complete(const AnalysisResult& result)
+{
+    return result.beats.size() >= 2 && result.beats.size() == result.chordVec.size() + 1;
+}
+
+void reportInvalid(const QString& path, const char* reason)
+{
+    qCWarning(lcAnalysis).noquote() << QStringLiteral("Analysis cache %1 is not usable (%2); analysing again.")
+                                           .arg(path, QLatin1String(reason));
+}
+
+} // namespace
+
+QString folder(const QString& saveLocation)
+{
+    return saveLocation + QStringLiteral("/metadata");
+}
+
+QString filePath(const QString& cacheFolder, const QString& audioPath)
+{
+    // completeBaseName looks at the file name only: the folders above may
+    // hold dots (~/.local).
+    return cacheFolder + QLatin1Char('/') + QFileInfo(audioPath).completeBaseName() + QStringLiteral(".tbm");
+}
+
+QByteArray plainText(const QString& audioPath, const AnalysisResult& result)
+{
+    const QLatin1Char space(' ');
+    QString text = QStringLiteral("fileName: ") + audioPath + QStringLiteral("\rbeats: ");
+    for (float beat : result.beats)
+        text += QString::number(beat, 'g', 6) + space;
+    text += QStringLiteral("\rchordVec1: ");
+    for (const QString& chord : result.chordVec) {
+        if (chord != QLatin1String(" "))
+            text += chord + space;
+    }
+    text += QStringLiteral("\rchordVecDetected1: ");
+    for (const QString& chord : result.chordVecDetected) {
+        if (chord != QLatin1String(" ") && chord != QLatin1String("-"))
+            text += chord + space;
+    }
+    text += QStringLiteral("\rtempo: ") + QString::number(result.bpm, 'g', 6);
+    return text.toUtf8();
+}
+
+WriteStatus write(const QString& cachePath, const QString& audioPath, const AnalysisResult& result)
+{
+    if (audioPath.contains(QLatin1String(".cda")))
+        return WriteStatus::SkippedCdTrack;
+    // It would read back as no cache, and it would replace a good one.
+    if (!complete(result)) {
+        qCWarning(lcAnalysis).noquote() << QStringLiteral("Not writing the analysis cache %1: no complete result.")
+                                               .arg(cachePath);
+        return WriteStatus::Refused;
+    }
+    SimpleCrypt crypt(SimpleCrypt::cacheKey);
+    const QString scrambled = crypt.encryptToString(plainText(audioPath, result));
+    return replaceFile(cachePath, scrambled.toUtf8()) ? WriteStatus::Written : WriteStatus::Failed;
+}
+
+bool parse(const QByteArray& plainLine, Lists& lists)
+{
+    for (auto& list : lists)
+        list.clear();
+
+    int beatsColon = plainLine.size();
+    for (int found = 0; found < labelCount; ++found) {
+        if (beatsColon == 0)
+            return false;
+        beatsColon = plainLine.lastIndexOf(':', beatsColon - 1);
+        if (beatsColon < 0)
+            return false;
+    }
+    const int labelStart = beatsColon - beatsLabel.size();
+    if (labelStart < 0 || plainLine.mid(labelStart, beatsLabel.size()) != beatsLabel)
+        return false;
+
+    QByteArray fileName = plainLine.left(labelStart);
+    if (fileName.endsWith('\r'))
+        fileName.chop(1);
+    if (fileName.startsWith(fileNameLabel))
+        fileName.remove(0, fileNameLabel.size());
+
+    const QList<QByteArray> tokens = plainLine.mid(beatsColon).split(' ');
+    QVector<int> labels;
+    for (int i = 0; i < tokens.size(); ++i) {
+        if (tokens.at(i).contains(':')) {
+            if (!tokens.at(i).endsWith(':'))
+                return false;
+            labels.append(i);
+        }
+    }
+    // Two colons in one token leave fewer labels; the tempo must follow.
+    if (labels.size() != labelCount || labels.last() >= tokens.size() - 1)
+        return false;
+
+    auto collect = [&tokens](int from, int to, QVector<QString>& list) {
+        for (int i = from; i < to; ++i)
+            list.append(QString::fromUtf8(tokens.at(i)));
+    };
+    collect(1, labels.at(1), lists[0]);
+    collect(labels.at(1) + 1, labels.at(2), lists[1]);
+    collect(labels.at(2) + 1, labels.at(3), lists[2]);
+    lists[3].append(QString::fromUtf8(tokens.last()));
+    lists[4].append(QString::fromUtf8(fileName));
+    return true;
+}
+
+ReadStatus read(const QString& cachePath, Lists& lists)
+{
+    for (auto& list : lists)
+        list.clear();
+
+    QFile file(cachePath);
+    if (!file.exists())
+        return ReadStatus::Missing;
+    if (!file.open(QIODevice::ReadOnly)) {
+        reportInvalid(cachePath, "cannot be opened");
+        return ReadStatus::Invalid;
+    }
+    const QByteArray line = file.readLine();
+
+    SimpleCrypt crypt(SimpleCrypt::cacheKey);
+    const QString restored = crypt.decryptToString(QString::fromUtf8(line));
+    // A line the cipher rejects may be a plain-text cache.
+    const QByteArray plain = crypt.lastError() == SimpleCrypt::ErrorNoError ? restored.toUtf8() : line;
+
+    if (!parse(plain, lists)) {
+        if (line.trimmed().isEmpty())
+            reportInvalid(cachePath, "empty");
+        else if (crypt.lastError() == SimpleCrypt::ErrorIntegrityFailed)
+            reportInvalid(cachePath, "damaged");
+        else
+            reportInvalid(cachePath, "not an analysis cache");
+        return ReadStatus::Invalid;
+    }
+    if (!MetaData::resultFromLists(lists.data())) {
+        reportInvalid(cachePath, "fewer than two beats, no chord or a value that is no number");
+        return ReadStatus::Invalid;
+    }
+    return ReadStatus::Ok;
+}
+
+int encryptPlainFiles(const QString& cacheFolder)
+{
+    SimpleCrypt crypt(SimpleCrypt::cacheKey);
+    int converted = 0;
+    const QFileInfoList entries = QDir(cacheFolder).entryInfoList(QDir::Files | QDir::Hidden);
+    for (const QFileInfo& entry : entries) {
+        if (!entry.fileName().contains(QLatin1String(".tbm")))
+            continue;
+        QByteArray line;
+        {
+            QFile file(entry.filePath());
+            if (!file.open(QIODevice::ReadOnly))
+                continue;
+            line = file.readLine();
+        }
+        if (!QString::fromUtf8(line).contains(QLatin1String("fileName")))
+            continue;
+        // The line as it stands, a trailing line feed included: the reader
+        // copes with it.
+        const QString scrambled = crypt.encryptToString(line);
+        if (crypt.lastError() == SimpleCrypt::ErrorNoError && replaceFile(entry.filePath(), scrambled.toUtf8()))
+            ++converted;
+    }
+    return converted;
+}
+
+} // namespace AnalysisCache

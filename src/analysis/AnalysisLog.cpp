@@ -1,0 +1,3 @@
+#include "AnalysisLog.h"
+
+Q_LOGGING_CATEGORY(lcAnalysis, "tonbrook.analysis")

@@ -1,0 +1,155 @@
+#include "SimpleCrypt.h"
+
+#include "AnalysisLog.h"
+
+#include <QCryptographicHash>
+#include <QRandomGenerator>
+
+namespace {
+
+constexpr char version = 0x03;
+constexpr char flagCompressed = 0x01;
+constexpr char flagChecksum = 0x02;
+constexpr char flagHash = 0x04;
+constexpr int sha1Size = 20;
+// Deflate cannot shrink data by more than about 1032:1. A stored length above
+// that bound is damage, and qUncompress would try to allocate it.
+constexpr qint64 maxDeflateRatio = 1032;
+
+quint16 checksum(const QByteArray& data)
+{
+    return qChecksum(data.constData(), uint(data.size()));
+}
+
+bool plausibleCompressed(const QByteArray& data)
+{
+    if (data.size() < 4)
+        return false;
+    const auto* p = reinterpret_cast<const uchar*>(data.constData());
+    const qint64 stored = (qint64(p[0]) << 24) | (qint64(p[1]) << 16) | (qint64(p[2]) << 8) | p[3];
+    return stored <= (qint64(data.size()) - 4) * maxDeflateRatio + 64;
+}
+
+} // namespace
+
+SimpleCrypt::SimpleCrypt(quint64 key)
+    : m_key(key)
+{
+    splitKey();
+}
+
+void SimpleCrypt::splitKey()
+{
+    m_keyParts.clear();
+    m_keyParts.resize(8);
+    for (int i = 0; i < 8; ++i)
+        m_keyParts[i] = char((m_key >> (8 * i)) & 0xFF);
+}
+
+QByteArray SimpleCrypt::encryptToByteArray(QByteArray plain)
+{
+    char flags = flagChecksum;
+
+    const QByteArray compressed = qCompress(plain, 9);
+    if (compressed.size() < plain.size()) {
+        plain = compressed;
+        flags |= flagCompressed;
+    }
+
+    const quint16 crc = checksum(plain);
+    QByteArray payload;
+    payload.reserve(plain.size() + 3);
+    payload.append(char(QRandomGenerator::global()->generate() & 0xFF));
+    payload.append(char(crc >> 8));
+    payload.append(char(crc & 0xFF));
+    payload.append(plain);
+
+    char last = 0;
+    for (int i = 0; i < payload.size(); ++i) {
+        payload[i] = char(payload.at(i) ^ m_keyParts.at(i % 8) ^ last);
+        last = payload.at(i);
+    }
+
+    QByteArray result;
+    result.reserve(payload.size() + 2);
+    result.append(version);
+    result.append(flags);
+    result.append(payload);
+    m_lastError = ErrorNoError;
+    return result;
+}
+
+QByteArray SimpleCrypt::decryptToByteArray(QByteArray cypher)
+{
+    if (cypher.size() < 3)
+        return QByteArray();
+
+    if (cypher.at(0) != version) {
+        qCWarning(lcAnalysis) << "Invalid version or not a cyphertext.";
+        m_lastError = ErrorUnknownVersion;
+        return QByteArray();
+    }
+
+    const char flags = cypher.at(1);
+    QByteArray data = cypher.mid(2);
+    char last = 0;
+    for (int i = 0; i < data.size(); ++i) {
+        const char current = data.at(i);
+        data[i] = char(current ^ last ^ m_keyParts.at(i % 8));
+        last = current;
+    }
+    data.remove(0, 1); // the random byte
+
+    if (flags & flagChecksum) {
+        if (data.size() < 2) {
+            m_lastError = ErrorIntegrityFailed;
+            return QByteArray();
+        }
+        const quint16 stored = quint16((uchar(data.at(0)) << 8) | uchar(data.at(1)));
+        data.remove(0, 2);
+        if (stored != checksum(data)) {
+            m_lastError = ErrorIntegrityFailed;
+            return QByteArray();
+        }
+    } else if (flags & flagHash) {
+        if (data.size() < sha1Size) {
+            m_lastError = ErrorIntegrityFailed;
+            return QByteArray();
+        }
+        const QByteArray stored = data.left(sha1Size);
+        data.remove(0, sha1Size);
+        if (stored != QCryptographicHash::hash(data, QCryptographicHash::Sha1)) {
+            m_lastError = ErrorIntegrityFailed;
+            return QByteArray();
+        }
+    }
+
+    if (flags & flagCompressed) {
+        // Only data that got shorter is stored compressed, so a compressed
+        // block never restores to nothing: empty means it was damaged.
+        QByteArray restored = plausibleCompressed(data) ? qUncompress(data) : QByteArray();
+        if (restored.isEmpty()) {
+            m_lastError = ErrorIntegrityFailed;
+            return QByteArray();
+        }
+        data = restored;
+    }
+
+    m_lastError = ErrorNoError;
+    return data;
+}
+
+QString SimpleCrypt::encryptToString(const QString& plain)
+{
+    return encryptToString(plain.toUtf8());
+}
+
+QString SimpleCrypt::encryptToString(QByteArray plain)
+{
+    return QString::fromLatin1(encryptToByteArray(plain).toBase64());
+}
+
+QString SimpleCrypt::decryptToString(const QString& cypher)
+{
+    return QString::fromUtf8(decryptToByteArray(QByteArray::fromBase64(cypher.toUtf8())));
+}

@@ -1,0 +1,334 @@
+#include "AnalysisCache.h"
+
+#include "CipherFixture.h"
+#include "SimpleCrypt.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QVector<QString> strings(std::initializer_list<const char*> names)
+{
+    QVector<QString> result;
+    for (const char* name : names)
+        result.append(QString::fromUtf8(name));
+    return result;
+}
+
+AnalysisResult exampleResult()
+{
+    AnalysisResult result;
+    result.bpm = 120.18466f;
+    result.beats = {0, 22050, 44100};
+    result.chordVec = strings({"Am", "C"});
+    result.chordVecDetected = strings({"Am", "C", "", ""});
+    return result;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeRaw(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+class AnalysisCacheFiles : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    QString path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
+
+    QTemporaryDir dir;
+};
+
+// --- Where the file lives ------------------------------------------------
+
+struct NameCase
+{
+    const char* audioPath;
+    const char* cacheName;
+};
+
+class CacheFileName : public ::testing::TestWithParam<NameCase>
+{
+};
+
+TEST_P(CacheFileName, IsTheFileNameUpToItsLastDotPlusTbm)
+{
+    const QString folder = AnalysisCache::folder(QStringLiteral("/home/ann/.local/share/Tonbrook"));
+    EXPECT_EQ(folder, QStringLiteral("/home/ann/.local/share/Tonbrook/metadata"));
+    EXPECT_EQ(AnalysisCache::filePath(folder, QString::fromUtf8(GetParam().audioPath)),
+              folder + QLatin1Char('/') + QString::fromUtf8(GetParam().cacheName));
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, CacheFileName,
+                         ::testing::Values(NameCase{"/Music/song.mp3", "song.tbm"},
+                                           NameCase{"/Other/song.wav", "song.tbm"},
+                                           NameCase{"/Music/live.take2.wav", "live.take2.tbm"},
+                                           NameCase{"/home/ann/.local/share/rec/song", "song.tbm"},
+                                           NameCase{"/media/cd.rom/Track 01.aiff", "Track 01.tbm"}));
+
+// --- The plain text ------------------------------------------------------
+
+TEST(AnalysisCacheText, HasTheFiveRecordsJoinedByCarriageReturns)
+{
+    EXPECT_EQ(AnalysisCache::plainText(QStringLiteral("/Music/song.mp3"), exampleResult()),
+              QByteArray("fileName: /Music/song.mp3\rbeats: 0 22050 44100 \rchordVec1: Am C \r"
+                         "chordVecDetected1: Am C   \rtempo: 120.185"));
+}
+
+TEST(AnalysisCacheText, NumbersHaveSixSignificantDigits)
+{
+    AnalysisResult result;
+    result.bpm = 120.0f;
+    result.beats = {0, 1234567, 16384000};
+    result.chordVec = strings({" ", "C", "-"});
+    result.chordVecDetected = strings({"C", "-", " ", ""});
+    EXPECT_EQ(AnalysisCache::plainText(QStringLiteral("a"), result),
+              QByteArray("fileName: a\rbeats: 0 1.23457e+06 1.6384e+07 \rchordVec1: C - \r"
+                         "chordVecDetected1: C  \rtempo: 120"));
+}
+
+// --- Writing and reading back ----------------------------------------------
+
+TEST_F(AnalysisCacheFiles, WrittenFileReadsBackToTheSameModel)
+{
+    metadata record;
+    record.tempo = 120.18466f;
+    record.beats = {0, 22050, 44100, 66150, 1234567};
+    record.chordVec = {"X", "Am", "D#", "C", "X"};
+    record.chordVecDetected = {"Am", "Eb", "C", "", ""};
+    MetaData analysed;
+    ASSERT_TRUE(analysed.setMetaData(record));
+
+    const QString cachePath = path("song.tbm");
+    ASSERT_EQ(AnalysisCache::write(cachePath, QStringLiteral("/Music/song.mp3"), analysed.currentResult()),
+              AnalysisCache::WriteStatus::Written);
+
+    const QByteArray stored = readAll(cachePath);
+    EXPECT_FALSE(stored.contains('\n'));
+    EXPECT_FALSE(stored.contains("fileName"));
+    EXPECT_EQ(QByteArray::fromBase64(stored).toBase64(), stored); // one clean base64 line
+
+    AnalysisCache::Lists lists;
+    ASSERT_EQ(AnalysisCache::read(cachePath, lists), AnalysisCache::ReadStatus::Ok);
+    EXPECT_EQ(lists[4], strings({"/Music/song.mp3"}));
+    MetaData reopened;
+    ASSERT_TRUE(reopened.setMetaDataFromFile(lists.data()));
+
+    QVector<float> expectedBeats = analysed.beats;
+    // Written with six significant digits.
+    expectedBeats[4] = 1234570;
+    expectedBeats[5] = 2402980; // the closing beat 1234567 + 1168417
+    EXPECT_EQ(reopened.beats, expectedBeats);
+    EXPECT_EQ(reopened.chordVec, analysed.chordVec);
+    EXPECT_EQ(reopened.chordVecDetected, strings({"Am", "Eb", "C"}));
+    EXPECT_FLOAT_EQ(reopened.bpm, 120.185f);
+    EXPECT_TRUE(reopened.metaDataValid);
+}
+
+// The recording's path may hold anything the labels are made of.
+class AwkwardPaths : public AnalysisCacheFiles, public ::testing::WithParamInterface<const char*>
+{
+};
+
+TEST_P(AwkwardPaths, StillReadBack)
+{
+    const QString audioPath = QString::fromUtf8(GetParam());
+    const QString cachePath = AnalysisCache::filePath(dir.path(), audioPath);
+    ASSERT_EQ(AnalysisCache::write(cachePath, audioPath, exampleResult()), AnalysisCache::WriteStatus::Written);
+
+    AnalysisCache::Lists lists;
+    ASSERT_EQ(AnalysisCache::read(cachePath, lists), AnalysisCache::ReadStatus::Ok);
+    EXPECT_EQ(lists[0], strings({"0", "22050", "44100"}));
+    EXPECT_EQ(lists[1], strings({"Am", "C"}));
+    EXPECT_EQ(lists[2], strings({"Am", "C", "", ""}));
+    EXPECT_EQ(lists[3], strings({"120.185"}));
+    EXPECT_EQ(lists[4].value(0), audioPath);
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, AwkwardPaths,
+                         ::testing::Values("/Music/bob/be bop.mp3", "/Music/beats: vol 1/tempo: 3 beats.flac",
+                                           "/Music/a:b/c: d.wav", "/Musik/Grüße/Ünïcode ♯.ogg", "b"));
+
+TEST_F(AnalysisCacheFiles, CdTracksGetNoCache)
+{
+    const QString cachePath = path("Track 01.tbm");
+    EXPECT_EQ(AnalysisCache::write(cachePath, QStringLiteral("/media/cd/Track 01.cda"), exampleResult()),
+              AnalysisCache::WriteStatus::SkippedCdTrack);
+    EXPECT_FALSE(QFile::exists(cachePath));
+}
+
+TEST_F(AnalysisCacheFiles, IncompleteResultDoesNotReplaceAGoodCache)
+{
+    const QString cachePath = path("song.tbm");
+    ASSERT_EQ(AnalysisCache::write(cachePath, QStringLiteral("/song.mp3"), exampleResult()),
+              AnalysisCache::WriteStatus::Written);
+    const QByteArray good = readAll(cachePath);
+
+    AnalysisResult empty; // what a reset model holds
+    EXPECT_EQ(AnalysisCache::write(cachePath, QStringLiteral("/song.mp3"), empty), AnalysisCache::WriteStatus::Refused);
+    EXPECT_EQ(readAll(cachePath), good);
+}
+
+TEST_F(AnalysisCacheFiles, FailedWriteIsReportedAndLeavesNoFile)
+{
+    QStringList messages;
+    static QStringList* sink = nullptr;
+    sink = &messages;
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { sink->append(text); });
+
+    writeRaw(path("notAFolder"), "x");
+    const QString blockedPaths[] = {
+        path("notAFolder/song.tbm"), // the folder is a file
+        dir.path(),                  // the cache path is a folder
+    };
+    for (const QString& cachePath : blockedPaths) {
+        messages.clear();
+        EXPECT_EQ(AnalysisCache::write(cachePath, QStringLiteral("/song.mp3"), exampleResult()),
+                  AnalysisCache::WriteStatus::Failed);
+        ASSERT_EQ(messages.size(), 1);
+        EXPECT_TRUE(messages.first().contains(cachePath)) << messages.first().toStdString();
+    }
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"notAFolder"});
+}
+
+TEST_F(AnalysisCacheFiles, MissingFolderIsCreated)
+{
+    const QString cachePath = path("metadata/song.tbm");
+    EXPECT_EQ(AnalysisCache::write(cachePath, QStringLiteral("/song.mp3"), exampleResult()),
+              AnalysisCache::WriteStatus::Written);
+    AnalysisCache::Lists lists;
+    EXPECT_EQ(AnalysisCache::read(cachePath, lists), AnalysisCache::ReadStatus::Ok);
+}
+
+TEST_F(AnalysisCacheFiles, MissingFileIsNoError)
+{
+    AnalysisCache::Lists lists;
+    EXPECT_EQ(AnalysisCache::read(path("none.tbm"), lists), AnalysisCache::ReadStatus::Missing);
+}
+
+// --- Plain-text caches ---------------------------------------------------
+
+TEST_F(AnalysisCacheFiles, PlainTextCacheIsReadAsItIs)
+{
+    const QString cachePath = path("song.tbm");
+    writeRaw(cachePath, AnalysisCache::plainText(QStringLiteral("/Music/song.mp3"), exampleResult()) + "\nsecond line");
+
+    AnalysisCache::Lists lists;
+    ASSERT_EQ(AnalysisCache::read(cachePath, lists), AnalysisCache::ReadStatus::Ok);
+    EXPECT_EQ(lists[0], strings({"0", "22050", "44100"}));
+    EXPECT_EQ(lists[1], strings({"Am", "C"}));
+}
+
+TEST_F(AnalysisCacheFiles, StartUpScramblesOnlyPlainCaches)
+{
+    const QByteArray plain = AnalysisCache::plainText(QStringLiteral("/Music/song.mp3"), exampleResult());
+    writeRaw(path("plain.tbm"), plain);
+    writeRaw(path("backup.tbm.old"), plain + '\n');
+    writeRaw(path("notes.txt"), plain);
+    writeRaw(path("empty.tbm"), "");
+    ASSERT_EQ(AnalysisCache::write(path("scrambled.tbm"), QStringLiteral("/a.mp3"), exampleResult()),
+              AnalysisCache::WriteStatus::Written);
+    const QByteArray scrambled = readAll(path("scrambled.tbm"));
+
+    EXPECT_EQ(AnalysisCache::encryptPlainFiles(dir.path()), 2);
+
+    for (const char* name : {"plain.tbm", "backup.tbm.old"}) {
+        EXPECT_FALSE(readAll(path(name)).contains("fileName")) << name;
+        AnalysisCache::Lists lists;
+        ASSERT_EQ(AnalysisCache::read(path(name), lists), AnalysisCache::ReadStatus::Ok) << name;
+        EXPECT_EQ(lists[1], strings({"Am", "C"})) << name;
+        EXPECT_EQ(lists[3].value(0).trimmed(), QStringLiteral("120.185")) << name;
+    }
+    EXPECT_EQ(readAll(path("scrambled.tbm")), scrambled);
+    EXPECT_EQ(readAll(path("notes.txt")), plain);
+    EXPECT_EQ(readAll(path("empty.tbm")), QByteArray());
+    EXPECT_EQ(AnalysisCache::encryptPlainFiles(dir.path()), 0);
+}
+
+TEST(AnalysisCacheConversion, MissingFolderConvertsNothing)
+{
+    EXPECT_EQ(AnalysisCache::encryptPlainFiles(QStringLiteral("/nonexistent/metadata")), 0);
+}
+
+// --- Caches that are no cache ----------------------------------------------
+
+QByteArray scrambledLine(const QByteArray& plain)
+{
+    SimpleCrypt crypt(SimpleCrypt::cacheKey);
+    return crypt.encryptToString(plain).toUtf8();
+}
+
+QByteArray goodLine()
+{
+    return scrambledLine(AnalysisCache::plainText(QStringLiteral("/Music/song.mp3"), exampleResult()));
+}
+
+QByteArray withChangedCharacter(QByteArray line, int at)
+{
+    line[at] = line.at(at) == 'A' ? 'B' : 'A';
+    return line;
+}
+
+QByteArray undecompressable()
+{
+    const QByteArray data = QByteArrayLiteral("\x00\x00\x01\x00not a zlib stream at all");
+    return chainedCypher(SimpleCrypt::cacheKey, 0x03, crcField(data), data).toBase64();
+}
+
+struct BadCache
+{
+    const char* name;
+    QByteArray content;
+};
+
+class BadCaches : public AnalysisCacheFiles, public ::testing::WithParamInterface<BadCache>
+{
+};
+
+TEST_P(BadCaches, ReadAsNoCache)
+{
+    const QString cachePath = path("song.tbm");
+    writeRaw(cachePath, GetParam().content);
+
+    AnalysisCache::Lists lists;
+    EXPECT_EQ(AnalysisCache::read(cachePath, lists), AnalysisCache::ReadStatus::Invalid);
+
+    // Handing the lists over regardless still cannot fill a model.
+    MetaData model;
+    EXPECT_FALSE(model.setMetaDataFromFile(lists.data()));
+    EXPECT_FALSE(model.metaDataValid);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Contents, BadCaches,
+    ::testing::Values(
+        BadCache{"empty", ""}, BadCache{"twoBytes", "AQI="}, BadCache{"lineFeedOnly", "\n"},
+        BadCache{"checksumFails", withChangedCharacter(goodLine(), 30)},
+        BadCache{"cutShort", goodLine().left(goodLine().size() / 2)}, BadCache{"undecompressable", undecompressable()},
+        BadCache{"scrambledNonsense", scrambledLine("hello world")},
+        BadCache{"plainWithoutChordLists", "fileName: /a.mp3\rbeats: 0 512 1024 \rtempo: 120"},
+        BadCache{"colonInsideAChord",
+                 "fileName: /a.mp3\rbeats: 0 512 1024 \rchordVec1: C:7 G \rchordVecDetected1: C \rtempo: 120"},
+        BadCache{"noTempo", "fileName: /a.mp3\rbeats: 0 512 1024 \rchordVec1: C G \rchordVecDetected1: C \rtempo:"},
+        BadCache{"oneBeat", scrambledLine("fileName: /a.mp3\rbeats: 512 \rchordVec1: C \rchordVecDetected1: C "
+                                          "\rtempo: 120")},
+        BadCache{"beatIsNoNumber", scrambledLine("fileName: /a.mp3\rbeats: 0 x 1024 \rchordVec1: C G "
+                                                 "\rchordVecDetected1: C \rtempo: 120")},
+        BadCache{"binary", QByteArrayLiteral("\x00\x01\x02\xff\xfe:\x00:::")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
