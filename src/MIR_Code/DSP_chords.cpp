@@ -42,8 +42,12 @@ void DSP::getChords(float** beatChroma, const int* beats, const float* signal, i
 
     // Frames per beat: how many 4096-sample frames, 1024 apart, fit into one
     // nominal beat (18 at 120 BPM and 44.1 kHz).
-    const float fitting = std::floor(float(beatPeriod * hop - (frameLength - frameHop)) / float(frameHop));
-    const int F = std::max(1, int(fitting));
+    // A beat period beyond the whole signal (a failed tempo estimate) is
+    // held to the frames the signal has room for.
+    const float fitting =
+        std::floor(float((long long)beatPeriod * hop - (frameLength - frameHop)) / float(frameHop));
+    const float roomFor = float(sampleCount / frameHop + 1);
+    const int F = std::max(1, int(std::min(fitting, roomFor)));
     // With a single frame per beat 3F/4 is 0 and no frame would vote; one
     // vote keeps such beats from all turning into C major. F >= 2 is unchanged.
     const int voteLimit = std::max(1, 3 * F / 4);

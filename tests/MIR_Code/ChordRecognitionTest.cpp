@@ -29,7 +29,7 @@ struct Recognised
 };
 
 Recognised recognise(const std::vector<float>& x, int sr, const std::vector<int>& beats, int onsetHop, int period,
-                     int beatsPerBar)
+                     int beatsPerBar, const std::vector<std::vector<int>>* selected = nullptr)
 {
     const size_t count = beats.size();
     Recognised r;
@@ -40,10 +40,11 @@ Recognised recognise(const std::vector<float>& x, int sr, const std::vector<int>
     std::vector<std::vector<std::string>> names(2, std::vector<std::string>(count));
     std::vector<std::vector<std::string>> ranked(2, std::vector<std::string>(84));
     r.voteShare.assign(count, 0.0f);
-    const std::vector<std::vector<int>> selection(12, std::vector<int>(7, 0));
+    const std::vector<std::vector<int>> zeros(12, std::vector<int>(7, 0));
 
-    DSP().getChords(rows.data(), beats.data(), x.data(), sr, int(x.size()), int(count), onsetHop, selection, names,
-                    ranked, period, false, r.voteShare, beatsPerBar);
+    DSP().getChords(rows.data(), beats.data(), x.data(), sr, int(x.size()), int(count), onsetHop,
+                    selected ? *selected : zeros, names, ranked, period, selected != nullptr, r.voteShare,
+                    beatsPerBar);
     r.programmed = names[0];
     r.names = names[1];
     r.ranked = ranked[1];
@@ -194,6 +195,20 @@ TEST(ChordRecognition, SingleFramePerBeatStillVotes)
         EXPECT_LE(share, 1.0f);
 }
 
+TEST(ChordRecognition, KeptSelectionLimitsTheChords)
+{
+    // Only C major and A minor seventh may be named: the A minor triad of the
+    // signal comes out as its nearest allowed chord.
+    std::vector<std::vector<int>> selection(12, std::vector<int>(7, 0));
+    selection[0][0] = 1;
+    selection[9][6] = 1;
+    const std::vector<int> beats = steadyBeats(8);
+    const std::vector<ChordName> chords = {{9, "m", "Am"}, {0, "", "C"}};
+    const Recognised r =
+        recognise(progressionSignal(chords, beats, 4, 0.0), sampleRate, beats, hop, beatPeriod, 4, &selection);
+    EXPECT_EQ(r.names, expectedNames({{9, "m7", "Am7"}, {0, "", "C"}}, beats.size(), 4));
+}
+
 TEST(ChordRecognition, FramesPastTheSignalEndsReadSilence)
 {
     // The second beat lies 512 samples in, so its boundary frame starts
@@ -204,6 +219,16 @@ TEST(ChordRecognition, FramesPastTheSignalEndsReadSilence)
     addChord(x, sampleRate, 0, "", 0.0, 0, x.size());
     const Recognised r = recognise(x, sampleRate, beats, hop, beatPeriod, 4);
     EXPECT_EQ(r.names, std::vector<std::string>(beats.size(), "C"));
+}
+
+TEST(ChordRecognition, ImplausibleBeatPeriodIsHeldToTheSignal)
+{
+    // a period of hours: the frames per beat are limited to what the signal holds
+    const std::vector<int> beats = {0, 20, 40};
+    std::vector<float> x(samplePosition(60), 0.0f);
+    addChord(x, sampleRate, 9, "m", 0.0, 0, x.size());
+    const Recognised r = recognise(x, sampleRate, beats, hop, 1 << 24, 4);
+    EXPECT_EQ(r.names, std::vector<std::string>(beats.size(), "Am"));
 }
 
 TEST(ChordRecognition, FewerThanTwoBeatsLeaveTheOutputs)
