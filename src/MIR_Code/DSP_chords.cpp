@@ -41,9 +41,9 @@ void DSP::getChords(float** beatChroma, const int* beats, const float* signal, i
         return;
 
     // Frames per beat: how many 4096-sample frames, 1024 apart, fit into one
-    // nominal beat (18 at 120 BPM and 44.1 kHz).
-    // A beat period beyond the whole signal (a failed tempo estimate) is
-    // held to the frames the signal has room for.
+    // nominal beat (18 at 120 BPM and 44.1 kHz). A beat period beyond the
+    // whole signal (a failed tempo estimate) is held to the frames the signal
+    // has room for.
     const float fitting =
         std::floor(float((long long)beatPeriod * hop - (frameLength - frameHop)) / float(frameHop));
     const float roomFor = float(sampleCount / frameHop + 1);
@@ -58,7 +58,9 @@ void DSP::getChords(float** beatChroma, const int* beats, const float* signal, i
     // frame arithmetic inside int.
     const auto pos = [&](int b) {
         const long long p = (long long)beats[b] * hop;
-        return int(std::min<long long>(std::max<long long>(p, -2LL * frameLength), (long long)sampleCount + frameLength));
+        const long long lowest = -2LL * frameLength;
+        const long long highest = (long long)sampleCount + frameLength;
+        return int(std::min(std::max(p, lowest), highest));
     };
 
     // 1. Frame list: F frames per beat, each beat after the first preceded by

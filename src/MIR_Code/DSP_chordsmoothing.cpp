@@ -268,7 +268,8 @@ void DSP::getRidofSingleChords(const std::vector<chord>& in, std::vector<chord>&
 
     std::vector<unsigned char> single(size_t(n), 0);
     for (int i = 1; i <= n - 2; ++i)
-        single[size_t(i)] = in[size_t(i)].name != in[size_t(i - 1)].name && in[size_t(i)].name != in[size_t(i + 1)].name;
+        single[size_t(i)] =
+            in[size_t(i)].name != in[size_t(i - 1)].name && in[size_t(i)].name != in[size_t(i + 1)].name;
 
     int i = 1;
     while (i <= n - 2) {
@@ -285,8 +286,8 @@ void DSP::getRidofSingleChords(const std::vector<chord>& in, std::vector<chord>&
         if (first == last) {
             const int previous = chordIndex(in[size_t(first - 1)]);
             const int next = chordIndex(in[size_t(first + 1)]);
-            out[size_t(first)] =
-                votesOf(votes, next, first) > votesOf(votes, previous, first) ? in[size_t(first + 1)] : in[size_t(first - 1)];
+            const bool nextWins = votesOf(votes, next, first) > votesOf(votes, previous, first);
+            out[size_t(first)] = nextWins ? in[size_t(first + 1)] : in[size_t(first - 1)];
             continue;
         }
 

@@ -190,10 +190,11 @@ TEST_P(Histogram, CountsAndCentres)
         EXPECT_FLOAT_EQ(centres[i + 1], c.centres[i]);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, Histogram,
-                         ::testing::Values(HistCase{{0.0f, 0.5f, 1.0f}, 4, {1, 0, 1, 1}, {0.125f, 0.375f, 0.625f, 0.875f}},
-                                           // equal values all land in the last bin
-                                           HistCase{{0.2f, 0.2f, 0.2f}, 3, {0, 0, 3}, {0.2f, 0.2f, 0.2f}},
-                                           HistCase{{-0.5f, 0.5f, 0.1f, 0.1f}, 2, {1, 3}, {-0.25f, 0.25f}}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Histogram,
+    ::testing::Values(HistCase{{0.0f, 0.5f, 1.0f}, 4, {1, 0, 1, 1}, {0.125f, 0.375f, 0.625f, 0.875f}},
+                      // equal values all land in the last bin
+                      HistCase{{0.2f, 0.2f, 0.2f}, 3, {0, 0, 3}, {0.2f, 0.2f, 0.2f}},
+                      HistCase{{-0.5f, 0.5f, 0.1f, 0.1f}, 2, {1, 3}, {-0.25f, 0.25f}}));
 
 } // namespace
