@@ -62,6 +62,7 @@ struct RecordingSlot
 
 RecordingSlot recordingSlots[2];
 std::atomic<RecordingSlot*> publishedRecording{&recordingSlots[0]};
+static_assert(std::atomic<RecordingSlot*>::is_always_lock_free);
 
 } // namespace
 
