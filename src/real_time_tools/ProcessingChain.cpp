@@ -145,7 +145,8 @@ int vocoderMode(const ChainSnapshot& snapshot)
     return mode;
 }
 
-// Steps 2 to 8 of processaudio, with the snapshot.
+// One block from the snapshot: analysis frames, spectra, isolation,
+// vocoder, inverse transforms, overlap-add, output.
 void renderBlock(const ChainSnapshot& s, float* outLeft, float* outRight, std::atomic<float>* graph)
 {
     ChainBuffers& b = buffers;
