@@ -1,0 +1,102 @@
+#include "PhaseVocoder.h"
+
+#include <cmath>
+
+namespace {
+
+// The vocoder's own constants: keep them, the results are defined with them.
+constexpr double twoPi = 6.2831853;
+constexpr double pi = 3.14159265;
+
+// Rises in more than about 65 % of the 2048 bins mark a transient.
+constexpr int transientRises = 1331;
+
+// Wraps into [−π, π). Without it the estimates grow by up to Hs·π per step
+// and a float loses a radian of precision after about two minutes.
+inline float principalAngle(float phase)
+{
+    constexpr double fullTurn = 6.283185307179586;
+    const double value = double(phase);
+    return float(value - fullTurn * std::floor(value / fullTurn + 0.5));
+}
+
+} // namespace
+
+void TimePitch(int mode, const float* phases, const float* previousPhases, float* estimate,
+               float* previousEstimate, int n, float interp, float* peaks, const float* magnitudes,
+               const float* previousMagnitudes, int* lastTransient, int position)
+{
+    const int bins = n / 2;
+    // Synthesis hop, and the analysis hop between the two frames once
+    // resampled: one chain hop of input is 1024 / interp frame samples.
+    const float synthesisHop = float(n / 4);
+    const float analysisHop = std::floor(synthesisHop / interp);
+    const int lockLimit = mode == 3 ? n / 4 : n / 8;
+    const int transientStart = mode == 2 ? 1500 : 200;
+    const bool atRecordingStart = position < bins;
+    const double frameLength = double(float(n));
+
+    peaks[0] = 0.0f;
+    int peakCount = 0;
+    int rises = 0;
+
+    for (int k = 0; k < bins; ++k) {
+        const float omega = float(double(k) * twoPi / frameLength);
+        const double delta = double((phases[k] - previousPhases[k]) - analysisHop * omega);
+        const float turns = float(delta / twoPi);
+        const double nearest = std::floor(double(turns) + 0.5);
+        const float deviation = float(double(float(nearest) * -2.0f) * pi + delta);
+        float value = (deviation / analysisHop + omega) * synthesisHop + previousEstimate[k];
+        value = atRecordingStart ? phases[k] : principalAngle(value);
+        estimate[k] = value;
+        previousEstimate[k] = value;
+
+        if (k >= 3 && k < bins - 3) {
+            const float m = magnitudes[k];
+            if (m > magnitudes[k - 1] && m > magnitudes[k + 1] && m > magnitudes[k - 2]
+                && m > magnitudes[k + 2])
+                peaks[++peakCount] = float(k);
+        }
+        if (magnitudes[k] - previousMagnitudes[k] > 0.0f)
+            ++rises;
+    }
+
+    // Identity phase locking: every bin of a peak's region (midpoint to
+    // midpoint between neighbouring peaks) keeps its analysis phase distance
+    // to the peak.
+    if (lockLimit >= 1 && peakCount >= 1) {
+        for (int p = 1;; ++p) {
+            const int peak = int(peaks[p]);
+            const float peakPhase = phases[peak];
+            const int start = p == 1 ? 0 : int(std::floor((peaks[p] - peaks[p - 1]) * 0.5f + peaks[p - 1]));
+            const int end = p == peakCount ? int(peaks[p] + 3.0f)
+                                           : int(std::floor((peaks[p + 1] - peaks[p]) * 0.5f + peaks[p]));
+            for (int j = start; j < end && j < bins; ++j) {
+                if (j == peak)
+                    continue;
+                estimate[j] = estimate[peak] - (peakPhase - phases[j]);
+                previousEstimate[j] = estimate[j];
+            }
+            if (peak >= lockLimit || p == peakCount)
+                break;
+        }
+    }
+
+    // Transient: the upper bins restart from the analysis phases, once per
+    // rising edge of the rise count.
+    if (rises >= transientRises && rises > *lastTransient && transientStart < bins) {
+        for (int j = transientStart; j < bins; ++j) {
+            estimate[j] = phases[j];
+            previousEstimate[j] = phases[j];
+        }
+    }
+    *lastTransient = rises;
+}
+
+void Reset_Phases(const float* phases, float* estimate, float* previousEstimate, int n)
+{
+    for (int k = 0; k < n / 2; ++k) {
+        estimate[k] = phases[k];
+        previousEstimate[k] = phases[k];
+    }
+}

@@ -1,0 +1,170 @@
+// Signals, measurements and a clean chain for the processing-chain tests.
+#pragma once
+
+#include "ChainControls.h"
+#include "ProcessingChain.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cmath>
+#include <random>
+#include <vector>
+
+namespace chain_test {
+
+constexpr double sampleRateHz = 44100.0;
+constexpr double twoPi = 6.283185307179586;
+
+struct StereoSignal
+{
+    std::vector<float> left;
+    std::vector<float> right;
+    int frames() const { return int(left.size()); }
+};
+
+// One tone at each given gain per channel; vectors sized exactly, so that
+// AddressSanitizer sees any read past the end.
+struct Tone
+{
+    double frequencyHz;
+    float amplitude;
+    float leftGain;
+    float rightGain;
+};
+
+inline StereoSignal tones(const std::vector<Tone>& parts, int frames)
+{
+    StereoSignal s{std::vector<float>(size_t(frames)), std::vector<float>(size_t(frames))};
+    for (const Tone& t : parts) {
+        for (int i = 0; i < frames; ++i) {
+            const float v = t.amplitude * float(std::sin(twoPi * t.frequencyHz * i / sampleRateHz));
+            s.left[size_t(i)] += v * t.leftGain;
+            s.right[size_t(i)] += v * t.rightGain;
+        }
+    }
+    return s;
+}
+
+// Drums-like: decaying noise bursts every 5000 frames over two tones, the
+// channels panned apart, peak below 1.
+inline StereoSignal transientRich(int frames, unsigned seed)
+{
+    StereoSignal s = tones({{220.0, 0.2f, 1.0f, 0.6f}, {1318.5, 0.1f, 0.5f, 1.0f}}, frames);
+    std::mt19937 rng(seed);
+    std::uniform_real_distribution<float> noise(-1.0f, 1.0f);
+    for (int i = 0; i < frames; ++i) {
+        const int sinceBurst = i % 5000;
+        const float envelope = 0.6f * std::exp(-float(sinceBurst) / 300.0f);
+        s.left[size_t(i)] += envelope * noise(rng);
+        s.right[size_t(i)] += envelope * noise(rng);
+    }
+    return s;
+}
+
+// Every control back to its value at program start, the recording set, the
+// buffers cleared.
+inline void resetChain(const StereoSignal* recording)
+{
+    init_buffers();
+    currentposition.store(hop);
+    hopfactor.store(1.0f);
+    interpfactor.store(1.0f);
+    previousHopFactor.store(1.0f);
+    previousInterpFactor.store(1.0f);
+    vocoderSwitches.store(VocoderSwitches{});
+    vocoderModeFlags.store(*vocoderModeFlagsFor(1));
+    tsm_mode.store(1);
+    ADRessEnabled.store(false);
+    invert.store(false);
+    azimuthValue.store(1.0f);
+    rangeValue.store(0.34f);
+    cutFrequencyValue.store(0.0f);
+    bleedThresholdValue.store(0.0f);
+    hipass.store(false);
+    plotscale.store(50000000);
+    if (recording)
+        setRecording(recording->left.data(), recording->right.data(), recording->frames());
+    else
+        setRecording(nullptr, nullptr, 0);
+}
+
+// Tool switches and factors; a bypassed tool's factor is stored as given, to
+// show that the chain ignores it while the vocoder is off.
+inline void setTools(bool tempoOn, float tempo, bool pitchOn, float pitch)
+{
+    VocoderSwitches switches;
+    switches.hopBypassed = !tempoOn;
+    switches.interpBypassed = !pitchOn;
+    switches.TSMPSMEnabled = tempoOn || pitchOn;
+    vocoderSwitches.store(switches);
+    hopfactor.store(tempo);
+    interpfactor.store(pitch);
+}
+
+struct Rendered
+{
+    std::vector<float> left;
+    std::vector<float> right;
+};
+
+inline Rendered render(int steps, std::atomic<float>* graph = nullptr)
+{
+    Rendered r{std::vector<float>(size_t(steps) * hop), std::vector<float>(size_t(steps) * hop)};
+    for (int s = 0; s < steps; ++s) {
+        EXPECT_TRUE(processaudio(r.left.data() + size_t(s) * hop, r.right.data() + size_t(s) * hop, graph));
+    }
+    return r;
+}
+
+// Mean frequency from the upward zero crossings (interpolated between
+// samples) of x[from, to).
+inline double crossingFrequencyHz(const std::vector<float>& x, size_t from, size_t to)
+{
+    double first = -1.0;
+    double last = -1.0;
+    int periods = -1;
+    for (size_t i = from + 1; i < to; ++i) {
+        if (x[i - 1] < 0.0f && x[i] >= 0.0f) {
+            const double t = double(i - 1) + double(x[i - 1]) / double(x[i - 1] - x[i]);
+            if (first < 0.0)
+                first = t;
+            last = t;
+            ++periods;
+        }
+    }
+    return periods > 0 ? periods * sampleRateHz / (last - first) : 0.0;
+}
+
+// Amplitude of one frequency in x[from, to) (Goertzel, Hann-windowed so that
+// the other tones' leakage stays far below the levels compared).
+inline double toneAmplitude(const std::vector<float>& x, size_t from, size_t to, double frequencyHz)
+{
+    const size_t n = to - from;
+    double re = 0.0;
+    double im = 0.0;
+    double windowSum = 0.0;
+    for (size_t i = 0; i < n; ++i) {
+        const double w = 0.5 - 0.5 * std::cos(twoPi * double(i) / double(n));
+        const double phase = twoPi * frequencyHz * double(i) / sampleRateHz;
+        re += w * x[from + i] * std::cos(phase);
+        im += w * x[from + i] * std::sin(phase);
+        windowSum += w;
+    }
+    return 2.0 * std::sqrt(re * re + im * im) / windowSum;
+}
+
+inline double rms(const std::vector<float>& x, size_t from, size_t to)
+{
+    double sum = 0.0;
+    for (size_t i = from; i < to; ++i)
+        sum += double(x[i]) * x[i];
+    return std::sqrt(sum / double(to - from));
+}
+
+inline double decibels(double ratio)
+{
+    return 20.0 * std::log10(ratio + 1e-30);
+}
+
+} // namespace chain_test
