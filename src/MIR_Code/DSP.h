@@ -69,7 +69,7 @@ public:
     // One band's autocorrelation (acfLength values, a power of two >= n)
     // and comb (combLength values; lags from lagMin up to
     // min(combLength, (guard - 5) / 4) are written, the others left as they
-    // are). Passing acfLength as the guard keeps every read of acf inside it.
+    // are). A guard no larger than acfLength keeps every read inside acf.
     void getTempo(const float* band, int guard, int n, int unusedSegments, int acfLength,
                   const float* unusedOnset, float* comb, float* acf, int lagMin, int combLength);
     // acf[0 .. m-1] = m times the circular autocorrelation of x[0 .. n-1]
