@@ -1,8 +1,8 @@
 // Beat tracking by dynamic programming over the smoothed onset function
-// (after Ellis, "Beat tracking by dynamic programming", 2007, with the
-// Hann-weighted transition window of Davies & Plumbley): every frame scores
-// its own onset strength plus the best score about one beat period before
-// it, and the beats are read back from a strong late peak of the score.
+// (after Ellis, "Beat tracking by dynamic programming", 2007): every frame
+// scores its own onset strength plus the best Hann-weighted score about one
+// beat period before it, and the beats are read back from a strong late peak
+// of the score.
 //
 // In: onset function and beat period per frame, both at frame rate (period
 // in whole frames). Out: beat frame indexes in increasing order.
