@@ -18,10 +18,89 @@ class DSP
 {
 public:
     // --- Onset detection ---------------------------------------------------
+    // Per frame, the complex-domain deviation of every bin from its
+    // prediction out of the two frames before, summed over three bands (up
+    // to ~200 Hz, to ~5 kHz, above); after the last frame each function is
+    // smoothed. Frames are N samples with hop N/2; arrays of N/2 bins.
+
+    // Zeroes the first n/2 entries of the current magnitudes and phases and
+    // of the state (previous magnitudes, previous phases, the phases before).
+    void initialise(float* magnitude, float* phase, float* prevMagnitude, float* prevPhase,
+                    float* prevPrevPhase, int n);
+    // Symmetric Hann window without zero ends, built with the constant
+    // 6.28318 (the playback chain's window uses another constant on purpose:
+    // the two are not interchangeable). Writes nothing for n <= 0.
+    void hanning(float* w, int n);
+    // Forward transform of the windowed frame (n samples) into spectrum
+    // (n values), then magnitude and phase of bins 0 .. n/2 - 1; bin 0 pairs
+    // the DC value with the Nyquist value, as the transform lays them out.
+    void processFrame(const FFTReal& fft, float* spectrum, const float* frame, int n,
+                      float* magnitude, float* phase);
+    // Adds frame f to the onset function, sets bands[0][f] (low deviation
+    // sum), bands[1][f] (middle deviation sum), adds to bands[2][f] the
+    // number of high bins that rose by more than 3 dB, then advances the
+    // state. Frames must come in increasing order after initialise().
+    void getOD_MB(const float* magnitude, const float* phase, float* prevMagnitude,
+                  float* prevPhase, float* prevPrevPhase, float* onset, int f, int n,
+                  int sampleRate, float** bands);
+    // Direct-form recursive filter from rest; a[0] is taken as 1 and never
+    // read. y must not alias x.
+    void filter(int order, const float* a, const float* b, int np, const float* x, float* y);
+    // Zero-phase low-pass, half-wave rectification, moving-mean removal of
+    // width w and removal of a decaying start: y[0 .. n-1] from x, which is
+    // used as work space and left changed.
+    void smoothingOD(float* x, float* y, int n, int w);
+    // x[i] = max(0, x[i] - centred moving mean of width w (made odd)), in
+    // place. A function no longer than the window loses its overall mean.
+    void subsMean(float* x, int n, int w);
 
     // --- Tempo and beats per bar -------------------------------------------
+    // Lags are in frames; a lag of t frames is 60 * sr / (hop * t) BPM.
+
+    // Tempo of the recording in BPM from the three smoothed band functions
+    // (n frames each); fills frameTempo[0 .. n-1] with the tempo the beat
+    // tracker follows and *beatsPerBar (2 .. 11). Only weight mode 1
+    // (tempo prior peaking at 120 BPM) and segment mode 3 (each band as a
+    // whole) exist; other values act as those, and onset is not read. A
+    // recording without any periodicity gets 120 BPM: the result is always
+    // positive and finite.
+    float tempoDec(const float* onset, int hop, int n, int sampleRate, float* frameTempo,
+                   int weightMode, int segmentMode, const float* const* bands, int* beatsPerBar);
+    // One band's autocorrelation (acfLength values, a power of two >= n)
+    // and comb (combLength values; lags from lagMin up to
+    // min(combLength, (guard - 5) / 4) are written, the others left as they
+    // are). A guard no larger than acfLength keeps every read inside acf.
+    void getTempo(const float* band, int guard, int n, int unusedSegments, int acfLength,
+                  const float* unusedOnset, float* comb, float* acf, int lagMin, int combLength);
+    // acf[0 .. m-1] = m times the circular autocorrelation of x[0 .. n-1]
+    // zero-padded to m (a power of two >= n), with the Nyquist energy
+    // folded into bin 0.
+    void getAcf(const float* x, int m, float* acf, int n);
+    // Chooses the tempo among the peak lag of the summed combs, its
+    // sub-multiples and multiples, weighted by the prior; 120 BPM when the
+    // combs have no peak.
+    float afterWeight(const float* combSum, int hop, int sampleRate, const float* weights,
+                      int lagMin, int combLength);
+    // Beats per bar (2 .. 11) from the summed normalised autocorrelation at
+    // multiples of the beat lag; 2 when nothing there is positive.
+    int getMetreACF(const float* acfSum, int n, int beatLag);
+    // Reads 2 as 4 and 10 as 5.
+    void getTimeSeg(int& beatsPerBar);
 
     // --- Beat tracking -----------------------------------------------------
+
+    // Frames j = 1 .. length-2 with x[j-1] < x[j] > x[j+1] and x[j] > 0, in
+    // increasing order, into peakFrames/peakValues (room for length/2 + 1;
+    // entry 0 of each is zeroed first). Raises maxValue/maxFrame when a peak
+    // exceeds maxValue. Returns the number of peaks.
+    int findpeaks(const float* x, float length, int* peakFrames, float* peakValues,
+                  float& maxValue, int& maxFrame);
+    // Beat frames in increasing order from the smoothed onset function
+    // odf[0 .. n-1] and the beat period in whole frames per frame; returns
+    // their count. beats needs room for 2 * ceil(n / period). Always gives at
+    // least two beats when n >= 2: without a usable onset peak or with a
+    // single tracked beat it gives a regular grid at the period.
+    int getBeats(const float* odf, int n, int hop, int* beats, const float* period);
 
     // --- Chroma --------------------------------------------------------------
 

@@ -1,0 +1,210 @@
+// Onset detection function: the complex-domain method (Bello et al., "On the
+// use of phase and energy for musical onset detection in the complex
+// domain", 2004) split into three bands, followed by a zero-phase low-pass
+// and a moving-mean threshold.
+//
+// In: windowed frames of N samples (hop N/2) at sample rate sr. Out: per
+// frame, the onset function (deviation summed over all bins), the low and
+// middle band deviation sums, and a count of high bins that rose by 3 dB.
+// Units are the spectrum's own (unnormalised magnitudes).
+#include "DSP.h"
+
+#include "FFTReal.h"
+#include "RhythmMath.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+using rhythm::notZero;
+
+void DSP::initialise(float* magnitude, float* phase, float* prevMagnitude, float* prevPhase,
+                     float* prevPrevPhase, int n)
+{
+    for (int i = 0; i < n / 2; ++i) {
+        magnitude[i] = 0.0f;
+        phase[i] = 0.0f;
+        prevMagnitude[i] = 0.0f;
+        prevPhase[i] = 0.0f;
+        prevPrevPhase[i] = 0.0f;
+    }
+}
+
+void DSP::hanning(float* w, int n)
+{
+    for (int i = 0; i < n; ++i)
+        w[i] = static_cast<float>(0.5 * (1.0 - std::cos(6.28318 * double(i + 1) / double(n + 1))));
+}
+
+void DSP::processFrame(const FFTReal& fft, float* spectrum, const float* frame, int n,
+                       float* magnitude, float* phase)
+{
+    fft.do_fft(spectrum, frame);
+    const int half = n / 2;
+    for (int k = 0; k < half; ++k) {
+        const float re = spectrum[k];
+        const float im = spectrum[half + k];
+        magnitude[k] = std::sqrt(re * re + im * im);
+        // The transform's upper half holds +sin sums: negate for the angle of
+        // sum x[n] e^(-2 pi i k n / N).
+        phase[k] = std::atan2(-im, re);
+    }
+}
+
+namespace {
+
+// Distance between bin k and its prediction: the previous magnitude turned
+// by the phase advance of the two frames before.
+inline float deviation(const float* magnitude, const float* phase, const float* prevMagnitude,
+                       const float* prevPhase, const float* prevPrevPhase, int k)
+{
+    const float d = (prevPhase[k] * -2.0f + phase[k]) + prevPrevPhase[k];
+    const float y = static_cast<float>(double(d) + 3.14159);
+    // Wraps y into (-6.28318, 0], so dev lands in (-pi, pi].
+    const float z = std::floor(y / -6.28318f) * 6.28318f + y;
+    const float dev = static_cast<float>(double(z) + 3.14159);
+    const float re = prevMagnitude[k] - magnitude[k] * std::cos(dev);
+    const float im = magnitude[k] * std::sin(dev);
+    return std::sqrt(re * re + im * im);
+}
+
+} // namespace
+
+void DSP::getOD_MB(const float* magnitude, const float* phase, float* prevMagnitude,
+                   float* prevPhase, float* prevPrevPhase, float* onset, int f, int n,
+                   int sampleRate, float** bands)
+{
+    const int half = n / 2;
+    const rhythm::OnsetBands limits = rhythm::onsetBands(n, sampleRate);
+    // Below ~10 kHz sample rate the middle band reaches past the spectrum
+    // and the high band is empty.
+    const int midEnd = std::min(limits.k2, half - 1);
+    const int lowEnd = std::min(limits.k1, half - 1);
+
+    auto sumOver = [&](int from, int to) {
+        float s = 0.0f;
+        for (int k = std::max(from, 0); k <= to; ++k)
+            s += deviation(magnitude, phase, prevMagnitude, prevPhase, prevPrevPhase, k);
+        return s;
+    };
+
+    const float s1 = sumOver(0, lowEnd);
+    onset[f] += s1;
+    bands[0][f] = s1;
+
+    const float s2 = sumOver(limits.k1, midEnd);
+    onset[f] += s2;
+    bands[1][f] = s2;
+
+    if (limits.k2 < half) {
+        const float s3 = sumOver(limits.k2, half - 1);
+        onset[f] += s3;
+        for (int k = std::max(limits.k2, 0); k < half; ++k) {
+            if (20.0f * std::log10((magnitude[k] + notZero) / (notZero + prevMagnitude[k])) > 3.0f)
+                bands[2][f] += 1.0f;
+        }
+    }
+
+    for (int k = 0; k < half; ++k) {
+        prevPrevPhase[k] = prevPhase[k];
+        prevPhase[k] = phase[k];
+        prevMagnitude[k] = magnitude[k];
+    }
+}
+
+void DSP::filter(int order, const float* a, const float* b, int np, const float* x, float* y)
+{
+    if (np <= 0)
+        return;
+    y[0] = b[0] * x[0];
+    for (int i = 1; i < np; ++i) {
+        const int m = std::min(i, order);
+        float acc = 0.0f;
+        for (int j = 0; j <= m; ++j)
+            acc += b[j] * x[i - j];
+        for (int j = 0; j < m; ++j)
+            acc -= a[j + 1] * y[i - 1 - j];
+        y[i] = acc;
+    }
+}
+
+void DSP::smoothingOD(float* x, float* y, int n, int w)
+{
+    if (n < 1)
+        return;
+    // Second-order Butterworth low-pass at 0.2 of Nyquist, four decimals.
+    static const float b[3] = {0.0675f, 0.1349f, 0.0675f};
+    static const float a[3] = {1.0f, -1.1430f, 0.4128f};
+
+    // 1. Remove the whole-number floor (the high band's count never drops to 0).
+    const float floorValue = static_cast<float>(static_cast<int>(*std::min_element(x, x + n)));
+    for (int i = 0; i < n; ++i)
+        x[i] -= floorValue;
+
+    // 2-3. Forward, then backward over the time-reversed output: no phase shift.
+    filter(2, a, b, n, x, y);
+    for (int i = 0; i < n; ++i)
+        x[i] = y[n - 1 - i];
+    filter(2, a, b, n, x, y);
+    for (int i = 0; i < n; ++i)
+        x[i] = y[n - 1 - i];
+
+    // 4-5. Half-wave rectify, then subtract the moving mean.
+    for (int i = 0; i < n; ++i)
+        y[i] = std::max(0.0f, x[i]);
+    subsMean(y, n, w);
+
+    // 6. A function largest at its very start is the first frame's full
+    // magnitude sum decaying: clear it up to its first rise.
+    int peak = 0;
+    float best = 0.0f;
+    for (int i = 0; i < n; ++i) {
+        if (y[i] > best) {
+            best = y[i];
+            peak = i;
+        }
+    }
+    if (peak == 0) {
+        const int limit = std::min(6 * w, n - 1);
+        for (int i = 0; i < limit; ++i) {
+            if (y[i + 1] - y[i] > 0.0f) {
+                std::fill(y, y + i, 0.0f);
+                break;
+            }
+        }
+    }
+}
+
+void DSP::subsMean(float* x, int n, int w)
+{
+    if (n <= 0)
+        return;
+    const int len = (w % 2 != 0) ? w : w + 1;
+    if (len <= 0)
+        return;
+
+    std::vector<float> mean(static_cast<size_t>(n));
+    if (n <= len) {
+        // Shorter than one window: the only mean there is, the overall one.
+        float s = 0.0f;
+        for (int i = 0; i < n; ++i)
+            s += x[i];
+        std::fill(mean.begin(), mean.end(), s / float(n));
+    } else {
+        const int half = (len - 1) / 2;
+        float s = 0.0f;
+        for (int i = 0; i < len; ++i)
+            s += x[i];
+        for (int i = 0; i <= half; ++i)
+            mean[size_t(i)] = s / float(len);
+        // Running sum, updated rather than recomputed.
+        for (int i = 0; i <= n - 2 - half - len; ++i) {
+            s = s - x[i] + x[len + i];
+            mean[size_t(half + 1 + i)] = s / float(len);
+        }
+        for (int i = n - len; i < n; ++i)
+            mean[size_t(i)] = mean[size_t(n - len - 1)];
+    }
+    for (int i = 0; i < n; ++i)
+        x[i] = std::max(0.0f, x[i] - mean[size_t(i)]);
+}
