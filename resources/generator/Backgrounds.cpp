@@ -186,12 +186,13 @@ QImage chordsOverlay()
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     tabStripBed(p);
-    section(p, QRectF(34, 46, 284, 298), "DETECTED");
+    section(p, QRectF(34, 46, 284, 298), "");
     section(p, QRectF(326, 46, 360, 298), "");
     section(p, QRectF(694, 46, 272, 298), "");
 
     // The grid of detected chords with its scroll arrows.
-    look::well(p, QRectF(72, 55, 236, 268), 6, QColor(24, 24, 27));
+    look::well(p, QRectF(72, 52, 236, 270), 6, QColor(24, 24, 27));
+    look::caption(p, QRectF(72, 326, 236, 13), "DETECTED CHORDS", 10);
     // Current and next chord, the beat count.
     bed(p, QRect(336, 53, 126, 264), 3, 6);
     captionAbove(p, QRect(483, 62, 87, 178), "NEXT");

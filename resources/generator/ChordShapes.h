@@ -52,7 +52,8 @@ constexpr int boardLeft = 22;
 constexpr int boardRight = 117;
 constexpr int boardBottom = 258;
 constexpr double markRadius = 7.5;
-constexpr double stringX(int string) { return 32.0 + 15.0 * string; }
+// Strings lie on pixel centres so that even the thinnest one is crisp.
+constexpr double stringX(int string) { return 32.5 + 15.0 * string; }
 constexpr double fretLineY(int fret) { return nutBottom + fretSpacing * fret; } // fret 0: the nut
 // Centre of a mark in row 1 … 5 (row 1 is the base fret).
 constexpr double markY(int row) { return nutBottom + fretSpacing * (row - 0.5); }

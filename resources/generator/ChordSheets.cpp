@@ -54,7 +54,7 @@ QImage neck(Wood wood)
     }
     p.setPen(QPen(QColor(0, 0, 0, 180), 1));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(board).adjusted(-0.5, -0.5, 0.5, 0.5));
+    p.drawRect(QRectF(board).adjusted(0.5, 0.5, -0.5, -0.5));
 
     // Frets.
     for (int f = 1; f <= geo::shownFrets; ++f) {
@@ -87,10 +87,14 @@ QImage neck(Wood wood)
         const double x = geo::stringX(s);
         const double width = 2.4 - 0.26 * s;
         if (!wire) {
-            p.setPen(QPen(QColor(0, 0, 0, 110), width));
+            p.setPen(QPen(QColor(0, 0, 0, 110), width, Qt::SolidLine, Qt::FlatCap));
             p.drawLine(QPointF(x + 1.2, geo::nutBottom), QPointF(x + 1.2, board.bottom() + 1));
         }
-        p.setPen(QPen(s < 3 ? QColor(205, 190, 160) : QColor(225, 225, 230), width));
+        // Light strings read on dark boards, dark ones on pale maple.
+        const bool pale = wood == Wood::Maple;
+        const QColor wound = pale ? QColor(112, 92, 62) : QColor(205, 190, 160);
+        const QColor plain = pale ? QColor(96, 96, 104) : QColor(225, 225, 230);
+        p.setPen(QPen(s < 3 ? wound : plain, width, Qt::SolidLine, Qt::FlatCap));
         p.drawLine(QPointF(x, geo::nutTop), QPointF(x, board.bottom() + 1));
     }
     return image;

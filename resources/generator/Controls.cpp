@@ -289,10 +289,11 @@ QImage tabButtons(int selected)
         const QRectF r(edges[i] + 2, 2, edges[i + 1] - edges[i] - 4, h - 4);
         if (i == selected) {
             look::plate(p, r, 5, QColor(236, 122, 48), QColor(150, 66, 20));
-            look::text(p, r, names[i], look::font(10, true, 1.0), QColor(34, 18, 8));
+            look::text(p, r, names[i], look::font(9.5, true, 0.5), QColor(34, 18, 8));
         } else {
             look::plate(p, r, 5, QColor(74, 74, 78), QColor(40, 40, 44));
-            look::caption(p, r, names[i], 10, Qt::AlignCenter, look::label);
+            look::text(p, r.translated(0, 1), names[i], look::font(9.5, true, 0.5), QColor(0, 0, 0, 160));
+            look::text(p, r, names[i], look::font(9.5, true, 0.5), look::label);
         }
     }
     return image;
