@@ -11,7 +11,7 @@ PictureSet::PictureSet(const QString& outputDir)
 {
 }
 
-void PictureSet::save(const QString& relativePath, const QImage& image)
+void PictureSet::save(const QString& relativePath, const QImage& image, QSize frame)
 {
     const QString path = outputDir + "/images/" + relativePath;
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -20,7 +20,7 @@ void PictureSet::save(const QString& relativePath, const QImage& image)
         ++failures;
         return;
     }
-    saved << "images/" + relativePath;
+    saved.append({"images/" + relativePath, frame});
 }
 
 bool PictureSet::writeQrc(const QString& qrcName) const
@@ -28,7 +28,9 @@ bool PictureSet::writeQrc(const QString& qrcName) const
     QString text;
     QTextStream out(&text);
     out << "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
-    QStringList sorted = saved;
+    QStringList sorted;
+    for (const Entry& entry : saved)
+        sorted << entry.file;
     sorted.sort();
     for (const QString& file : sorted)
         out << "  <file>" << file << "</file>\n";

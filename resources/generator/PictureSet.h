@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class PictureSet
 {
@@ -12,13 +13,22 @@ public:
     explicit PictureSet(const QString& outputDir);
 
     // Saves image as images/<relativePath>; it becomes ":/images/<relativePath>".
-    void save(const QString& relativePath, const QImage& image);
+    // frame: the size of one frame of a strip or sheet, for the contact sheet.
+    void save(const QString& relativePath, const QImage& image, QSize frame = QSize());
     bool writeQrc(const QString& qrcName) const;
     bool ok() const { return failures == 0; }
 
+    struct Entry
+    {
+        QString file; // images/<relativePath>
+        QSize frame;
+    };
+    const QVector<Entry>& entries() const { return saved; }
+    const QString& directory() const { return outputDir; }
+
 private:
     QString outputDir;
-    QStringList saved;
+    QVector<Entry> saved;
     int failures = 0;
 };
 
@@ -27,3 +37,13 @@ QImage blankImage(int width, int height);
 
 // One function per group of pictures; each saves everything it draws.
 void drawSplash(PictureSet& set);
+void drawControls(PictureSet& set);
+void drawTransport(PictureSet& set);
+void drawBackgrounds(PictureSet& set);
+void drawChordControls(PictureSet& set);
+void drawChordSheets(PictureSet& set);
+void drawJam(PictureSet& set);
+void drawFlags(PictureSet& set);
+
+// Every saved picture on one PNG, for a reviewer's eyes.
+bool writeContactSheet(const PictureSet& set, const QString& path);
