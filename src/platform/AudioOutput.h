@@ -16,8 +16,9 @@
 // (4 kHz .. 384 kHz); where it differs from the device's rate the layer
 // resamples. Creating a stream is cheap (no device is opened). A stream
 // starts stopped; play() starts it and it sounds silence until frames
-// arrive; pause() keeps the queue; stop() drops the queue. Selecting a
-// device frees every stream. A call with a freed or stale handle fails
+// arrive; pause() keeps the queue; stop() drops the queue. pause(), stop()
+// and freeStream() return once the device plays nothing more of the stream
+// (at most one device period). Selecting a device frees every stream. A call with a freed or stale handle fails
 // harmlessly (false, -1 or StreamState::Invalid): handles carry a
 // generation, so a stale handle never reaches a newer stream.
 //
@@ -125,8 +126,9 @@ public:
     virtual bool selectDevice(int index) = 0;
     virtual int deviceSampleRateHz() const = 0;
 
-    // The device's output latency in milliseconds, clamped to 10 .. 2000;
-    // applies to the streams created afterwards.
+    // The device's own output latency in milliseconds (what the sound card
+    // buffers beyond the streams' queues), clamped to 10 .. 2000. A change
+    // reopens a running card at once; the streams go on.
     virtual int bufferLengthMs() const = 0;
     virtual void setBufferLengthMs(int ms) = 0;
 

@@ -1,7 +1,9 @@
 #include "StreamMixer.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 namespace {
 
@@ -12,6 +14,11 @@ static_assert((StreamMixer::kRingFrames & (StreamMixer::kRingFrames - 1)) == 0, 
 static_assert(std::atomic<std::int64_t>::is_always_lock_free, "queue counters must be lock-free");
 static_assert(std::atomic<std::uint32_t>::is_always_lock_free, "handles must be lock-free");
 static_assert(std::atomic<int>::is_always_lock_free, "state and user counts must be lock-free");
+static_assert(std::atomic<std::uint64_t>::is_always_lock_free, "the render sequence must be lock-free");
+
+// A render that takes longer than this is stuck; the control thread stops
+// waiting for it.
+constexpr auto kMaxRenderWait = std::chrono::milliseconds(200);
 
 enum : int { kStopped = 0, kPlaying = 1, kPaused = 2 };
 
@@ -122,6 +129,16 @@ StreamHandle StreamMixer::create(int streamRateHz, int deviceRateHz)
     return 0;
 }
 
+void StreamMixer::waitForRender() const
+{
+    const std::uint64_t sequence = renderSequence_.load();
+    if ((sequence & 1) == 0)
+        return;
+    const auto deadline = std::chrono::steady_clock::now() + kMaxRenderWait;
+    while (renderSequence_.load() == sequence && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::yield();
+}
+
 bool StreamMixer::free(StreamHandle handle)
 {
     Slot* slot = enter(handle);
@@ -130,6 +147,7 @@ bool StreamMixer::free(StreamHandle handle)
     slot->state.store(kStopped);
     slot->handle.store(0);
     leave(slot);
+    waitForRender();
     return true;
 }
 
@@ -159,6 +177,7 @@ bool StreamMixer::pause(StreamHandle handle)
     int expected = kPlaying;
     const bool paused = slot->state.compare_exchange_strong(expected, kPaused);
     leave(slot);
+    waitForRender();
     return paused;
 }
 
@@ -167,11 +186,12 @@ bool StreamMixer::stop(StreamHandle handle)
     Slot* slot = enter(handle);
     if (!slot)
         return false;
-    slot->state.store(kStopped, std::memory_order_release);
+    slot->state.store(kStopped);
     // Everything pushed so far is dropped; the consumer skips it at its next
     // render (only it may move `read`).
     slot->discardMark.store(slot->written.load(std::memory_order_acquire), std::memory_order_release);
     leave(slot);
+    waitForRender();
     return true;
 }
 
@@ -228,6 +248,7 @@ std::int64_t StreamMixer::queuedFrames(StreamHandle handle) const
 
 void StreamMixer::render(float* out, int numFrames)
 {
+    renderSequence_.fetch_add(1);
     std::fill(out, out + 2 * static_cast<size_t>(numFrames), 0.0f);
     for (auto& slotPtr : slots_) {
         Slot& slot = *slotPtr;
@@ -236,6 +257,7 @@ void StreamMixer::render(float* out, int numFrames)
             renderSlot(slot, out, numFrames);
         slot.users.fetch_sub(1);
     }
+    renderSequence_.fetch_add(1);
 }
 
 void StreamMixer::renderSlot(Slot& slot, float* out, int numFrames)
@@ -252,7 +274,9 @@ void StreamMixer::renderSlot(Slot& slot, float* out, int numFrames)
         }
         slot.resampler.reset();
     }
-    if (slot.state.load(std::memory_order_acquire) != kPlaying)
+    // Sequentially consistent: a pause or stop made before this render
+    // began (by the render sequence) is seen here.
+    if (slot.state.load() != kPlaying)
         return;
 
     RingSource source{slot.ring.get(), read, slot.written.load(std::memory_order_acquire) - read};

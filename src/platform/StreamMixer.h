@@ -10,6 +10,10 @@
 // No call takes a lock. Only create() allocates (a slot's ring, once, and
 // the resampler table); push() and render() never do.
 //
+// pause(), stop() and free() return once a render in progress has ended,
+// so no later frame of that stream reaches the device (the control thread
+// spins for at most one device period; the device thread never waits).
+//
 // A slot is guarded by a user count: push, render and the queries hold it
 // while they touch the slot, and create() only reuses a free slot nobody
 // holds. A handle carries a generation, so a stale one never matches a
@@ -56,6 +60,10 @@ private:
     Slot* enter(StreamHandle handle) const;
     static void leave(Slot* slot);
     void renderSlot(Slot& slot, float* out, int numFrames);
+    void waitForRender() const;
 
     std::array<std::unique_ptr<Slot>, kMaxStreams> slots_;
+    // Odd while render() runs; lets pause, stop and free return only once
+    // the device has seen them.
+    std::atomic<std::uint64_t> renderSequence_{0};
 };
