@@ -408,68 +408,46 @@ bool AudioDecoder::decodeAll(DecodedAudio& out, const Progress& progress)
     result.sourceChannelCount = d_->sourceChannels;
 
     // Room for the announced length and a little over (headers round), so
-    // the buffers rarely move while decoding.
+    // the buffers rarely move while decoding. Reserved, not filled: the
+    // samples are written once.
     std::int64_t capacity = estimated > 0 ? estimated + estimated / 64 + kChunkFrames : std::int64_t{1} << 20;
     capacity = std::min(capacity, frameLimit_ + kChunkFrames);
-    try {
-        result.left.resize(static_cast<size_t>(capacity));
-        if (channels == 2)
-            result.right.resize(static_cast<size_t>(capacity));
-    } catch (const std::bad_alloc&) {
-        return fail(DecodeError::TooLarge);
-    } catch (const std::length_error&) {
-        return fail(DecodeError::TooLarge);
-    }
-
     float chunk[2 * kChunkFrames];
+    float chunkLeft[kChunkFrames];
+    float chunkRight[kChunkFrames];
     std::int64_t frames = 0;
     int reported = -1;
-    if (progress && estimated > 0)
-        progress(++reported);
-    while (true) {
-        const std::int64_t n = read(chunk, kChunkFrames);
-        if (n == 0)
-            break;
-        if (frames + n > frameLimit_)
-            return fail(DecodeError::TooLarge);
-        if (frames + n > capacity) {
-            capacity = std::min(std::max(frames + n, capacity + capacity / 2), frameLimit_);
-            try {
-                result.left.resize(static_cast<size_t>(capacity));
-                if (channels == 2)
-                    result.right.resize(static_cast<size_t>(capacity));
-            } catch (const std::bad_alloc&) {
-                return fail(DecodeError::TooLarge);
-            } catch (const std::length_error&) {
-                return fail(DecodeError::TooLarge);
-            }
-        }
-        float* left = result.left.data() + frames;
-        if (channels == 2) {
-            float* right = result.right.data() + frames;
-            for (std::int64_t f = 0; f < n; ++f) {
-                left[f] = chunk[2 * f];
-                right[f] = chunk[2 * f + 1];
-            }
-        } else {
-            std::memcpy(left, chunk, sizeof(float) * static_cast<size_t>(n));
-        }
-        frames += n;
-        if (progress && estimated > 0) {
-            const int percent = static_cast<int>(std::min<std::int64_t>(100, frames * 100 / estimated));
-            while (reported < percent)
-                progress(++reported);
-        }
-    }
-    if (error_ != DecodeError::None)
-        return fail(error_);
-
-    result.numFrames = frames;
     try {
-        result.left.resize(static_cast<size_t>(frames));
-        if (channels == 2)
-            result.right.resize(static_cast<size_t>(frames));
-        else
+        result.left.reserve(static_cast<size_t>(capacity));
+        result.right.reserve(static_cast<size_t>(channels == 2 ? capacity : 0));
+        if (progress && estimated > 0)
+            progress(++reported);
+        while (true) {
+            const std::int64_t n = read(chunk, kChunkFrames);
+            if (n == 0)
+                break;
+            if (frames + n > frameLimit_)
+                return fail(DecodeError::TooLarge);
+            if (channels == 2) {
+                for (std::int64_t f = 0; f < n; ++f) {
+                    chunkLeft[f] = chunk[2 * f];
+                    chunkRight[f] = chunk[2 * f + 1];
+                }
+                result.left.insert(result.left.end(), chunkLeft, chunkLeft + n);
+                result.right.insert(result.right.end(), chunkRight, chunkRight + n);
+            } else {
+                result.left.insert(result.left.end(), chunk, chunk + n);
+            }
+            frames += n;
+            if (progress && estimated > 0) {
+                const int percent = static_cast<int>(std::min<std::int64_t>(100, frames * 100 / estimated));
+                while (reported < percent)
+                    progress(++reported);
+            }
+        }
+        if (error_ != DecodeError::None)
+            return fail(error_);
+        if (channels == 1)
             result.right = result.left;
         // A header that promised much more than the file held (a truncated
         // file) would leave that much memory idle.
@@ -479,7 +457,10 @@ bool AudioDecoder::decodeAll(DecodedAudio& out, const Progress& progress)
         }
     } catch (const std::bad_alloc&) {
         return fail(DecodeError::TooLarge);
+    } catch (const std::length_error&) {
+        return fail(DecodeError::TooLarge);
     }
+    result.numFrames = frames;
     out = std::move(result);
     return true;
 }

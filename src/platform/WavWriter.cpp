@@ -51,8 +51,7 @@ void WavWriter::toPcm16(const float* samples, std::int64_t numSamples, char* out
 
 QByteArray WavWriter::header(int sampleRateHz, int numChannels, std::uint32_t dataBytes)
 {
-    QByteArray h(kHeaderBytes, '\0');
-    char* p = h.data();
+    char p[kHeaderBytes];
     const std::uint32_t blockAlign = static_cast<std::uint32_t>(numChannels) * 2;
     const std::uint32_t riffLength = dataBytes > 0xffffffffu - 36 ? 0xffffffffu : dataBytes + 36;
     std::memcpy(p, "RIFF", 4);
@@ -68,7 +67,7 @@ QByteArray WavWriter::header(int sampleRateHz, int numChannels, std::uint32_t da
     put16(p + 34, 16);
     std::memcpy(p + 36, "data", 4);
     put32(p + 40, dataBytes);
-    return h;
+    return QByteArray(p, kHeaderBytes);
 }
 
 bool WavWriter::failWith(const QString& message)
