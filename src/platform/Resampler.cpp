@@ -28,6 +28,14 @@ double besselI0(double x)
 
 void Resampler::configure(int inRateHz, int outRateHz)
 {
+    // The player makes a stream at every start, nearly always at the same
+    // rates: keep the table.
+    if (inRateHz == inRateHz_ && outRateHz == outRateHz_) {
+        reset();
+        return;
+    }
+    inRateHz_ = inRateHz;
+    outRateHz_ = outRateHz;
     bypass_ = inRateHz == outRateHz;
     step_ = static_cast<double>(inRateHz) / outRateHz;
     if (bypass_) {

@@ -38,6 +38,8 @@ private:
 
     static constexpr int kTablePoints = 8192;
 
+    int inRateHz_ = 0;
+    int outRateHz_ = 0;
     bool bypass_ = true;
     double step_ = 1.0;      // input frames per output frame
     double halfWidth_ = 0.0; // kernel reach on each side, input frames
