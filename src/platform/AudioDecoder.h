@@ -17,6 +17,8 @@
 // needed.
 #pragma once
 
+#include "SampleBuffer.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -40,8 +42,8 @@ QString decodeErrorMessage(DecodeError error);
 // A decoded recording as the shell keeps it: two buffers of equal length.
 struct DecodedAudio
 {
-    std::vector<float> left;
-    std::vector<float> right; // for a one-channel file, a copy of left
+    SampleBuffer left;
+    SampleBuffer right; // for a one-channel file, a copy of left
     std::int64_t numFrames = 0;
     int sampleRateHz = 0;
     int channelCount = 0;       // 1 or 2, as delivered
