@@ -1,0 +1,466 @@
+#include "AudioDecoder.h"
+
+#include "PlatformLog.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <mutex>
+#include <new>
+#include <stdexcept>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/channel_layout.h>
+#include <libavutil/opt.h>
+#include <libswresample/swresample.h>
+}
+
+namespace {
+
+// A format guessed with less confidence than this (a few stray sync words in
+// arbitrary bytes) would decode noise: such files are refused.
+constexpr int kMinProbeScore = AVPROBE_SCORE_RETRY;
+// After this many decoding errors in a row the rest of the file is given up.
+constexpr int kMaxConsecutiveErrors = 200;
+// A packet that fails to decode becomes silence of its length, so what
+// follows keeps its time; no codec frame is longer than kMaxGapFrames, and
+// a damaged stretch gets at most kMaxOwedFrames (about 20 s).
+constexpr std::int64_t kMaxGapFrames = 1 << 16;
+constexpr std::int64_t kMaxOwedFrames = 1 << 20;
+constexpr int kChunkFrames = 4096;
+
+void logToQt(void* avClass, int level, const char* format, va_list args)
+{
+    if (level > AV_LOG_WARNING || !lcDecoder().isDebugEnabled())
+        return;
+    char line[1024];
+    thread_local int printPrefix = 1;
+    av_log_format_line2(avClass, level, format, args, line, sizeof line, &printPrefix);
+    qCDebug(lcDecoder) << QByteArray(line).trimmed().constData();
+}
+
+// FFmpeg writes warnings about damaged frames straight to stderr; send them
+// to our logging category instead.
+void routeFfmpegLog()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { av_log_set_callback(&logToQt); });
+}
+
+} // namespace
+
+QString decodeErrorMessage(DecodeError error)
+{
+    switch (error) {
+    case DecodeError::None:
+        return QString();
+    case DecodeError::FileNotFound:
+        return QStringLiteral("The file does not exist.");
+    case DecodeError::FileUnreadable:
+        return QStringLiteral("The file cannot be read.");
+    case DecodeError::FileEmpty:
+        return QStringLiteral("The file is empty.");
+    case DecodeError::NotAudio:
+        return QStringLiteral("The file holds no audio in a format that can be decoded.");
+    case DecodeError::Damaged:
+        return QStringLiteral("The audio in the file is damaged and cannot be decoded.");
+    case DecodeError::TooLarge:
+        return QStringLiteral("The file is too large to load.");
+    }
+    return QString();
+}
+
+struct AudioDecoder::Impl
+{
+    AVFormatContext* format = nullptr;
+    AVCodecContext* codec = nullptr;
+    SwrContext* swr = nullptr;
+    AVPacket* packet = nullptr;
+    AVFrame* frame = nullptr;
+    int streamIndex = -1;
+    AVRational timeBase{1, 1};
+    int rateHz = 0;
+    int outChannels = 0;
+    int sourceChannels = 0;
+    std::int64_t estimated = 0;
+
+    // What swr was set up for; a stream may change format midway.
+    AVChannelLayout swrLayout{};
+    int swrFormat = -1;
+    int swrRate = 0;
+
+    std::vector<float> pending; // converted frames not yet delivered
+    std::int64_t pendingFrames = 0;
+    std::int64_t pendingPos = 0;
+    bool packetsDone = false;
+    bool finished = false;
+    std::int64_t delivered = 0;
+    std::int64_t decodedFrames = 0; // from packets that decoded, silence for the others excluded
+    // Silence for failed packets, handed out before the next decoded frame
+    // (and dropped at the end of the file: nothing after it keeps time).
+    std::int64_t owedSilence = 0;
+    int decodeErrors = 0;
+
+    ~Impl()
+    {
+        av_channel_layout_uninit(&swrLayout);
+        swr_free(&swr);
+        av_frame_free(&frame);
+        av_packet_free(&packet);
+        avcodec_free_context(&codec);
+        avformat_close_input(&format);
+    }
+
+    bool refill();
+    bool convert();
+    void owe(const AVPacket& failed);
+    bool setUpResampler();
+};
+
+bool AudioDecoder::Impl::setUpResampler()
+{
+    AVChannelLayout inLayout{};
+    if (frame->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
+        av_channel_layout_default(&inLayout, frame->ch_layout.nb_channels);
+    else if (av_channel_layout_copy(&inLayout, &frame->ch_layout) < 0)
+        return false;
+    if (swr && frame->format == swrFormat && frame->sample_rate == swrRate
+        && av_channel_layout_compare(&inLayout, &swrLayout) == 0) {
+        av_channel_layout_uninit(&inLayout);
+        return true;
+    }
+    swr_free(&swr);
+    av_channel_layout_uninit(&swrLayout);
+    AVChannelLayout outLayout{};
+    av_channel_layout_default(&outLayout, outChannels);
+    int ret = swr_alloc_set_opts2(&swr, &outLayout, AV_SAMPLE_FMT_FLT, rateHz, &inLayout,
+                                  static_cast<AVSampleFormat>(frame->format), frame->sample_rate, 0, nullptr);
+    if (ret >= 0 && swr) {
+        // Mix-downs keep every row's gain sum at 1, so they cannot clip.
+        av_opt_set_double(swr, "rematrix_maxval", 1.0, 0);
+        ret = swr_init(swr);
+    }
+    swrLayout = inLayout;
+    swrFormat = frame->format;
+    swrRate = frame->sample_rate;
+    if (ret < 0) {
+        swr_free(&swr);
+        return false;
+    }
+    return true;
+}
+
+bool AudioDecoder::Impl::convert()
+{
+    if (frame->nb_samples <= 0 || frame->sample_rate <= 0 || frame->ch_layout.nb_channels <= 0)
+        return false;
+    if (!setUpResampler())
+        return false;
+    const int maxOut = swr_get_out_samples(swr, frame->nb_samples);
+    if (maxOut < 0)
+        return false;
+    const size_t channels = static_cast<size_t>(outChannels);
+    const size_t lead = static_cast<size_t>(owedSilence) * channels;
+    const size_t needed = lead + static_cast<size_t>(maxOut) * channels;
+    if (pending.size() < needed)
+        pending.resize(needed);
+    auto* out = reinterpret_cast<uint8_t*>(pending.data() + lead);
+    const int got = swr_convert(swr, &out, maxOut, const_cast<const uint8_t**>(frame->extended_data),
+                                frame->nb_samples);
+    if (got < 0)
+        return false;
+    std::fill(pending.begin(), pending.begin() + static_cast<std::ptrdiff_t>(lead), 0.0f);
+    // A damaged packet can decode to NaN or infinities: never hand those on.
+    const size_t end = lead + static_cast<size_t>(got) * channels;
+    for (size_t i = lead; i < end; ++i) {
+        if (!std::isfinite(pending[i]))
+            pending[i] = 0.0f;
+    }
+    decodedFrames += got;
+    pendingFrames = owedSilence + got;
+    pendingPos = 0;
+    owedSilence = 0;
+    return true;
+}
+
+void AudioDecoder::Impl::owe(const AVPacket& failed)
+{
+    if (failed.duration <= 0)
+        return;
+    const std::int64_t frames = av_rescale_q(failed.duration, timeBase, AVRational{1, rateHz});
+    owedSilence = std::min(owedSilence + std::clamp<std::int64_t>(frames, 0, kMaxGapFrames), kMaxOwedFrames);
+}
+
+// Decodes until some frames are pending; false at the end of the stream.
+bool AudioDecoder::Impl::refill()
+{
+    pendingFrames = 0;
+    pendingPos = 0;
+    int errorsInARow = 0;
+    while (!finished) {
+        int ret = avcodec_receive_frame(codec, frame);
+        if (ret == 0) {
+            const bool converted = convert();
+            av_frame_unref(frame);
+            if (!converted) {
+                ++decodeErrors;
+                if (++errorsInARow > kMaxConsecutiveErrors)
+                    finished = true;
+                continue;
+            }
+            if (pendingFrames > 0)
+                return true;
+            continue;
+        }
+        if (ret == AVERROR_EOF) {
+            finished = true;
+            break;
+        }
+        if (ret != AVERROR(EAGAIN)) {
+            ++decodeErrors;
+            if (++errorsInARow > kMaxConsecutiveErrors)
+                finished = true;
+            continue;
+        }
+        if (packetsDone) {
+            finished = true;
+            break;
+        }
+        ret = av_read_frame(format, packet);
+        if (ret < 0) {
+            // End of file, a truncated file or a read error: what was read
+            // so far is all there is. The flush hands out what the decoder
+            // still holds, then EOF.
+            packetsDone = true;
+            avcodec_send_packet(codec, nullptr);
+            continue;
+        }
+        if (packet->stream_index == streamIndex) {
+            // The decoder holds no frame here, so an error belongs to this
+            // very packet.
+            ret = avcodec_send_packet(codec, packet);
+            if (ret < 0) {
+                ++decodeErrors;
+                if (++errorsInARow > kMaxConsecutiveErrors)
+                    finished = true;
+                owe(*packet);
+                av_packet_unref(packet);
+                continue;
+            }
+            errorsInARow = 0;
+        }
+        av_packet_unref(packet);
+    }
+    return false;
+}
+
+AudioDecoder::AudioDecoder() = default;
+
+AudioDecoder::~AudioDecoder() = default;
+
+bool AudioDecoder::fail(DecodeError error)
+{
+    d_.reset();
+    error_ = error;
+    return false;
+}
+
+void AudioDecoder::close()
+{
+    d_.reset();
+}
+
+bool AudioDecoder::open(const QString& path)
+{
+    close();
+    error_ = DecodeError::None;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return fail(DecodeError::FileNotFound);
+    if (info.isDir() || !info.isReadable())
+        return fail(DecodeError::FileUnreadable);
+    if (info.size() == 0)
+        return fail(DecodeError::FileEmpty);
+
+    routeFfmpegLog();
+    d_ = std::make_unique<Impl>();
+    // The "file:" prefix keeps a name with a colon from being read as
+    // another protocol.
+    const QByteArray url = "file:" + QFile::encodeName(info.absoluteFilePath());
+    int ret = avformat_open_input(&d_->format, url.constData(), nullptr, nullptr);
+    if (ret < 0) {
+        if (ret == AVERROR(ENOENT))
+            return fail(DecodeError::FileNotFound);
+        if (ret == AVERROR(EACCES) || ret == AVERROR(EISDIR))
+            return fail(DecodeError::FileUnreadable);
+        return fail(DecodeError::NotAudio);
+    }
+    if (d_->format->probe_score < kMinProbeScore)
+        return fail(DecodeError::NotAudio);
+    if (avformat_find_stream_info(d_->format, nullptr) < 0)
+        return fail(DecodeError::NotAudio);
+
+    const AVCodec* codec = nullptr;
+    const int index = av_find_best_stream(d_->format, AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
+    if (index < 0 || !codec)
+        return fail(DecodeError::NotAudio);
+    d_->streamIndex = index;
+    for (unsigned i = 0; i < d_->format->nb_streams; ++i) {
+        if (static_cast<int>(i) != index)
+            d_->format->streams[i]->discard = AVDISCARD_ALL;
+    }
+    const AVStream* stream = d_->format->streams[index];
+
+    d_->timeBase = stream->time_base;
+    d_->codec = avcodec_alloc_context3(codec);
+    if (!d_->codec || avcodec_parameters_to_context(d_->codec, stream->codecpar) < 0)
+        return fail(DecodeError::NotAudio);
+    // FLAC frames carry a checksum: a frame that fails it is refused (and
+    // becomes silence) instead of being decoded into noise.
+    if (codec->id == AV_CODEC_ID_FLAC)
+        d_->codec->err_recognition |= AV_EF_CRCCHECK | AV_EF_EXPLODE;
+    if (avcodec_open2(d_->codec, codec, nullptr) < 0)
+        return fail(DecodeError::NotAudio);
+    d_->rateHz = d_->codec->sample_rate;
+    d_->sourceChannels = d_->codec->ch_layout.nb_channels;
+    if (d_->rateHz <= 0 || d_->sourceChannels <= 0)
+        return fail(DecodeError::NotAudio);
+    d_->outChannels = d_->sourceChannels == 1 ? 1 : 2;
+
+    if (stream->duration != AV_NOPTS_VALUE && stream->duration > 0)
+        d_->estimated = av_rescale_q(stream->duration, stream->time_base, AVRational{1, d_->rateHz});
+    else if (d_->format->duration != AV_NOPTS_VALUE && d_->format->duration > 0)
+        d_->estimated = av_rescale(d_->format->duration, d_->rateHz, AV_TIME_BASE);
+
+    d_->packet = av_packet_alloc();
+    d_->frame = av_frame_alloc();
+    if (!d_->packet || !d_->frame)
+        return fail(DecodeError::TooLarge);
+    return true;
+}
+
+int AudioDecoder::sampleRateHz() const
+{
+    return d_ ? d_->rateHz : 0;
+}
+
+int AudioDecoder::channelCount() const
+{
+    return d_ ? d_->outChannels : 0;
+}
+
+int AudioDecoder::sourceChannelCount() const
+{
+    return d_ ? d_->sourceChannels : 0;
+}
+
+std::int64_t AudioDecoder::estimatedFrames() const
+{
+    return d_ ? d_->estimated : 0;
+}
+
+bool AudioDecoder::atEnd() const
+{
+    return !d_ || (d_->finished && d_->pendingPos == d_->pendingFrames);
+}
+
+std::int64_t AudioDecoder::framesRead() const
+{
+    return d_ ? d_->delivered : 0;
+}
+
+std::int64_t AudioDecoder::read(float* interleaved, std::int64_t maxFrames)
+{
+    if (!d_ || maxFrames <= 0)
+        return 0;
+    Impl& d = *d_;
+    const int channels = d.outChannels;
+    std::int64_t total = 0;
+    while (total < maxFrames) {
+        if (d.pendingPos == d.pendingFrames && !d.refill())
+            break;
+        const std::int64_t n = std::min(maxFrames - total, d.pendingFrames - d.pendingPos);
+        std::memcpy(interleaved + total * channels, d.pending.data() + d.pendingPos * channels,
+                    sizeof(float) * static_cast<size_t>(n * channels));
+        d.pendingPos += n;
+        total += n;
+    }
+    d.delivered += total;
+    if (total == 0 && d.decodedFrames == 0 && d.decodeErrors > 0)
+        error_ = DecodeError::Damaged;
+    return total;
+}
+
+bool AudioDecoder::decodeAll(DecodedAudio& out, const Progress& progress)
+{
+    if (!d_)
+        return false;
+    const int channels = d_->outChannels;
+    const std::int64_t estimated = d_->estimated;
+    DecodedAudio result;
+    result.sampleRateHz = d_->rateHz;
+    result.channelCount = channels;
+    result.sourceChannelCount = d_->sourceChannels;
+
+    // Room for the announced length and a little over (headers round), so
+    // the buffers rarely move while decoding. Reserved, not filled: the
+    // samples are written once.
+    std::int64_t capacity = estimated > 0 ? estimated + estimated / 64 + kChunkFrames : std::int64_t{1} << 20;
+    capacity = std::min(capacity, frameLimit_ + kChunkFrames);
+    float chunk[2 * kChunkFrames];
+    float chunkLeft[kChunkFrames];
+    float chunkRight[kChunkFrames];
+    std::int64_t frames = 0;
+    int reported = -1;
+    try {
+        result.left.reserve(static_cast<size_t>(capacity));
+        result.right.reserve(static_cast<size_t>(channels == 2 ? capacity : 0));
+        if (progress && estimated > 0)
+            progress(++reported);
+        while (true) {
+            const std::int64_t n = read(chunk, kChunkFrames);
+            if (n == 0)
+                break;
+            if (frames + n > frameLimit_)
+                return fail(DecodeError::TooLarge);
+            if (channels == 2) {
+                for (std::int64_t f = 0; f < n; ++f) {
+                    chunkLeft[f] = chunk[2 * f];
+                    chunkRight[f] = chunk[2 * f + 1];
+                }
+                result.left.insert(result.left.end(), chunkLeft, chunkLeft + n);
+                result.right.insert(result.right.end(), chunkRight, chunkRight + n);
+            } else {
+                result.left.insert(result.left.end(), chunk, chunk + n);
+            }
+            frames += n;
+            if (progress && estimated > 0) {
+                const int percent = static_cast<int>(std::min<std::int64_t>(100, frames * 100 / estimated));
+                while (reported < percent)
+                    progress(++reported);
+            }
+        }
+        if (error_ != DecodeError::None)
+            return fail(error_);
+        if (channels == 1)
+            result.right = result.left;
+        // A header that promised much more than the file held (a truncated
+        // file) would leave that much memory idle.
+        if (result.left.capacity() - result.left.size() > result.left.size() / 8) {
+            result.left.shrink_to_fit();
+            result.right.shrink_to_fit();
+        }
+    } catch (const std::bad_alloc&) {
+        return fail(DecodeError::TooLarge);
+    } catch (const std::length_error&) {
+        return fail(DecodeError::TooLarge);
+    }
+    result.numFrames = frames;
+    out = std::move(result);
+    return true;
+}
