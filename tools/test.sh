@@ -9,6 +9,8 @@ install_packages
 
 export QT_QPA_PLATFORM=offscreen
 export TONBROOK_AUDIO=none
+# Qt wants a private runtime folder; CI containers have none.
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export LSAN_OPTIONS="suppressions=$repo_dir/tools/sanitizers/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
