@@ -2,7 +2,7 @@
 // 44.1 kHz (kick, snare and hi-hat at 118 BPM over sustained chord tones),
 // mixed to mono as the analysis thread does. Each stage is timed on the
 // previous stage's output; read the median of the repetitions.
-#include "RhythmStages.h"
+#include "MIRtoolbox.h"
 
 #include <benchmark/benchmark.h>
 
@@ -81,17 +81,17 @@ void onsetStage(benchmark::State& state)
 {
     const std::vector<float>& signal = mono();
     for (auto _ : state) {
-        rhythmtest::OnsetStage onset = rhythmtest::runOnsetStage(signal, kRate);
+        MIRtoolbox::OnsetFunctions onset = MIRtoolbox::onsetFunctions(signal.data(), kRate, int(signal.size()));
         benchmark::DoNotOptimize(onset.onset.data());
     }
 }
 
 void tempoStage(benchmark::State& state)
 {
-    const rhythmtest::OnsetStage onset = rhythmtest::runOnsetStage(mono(), kRate);
+    const MIRtoolbox::OnsetFunctions onset = MIRtoolbox::onsetFunctions(mono().data(), kRate, int(mono().size()));
     float bpm = 0.0f;
     for (auto _ : state) {
-        const rhythmtest::TempoStage tempo = rhythmtest::runTempoStage(onset);
+        const MIRtoolbox::TempoEstimate tempo = MIRtoolbox::tempo(onset);
         bpm = tempo.tempoBpm;
         // Pointers only: this library's DoNotOptimize garbles a float lvalue
         // under GCC.
@@ -102,11 +102,11 @@ void tempoStage(benchmark::State& state)
 
 void beatStage(benchmark::State& state)
 {
-    const rhythmtest::OnsetStage onset = rhythmtest::runOnsetStage(mono(), kRate);
-    const rhythmtest::TempoStage tempo = rhythmtest::runTempoStage(onset);
+    const MIRtoolbox::OnsetFunctions onset = MIRtoolbox::onsetFunctions(mono().data(), kRate, int(mono().size()));
+    const MIRtoolbox::TempoEstimate tempo = MIRtoolbox::tempo(onset);
     size_t count = 0;
     for (auto _ : state) {
-        const rhythmtest::BeatStage beats = rhythmtest::runBeatStage(onset, tempo);
+        const MIRtoolbox::TrackedBeats beats = MIRtoolbox::trackBeats(onset, tempo);
         count = beats.beatFrames.size();
         benchmark::DoNotOptimize(beats.beatFrames.data());
     }
