@@ -121,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(BeatGrid, PositionsAreFrameCentresWithAFirstBeatOnFrameZeroAtZero)
 {
-    // The spec'd example grid at hop 512.
+    // Frames 30, 70, 110 tracked, two added after them, at hop 512.
     EXPECT_EQ(MIRtoolbox::beatPositions({30, 70, 110, 150, 190}, 512),
               (std::vector<float>{15872, 36352, 56832, 77312, 97792}));
     EXPECT_EQ(MIRtoolbox::beatPositions({0, 40, 80}, 512), (std::vector<float>{0, 20992, 41472}));
