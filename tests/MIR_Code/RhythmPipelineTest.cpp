@@ -1,7 +1,8 @@
 // The onset, tempo and beat stages strung together as the analysis driver
 // does: click tracks at known tempos, and input with nothing to follow.
 #include "RhythmMath.h"
-#include "RhythmStages.h"
+#include "MIRtoolbox.h"
+#include "RhythmSignals.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,16 @@
 
 using namespace rhythmtest;
 
+using OnsetStage = MIRtoolbox::OnsetFunctions;
+using TempoStage = MIRtoolbox::TempoEstimate;
+using BeatStage = MIRtoolbox::TrackedBeats;
+
 namespace {
+
+OnsetStage onsetsOf(const std::vector<float>& mono, int sampleRate)
+{
+    return MIRtoolbox::onsetFunctions(mono.data(), sampleRate, int(mono.size()));
+}
 
 // --- Click tracks -----------------------------------------------------------
 
@@ -31,10 +41,10 @@ TEST_P(ClickTrack, GivesItsTempoAndBeatsOnTheClicks)
     const int numFrames = 12 * c.sampleRate;
     const std::vector<int> clicks = clickPositions(c.bpm, c.sampleRate, numFrames,
                                                    c.sampleRate / 2);
-    const OnsetStage onset = runOnsetStage(clickTrack(clicks, c.sampleRate, numFrames),
+    const OnsetStage onset = onsetsOf(clickTrack(clicks, c.sampleRate, numFrames),
                                            c.sampleRate);
-    const TempoStage tempo = runTempoStage(onset);
-    const BeatStage beats = runBeatStage(onset, tempo);
+    const TempoStage tempo = MIRtoolbox::tempo(onset);
+    const BeatStage beats = MIRtoolbox::trackBeats(onset, tempo);
 
     // The tempo is that of a whole lag: the nearest, or its neighbour when
     // the true lag lies near a half.
@@ -86,10 +96,10 @@ TEST(ClickTrack, At120BpmAnd44kBeatsAre43Or44FramesApart)
     // Clicks every 22,050 samples: 43.07 frames of 512.
     const int rate = 44100;
     const int numFrames = 12 * rate;
-    const OnsetStage onset = runOnsetStage(
+    const OnsetStage onset = onsetsOf(
         clickTrack(clickPositions(120.0f, rate, numFrames, rate / 2), rate, numFrames), rate);
-    const TempoStage tempo = runTempoStage(onset);
-    const BeatStage beats = runBeatStage(onset, tempo);
+    const TempoStage tempo = MIRtoolbox::tempo(onset);
+    const BeatStage beats = MIRtoolbox::trackBeats(onset, tempo);
     EXPECT_NEAR(tempo.tempoBpm, 120.18f, 0.01f); // lag 43
     EXPECT_EQ(beats.periodFrames[0], 43.0f);
     for (size_t i = 1; i < beats.beatFrames.size(); ++i) {
@@ -127,9 +137,9 @@ class ShortOrFeatureless : public ::testing::TestWithParam<SignalCase>
 TEST_P(ShortOrFeatureless, GivesAFiniteTempoAndAtLeastTwoBeats)
 {
     const auto [kind, rate] = GetParam();
-    const OnsetStage onset = runOnsetStage(makeSignal(kind, rate, 100000), rate);
-    const TempoStage tempo = runTempoStage(onset);
-    const BeatStage beats = runBeatStage(onset, tempo);
+    const OnsetStage onset = onsetsOf(makeSignal(kind, rate, 100000), rate);
+    const TempoStage tempo = MIRtoolbox::tempo(onset);
+    const BeatStage beats = MIRtoolbox::trackBeats(onset, tempo);
 
     EXPECT_TRUE(std::isfinite(tempo.tempoBpm));
     EXPECT_GT(tempo.tempoBpm, 0.0f);
@@ -162,9 +172,9 @@ INSTANTIATE_TEST_SUITE_P(Signals, ShortOrFeatureless,
 TEST(ShortOrFeatureless, SilenceGetsA120BpmGrid)
 {
     const int rate = 44100;
-    const OnsetStage onset = runOnsetStage(makeSignal(Signal::Silence, rate, 10 * rate), rate);
-    const TempoStage tempo = runTempoStage(onset);
-    const BeatStage beats = runBeatStage(onset, tempo);
+    const OnsetStage onset = onsetsOf(makeSignal(Signal::Silence, rate, 10 * rate), rate);
+    const TempoStage tempo = MIRtoolbox::tempo(onset);
+    const BeatStage beats = MIRtoolbox::trackBeats(onset, tempo);
     EXPECT_EQ(tempo.tempoBpm, 120.0f);
     // 120 BPM at hop 512: 43.07 frames.
     ASSERT_GE(beats.beatFrames.size(), 2u);
