@@ -2,6 +2,7 @@
 
 #include "CipherFixture.h"
 #include "SimpleCrypt.h"
+#include "Strings.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,14 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QVector<QString> strings(std::initializer_list<const char*> names)
-{
-    QVector<QString> result;
-    for (const char* name : names)
-        result.append(QString::fromUtf8(name));
-    return result;
-}
 
 AnalysisResult exampleResult()
 {

@@ -1,4 +1,5 @@
 #include "MetaData.h"
+#include "Strings.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>
@@ -11,14 +12,6 @@
 #include <thread>
 
 namespace {
-
-QVector<QString> strings(std::initializer_list<const char*> names)
-{
-    QVector<QString> result;
-    for (const char* name : names)
-        result.append(QString::fromUtf8(name));
-    return result;
-}
 
 metadata record(std::vector<float> beats, std::vector<std::string> chords, std::vector<std::string> detected = {},
                 float tempo = 120.0f)

@@ -90,6 +90,17 @@ protected:
 
     QString cachePath() const { return dir.filePath("metadata/song.tbm"); }
 
+    // A small result as an earlier run or a chord edit leaves it.
+    static AnalysisResult storedResult()
+    {
+        AnalysisResult stored;
+        stored.bpm = 96.0f;
+        stored.beats = {0.0f, 22050.0f, 44100.0f};
+        stored.chordVec = {"Am", "F"};
+        stored.chordVecDetected = {"Am", "F"};
+        return stored;
+    }
+
     // As the main window starts a run, then as its event loop receives
     // what the run sent.
     void analyse(int sampleRate = Recording::sampleRate)
@@ -158,11 +169,7 @@ TEST_F(AnalysisThread, RunFillsTheModelWritesTheCacheAndSignalsInOrder)
 
 TEST_F(AnalysisThread, CacheLoadSignalsOnceEachInOrder)
 {
-    AnalysisResult stored;
-    stored.bpm = 96.0f;
-    stored.beats = {0.0f, 22050.0f, 44100.0f};
-    stored.chordVec = {"Am", "F"};
-    stored.chordVecDetected = {"Am", "F"};
+    const AnalysisResult stored = storedResult();
     ASSERT_EQ(AnalysisCache::write(cachePath(), "/music/song.wav", stored), AnalysisCache::WriteStatus::Written);
 
     ASSERT_TRUE(loadCache());
@@ -176,11 +183,7 @@ TEST_F(AnalysisThread, CacheLoadSignalsOnceEachInOrder)
 // cache path stays that of the loaded recording.
 TEST_F(AnalysisThread, ReanalysisAfterACacheLoadReplacesModelAndCache)
 {
-    AnalysisResult stored;
-    stored.bpm = 96.0f;
-    stored.beats = {0.0f, 22050.0f, 44100.0f};
-    stored.chordVec = {"Am", "F"};
-    stored.chordVecDetected = {"Am", "F"};
+    const AnalysisResult stored = storedResult();
     ASSERT_EQ(AnalysisCache::write(cachePath(), "/music/song.wav", stored), AnalysisCache::WriteStatus::Written);
     thread.resetManualEntry();
     thread.setFileName(cachePath(), "/music/song.wav");
@@ -243,11 +246,7 @@ TEST_F(AnalysisThread, CdTrackIsAnalysedButNotCached)
 // After a chord edit (GUI thread).
 TEST_F(AnalysisThread, SaveTbmWritesTheModelOnlyWhileItIsValid)
 {
-    AnalysisResult stored;
-    stored.bpm = 96.0f;
-    stored.beats = {0.0f, 22050.0f, 44100.0f};
-    stored.chordVec = {"Am", "F"};
-    stored.chordVecDetected = {"Am", "F"};
+    const AnalysisResult stored = storedResult();
     thread.setFileName(cachePath(), "/music/song.wav");
     thread.metaData->handOver(stored);
     thread.metaData->chordVec[1] = "G"; // the edit popup's replacement
