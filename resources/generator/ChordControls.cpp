@@ -190,31 +190,10 @@ void closeMark(QPainter& p, const QRectF& r)
     p.drawLine(c + QPointF(-3.5, 3.5), c + QPointF(3.5, -3.5));
 }
 
-QImage popupPanel(int w, int h)
-{
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QImage brushed(w, h, QImage::Format_ARGB32_Premultiplied);
-    look::brushed(brushed, brushed.rect(), QColor(40, 40, 44), 31, 5);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath shape;
-    shape.addRoundedRect(QRectF(0.5, 0.5, w - 1, h - 1), 8, 8);
-    p.setClipPath(shape);
-    p.drawImage(0, 0, brushed);
-    p.setClipping(false);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(255, 150, 60, 150), 1));
-    p.drawPath(shape);
-    p.setPen(QPen(QColor(255, 255, 255, 24), 1));
-    p.drawRoundedRect(QRectF(1.5, 1.5, w - 3, h - 3), 7, 7);
-    return image;
-}
-
 // 439 × 136: dots at x = 82 + 20c, y = trunc(20 + 14.85t); buttons at x 329.
 QImage singleChordEdit()
 {
-    QImage image = popupPanel(439, 136);
+    QImage image = look::popupPanel(439, 136, 31);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const char* roots[12] = {"A", "Bb", "B", "C", "C#", "D", "Eb", "E", "F", "F#", "G", "Ab"};
@@ -242,7 +221,7 @@ QImage singleChordEdit()
 QImage chordFilterMenu()
 {
     const int w = 250, h = 306;
-    QImage image = popupPanel(w, h);
+    QImage image = look::popupPanel(w, h, 31);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     look::caption(p, QRectF(14, 10, 200, 20), "CHORD FILTER", 12, Qt::AlignLeft | Qt::AlignVCenter);

@@ -195,19 +195,9 @@ QImage beatOutline()
 QImage stepContext()
 {
     const int w = 128, h = 160;
-    QImage image = look::strip(w, h, 1);
-    QImage brushed(w, h, QImage::Format_ARGB32_Premultiplied);
-    look::brushed(brushed, brushed.rect(), QColor(40, 40, 44), 41, 5);
+    QImage image = look::popupPanel(w, h, 41);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath shape;
-    shape.addRoundedRect(QRectF(0.5, 0.5, w - 1, h - 1), 8, 8);
-    p.setClipPath(shape);
-    p.drawImage(0, 0, brushed);
-    p.setClipping(false);
-    p.setPen(QPen(QColor(255, 150, 60, 150), 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(shape);
     for (int j = 0; j < 4; ++j) {
         const QRectF r(5 + 30 * j + 2, 5, 26, 24);
         if (j == 1)

@@ -224,4 +224,25 @@ QImage strip(int w, int h, int count)
     return image;
 }
 
+QImage popupPanel(int w, int h, uint32_t seed)
+{
+    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QImage brushed(w, h, QImage::Format_ARGB32_Premultiplied);
+    look::brushed(brushed, brushed.rect(), QColor(40, 40, 44), seed, 5);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath shape;
+    shape.addRoundedRect(QRectF(0.5, 0.5, w - 1, h - 1), 8, 8);
+    p.setClipPath(shape);
+    p.drawImage(0, 0, brushed);
+    p.setClipping(false);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(255, 150, 60, 150), 1));
+    p.drawPath(shape);
+    p.setPen(QPen(QColor(255, 255, 255, 24), 1));
+    p.drawRoundedRect(QRectF(1.5, 1.5, w - 3, h - 3), 7, 7);
+    return image;
+}
+
 } // namespace look

@@ -73,4 +73,7 @@ void knob(QPainter& p, QPointF centre, qreal outerRadius, double fraction);
 // A picture strip: `count` frames of w × h stacked top to bottom.
 QImage strip(int w, int h, int count);
 
+// A floating panel: brushed, rounded, with an orange rim.
+QImage popupPanel(int w, int h, uint32_t seed);
+
 } // namespace look
