@@ -750,10 +750,10 @@ void AudioPlayer::setPlaybackPos(int xPos, int width)
 {
     if (width <= 0)
         return;
-    // Double precision: in float, the right edge of a recording longer
-    // than 2^24 frames lands past its end.
-    const double x = std::clamp(xPos, 0, width);
-    placeReadPosition(std::int64_t(x * (double(length) / double(width))));
+    // Exact, in 64-bit integers: in float the right edge of a recording
+    // longer than 2^24 frames lands past its end.
+    const std::int64_t x = std::clamp(xPos, 0, width);
+    placeReadPosition(x * length / width);
 }
 
 void AudioPlayer::setVolume(int vol)
