@@ -11,8 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
-#include <functional>
 
 using namespace player_test;
 
@@ -397,6 +397,20 @@ TEST(PositionRule, PlayingFromTheRightEdgeEndsAtOnce)
     EXPECT_EQ(rig.player->feedOnce(), 0);
     EXPECT_FALSE(rig.player->isPlaying());
     EXPECT_TRUE(rig.probe->pushes.empty());
+}
+
+TEST(PositionRule, AReadPositionPastTheEndEndsPlayback)
+{
+    Rig rig(Signal::Sine, 200000);
+    rig.player->play();
+    rig.turn(10.0);
+    const size_t before = rig.probe->pushes.size();
+    // As a riff step or a long tempo step can leave it: the remainder is
+    // negative, not a huge unsigned count.
+    currentposition.store(rig.frames() + 5000);
+    EXPECT_EQ(rig.turn(30.0), 0);
+    EXPECT_FALSE(rig.player->isPlaying());
+    EXPECT_EQ(rig.probe->pushes.size(), before);
 }
 
 // ---------------------------------------------------------------------------
@@ -973,5 +987,44 @@ TEST(OffState, FailedOutputLeavesThePlayerOff)
     player.setAudioDevice(0);
     player.stop();
 }
+
+
+// ---------------------------------------------------------------------------
+// The same recording through each backend on the player's own thread, in
+// real time: the silent device always, a sound card where one exists.
+
+class Backends : public ::testing::TestWithParam<AudioBackend>
+{
+};
+
+TEST_P(Backends, ARecordingPlaysOnThePlaybackThread)
+{
+    AudioOutputOptions options;
+    options.backend = GetParam();
+    auto output = AudioOutput::create(options);
+    // "System default" and "No sound" are always listed; a card adds more.
+    if (GetParam() == AudioBackend::RealDevices && output->deviceNames().size() <= 2)
+        GTEST_SKIP() << "no sound card here";
+
+    TestRecording recording = makeRecording(Signal::Sine, 132300);
+    AudioPlayer player(*output);
+    player.setVolume(10); // quiet on a real card
+    ASSERT_TRUE(player.setPlaybackVars(recording.left.data(), recording.right.data(), 2, 132300, 44100));
+    player.play();
+    // A quarter second of audio read; the queue ahead holds 4096 frames.
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (player.getCurrentPosition() < 12000 && std::chrono::steady_clock::now() < until)
+        QThread::msleep(10);
+    EXPECT_GE(player.getCurrentPosition(), 12000) << "playback does not advance";
+    EXPECT_TRUE(player.isPlaying());
+    player.stop();
+}
+
+INSTANTIATE_TEST_SUITE_P(Devices, Backends,
+                         ::testing::Values(AudioBackend::SilentOnly, AudioBackend::RealDevices),
+                         [](const auto& info) {
+                             return std::string(info.param == AudioBackend::SilentOnly ? "silent"
+                                                                                       : "sound_card");
+                         });
 
 } // namespace
