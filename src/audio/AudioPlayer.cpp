@@ -589,7 +589,7 @@ void AudioPlayer::incrementTimeBuffer()
 // ---------------------------------------------------------------------------
 // Transport
 
-void AudioPlayer::play(bool)
+void AudioPlayer::play()
 {
     if (!hasRecording())
         return;
@@ -619,7 +619,7 @@ void AudioPlayer::play(bool)
 
 void AudioPlayer::playFromSelectionStart()
 {
-    play(true);
+    play();
 }
 
 void AudioPlayer::pause()
@@ -661,7 +661,7 @@ void AudioPlayer::playStop()
         pause();
 }
 
-void AudioPlayer::stop(bool)
+void AudioPlayer::stop()
 {
     if (!hasRecording())
         return;

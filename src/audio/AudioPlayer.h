@@ -130,12 +130,13 @@ public:
     };
 
 public slots:
-    // Transport.
-    void play(bool stop = false);
+    // Transport. play and stop take no argument, so that they connect to
+    // argument-less signals by pointer to member.
+    void play();
     void playFromSelectionStart();
     void pause();
     void playStop();
-    void stop(bool endOfTrack = false);
+    void stop();
     void toBeginning();
     void toEnd();
     void seekF();
@@ -261,26 +262,43 @@ private:
     bool clickLoaded = false;
     bool zeroFirstSample = false;
 
-    // Shared, lock-free.
+    // Shared, lock-free (relaxed unless noted).
+    // Push stream being fed, 0 for none; writer: GUI under the gate; readers: both.
     std::atomic<StreamHandle> stream{0};
+    // Frame where playback started (within the recording); writers: GUI, playback thread (loop jumps).
     std::atomic<int> playStart{0};
+    // Playback gain, 0 … 0.99; writer: GUI; reader: block assembly.
     std::atomic<float> volume{0.99f};
+    // Click gain, 0 … 0.99; writer: GUI; reader: block assembly.
     std::atomic<float> metroVolume{0.0f};
+    // Stopped or paused; writers: GUI under the gate, playback thread at the end; readers: both.
     std::atomic<bool> stopped{true};
+    // The loop button is down; writer: GUI; reader: playback thread.
     std::atomic<bool> looping{false};
+    // A riff or the song plays; writers: GUI (and the riff stepping); readers: both.
     std::atomic<bool> riffMode{false};
     std::atomic<bool> songMode{false};
+    // The playback thread may feed the stream; writer: GUI; reader: playback thread.
     std::atomic<bool> feeding{false};
+    // The playback thread's loop keeps running (release at close); writer: GUI; reader: playback thread.
     std::atomic<bool> running{false};
+    // Beat index of the last click; writers: playback thread, GUI at a load; reader: playback thread.
     std::atomic<int> lastClickBeat{0};
+    // Toggles at every beat of normal playback; writers: playback thread, GUI at play.
     std::atomic<bool> mainFlash{false};
+    // Frames the beats were moved by the beat-offset knob since the load; writer: GUI; reader: beat tracking.
     std::atomic<int> beatOffsetSamples{0};
+    // Pitch factor of the pitch controls, out/in frequency, 0.5 … 2; writer: GUI; readers: both (riff steps).
     std::atomic<float> basePitch{1.0f};
+    // Smoothed play position, frames; writer: GUI tick; readers: the views.
     std::atomic<float> displayPosition{0.0f};
+    // Loop points in frames, start low 32 bits, end high; writer: GUI; reader: playback thread.
     std::atomic<std::uint64_t> loopWord{0};
     // Set by the playback thread when it stopped at the end of the
     // recording; the GUI tick stops the stream and tells the transport.
     std::atomic<bool> endPending{false};
+    // The step gate: acquire on taking, release on leaving; the playback
+    // thread only tries it, the GUI thread waits for it.
     std::atomic<bool> gateTaken{false};
 
     // GUI thread only.
