@@ -136,8 +136,13 @@ void AudioPlayer::close()
 {
     running.store(false, std::memory_order_release);
     feeding.store(false);
-    if (driver == FeedDriver::OwnThread)
+    if (driver == FeedDriver::OwnThread) {
         wait();
+        // Pairs with the release at the end of run(): orders the thread's
+        // last accesses before whatever follows here, in a way
+        // ThreadSanitizer sees (it cannot look inside QThread::wait).
+        (void)runsInside.load(std::memory_order_acquire);
+    }
 }
 
 bool AudioPlayer::setPlaybackVars(float* left, float* right, int channels, int length, int sampleRate)
@@ -300,10 +305,12 @@ void AudioPlayer::leaveGate()
 
 void AudioPlayer::run()
 {
+    runsInside.fetch_add(1, std::memory_order_relaxed);
     while (running.load(std::memory_order_acquire)) {
         feedOnce();
         QThread::msleep(feedSleepMs);
     }
+    runsInside.fetch_sub(1, std::memory_order_release);
 }
 
 int AudioPlayer::feedOnce()

@@ -300,6 +300,8 @@ private:
     // The step gate: acquire on taking, release on leaving; the playback
     // thread only tries it, the GUI thread waits for it.
     std::atomic<bool> gateTaken{false};
+    // run() bodies in progress; its release at the end pairs with close().
+    std::atomic<int> runsInside{0};
 
     // GUI thread only.
     int* loopStart = nullptr;
