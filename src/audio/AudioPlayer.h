@@ -11,8 +11,10 @@
 //   player.initMetaData(&model);
 //   player.initLoop(&selection.loopStart, &selection.loopEnd);
 //   player.initBeep(click, click, length);
-//   ... per file: player.stop(); player.forgetRecording(); (release the old
-//   buffers) player.resetMetaData(); decode; player.setPlaybackVars(...).
+//   per file: player.forgetRecording() (stops and waits; the old buffers
+//   may go now), player.resetMetaData(), decode, then
+//   player.setPlaybackVars(left, right, channels, frames, rate).
+//   Offline renders hold an AudioPlayer::PlaybackHold while they run.
 // Views poll getSampleIndexPtr() (relaxed loads).
 //
 // Threads. The object lives in the GUI thread; every slot runs there. The
