@@ -1,0 +1,194 @@
+// A player on the silent device under a manual clock, fed by the test
+// itself (no playback thread, no sleeps), with an output that records
+// every stream and every pushed block.
+#pragma once
+
+#include "AudioOutput.h"
+#include "AudioPlayer.h"
+#include "ChainControls.h"
+#include "MetaData.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <memory>
+#include <set>
+#include <vector>
+
+namespace player_test {
+
+constexpr double twoPi = 6.283185307179586;
+
+// Forwards to the real layer and keeps what the player did with it.
+class ProbeOutput final : public AudioOutput
+{
+public:
+    struct Push
+    {
+        StreamHandle stream;
+        int positionAfter; // the read position once the block was made
+        std::vector<float> frames; // interleaved
+    };
+
+    explicit ProbeOutput(std::unique_ptr<AudioOutput> inner) : m_inner(std::move(inner)) {}
+
+    bool isInitialised() const override { return m_inner->isInitialised(); }
+    QStringList deviceNames() const override { return m_inner->deviceNames(); }
+    QString currentDeviceName() const override { return m_inner->currentDeviceName(); }
+    int currentDeviceIndex() const override { return m_inner->currentDeviceIndex(); }
+    bool selectDevice(int index) override
+    {
+        const bool ok = m_inner->selectDevice(index);
+        if (ok)
+            live.clear();
+        return ok;
+    }
+    int deviceSampleRateHz() const override { return m_inner->deviceSampleRateHz(); }
+    int bufferLengthMs() const override { return m_inner->bufferLengthMs(); }
+    void setBufferLengthMs(int ms) override { m_inner->setBufferLengthMs(ms); }
+    StreamHandle createStream(int sampleRateHz) override
+    {
+        const StreamHandle h = m_inner->createStream(sampleRateHz);
+        if (h != 0) {
+            live.insert(h);
+            lastStream = h;
+            ++created;
+        }
+        return h;
+    }
+    bool freeStream(StreamHandle stream) override
+    {
+        live.erase(stream);
+        return m_inner->freeStream(stream);
+    }
+    bool play(StreamHandle stream) override { return m_inner->play(stream); }
+    bool pause(StreamHandle stream) override { return m_inner->pause(stream); }
+    bool stop(StreamHandle stream) override { return m_inner->stop(stream); }
+    StreamState state(StreamHandle stream) const override { return m_inner->state(stream); }
+    bool push(StreamHandle stream, const float* interleaved, std::int64_t numFrames) override
+    {
+        const bool ok = m_inner->push(stream, interleaved, numFrames);
+        if (ok)
+            pushes.push_back({stream, currentposition.load(),
+                              std::vector<float>(interleaved, interleaved + 2 * numFrames)});
+        return ok;
+    }
+    std::int64_t queuedBytes(StreamHandle stream) const override { return m_inner->queuedBytes(stream); }
+
+    std::int64_t queuedNow() const { return m_inner->queuedBytes(lastStream); }
+
+    std::set<StreamHandle> live;
+    StreamHandle lastStream = 0;
+    int created = 0;
+    std::vector<Push> pushes;
+
+private:
+    std::unique_ptr<AudioOutput> m_inner;
+};
+
+enum class Signal { Silence, Dc, Sine, LeftOnlySine };
+
+struct TestRecording
+{
+    std::vector<float> left;
+    std::vector<float> right;
+};
+
+// Sized exactly, so AddressSanitizer sees any read past the end.
+// Mono recordings have no right channel at all.
+inline TestRecording makeRecording(Signal kind, int frames, int rateHz = 44100, int channels = 2)
+{
+    TestRecording r{std::vector<float>(size_t(frames)), std::vector<float>(size_t(frames))};
+    if (channels == 1) {
+        r.right = {};
+        return r; // silence
+    }
+    for (int i = 0; i < frames; ++i) {
+        const float sine = 0.5f * float(std::sin(twoPi * 440.0 * i / rateHz));
+        switch (kind) {
+        case Signal::Silence:
+            break;
+        case Signal::Dc:
+            r.left[size_t(i)] = 0.5f;
+            r.right[size_t(i)] = 0.25f;
+            break;
+        case Signal::Sine:
+            r.left[size_t(i)] = sine;
+            r.right[size_t(i)] = 0.5f * sine;
+            break;
+        case Signal::LeftOnlySine:
+            r.left[size_t(i)] = sine;
+            break;
+        }
+    }
+    return r;
+}
+
+// Beats every `spacing` frames from `first`; one chord per beat gap.
+inline AnalysisResult evenBeats(int count, float first, float spacing)
+{
+    AnalysisResult result;
+    result.bpm = 120.0f;
+    for (int i = 0; i < count; ++i)
+        result.beats.append(first + float(i) * spacing);
+    result.chordVec = QVector<QString>(count - 1, QStringLiteral("C"));
+    result.chordVecDetected = {QStringLiteral("C")};
+    result.beatLengthPercent = int(spacing / 100.0f);
+    return result;
+}
+
+struct Rig
+{
+    explicit Rig(Signal kind = Signal::Sine, int frames = 200000, int rateHz = 44100, int channels = 2)
+        : recording(makeRecording(kind, frames, rateHz, channels))
+    {
+        AudioOutputOptions options;
+        options.backend = AudioBackend::SilentOnly;
+        options.manualClock = &clock;
+        probe = new ProbeOutput(AudioOutput::create(options));
+        output.reset(probe);
+        player = std::make_unique<AudioPlayer>(*output, AudioPlayer::FeedDriver::Caller);
+        player->initLoop(&loopStart, &loopEnd);
+        player->initMetaData(&model);
+        EXPECT_TRUE(player->setPlaybackVars(recording.left.data(), recording.right.data(), channels,
+                                            frames, rateHz));
+    }
+
+    int frames() const { return int(recording.left.size()); }
+
+    void setSelection(int start, int end)
+    {
+        loopStart = start;
+        loopEnd = end;
+        player->loopPointsChanged();
+    }
+
+    // The device plays ms of audio, then the playback loop takes its turn.
+    int turn(double ms)
+    {
+        clock.advanceMs(ms);
+        return player->feedOnce();
+    }
+
+    // Turns until the player stops or maxTurns pass.
+    void playOut(double ms, int maxTurns)
+    {
+        for (int i = 0; i < maxTurns && player->isPlaying(); ++i)
+            turn(ms);
+    }
+
+    // Calls the position timer's slot, as the GUI's event loop would.
+    void tick() { QMetaObject::invokeMethod(player.get(), "incrementTimeBuffer", Qt::DirectConnection); }
+
+    ManualClock clock;
+    TestRecording recording;
+    ProbeOutput* probe = nullptr;
+    std::unique_ptr<AudioOutput> output;
+    int loopStart = 0;
+    int loopEnd = 0;
+    MetaData model;
+    std::unique_ptr<AudioPlayer> player; // last: goes first
+};
+
+} // namespace player_test
