@@ -28,9 +28,8 @@ configure_and_build() {
     local targets=()
     while [ $# -gt 0 ] && [ "$1" != "--" ]; do targets+=("$1"); shift; done
     [ "${1:-}" = "--" ] && shift
-    if [ ! -f "$build_dir/CMakeCache.txt" ]; then
-        cmake -S "$repo_dir" -B "$build_dir" -G Ninja "$@"
-    fi
+    # Configuring again is quick and keeps the tree's options those given here.
+    cmake -S "$repo_dir" -B "$build_dir" -G Ninja "$@" >/dev/null
     local target_args=()
     for t in "${targets[@]}"; do target_args+=(--target "$t"); done
     cmake --build "$build_dir" --parallel "${TONBROOK_JOBS:-$(nproc)}" "${target_args[@]}"
