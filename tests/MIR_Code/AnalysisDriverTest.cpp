@@ -3,6 +3,7 @@
 // the record.
 #include "ChordSignals.h"
 #include "MIRtoolbox.h"
+#include "RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -117,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
         GridCase{"BeatsOutsideOrOutOfOrderAreDropped", {-3, 5, 5, 45, 300, 20}, 40, 200, {5, 45}, 0, 3,
                  {5, 45, 85, 125, 165}},
         GridCase{"PeriodBelowOneFrameCountsAsOne", {2, 4}, 0, 6, {2, 4}, 2, 2, {0, 1, 2, 4, 5, 6}}),
-    [](const ::testing::TestParamInfo<GridCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(BeatGrid, PositionsAreFrameCentresWithAFirstBeatOnFrameZeroAtZero)
 {
@@ -263,7 +264,7 @@ INSTANTIATE_TEST_SUITE_P(Lengths, TinyRecording,
                                            ShortCase{"OneFrame96k", 96000, 2048},
                                            ShortCase{"LessThanAFrame", 44100, 700}, ShortCase{"Empty", 44100, 0},
                                            ShortCase{"TwoFrames", 44100, 1536}),
-                         [](const ::testing::TestParamInfo<ShortCase>& info) { return std::string(info.param.name); });
+                         RowName());
 
 TEST(AnalysisDriver, NoSampleRateGivesNoBeats)
 {

@@ -1,6 +1,7 @@
 // Beat tracking on hand-made onset functions: peak picking, where the
 // programme starts, which beat ends it, and the fallbacks.
 #include "DSP.h"
+#include "RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PeakCase{"NegativeIsNoPeak", {-3, -1, -3, 1.5f, 0}, {3}, 2.0f},
                       PeakCase{"TooShort", {0, 1}, {}, 2.0f},
                       PeakCase{"Empty", {}, {}, 2.0f}),
-    [](const ::testing::TestParamInfo<PeakCase>& info) { return info.param.name; });
+    RowName());
 
 // --- Tracking -------------------------------------------------------------
 
@@ -133,9 +134,7 @@ INSTANTIATE_TEST_SUITE_P(Rises, TrackingStart,
                                                      {50, 90, 130}},
                                            StartCase{"ThreeFramesStartAtTheFoot", {0.2f, 0.5f},
                                                      {50, 90, 130}}),
-                         [](const ::testing::TestParamInfo<StartCase>& info) {
-                             return info.param.name;
-                         });
+                         RowName());
 
 TEST(BeatTracking, TheLaterOfTwoEqualClosingPeaksEndsTheBeats)
 {

@@ -1,4 +1,5 @@
 #include "FFTReal.h"
+#include "RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -139,6 +140,6 @@ INSTANTIATE_TEST_SUITE_P(
                       LayoutCase{"cosine_bin_5", 64, 3, 5, 5, 0.5},
                       LayoutCase{"sine_bin_1_of_8", 8, 2, 1, 5, 0.5},
                       LayoutCase{"cosine_bin_300_of_1024", 1024, 3, 300, 300, 0.5}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 } // namespace

@@ -2,6 +2,7 @@
 // smoothing.
 #include "DSP.h"
 #include "FFTReal.h"
+#include "RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -97,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // Bin 0 pairs the DC value with the Nyquist value.
                       SpectrumCase{"NyquistFoldsIntoBinZero", 0, -1, 0.0f, 64.0f,
                                    float(-M_PI / 2)}),
-    [](const ::testing::TestParamInfo<SpectrumCase>& info) { return info.param.name; });
+    RowName());
 
 // --- Band split ---------------------------------------------------------------
 
@@ -229,7 +230,7 @@ INSTANTIATE_TEST_SUITE_P(
         // A quarter turn off the prediction: |2 - 2i| = 2 sqrt 2.
         PredictionCase{"PhaseJump", {0.0f, 1.0f, 2.0f + float(M_PI / 2)}, {2.0f, 2.0f, 2.0f},
                        2.8284271f}),
-    [](const ::testing::TestParamInfo<PredictionCase>& info) { return info.param.name; });
+    RowName());
 
 TEST(OnsetDetection, SilenceGivesZerosBeforeAndAfterSmoothing)
 {
@@ -378,6 +379,6 @@ INSTANTIATE_TEST_SUITE_P(
         MeanCase{"Constant", {4, 4, 4, 4, 4, 4}, 3, {0, 0, 0, 0, 0, 0}},
         // No longer than the window: the overall mean (2) goes.
         MeanCase{"ShorterThanWindow", {1, 2, 3}, 32, {0, 0, 1}}),
-    [](const ::testing::TestParamInfo<MeanCase>& info) { return info.param.name; });
+    RowName());
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "DSP.h"
 #include "FFTReal.h"
 #include "RhythmMath.h"
+#include "RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -99,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
         // A lone peak at lagMax leaves only trailing candidates >= lagMax,
         // which are dropped.
         ChoiceCase{"PeakAtLagMaxLeavesNoCandidate", {{94, 1.0f}}, 120.0f}),
-    [](const ::testing::TestParamInfo<ChoiceCase>& info) { return info.param.name; });
+    RowName());
 
 TEST(TempoChoice, PriorPrefersTheLagNearest120Bpm)
 {
@@ -152,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
         // A bar that does not fit inside the function is not scored.
         MetreCase{"ShortBeyondTheEnd", 442, {440}, 2},
         MetreCase{"NothingPositive", 2000, {}, 2}),
-    [](const ::testing::TestParamInfo<MetreCase>& info) { return info.param.name; });
+    RowName());
 
 struct TimeSegCase
 {
@@ -289,6 +290,6 @@ INSTANTIATE_TEST_SUITE_P(
                       DegenerateCase{"Noise96kShortest", 96000, 1024, 96, 1.0f},
                       DegenerateCase{"TenFrames", 44100, 512, 10, 1.0f},
                       DegenerateCase{"OneFrame", 44100, 512, 1, 1.0f}),
-    [](const ::testing::TestParamInfo<DegenerateCase>& info) { return info.param.name; });
+    RowName());
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "CipherFixture.h"
 #include "SimpleCrypt.h"
 #include "Strings.h"
+#include "RowName.h"
 
 #include <QDir>
 #include <QFile>
@@ -322,6 +323,6 @@ INSTANTIATE_TEST_SUITE_P(
         BadCache{"beatIsNoNumber", scrambledLine("fileName: /a.mp3\rbeats: 0 x 1024 \rchordVec1: C G "
                                                  "\rchordVecDetected1: C \rtempo: 120")},
         BadCache{"binary", QByteArrayLiteral("\x00\x01\x02\xff\xfe:\x00:::")}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 } // namespace

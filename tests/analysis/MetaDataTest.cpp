@@ -1,5 +1,6 @@
 #include "MetaData.h"
 #include "Strings.h"
+#include "RowName.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>
@@ -110,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
         RecordCase{"beatIsNoNumber", record({0, std::numeric_limits<float>::quiet_NaN()}, {"C", "G"}),
                    std::nullopt},
         RecordCase{"beatBeyondTheIntRange", record({0, 3.0e9f}, {"C", "G"}), std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 // --- The cache reader's lists --------------------------------------------
 
@@ -188,7 +189,7 @@ INSTANTIATE_TEST_SUITE_P(
         ListsCase{"tempoIsNoNumber", strings({"0", "512", "1024"}), strings({"C", "G"}), {}, strings({"fast"}),
                   std::nullopt},
         ListsCase{"noTempo", strings({"0", "512", "1024"}), strings({"C", "G"}), {}, {}, std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 // --- Reset and in-place changes -------------------------------------------
 

@@ -3,6 +3,7 @@
 // starts, and which recordings get a cache.
 #include "AnalysisRecording.h"
 #include "MetaDataThread.h"
+#include "RowName.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -53,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MixCase{"MonoIgnoresTheRightBuffer", {1.0f, -1.0f}, {0.0f, 1.0f}, false, {1.0f, -1.0f}},
                       MixCase{"StereoWithoutARightBuffer", {0.25f, 0.5f}, {}, true, {0.25f, 0.5f}},
                       MixCase{"Nothing", {}, {}, true, {}}),
-    [](const ::testing::TestParamInfo<MixCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 // --- Runs and cache loads -----------------------------------------------------
 

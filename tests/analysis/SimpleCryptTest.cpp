@@ -1,6 +1,7 @@
 #include "SimpleCrypt.h"
 
 #include "CipherFixture.h"
+#include "RowName.h"
 
 #include <QCryptographicHash>
 #include <QSet>
@@ -86,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, CipherTexts,
                       TextCase{"shortLine", QStringLiteral("fileName: /Music/song.mp3")},
                       TextCase{"nonAscii", QStringLiteral("fileName: /Musik/Grüße ♯ 日本.flac")},
                       TextCase{"longCache", longCacheText()}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(SimpleCrypt, CompressesOnlyWhenThatIsShorter)
 {

@@ -1,4 +1,5 @@
 #include "Startup.h"
+#include "RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LanguageCase{"hindi_locale", "", QLocale::Hindi, "in"},
                       LanguageCase{"norwegian_bokmal", "", QLocale::NorwegianBokmal, "no"},
                       LanguageCase{"chinese", "", QLocale::Chinese, "cn"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(Startup, EnvironmentReplacesTheUsersLoggingRules)
 {

@@ -5,6 +5,7 @@
 #include "MetronomeClick.h"
 #include "PlayerTestSupport.h"
 #include "ProcessingChain.h"
+#include "RowName.h"
 
 #include <QSignalSpy>
 
@@ -91,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
                       QueueCase{"88k2_every_12ms", 88200, 12.0, 0, 0.0},
                       QueueCase{"96k_every_12ms", 96000, 12.0, 0, 0.0},
                       QueueCase{"96k_with_30ms_stalls", 96000, 10.0, 20, 30.0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 // ---------------------------------------------------------------------------
 // The end of the recording: every frame read lies inside it, playback goes
@@ -154,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(Tools, EndOfRecording,
                                            EndCase{"pitch_half", 1.0f, 0.5f},
                                            EndCase{"tempo_1_99", 1.99f, 1.0f},
                                            EndCase{"tempo_quarter_pitch_2", 0.25f, 2.0f}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 // ---------------------------------------------------------------------------
 // Looping.
@@ -224,7 +225,7 @@ INSTANTIATE_TEST_SUITE_P(
         LoopCase{"loop_without_selection", 60000, 0, 0, true, hop, hop, 0, hop, true},
         LoopCase{"selection_without_loop_plays_past_it", 100000, 20000, 40000, false, 20000, 20000, 0, -1,
                  false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 // ---------------------------------------------------------------------------
 // The first frame after every stream start is silent.
@@ -386,7 +387,7 @@ INSTANTIATE_TEST_SUITE_P(
                      [](int length) { return length / 2; }, false},
         PositionCase{"to_the_end", 200000, 2, 30000, 60000, [](Rig& r) { r.player->toEnd(); },
                      [](int length) { return length; }, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(PositionRule, PlayingFromTheRightEdgeEndsAtOnce)
 {
@@ -572,7 +573,7 @@ INSTANTIATE_TEST_SUITE_P(Modes, OutputMix,
                          ::testing::Values(MixCase{"mode4_vocoder_off", 4, false, false},
                                            MixCase{"mode4_vocoder_on", 4, true, true},
                                            MixCase{"mode3_vocoder_on", 3, true, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 // ---------------------------------------------------------------------------
 // Tempo and pitch switches.
@@ -669,7 +670,7 @@ INSTANTIATE_TEST_SUITE_P(
                      p.stop();
                  },
                  1.0f, 1.5f, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 // ---------------------------------------------------------------------------
 // Isolation slots.
@@ -753,7 +754,7 @@ INSTANTIATE_TEST_SUITE_P(
                                     return s;
                                 }(),
                                 1800000000}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(IsolationCurve, EmptyWhileOffAndFourHundredPointsWhileOn)
 {
@@ -804,7 +805,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"containing_entry_before_the_equal_one", QStringLiteral("USB Audio"), 1},
                       NameCase{"case_sensitive", QStringLiteral("usb audio"), -1},
                       NameCase{"gone", QStringLiteral("HDMI 2"), -1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(DeviceNames, ThePlayerLooksUpTheLayersList)
 {
@@ -875,7 +876,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SwitchCase{"playing", true, false, 1, "No sound", true},
                       SwitchCase{"playing_to_the_default", true, false, -1, "System default", true},
                       SwitchCase{"playing_to_an_index_past_the_list", true, false, 7, "System default", true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(DeviceSwitch, ResumeAfterASwitchWhilePausedGoesOn)
 {

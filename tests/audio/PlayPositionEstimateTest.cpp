@@ -1,6 +1,7 @@
 // The smoothed play position: where it starts, how fast it moves and when
 // it snaps back to the chain's read position.
 #include "PlayPositionEstimate.h"
+#include "RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -72,6 +73,6 @@ INSTANTIATE_TEST_SUITE_P(
                      1000.0f},
         EstimateCase{"stopped_a_far_position_snaps", false, 44100, 1.0f, 1000.0f, {{0, 4000}, {10, 9000}},
                      9000.0f}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 } // namespace

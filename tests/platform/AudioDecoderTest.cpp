@@ -3,6 +3,7 @@
 #include "AudioDecoder.h"
 
 #include "AudioFixtures.h"
+#include "RowName.h"
 
 #include <QDir>
 #include <QFile>
@@ -127,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"aiff_44100_2", ".aiff", {"-c:a", "pcm_s16be"}, 44100, 2, 0, 0, "PCM is exact"},
         FormatCase{"aif_48000_1", ".aif", {"-c:a", "pcm_s16be", "-f", "aiff"}, 48000, 1, 0, 0,
                    "PCM is exact"}),
-    [](const ::testing::TestParamInfo<FormatCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 // --- Bad input -----------------------------------------------------------
 
@@ -240,7 +241,7 @@ INSTANTIATE_TEST_SUITE_P(
                     return writeBytes(p, f.read(42) + randomBytes(100000, 3));
                 },
                 DecodeError::NotAudio}),
-    [](const ::testing::TestParamInfo<BadCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 // Tones with a little noise: enough content that every codec writes many
 // packets (a pure tone fits a few Ogg pages).
@@ -321,7 +322,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TruncationCase{"m4a_index_first", ".m4a", kAac + QStringList{"-movflags", "+faststart"},
                                      DecodeError::None},
                       TruncationCase{"m4a_index_last", ".m4a", kAac, DecodeError::NotAudio}),
-    [](const ::testing::TestParamInfo<TruncationCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 // Corrupts the inside of FLAC frames (the frame headers stay, so the frames
 // are still found): `which` picks the frames by their order, -1 all.

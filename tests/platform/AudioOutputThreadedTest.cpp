@@ -3,6 +3,7 @@
 // and the GUI thread pausing, stopping, freeing and re-creating the stream
 // underneath them. Also run under ThreadSanitizer.
 #include "AudioOutput.h"
+#include "RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -142,6 +143,6 @@ INSTANTIATE_TEST_SUITE_P(Clocks, OutputRace,
                          ::testing::Values(RaceCase{"manual_same_rate", true, 44100},
                                            RaceCase{"manual_resampled", true, 48000},
                                            RaceCase{"real_time", false, 48000}),
-                         [](const ::testing::TestParamInfo<RaceCase>& info) { return std::string(info.param.name); });
+                         RowName());
 
 } // namespace

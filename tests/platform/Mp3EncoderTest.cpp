@@ -3,6 +3,7 @@
 
 #include "AudioDecoder.h"
 #include "AudioFixtures.h"
+#include "RowName.h"
 
 #include <QDir>
 #include <QFile>
@@ -116,6 +117,6 @@ INSTANTIATE_TEST_SUITE_P(
                       FailingCase{"quits_without_reading", "#!/bin/sh\nexit 1\n"},
                       FailingCase{"succeeds_but_writes_nothing", "#!/bin/sh\ncat > /dev/null\nexit 0\n"},
                       FailingCase{"killed", "#!/bin/sh\nkill -9 $$\n"}),
-    [](const ::testing::TestParamInfo<FailingCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "ADRess.h"
+#include "RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -69,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BandCase{"MuteBelow19", false, 19.0f, false}, BandCase{"MuteAbove19", false, 19.0f, true},
                       BandCase{"SoloAboveZeroSkipsDc", true, 0.0f, true},
                       BandCase{"SoloBelowHalfwayEdge", true, 40.5f, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 // --- Where a bin sits -------------------------------------------------------
 
@@ -119,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
         PositionCase{"LeftOnlyAtFarLeftWidth0", 1.0f, 0.0f, 0.0f, -0.0002f, 0.00001f, false},
         // 0/0: no position at all; solo drops it, mute keeps it.
         PositionCase{"SilentBin", 0.0f, 0.0f, 0.0f, 1.0f, 0.34f, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(Isolation, AzimuthZeroLeavesEveryBinAlone)
 {

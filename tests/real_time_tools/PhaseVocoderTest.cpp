@@ -1,4 +1,5 @@
 #include "PhaseVocoder.h"
+#include "RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -121,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
         // ... mode 3 after the first at or above N/4 = 1024.
         LockingCase{"ModeThreeGoesToQuarter", 3, {300, 600, 700, 1100, 1200},
                     {{300, 0, 450}, {600, 450, 650}, {700, 650, 900}, {1100, 900, 1150}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 // --- Transient reset --------------------------------------------------------
 
@@ -173,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TransientCase{"BelowThreshold", 1, 1330, 0, 0},
                       TransientCase{"ModeTwoFromBin1500", 2, 1400, 0, 1500},
                       TransientCase{"ModeThreeFromBin200", 3, 1400, 1399, 200}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(Vocoder, AtTheRecordingStartEveryBinTakesTheAnalysisPhase)
 {

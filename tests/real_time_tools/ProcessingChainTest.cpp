@@ -1,5 +1,6 @@
 #include "ChainState.h"
 #include "ChainTestSupport.h"
+#include "RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -90,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
         IdentityCase{"AllToolsOff", false, 1, 2e-6, "float transforms of 4096 points at 16-bit scale"},
         IdentityCase{"VocoderAtUnity", true, 0, 4e-5,
                      "the synthesis phases equal the analysis phases only within float rounding"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 // --- Tempo and pitch --------------------------------------------------------
 
@@ -149,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StretchCase{"TempoAndPitch", true, 1.25f, true, 1.4983071f, 1.4983071, 1280},
                       // Bypassed tools keep their factor out of the chain.
                       StretchCase{"BothBypassed", false, 0.5f, false, 2.0f, 1.0, 1024}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 // --- The four modes on a transient-rich signal ------------------------------
 
@@ -260,7 +261,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Band edge at bin 100 (1077 Hz): both tones centred, only one band kept.
         IsolationCase{"BandBelowKeepsLow", centre440, centre2500, 1.0f, true, 100.0f, false, true},
         IsolationCase{"BandAboveKeepsHigh", centre2500, centre440, 1.0f, true, 100.0f, true, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 struct CurveCase
 {
@@ -309,7 +310,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CurveCase{"RightSideScaleZero", 0.4f, 1.0f, 0, 320},
                       CurveCase{"LeftSideScaleNegative", 1.0f, 0.3f, -7, 60},
                       CurveCase{"CentreScaleMinimum", 1.0f, 1.0f, INT_MIN, 200}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 // --- Reads stay inside the recording ----------------------------------------
 
@@ -410,7 +411,7 @@ INSTANTIATE_TEST_SUITE_P(
         SpanCase{"NearIntMax", INT_MAX - 100, true, true, 1.99f, 2.0f},
         SpanCase{"NearIntMin", INT_MIN + 5, true, true, 1.0f, 2.0f},
         SpanCase{"PlainNearIntMax", INT_MAX - 10, true, false, 1.0f, 1.0f}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST_F(ChainTest, NothingLoadedGivesSilence)
 {
@@ -469,7 +470,7 @@ INSTANTIATE_TEST_SUITE_P(
                       AdvanceCase{"StopToTheSamePosition", true, 1.0f, 5000, true, 5000, 5000},
                       AdvanceCase{"StopToStart", false, 1.0f, 5000, true, hop, hop},
                       AdvanceCase{"ClampsAtIntMax", true, 1.99f, INT_MAX - 100, false, 0, INT_MAX}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 // --- Polar form -------------------------------------------------------------
 

@@ -2,6 +2,7 @@
 // on, leave their children's places transparent or plain, and the chord
 // sheets hold nothing outside their marks.
 #include "ChordShapes.h"
+#include "RowName.h"
 
 #include <QDirIterator>
 #include <QImage>
@@ -325,7 +326,7 @@ INSTANTIATE_TEST_SUITE_P(
         PlainCase{"volume_caption", transport, QRect(791, 61, 64, 24)},
         PlainCase{"metronome_light", transport, QRect(207, 53, 12, 12)},
         PlainCase{"clock_and_buttons", transport, QRect(370, 4, 260, 83)}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 // ---- Chord sheets -----------------------------------------------------------
 

@@ -3,6 +3,7 @@
 #include "MouseEvents.h"
 #include "PlotButton.h"
 #include "Slider.h"
+#include "RowName.h"
 
 #include <QPainter>
 #include <QSignalSpy>
@@ -69,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Qt::MetaModifier, false, false},
         GestureCase{"middle", Qt::MiddleButton, Qt::NoModifier, false, false},
         GestureCase{"middle_with_meta", Qt::MiddleButton, Qt::MetaModifier, false, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 // ---- Knob drags ------------------------------------------------------------
 
@@ -108,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
         DragCase{"below_zero_and_back", 3, {140, 138}, Qt::LeftButton, 2},
         DragCase{"right_button_drag_ignored", 50, {80}, Qt::RightButton, 50},
         DragCase{"two_buttons_drag_ignored", 50, {80}, Qt::LeftButton | Qt::RightButton, 50}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(Knob, DragAfterMetaPressContinuesFromTheResetValue)
 {
@@ -171,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(Table, ControlWheel,
                                            WheelCase{"up_at_the_top", 98, 1, 99},
                                            WheelCase{"down_at_the_bottom", 1, -1, 99},
                                            WheelCase{"wide_range_top", 198, 1, 199}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 TEST(Knob, LargeSizeGivesTheMiddleValueAndTheLargeFrame)
 {
@@ -332,7 +333,7 @@ INSTANTIATE_TEST_SUITE_P(
                       HalfCase{"right_edge", 42, Qt::LeftButton, 1, false},
                       HalfCase{"right_button", 5, Qt::RightButton, 0, true},
                       HalfCase{"two_buttons", 5, Qt::LeftButton | Qt::RightButton, 0, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(PlotButton, ClickOnTheCurrentHalfStillReports)
 {

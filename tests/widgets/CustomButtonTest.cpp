@@ -2,6 +2,7 @@
 // agrees with the check state whatever the pointer did.
 #include "CustomButton.h"
 #include "MouseEvents.h"
+#include "RowName.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -119,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(Table, ReleasedOutside,
                          ::testing::Values(OutsideCase{"plain", false, false},
                                            OutsideCase{"latching_up", true, false},
                                            OutsideCase{"latching_down", true, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 TEST_F(CustomButtonTest, LatchAndUnlatchFromOutside)
 {

@@ -1,6 +1,7 @@
 // PowerButton reports the state it is leaving; every receiver relies on it.
 #include "MouseEvents.h"
 #include "PowerButton.h"
+#include "RowName.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -87,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
                       QApplication::sendEvent(&b, &up);
                   },
                   {}, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(PowerButton, PaintsEitherSizeWithoutComplaint)
 {
