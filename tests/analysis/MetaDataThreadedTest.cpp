@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <thread>
 
 namespace {
@@ -100,6 +101,11 @@ TEST(MetaDataThreads, PlayerNeverSeesAHalfChangedBeatList)
     // The last result may still be on its way.
     ASSERT_TRUE(model.setMetaData(versionRecord(runs + 1)));
     QCoreApplication::processEvents();
+    // On a loaded machine the reader may not have been scheduled yet: give
+    // it a bounded while to scan the final, valid list at least once.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (scans.load() == 0 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     stop.store(true, std::memory_order_release);
     player.join();
 
