@@ -1,5 +1,6 @@
 #include "RealTimeToolsTab.h"
 
+#include "DesignFont.h"
 #include "IncrementWidget.h"
 #include "Knob.h"
 #include "PictureStrip.h"
@@ -126,7 +127,7 @@ void RealTimeToolsTab::initWidgets()
     tempoFadeLevel = 0.0f;
 
     const char* labelTexts[3] = {"1/2", "1/4", "x2"};
-    QFont labelFont(QStringLiteral("Arial"), 10, QFont::Bold);
+    const QFont labelFont = designFont(QStringLiteral("Arial"), 10, QFont::Bold);
     for (int i = 0; i < 3; ++i) {
         tempoLabels[i] = new QLabel(QString::fromLatin1(labelTexts[i]), this);
         tempoLabels[i]->setFixedSize(tempoLabelSize);

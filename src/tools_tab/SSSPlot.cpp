@@ -1,5 +1,6 @@
 #include "SSSPlot.h"
 
+#include "DesignFont.h"
 #include "PointerGesture.h"
 
 #include <QFontMetrics>
@@ -38,7 +39,7 @@ void SSSWidget::paintCaption(bool bold)
     painter.setPen(QPen(QColor(27, 27, 27), 2));
     painter.drawRoundedRect(QRectF(2, 2, width() - 4, height() - 4), 5, 5);
 
-    QFont captionFont(QStringLiteral("Arial"), 10, bold ? QFont::Bold : QFont::Normal);
+    const QFont captionFont = designFont(QStringLiteral("Arial"), 10, bold ? QFont::Bold : QFont::Normal);
     setFont(captionFont);
     painter.setFont(captionFont);
     painter.setPen(QPen(QColor(195, 195, 195), 3));
