@@ -22,7 +22,7 @@
 namespace {
 
 constexpr double sampleRateHz = 44100.0;
-constexpr double hopSeconds = hop / sampleRateHz;
+constexpr double hopSeconds = chain::hop / sampleRateHz;
 constexpr int repetitions = 2000;
 
 struct Signal
@@ -75,24 +75,24 @@ void configure(const Mode& m)
         init_buffers();
         initialised = true;
     }
+    // As after a file load, then the mode's tools and an isolation band.
+    chain::resetToProgramStart();
+    chain::applyLoadDefaults();
     const Signal& s = music();
-    setRecording(s.left.data(), s.right.data(), int(s.left.size()));
-    VocoderSwitches switches;
+    chain::setRecording(s.left.data(), s.right.data(), int(s.left.size()));
+    chain::VocoderSwitches switches;
     switches.hopBypassed = !m.tempoOn;
     switches.interpBypassed = !m.pitchOn;
     switches.TSMPSMEnabled = m.tempoOn || m.pitchOn;
-    vocoderSwitches.store(switches);
-    hopfactor.store(m.tempoOn ? m.tempo : 1.0f);
-    interpfactor.store(m.pitchOn ? m.pitch : 1.0f);
-    vocoderModeFlags.store(*vocoderModeFlagsFor(m.vocoderMode));
-    ADRessEnabled.store(m.isolation);
-    invert.store(true);
-    azimuthValue.store(1.0f);
-    rangeValue.store(0.34f);
-    cutFrequencyValue.store(19.0f);
-    hipass.store(true);
-    bleedThresholdValue.store(1.0f);
-    currentposition.store(hop);
+    chain::vocoderSwitches.store(switches);
+    chain::hopfactor.store(m.tempoOn ? m.tempo : 1.0f);
+    chain::interpfactor.store(m.pitchOn ? m.pitch : 1.0f);
+    chain::vocoderModeFlags.store(*chain::vocoderModeFlagsFor(m.vocoderMode));
+    chain::ADRessEnabled.store(m.isolation);
+    chain::invert.store(true);
+    chain::cutFrequencyValue.store(19.0f);
+    chain::hipass.store(true);
+    chain::bleedThresholdValue.store(1.0f);
     flushBuffers();
 }
 
@@ -107,9 +107,9 @@ void chainStep(benchmark::State& state, Mode mode)
         current = mode;
         configured = true;
     }
-    static std::vector<float> left(hop), right(hop);
-    static std::array<std::atomic<float>, isolationCurveLength> graph{};
-    const int wrapAt = int(music().left.size()) - 9 * framesize;
+    static std::vector<float> left(chain::hop), right(chain::hop);
+    static std::array<std::atomic<float>, chain::isolationCurveLength> graph{};
+    const int wrapAt = int(music().left.size()) - 9 * chain::framesize;
 
     double seconds = 0.0;
     for (auto _ : state) {
@@ -119,8 +119,8 @@ void chainStep(benchmark::State& state, Mode mode)
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
         state.SetIterationTime(took.count());
         seconds += took.count();
-        if (currentposition.load() > wrapAt)
-            currentposition.store(hop);
+        if (chain::currentposition.load() > wrapAt)
+            chain::currentposition.store(chain::hop);
     }
     state.counters["rtFactor"] = hopSeconds * double(state.iterations()) / seconds;
 }
@@ -148,7 +148,7 @@ void perStep(benchmark::internal::Benchmark* b)
 void fftTablesPerStep(benchmark::State& state)
 {
     for (auto _ : state) {
-        FFTReal fft(framesize);
+        FFTReal fft(chain::framesize);
         benchmark::DoNotOptimize(&fft);
     }
 }

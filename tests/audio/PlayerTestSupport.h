@@ -70,7 +70,7 @@ public:
     {
         const bool ok = m_inner->push(stream, interleaved, numFrames);
         if (ok)
-            pushes.push_back({stream, currentposition.load(),
+            pushes.push_back({stream, chain::currentposition.load(),
                               std::vector<float>(interleaved, interleaved + 2 * numFrames)});
         return ok;
     }

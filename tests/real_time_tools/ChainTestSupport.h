@@ -62,44 +62,28 @@ inline StereoSignal transientRich(int frames, unsigned seed)
     return s;
 }
 
-// Every control back to its value at program start, the recording set, the
-// buffers cleared.
+// Every control as after a file load, the recording set, the buffers
+// cleared.
 inline void resetChain(const StereoSignal* recording)
 {
     init_buffers();
-    currentposition.store(hop);
-    hopfactor.store(1.0f);
-    interpfactor.store(1.0f);
-    previousHopFactor.store(1.0f);
-    previousInterpFactor.store(1.0f);
-    vocoderSwitches.store(VocoderSwitches{});
-    vocoderModeFlags.store(*vocoderModeFlagsFor(1));
-    tsm_mode.store(1);
-    ADRessEnabled.store(false);
-    invert.store(false);
-    azimuthValue.store(1.0f);
-    rangeValue.store(0.34f);
-    cutFrequencyValue.store(0.0f);
-    bleedThresholdValue.store(0.0f);
-    hipass.store(false);
-    plotscale.store(50000000);
+    chain::resetToProgramStart();
+    chain::applyLoadDefaults();
     if (recording)
-        setRecording(recording->left.data(), recording->right.data(), recording->frames());
-    else
-        setRecording(nullptr, nullptr, 0);
+        chain::setRecording(recording->left.data(), recording->right.data(), recording->frames());
 }
 
 // Tool switches and factors; a bypassed tool's factor is stored as given, to
 // show that the chain ignores it while the vocoder is off.
 inline void setTools(bool tempoOn, float tempo, bool pitchOn, float pitch)
 {
-    VocoderSwitches switches;
+    chain::VocoderSwitches switches;
     switches.hopBypassed = !tempoOn;
     switches.interpBypassed = !pitchOn;
     switches.TSMPSMEnabled = tempoOn || pitchOn;
-    vocoderSwitches.store(switches);
-    hopfactor.store(tempo);
-    interpfactor.store(pitch);
+    chain::vocoderSwitches.store(switches);
+    chain::hopfactor.store(tempo);
+    chain::interpfactor.store(pitch);
 }
 
 struct Rendered
@@ -110,9 +94,9 @@ struct Rendered
 
 inline Rendered render(int steps, std::atomic<float>* graph = nullptr)
 {
-    Rendered r{std::vector<float>(size_t(steps) * hop), std::vector<float>(size_t(steps) * hop)};
+    Rendered r{std::vector<float>(size_t(steps) * chain::hop), std::vector<float>(size_t(steps) * chain::hop)};
     for (int s = 0; s < steps; ++s) {
-        EXPECT_TRUE(processaudio(r.left.data() + size_t(s) * hop, r.right.data() + size_t(s) * hop, graph));
+        EXPECT_TRUE(processaudio(r.left.data() + size_t(s) * chain::hop, r.right.data() + size_t(s) * chain::hop, graph));
     }
     return r;
 }
