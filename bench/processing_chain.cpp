@@ -8,6 +8,7 @@
 #include "ChainControls.h"
 #include "FFTReal.h"
 #include "ProcessingChain.h"
+#include "SyntheticSignals.h"
 
 #include <benchmark/benchmark.h>
 
@@ -25,30 +26,10 @@ constexpr double sampleRateHz = 44100.0;
 constexpr double hopSeconds = chain::hop / sampleRateHz;
 constexpr int repetitions = 2000;
 
-struct Signal
-{
-    std::vector<float> left;
-    std::vector<float> right;
-};
-
 // 20 s of two panned tones under decaying noise bursts every 5000 frames.
-const Signal& music()
+const synth::Stereo& music()
 {
-    static const Signal signal = [] {
-        const int frames = int(20 * sampleRateHz);
-        Signal s{std::vector<float>(size_t(frames)), std::vector<float>(size_t(frames))};
-        std::mt19937 rng(1);
-        std::uniform_real_distribution<float> noise(-1.0f, 1.0f);
-        for (int i = 0; i < frames; ++i) {
-            const double t = i / sampleRateHz;
-            const float low = 0.2f * float(std::sin(2.0 * M_PI * 220.0 * t));
-            const float high = 0.1f * float(std::sin(2.0 * M_PI * 1318.5 * t));
-            const float burst = 0.6f * std::exp(-float(i % 5000) / 300.0f);
-            s.left[size_t(i)] = low + 0.5f * high + burst * noise(rng);
-            s.right[size_t(i)] = 0.6f * low + high + burst * noise(rng);
-        }
-        return s;
-    }();
+    static const synth::Stereo signal = synth::transientRich(int(20 * sampleRateHz), 1);
     return signal;
 }
 
@@ -78,7 +59,7 @@ void configure(const Mode& m)
     // As after a file load, then the mode's tools and an isolation band.
     chain::resetToProgramStart();
     chain::applyLoadDefaults();
-    const Signal& s = music();
+    const synth::Stereo& s = music();
     chain::setRecording(s.left.data(), s.right.data(), int(s.left.size()));
     chain::VocoderSwitches switches;
     switches.hopBypassed = !m.tempoOn;

@@ -6,6 +6,7 @@
 #include "MetaData.h"
 #include "MetronomeClick.h"
 #include "ProcessingChain.h"
+#include "SyntheticSignals.h"
 
 #include <QCoreApplication>
 
@@ -21,17 +22,14 @@
 
 namespace {
 
-constexpr double twoPi = 6.283185307179586;
-
+// A tone on each side, at `gain`.
 struct Buffers
 {
     explicit Buffers(int frames, float gain)
-        : left(size_t(frames)), right(size_t(frames))
     {
-        for (int i = 0; i < frames; ++i) {
-            left[size_t(i)] = gain * float(std::sin(twoPi * 330.0 * i / 44100.0));
-            right[size_t(i)] = gain * float(std::sin(twoPi * 550.0 * i / 44100.0));
-        }
+        synth::Stereo s = synth::tones({{330.0, gain, 1.0f, 0.0f}, {550.0, gain, 0.0f, 1.0f}}, frames);
+        left = std::move(s.left);
+        right = std::move(s.right);
     }
     std::vector<float> left;
     std::vector<float> right;

@@ -1,8 +1,10 @@
-// Signals, measurements and a clean chain for the processing-chain tests.
+// Measurements and a clean chain for the processing-chain tests; the
+// signals come from the synthetic-signal kit.
 #pragma once
 
 #include "ChainControls.h"
 #include "ProcessingChain.h"
+#include "SyntheticSignals.h"
 
 #include <gtest/gtest.h>
 
@@ -16,50 +18,14 @@ namespace chain_test {
 constexpr double sampleRateHz = 44100.0;
 constexpr double twoPi = 6.283185307179586;
 
-struct StereoSignal
-{
-    std::vector<float> left;
-    std::vector<float> right;
-    int frames() const { return int(left.size()); }
-};
-
-// One tone at each given gain per channel; vectors sized exactly, so that
-// AddressSanitizer sees any read past the end.
-struct Tone
-{
-    double frequencyHz;
-    float amplitude;
-    float leftGain;
-    float rightGain;
-};
+// The kit's signals, at this file's rate.
+using StereoSignal = synth::Stereo;
+using synth::Tone;
+using synth::transientRich;
 
 inline StereoSignal tones(const std::vector<Tone>& parts, int frames)
 {
-    StereoSignal s{std::vector<float>(size_t(frames)), std::vector<float>(size_t(frames))};
-    for (const Tone& t : parts) {
-        for (int i = 0; i < frames; ++i) {
-            const float v = t.amplitude * float(std::sin(twoPi * t.frequencyHz * i / sampleRateHz));
-            s.left[size_t(i)] += v * t.leftGain;
-            s.right[size_t(i)] += v * t.rightGain;
-        }
-    }
-    return s;
-}
-
-// Drums-like: decaying noise bursts every 5000 frames over two tones, the
-// channels panned apart, peak below 1.
-inline StereoSignal transientRich(int frames, unsigned seed)
-{
-    StereoSignal s = tones({{220.0, 0.2f, 1.0f, 0.6f}, {1318.5, 0.1f, 0.5f, 1.0f}}, frames);
-    std::mt19937 rng(seed);
-    std::uniform_real_distribution<float> noise(-1.0f, 1.0f);
-    for (int i = 0; i < frames; ++i) {
-        const int sinceBurst = i % 5000;
-        const float envelope = 0.6f * std::exp(-float(sinceBurst) / 300.0f);
-        s.left[size_t(i)] += envelope * noise(rng);
-        s.right[size_t(i)] += envelope * noise(rng);
-    }
-    return s;
+    return synth::tones(parts, frames, sampleRateHz);
 }
 
 // Every control as after a file load, the recording set, the buffers
