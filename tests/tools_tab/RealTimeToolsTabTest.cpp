@@ -25,6 +25,8 @@
 
 namespace {
 
+// The chain's controls, which the player sets from the tab's signals.
+using namespace chain;
 using Strings = std::vector<std::string>;
 
 double ratioOf(double semitones)
@@ -570,7 +572,7 @@ TEST(ToolsTab, ResetReturnsEveryToolToRestAndBypassed)
     EXPECT_EQ(r.tab.fineTuneWidget()->markerX(), 46);
     EXPECT_EQ(r.model.semitones(), 0);
     EXPECT_EQ(r.model.fine(), 0.0f);
-    EXPECT_EQ(previousHopFactor.load(), 1.0f);
+    EXPECT_EQ(r.rig.player->toolSwitches().keptFactor(ToolSwitches::Tool::Tempo), 1.0f);
 }
 
 // A few cents leave the pitch knob at its centre; the reset must still
