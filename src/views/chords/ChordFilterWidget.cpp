@@ -40,7 +40,9 @@ void ChordFilterWidget::initWidgets()
 {
     setPixmap(cachedPixmap(QStringLiteral(":/images/chords/chord_filter_menu.png")));
     setScaledContents(true);
-    setFixedSize(panelWidth, panelHeight);
+    // Not fixed: as a page of the chords tab's stack it would hold the
+    // stack at its size while the grid page shows.
+    resize(panelWidth, panelHeight);
 
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns; ++c) {
