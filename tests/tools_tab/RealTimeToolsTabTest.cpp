@@ -175,11 +175,11 @@ struct KnobCase
     bool tempoOn;
 };
 
-class TabTempoKnob : public ::testing::TestWithParam<KnobCase>
+class ToolsTabTempoKnob : public ::testing::TestWithParam<KnobCase>
 {
 };
 
-TEST_P(TabTempoKnob, KnobSetsFactorBoxesAndSwitch)
+TEST_P(ToolsTabTempoKnob, KnobSetsFactorBoxesAndSwitch)
 {
     const KnobCase& c = GetParam();
     TabRig r;
@@ -198,7 +198,7 @@ TEST_P(TabTempoKnob, KnobSetsFactorBoxesAndSwitch)
     EXPECT_EQ(r.chords, Strings{"updateChordTempo(" + TabRig::n(std::trunc(c.bpmBox)) + ")"});
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, TabTempoKnob,
+INSTANTIATE_TEST_SUITE_P(Table, ToolsTabTempoKnob,
                          ::testing::Values(KnobCase{"quarter", 0, 0.25f, 30, true},
                                            KnobCase{"half_way_down", 50, 0.625f, 75, true},
                                            KnobCase{"just_below", 98, 0.985f, 118.2f, true},
@@ -265,12 +265,12 @@ struct LowestCase
     float original;
 };
 
-class TabLowestTempo : public ::testing::TestWithParam<LowestCase>
+class ToolsTabLowestTempo : public ::testing::TestWithParam<LowestCase>
 {
 };
 
 // Some originals put their lowest box value a hair below a quarter.
-TEST_P(TabLowestTempo, LowestBoxValuePlaysAQuarterWithTheToolOn)
+TEST_P(ToolsTabLowestTempo, LowestBoxValuePlaysAQuarterWithTheToolOn)
 {
     TabRig r;
     const float original = GetParam().original;
@@ -284,7 +284,7 @@ TEST_P(TabLowestTempo, LowestBoxValuePlaysAQuarterWithTheToolOn)
     EXPECT_EQ(hopfactor.load(), 0.25f);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, TabLowestTempo,
+INSTANTIATE_TEST_SUITE_P(Table, ToolsTabLowestTempo,
                          ::testing::Values(LowestCase{"bpm_120", 120}, LowestCase{"bpm_71", 71},
                                            LowestCase{"bpm_42", 42}, LowestCase{"bpm_55", 55}),
                          RowName());
@@ -306,11 +306,11 @@ struct BadTempoCase
     float bpm;
 };
 
-class TabBadTempo : public ::testing::TestWithParam<BadTempoCase>
+class ToolsTabBadTempo : public ::testing::TestWithParam<BadTempoCase>
 {
 };
 
-TEST_P(TabBadTempo, LeavesTheBoxInactiveAndTellsNobody)
+TEST_P(ToolsTabBadTempo, LeavesTheBoxInactiveAndTellsNobody)
 {
     TabRig r;
     r.tab.setBPM(GetParam().bpm);
@@ -318,7 +318,7 @@ TEST_P(TabBadTempo, LeavesTheBoxInactiveAndTellsNobody)
     EXPECT_TRUE(r.chords.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, TabBadTempo,
+INSTANTIATE_TEST_SUITE_P(Table, ToolsTabBadTempo,
                          ::testing::Values(BadTempoCase{"zero", 0.0f}, BadTempoCase{"negative", -1.0f},
                                            BadTempoCase{"not_a_number", std::numeric_limits<float>::quiet_NaN()},
                                            BadTempoCase{"infinite", std::numeric_limits<float>::infinity()}),
@@ -457,11 +457,11 @@ struct IsolationCase
     std::function<bool()> reached; // the player got the control's value
 };
 
-class TabIsolationControl : public ::testing::TestWithParam<IsolationCase>
+class ToolsTabIsolationControl : public ::testing::TestWithParam<IsolationCase>
 {
 };
 
-TEST_P(TabIsolationControl, AnyChangeSwitchesIsolationOn)
+TEST_P(ToolsTabIsolationControl, AnyChangeSwitchesIsolationOn)
 {
     const IsolationCase& c = GetParam();
     TabRig r;
@@ -488,7 +488,7 @@ TEST_P(TabIsolationControl, AnyChangeSwitchesIsolationOn)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, TabIsolationControl,
+    Table, ToolsTabIsolationControl,
     ::testing::Values(
         IsolationCase{"width", [](RealTimeToolsTab& t) { t.widthKnobWidget()->setValue(60); },
                       [] { return std::fabs(rangeValue.load() - 0.60001f) < 1e-4f; }},
@@ -612,7 +612,7 @@ struct SessionCase
     int vocoderMode;
 };
 
-class TabSession : public ::testing::TestWithParam<SessionCase>
+class ToolsTabSession : public ::testing::TestWithParam<SessionCase>
 {
 };
 
@@ -620,7 +620,7 @@ const QStringList isolationOff{"99", "34", "19", "50", "1", "1", "0"};
 const QStringList noPitch{"99", "0", "50", "0"};
 const QStringList noTempo{"120", "99", "0", "0"};
 
-TEST_P(TabSession, RestoresAndAgrees)
+TEST_P(ToolsTabSession, RestoresAndAgrees)
 {
     const SessionCase& c = GetParam();
     TabRig r;
@@ -648,7 +648,7 @@ TEST_P(TabSession, RestoresAndAgrees)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, TabSession,
+    Table, ToolsTabSession,
     ::testing::Values(
         SessionCase{"pitch_three", noTempo, {"117", "3", "50", "1"}, isolationOff, false, 1, true,
                     ratioOf(3), 3, 0, 3, 50, false, 1},
