@@ -1,6 +1,7 @@
 #include "ChordsStrip.h"
 
 #include "BeatLineWidget.h"
+#include "ChordNames.h"
 #include "CustomButton.h"
 #include "EditBoundary.h"
 #include "MetaData.h"
@@ -109,7 +110,7 @@ void ChordsStrip::initChordStrip()
         const QVector<QString>& chords = metaData->chordVec;
         const QVector<float>& beats = metaData->beats;
         auto sampleAt = [&](int beat) {
-            return beat < beats.size() ? chordstrip::truncatedSample(beats.at(beat)) : sampleCount;
+            return beat < beats.size() ? saturatingInt(beats.at(beat)) : sampleCount;
         };
         for (const chordstrip::Run& run : chordstrip::chordRuns(chords)) {
             auto* tag = new ChordLabel(this, chords.at(run.firstBeat), sampleAt(run.firstBeat),
@@ -172,8 +173,8 @@ void ChordsStrip::layoutTags()
             tag->hide();
             continue;
         }
-        tag->setSamples(chordstrip::truncatedSample(beats.at(first)),
-                        end < beats.size() ? chordstrip::truncatedSample(beats.at(end)) : sampleCount);
+        tag->setSamples(saturatingInt(beats.at(first)),
+                        end < beats.size() ? saturatingInt(beats.at(end)) : sampleCount);
         tag->setGeometry(span->x, 0, span->width, height());
         tag->show();
     }
@@ -231,7 +232,7 @@ QString ChordsStrip::getShiftedChordText(QString chordText, int shiftAmount)
     // tab, names stay in the analysed key.
     static const QMetaMethod query = QMetaMethod::fromSignal(&ChordsStrip::getShiftedChordIndex);
     const int index = isSignalConnected(query) ? emit getShiftedChordIndex(parts.root, shiftAmount)
-                                               : chordstrip::unshiftedRootIndex(parts.root);
+                                               : chordnames::getChordIndex(parts.root, shiftAmount, {});
     const QString root = chordstrip::rootName(index);
     return root == QLatin1String("-") ? root : root + parts.suffix;
 }

@@ -1,30 +1,19 @@
 #include "StripGeometry.h"
 
+#include "ChordNames.h"
+
 #include <cmath>
 
 namespace chordstrip {
 
 namespace {
 
-// Far beyond any widget, yet safe to add to: a cache this system did not
-// write may hold absurd positions, and a float beyond int is undefined.
-constexpr float pixelLimit = 1.0e9f;
-
-int clampedInt(float value)
+int limited(int pixel)
 {
-    if (!(value > -pixelLimit))
-        return -int(pixelLimit);
-    if (!(value < pixelLimit))
-        return int(pixelLimit);
-    return int(value);
+    return pixel < -pixelLimit ? -pixelLimit : pixel > pixelLimit ? pixelLimit : pixel;
 }
 
 } // namespace
-
-int truncatedSample(float position)
-{
-    return clampedInt(position);
-}
 
 QVector<Run> chordRuns(const QVector<QString>& chords)
 {
@@ -41,20 +30,20 @@ QVector<Run> chordRuns(const QVector<QString>& chords)
 }
 
 PixelScale::PixelScale(int frames, int width, int offset)
-    : valid(frames > 0 && width > 0)
-    , spp(valid ? float(frames) / float(width) : 1.0f)
+    : scale(frames, width)
     , offset(offset)
 {
 }
 
 int PixelScale::x(double sample) const
 {
-    return clampedInt(std::floor(float(sample + offset) / spp + 0.5f));
+    return limited(scale.roundedPixelOf(float(sample + offset)));
 }
 
 int PixelScale::width(double from, double to) const
 {
-    return clampedInt(std::floor(float(to + offset) / spp - float(x(from)) + 0.5f));
+    const double end = double(scale.pixelOf(float(to + offset)));
+    return limited(saturatingInt(std::floor(end - x(from) + 0.5)));
 }
 
 std::optional<Span> tagSpan(const QVector<float>& beats, int firstBeat, int beatCount, int frames,
@@ -131,19 +120,9 @@ ChordParts splitChordName(const QString& name)
 
 QString rootName(int index)
 {
-    static const char* const roots[12] = {"A", "Bb", "B", "C", "C#", "D", "Eb", "E", "F", "F#", "G", "Ab"};
-    if (index < 0 || index >= 12)
+    if (index < 0 || index >= chordnames::rootCount)
         return QStringLiteral("-");
-    return QString::fromLatin1(roots[index]);
-}
-
-int unshiftedRootIndex(const QString& root)
-{
-    static const char* const roots[12] = {"A", "Bb", "B", "C", "C#", "D", "Eb", "E", "F", "F#", "G", "Ab"};
-    for (int i = 0; i < 12; ++i)
-        if (root == QLatin1String(roots[i]))
-            return i;
-    return -1;
+    return QString::fromLatin1(chordnames::rootNames[index]);
 }
 
 } // namespace chordstrip

@@ -5,9 +5,11 @@
 // chord name into root and quality.
 //
 // Pixels: x = ⌊(sample + offset) / spp + 0.5⌋ with spp = frames / width in
-// single precision, the rule the waveform and the strip share so that a
-// beat falls on the same column in both.
+// single precision, the waveform's FrameScale, so that a beat falls on the
+// same column in both.
 #pragma once
+
+#include "ZoomLevel.h"
 
 #include <QString>
 #include <QVector>
@@ -19,10 +21,6 @@ namespace chordstrip {
 // Beats are drawn half a 4096-sample analysis frame early.
 constexpr int beatLead = -2048;
 
-// A model's float sample position as an int, truncated; positions beyond
-// the int range (a cache this system did not write) are clamped.
-int truncatedSample(float position);
-
 // One tag: a run of consecutive beats with the same chord name.
 struct Run
 {
@@ -33,6 +31,11 @@ struct Run
 // Runs in beat order; names compare exactly (case-sensitive).
 QVector<Run> chordRuns(const QVector<QString>& chords);
 
+// Pixels are kept within ±pixelLimit: far beyond any canvas, yet a widget's
+// x plus its width stays an int. A cache this system did not write may hold
+// beats two billion samples out.
+constexpr int pixelLimit = 1000000000;
+
 class PixelScale
 {
 public:
@@ -41,7 +44,7 @@ public:
     PixelScale(int frames, int width, int offset);
 
     // Nothing can be laid out over no width or no recording.
-    bool isValid() const { return valid; }
+    bool isValid() const { return scale.isValid(); }
     // The pixel column of a sample position.
     int x(double sample) const;
     // The width of [from, to) once from lies at x(from): the end is rounded
@@ -49,9 +52,8 @@ public:
     int width(double from, double to) const;
 
 private:
-    bool valid = false;
-    float spp = 1.0f;
-    int offset = 0;
+    FrameScale scale;
+    int offset;
 };
 
 // The pixels of the tag covering beats [firstBeat, firstBeat + beatCount).
@@ -108,8 +110,5 @@ ChordParts splitChordName(const QString& name);
 // Root names in the strip's order, A first: "A", "Bb", "B", "C", "C#", "D",
 // "Eb", "E", "F", "F#", "G", "Ab"; "-" for any other index.
 QString rootName(int index);
-
-// TEMP until the chords tab's table lands.
-int unshiftedRootIndex(const QString& root);
 
 } // namespace chordstrip

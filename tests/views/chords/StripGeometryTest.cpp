@@ -4,6 +4,7 @@
 // highlighted beat and the split of chord names.
 #include "RowName.h"
 #include "StripGeometry.h"
+#include "StripPrint.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +12,6 @@
 #include <ostream>
 #include <utility>
 #include <vector>
-
-void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace {
 
