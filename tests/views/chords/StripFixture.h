@@ -7,6 +7,8 @@
 #include "BeatLineWidget.h"
 #include "ChordsStrip.h"
 #include "MetaData.h"
+#include "MetaDataThread.h"
+#include "StripPrint.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -65,14 +67,37 @@ inline void deleteLaterNow()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// Distinct names in order of appearance, as the ranked list holds them.
+inline QVector<QString> distinct(const QVector<QString>& chords)
+{
+    QVector<QString> result;
+    for (const QString& name : chords)
+        if (!result.contains(name))
+            result.append(name);
+    return result;
+}
+
+// The names of the tags a chord sequence makes: one per run.
+inline QVector<QString> distinctRuns(const QVector<QString>& chords)
+{
+    QVector<QString> result;
+    for (const QString& name : chords)
+        if (result.isEmpty() || result.last() != name)
+            result.append(name);
+    return result;
+}
+
 struct StripHost
 {
+    // The model belongs to the analysis thread, which writes its cache.
+    MetaDataThread analysis;
+    MetaData& model;
     QWidget view; // stands in for the waveform view
-    MetaData model;
     ChordsStrip* strip;
 
     explicit StripHost(const QVector<QString>& chords = defaultSong())
-        : strip(new ChordsStrip(&view))
+        : model(*analysis.metaData)
+        , strip(new ChordsStrip(&view))
     {
         view.resize(1000, 120);
         view.show();
@@ -86,7 +111,7 @@ struct StripHost
 
     void load(const QVector<QString>& chords)
     {
-        fillModel(model, gridBeats(chords.size()), chords, chords);
+        fillModel(model, gridBeats(chords.size()), chords, distinct(chords));
         strip->initChordStrip();
         deleteLaterNow();
     }
