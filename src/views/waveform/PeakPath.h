@@ -11,8 +11,9 @@
 // level's canvas width W as two pictures of W / 2 columns (a picture of the
 // whole width could exceed what a pixmap may hold). Each column takes the
 // extreme of the path points that fall into it, once for the upper and once
-// for the lower outline. The right picture starts with full-width column
-// W / 2 − 1, the column that ends the left one.
+// for the lower outline, and draws a one-pixel stroke from it to the
+// centre row. The right picture starts with full-width column W / 2 − 1,
+// the column that ends the left one.
 #pragma once
 
 #include "ZoomLevel.h"
