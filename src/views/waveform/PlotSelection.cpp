@@ -38,7 +38,11 @@ int nonNegative(float frame)
 PlotSelection::PlotSelection(QWidget* parent)
     : QWidget(parent)
 {
-    const QFont font(QStringLiteral("Fantasy"), 9, 75);
+    // 9 pixels, the size 9 points have where the labels' fixed 10- and
+    // 11-pixel boxes were drawn for; 9 points at 96 dpi would be clipped.
+    QFont font(QStringLiteral("Fantasy"));
+    font.setPixelSize(9);
+    font.setWeight(75);
     setFont(font);
     setMouseTracking(true);
     for (QLabel** label : {&countLabel, &startLabel, &endLabel}) {
