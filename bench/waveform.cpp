@@ -16,6 +16,7 @@
 #include "PlayMarker.h"
 #include "Plotter.h"
 #include "PowerButton.h"
+#include "SyntheticSignals.h"
 #include "WaveBg.h"
 
 #include <QApplication>
@@ -25,7 +26,6 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
-#include <random>
 #include <vector>
 
 namespace {
@@ -37,37 +37,12 @@ constexpr int viewWidth = 884;
 constexpr float framesPerTick = sampleRateHz / 100.0f;
 constexpr int ticksPerRun = 1000;
 
-struct Recording
-{
-    std::vector<float> left;
-    std::vector<float> right;
-    int frames() const { return int(left.size()); }
-};
+using Recording = synth::Stereo;
 
-// Two panned tones under a slow swell and decaying noise bursts twice a
-// second: busy enough that every column draws a full outline.
+// Drums over changing chords, the analysis benchmarks' music, ten minutes.
 const Recording& tenMinutes()
 {
-    static const Recording recording = [] {
-        const size_t frames = size_t(sampleRateHz) * seconds;
-        Recording r{std::vector<float>(frames), std::vector<float>(frames)};
-        std::mt19937 rng(3);
-        std::uniform_real_distribution<float> noise(-1.0f, 1.0f);
-        const double twoPi = 6.283185307179586;
-        float burst = 0.0f;
-        for (size_t i = 0; i < frames; ++i) {
-            const double t = double(i) / sampleRateHz;
-            if (i % (sampleRateHz / 2) == 0)
-                burst = 0.5f;
-            burst *= 0.9997f;
-            const double swell = 0.3 + 0.2 * std::sin(twoPi * t / 37.0);
-            const double tone = swell * (std::sin(twoPi * 220.0 * t) + 0.5 * std::sin(twoPi * 331.0 * t));
-            const float hit = burst * noise(rng);
-            r.left[i] = float(tone * 0.7) + hit;
-            r.right[i] = float(tone * 0.4) + hit;
-        }
-        return r;
-    }();
+    static const Recording recording = synth::drumsAndChords(sampleRateHz, seconds, 118.0);
     return recording;
 }
 

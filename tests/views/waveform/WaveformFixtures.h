@@ -4,33 +4,27 @@
 
 #include "MetaData.h"
 #include "MouseEvents.h"
+#include "SyntheticSignals.h"
 
 #include <QString>
 #include <QVector>
 
-#include <cmath>
 #include <vector>
 
 namespace waveformtest {
 
-// A 4410 Hz tone at 44.1 kHz (ten samples a period, so even the shortest
-// block spans whole periods) whose level rises linearly from 0 to full over
-// the recording, left at `leftGain`, right at `rightGain`.
-struct Recording
+// A tone at a quarter of 44.1 kHz (its samples run 0, 1, 0, −1, so even the
+// shortest block holds a peak) whose level rises linearly from 0 to full
+// over the recording, left at `leftGain`, right at `rightGain`.
+struct Recording : synth::Stereo
 {
-    std::vector<float> left;
-    std::vector<float> right;
-    int frames() const { return int(left.size()); }
-
     Recording(int frames, float leftGain = 1.0f, float rightGain = 1.0f)
-        : left(size_t(frames))
-        , right(size_t(frames))
+        : synth::Stereo(synth::tones({{11025.0, 1.0f, leftGain, rightGain}}, frames))
     {
         for (int i = 0; i < frames; ++i) {
-            const double ramp = double(i) / double(frames);
-            const double tone = std::sin(2.0 * M_PI * double(i) / 10.0 + 0.3) * ramp;
-            left[size_t(i)] = float(leftGain * tone);
-            right[size_t(i)] = float(rightGain * tone);
+            const float ramp = float(double(i) / double(frames));
+            left[size_t(i)] *= ramp;
+            right[size_t(i)] *= ramp;
         }
     }
 };
