@@ -26,7 +26,11 @@ void SmallPlot::setSmallPlotPixmap(QPixmap pixmap, float zoomFactor, int zoomCen
 
 void SmallPlot::setSmallPlotZoomCentre(int x)
 {
-    centre = clampedCentre(x);
+    // Auto-scroll sends the centre every 10 ms, mostly unchanged.
+    const int clamped = clampedCentre(x);
+    if (clamped == centre)
+        return;
+    centre = clamped;
     update();
 }
 
