@@ -4,6 +4,7 @@
 #include "AnalysisCache.h"
 #include "FlacStream.h"
 #include "SimpleCrypt.h"
+#include "SyntheticSignals.h"
 #include "WavWriter.h"
 
 #include <QDir>
@@ -27,9 +28,7 @@ bool put(const char* target, const QString& name, const QByteArray& bytes)
 
 QByteArray wav(int rateHz, int channels, int frames)
 {
-    std::vector<float> x(static_cast<size_t>(rateHz > 0 ? frames * channels : 0));
-    for (size_t i = 0; i < x.size(); ++i)
-        x[i] = 0.5f * static_cast<float>(std::sin(0.05 * static_cast<double>(i)));
+    const auto x = synth::interleavedSines(rateHz, channels, frames, 440.0, 1000.0);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("s.wav"));
     WavWriter writer;
@@ -50,9 +49,10 @@ flac::Frame constantFrame(int rateHz, int channels)
 
 QByteArray shortFlac(int channels, std::uint64_t totalFrames)
 {
-    std::vector<std::int32_t> x(static_cast<size_t>(2048 * channels));
+    const auto tones = synth::interleavedSines(44100, channels, 2048, 440.0, 1000.0);
+    std::vector<std::int32_t> x(tones.size());
     for (size_t i = 0; i < x.size(); ++i)
-        x[i] = static_cast<std::int32_t>(8000 * std::sin(0.03 * static_cast<double>(i)));
+        x[i] = static_cast<std::int32_t>(std::lround(tones[i] * 32767.0f));
     flac::StreamInfo info;
     info.channels = channels;
     info.totalFrames = totalFrames;

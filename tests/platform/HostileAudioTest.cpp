@@ -6,6 +6,7 @@
 
 #include "FlacStream.h"
 #include "RowName.h"
+#include "SyntheticSignals.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -118,18 +119,17 @@ INSTANTIATE_TEST_SUITE_P(
                     2 * kBlock, {}, "a claim the limit would cut is still no reason to reserve it"}),
     RowName());
 
-// A real recording: five seconds of two tones, 16-bit stereo verbatim.
+// A real recording: five seconds of two tones, 16-bit stereo, verbatim.
 constexpr int kRate = 44100;
 constexpr int kSeconds = 5;
 
 std::vector<std::int32_t> tones()
 {
-    std::vector<std::int32_t> x(static_cast<size_t>(2 * kSeconds * kRate));
-    for (size_t f = 0; f < x.size() / 2; ++f) {
-        x[2 * f] = static_cast<std::int32_t>(std::lround(12000 * std::sin(2 * M_PI * 440.0 * f / kRate)));
-        x[2 * f + 1] = static_cast<std::int32_t>(std::lround(9000 * std::sin(2 * M_PI * 1000.0 * f / kRate)));
-    }
-    return x;
+    const auto x = synth::interleavedSines(kRate, 2, kSeconds * kRate, 440.0, 1000.0, 0.4f);
+    std::vector<std::int32_t> samples(x.size());
+    for (size_t i = 0; i < x.size(); ++i)
+        samples[i] = static_cast<std::int32_t>(std::lround(x[i] * 32767.0f));
+    return samples;
 }
 
 // The address space the process maps now, from /proc.
