@@ -36,11 +36,41 @@ inline void release(QWidget* widget, QPoint pos, Qt::MouseButton button)
     sendMouse(widget, QEvent::MouseButtonRelease, pos, button, Qt::NoButton);
 }
 
+// A vertical wheel turn of `delta` eighths of a degree at pos.
+inline void sendWheel(QWidget* widget, QPoint pos, int delta)
+{
+    QWheelEvent event(QPointF(pos), QPointF(widget->mapToGlobal(pos)), QPoint(), QPoint(0, delta),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &event);
+}
+
 // One notch is 120 eighths of a degree.
 inline void wheel(QWidget* widget, int notches)
 {
-    const QPointF pos(widget->width() / 2.0, widget->height() / 2.0);
-    QWheelEvent event(pos, QPointF(widget->mapToGlobal(pos.toPoint())), QPoint(), QPoint(0, 120 * notches),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(widget, &event);
+    sendWheel(widget, QPoint(widget->width() / 2, widget->height() / 2), 120 * notches);
+}
+
+// The visible child of top under pos (or top itself), with pos mapped into
+// it: where the window system delivers a pointer event. Events sent there
+// propagate to the parents unless a widget stops them.
+inline QWidget* widgetUnder(QWidget* top, QPoint& pos)
+{
+    QWidget* child = top->childAt(pos);
+    if (!child)
+        return top;
+    pos = child->mapFrom(top, pos);
+    return child;
+}
+
+inline void pressUnder(QWidget* top, QPoint pos, Qt::MouseButtons buttons,
+                       Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget* target = widgetUnder(top, pos);
+    press(target, pos, buttons, modifiers);
+}
+
+inline void wheelUnder(QWidget* top, QPoint pos, int delta)
+{
+    QWidget* target = widgetUnder(top, pos);
+    sendWheel(target, pos, delta);
 }
