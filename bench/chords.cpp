@@ -2,6 +2,7 @@
 // of a four-chord progression at 44.1 kHz and 120 BPM, beats given (the
 // rhythm stages are not part of this figure).
 #include "DSP.h"
+#include "SyntheticSignals.h"
 
 #include <benchmark/benchmark.h>
 
@@ -22,14 +23,8 @@ std::vector<float> progression(const std::vector<int>& beats)
     for (size_t b = 0; b < beats.size(); ++b) {
         const size_t first = size_t(beats[b]) * hop;
         const size_t last = b + 1 < beats.size() ? size_t(beats[b + 1]) * hop : x.size();
-        for (int note : chords[(b / 4) % 4]) {
-            const double hz = 440.0 * std::pow(2.0, (note - 69) / 12.0);
-            for (int h = 1; h <= 4; ++h) {
-                const double step = 2.0 * M_PI * hz * h / sampleRate;
-                for (size_t i = first; i < last && i < x.size(); ++i)
-                    x[i] += float(0.15 / h * std::sin(step * double(i)));
-            }
-        }
+        for (int note : chords[(b / 4) % 4])
+            synth::addHarmonicTone(x, sampleRate, synth::midiToHz(note), 0.15, first, last);
     }
     return x;
 }

@@ -10,6 +10,7 @@
 #include "AudioPlayer.h"
 #include "MetaData.h"
 #include "MetronomeClick.h"
+#include "SyntheticSignals.h"
 
 #include <QCoreApplication>
 
@@ -31,29 +32,10 @@ double threadCpuSeconds()
     return double(ts.tv_sec) + double(ts.tv_nsec) * 1e-9;
 }
 
-struct Music
+// 30 s of two panned tones under decaying noise bursts nine times a second.
+synth::Stereo music(int rateHz)
 {
-    std::vector<float> left;
-    std::vector<float> right;
-};
-
-// 30 s of two panned tones under decaying noise bursts.
-Music music(int rateHz)
-{
-    const int frames = 30 * rateHz;
-    Music m{std::vector<float>(size_t(frames)), std::vector<float>(size_t(frames))};
-    std::mt19937 rng(1);
-    std::uniform_real_distribution<float> noise(-1.0f, 1.0f);
-    const int burstEvery = rateHz / 9;
-    for (int i = 0; i < frames; ++i) {
-        const double t = double(i) / rateHz;
-        const float low = 0.2f * float(std::sin(2.0 * M_PI * 220.0 * t));
-        const float high = 0.1f * float(std::sin(2.0 * M_PI * 1318.5 * t));
-        const float burst = 0.6f * std::exp(-float(i % burstEvery) / 300.0f);
-        m.left[size_t(i)] = low + 0.5f * high + burst * noise(rng);
-        m.right[size_t(i)] = 0.6f * low + high + burst * noise(rng);
-    }
-    return m;
+    return synth::transientRich(30 * rateHz, 1, rateHz / 9, double(rateHz));
 }
 
 // Beats at 120 BPM over the whole recording, so the beat tracking scans a
@@ -78,7 +60,7 @@ void playOneSecondAtATime(benchmark::State& state, bool worst, int rateHz)
     options.backend = AudioBackend::SilentOnly;
     options.manualClock = &clock;
     auto output = AudioOutput::create(options);
-    Music m = music(rateHz);
+    synth::Stereo m = music(rateHz);
     const int frames = int(m.left.size());
     MetaData model;
     model.handOver(beats(rateHz, frames));

@@ -8,6 +8,7 @@
 #include "ChainControls.h"
 #include "FFTReal.h"
 #include "ProcessingChain.h"
+#include "SyntheticSignals.h"
 
 #include <benchmark/benchmark.h>
 
@@ -22,33 +23,13 @@
 namespace {
 
 constexpr double sampleRateHz = 44100.0;
-constexpr double hopSeconds = hop / sampleRateHz;
+constexpr double hopSeconds = chain::hop / sampleRateHz;
 constexpr int repetitions = 2000;
 
-struct Signal
-{
-    std::vector<float> left;
-    std::vector<float> right;
-};
-
 // 20 s of two panned tones under decaying noise bursts every 5000 frames.
-const Signal& music()
+const synth::Stereo& music()
 {
-    static const Signal signal = [] {
-        const int frames = int(20 * sampleRateHz);
-        Signal s{std::vector<float>(size_t(frames)), std::vector<float>(size_t(frames))};
-        std::mt19937 rng(1);
-        std::uniform_real_distribution<float> noise(-1.0f, 1.0f);
-        for (int i = 0; i < frames; ++i) {
-            const double t = i / sampleRateHz;
-            const float low = 0.2f * float(std::sin(2.0 * M_PI * 220.0 * t));
-            const float high = 0.1f * float(std::sin(2.0 * M_PI * 1318.5 * t));
-            const float burst = 0.6f * std::exp(-float(i % 5000) / 300.0f);
-            s.left[size_t(i)] = low + 0.5f * high + burst * noise(rng);
-            s.right[size_t(i)] = 0.6f * low + high + burst * noise(rng);
-        }
-        return s;
-    }();
+    static const synth::Stereo signal = synth::transientRich(int(20 * sampleRateHz), 1);
     return signal;
 }
 
@@ -75,24 +56,24 @@ void configure(const Mode& m)
         init_buffers();
         initialised = true;
     }
-    const Signal& s = music();
-    setRecording(s.left.data(), s.right.data(), int(s.left.size()));
-    VocoderSwitches switches;
+    // As after a file load, then the mode's tools and an isolation band.
+    chain::resetToProgramStart();
+    chain::applyLoadDefaults();
+    const synth::Stereo& s = music();
+    chain::setRecording(s.left.data(), s.right.data(), int(s.left.size()));
+    chain::VocoderSwitches switches;
     switches.hopBypassed = !m.tempoOn;
     switches.interpBypassed = !m.pitchOn;
     switches.TSMPSMEnabled = m.tempoOn || m.pitchOn;
-    vocoderSwitches.store(switches);
-    hopfactor.store(m.tempoOn ? m.tempo : 1.0f);
-    interpfactor.store(m.pitchOn ? m.pitch : 1.0f);
-    vocoderModeFlags.store(*vocoderModeFlagsFor(m.vocoderMode));
-    ADRessEnabled.store(m.isolation);
-    invert.store(true);
-    azimuthValue.store(1.0f);
-    rangeValue.store(0.34f);
-    cutFrequencyValue.store(19.0f);
-    hipass.store(true);
-    bleedThresholdValue.store(1.0f);
-    currentposition.store(hop);
+    chain::vocoderSwitches.store(switches);
+    chain::hopfactor.store(m.tempoOn ? m.tempo : 1.0f);
+    chain::interpfactor.store(m.pitchOn ? m.pitch : 1.0f);
+    chain::vocoderModeFlags.store(*chain::vocoderModeFlagsFor(m.vocoderMode));
+    chain::ADRessEnabled.store(m.isolation);
+    chain::invert.store(true);
+    chain::cutFrequencyValue.store(19.0f);
+    chain::hipass.store(true);
+    chain::bleedThresholdValue.store(1.0f);
     flushBuffers();
 }
 
@@ -107,9 +88,9 @@ void chainStep(benchmark::State& state, Mode mode)
         current = mode;
         configured = true;
     }
-    static std::vector<float> left(hop), right(hop);
-    static std::array<std::atomic<float>, isolationCurveLength> graph{};
-    const int wrapAt = int(music().left.size()) - 9 * framesize;
+    static std::vector<float> left(chain::hop), right(chain::hop);
+    static std::array<std::atomic<float>, chain::isolationCurveLength> graph{};
+    const int wrapAt = int(music().left.size()) - 9 * chain::framesize;
 
     double seconds = 0.0;
     for (auto _ : state) {
@@ -119,8 +100,8 @@ void chainStep(benchmark::State& state, Mode mode)
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
         state.SetIterationTime(took.count());
         seconds += took.count();
-        if (currentposition.load() > wrapAt)
-            currentposition.store(hop);
+        if (chain::currentposition.load() > wrapAt)
+            chain::currentposition.store(chain::hop);
     }
     state.counters["rtFactor"] = hopSeconds * double(state.iterations()) / seconds;
 }
@@ -148,7 +129,7 @@ void perStep(benchmark::internal::Benchmark* b)
 void fftTablesPerStep(benchmark::State& state)
 {
     for (auto _ : state) {
-        FFTReal fft(framesize);
+        FFTReal fft(chain::framesize);
         benchmark::DoNotOptimize(&fft);
     }
 }

@@ -10,14 +10,15 @@
 // weighted by a 60 .. 120 .. 400 .. 800 Hz band with soft edges.
 #include "DSP.h"
 #include "FFTReal.h"
+#include "PhaseMath.h"
 
 #include <cmath>
 
 namespace {
 
 constexpr float notZero = 1e-21f;
-constexpr float pi = 3.14159f;
-constexpr float twoPi = 6.28318f;
+constexpr float pi = float(base::analysisPi);
+constexpr float twoPi = float(base::analysisTwoPi);
 constexpr float c0Hz = 16.351875f;
 constexpr float ln2 = 0.6931472f;
 constexpr int semitoneRows = 84;

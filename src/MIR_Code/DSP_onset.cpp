@@ -10,6 +10,7 @@
 #include "DSP.h"
 
 #include "FFTReal.h"
+#include "PhaseMath.h"
 #include "RhythmMath.h"
 
 #include <algorithm>
@@ -33,7 +34,7 @@ void DSP::initialise(float* magnitude, float* phase, float* prevMagnitude, float
 void DSP::hanning(float* w, int n)
 {
     for (int i = 0; i < n; ++i)
-        w[i] = static_cast<float>(0.5 * (1.0 - std::cos(6.28318 * double(i + 1) / double(n + 1))));
+        w[i] = static_cast<float>(0.5 * (1.0 - std::cos(base::analysisTwoPi * double(i + 1) / double(n + 1))));
 }
 
 void DSP::processFrame(const FFTReal& fft, float* spectrum, const float* frame, int n,
@@ -59,10 +60,10 @@ inline float deviation(const float* magnitude, const float* phase, const float* 
                        const float* prevPhase, const float* prevPrevPhase, int k)
 {
     const float d = (prevPhase[k] * -2.0f + phase[k]) + prevPrevPhase[k];
-    const float y = static_cast<float>(double(d) + 3.14159);
-    // Wraps y into (-6.28318, 0], so dev lands in (-pi, pi].
-    const float z = std::floor(y / -6.28318f) * 6.28318f + y;
-    const float dev = static_cast<float>(double(z) + 3.14159);
+    const float y = static_cast<float>(double(d) + base::analysisPi);
+    // y into (-2pi, 0], so dev lands in (-pi, pi].
+    const float z = base::wrapBelowZero(y, float(base::analysisTwoPi));
+    const float dev = static_cast<float>(double(z) + base::analysisPi);
     const float re = prevMagnitude[k] - magnitude[k] * std::cos(dev);
     const float im = magnitude[k] * std::sin(dev);
     return std::sqrt(re * re + im * im);

@@ -9,7 +9,7 @@
 // (a frame's centre, (f + 1) * hop); periods are whole frames.
 #pragma once
 
-#include "metadata.h"
+#include "MetadataRecord.h"
 
 #include <vector>
 

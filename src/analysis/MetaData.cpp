@@ -93,33 +93,10 @@ MetaData::~MetaData()
     delete m_pending.exchange(nullptr, std::memory_order_acq_rel);
 }
 
-MetaData::BeatsReadAccess::BeatsReadAccess(const MetaData& model)
-    : m_model(model)
-{
-    m_model.m_beatsReaders.fetch_add(1, std::memory_order_seq_cst);
-    m_granted = !m_model.m_beatsClosed.load(std::memory_order_seq_cst);
-    if (!m_granted)
-        m_model.m_beatsReaders.fetch_sub(1, std::memory_order_release);
-}
-
-MetaData::BeatsReadAccess::~BeatsReadAccess()
-{
-    if (m_granted)
-        m_model.m_beatsReaders.fetch_sub(1, std::memory_order_release);
-}
-
 MetaData::BeatsWriteGate::BeatsWriteGate(MetaData& model)
-    : m_model(model)
+    : m_write(model.m_beatsGate)
 {
     Q_ASSERT(QThread::currentThread() == model.thread());
-    m_model.m_beatsClosed.store(true, std::memory_order_seq_cst);
-    while (m_model.m_beatsReaders.load(std::memory_order_seq_cst) != 0)
-        QThread::yieldCurrentThread();
-}
-
-MetaData::BeatsWriteGate::~BeatsWriteGate()
-{
-    m_model.m_beatsClosed.store(false, std::memory_order_release);
 }
 
 std::optional<AnalysisResult> MetaData::resultFromRecord(const metadata& record)

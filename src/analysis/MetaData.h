@@ -3,7 +3,8 @@
 // player read its public fields directly through a plain pointer.
 #pragma once
 
-#include "metadata.h"
+#include "MetadataRecord.h"
+#include "ReaderGate.h"
 
 #include <QObject>
 #include <QString>
@@ -48,9 +49,8 @@ public:
     // 3. Every GUI-thread change of beats (install, reset, changeBeats() for
     //    the beat-offset knob) first closes the gate and waits until no
     //    reader is inside (a reader holds it for one beat scan, microseconds);
-    //    a reader refused meanwhile skips its beat tracking for that block.
-    //    Flag and counter are seq_cst: each side stores its own then loads
-    //    the other's, so at least one of them sees the other.
+    //    a reader refused meanwhile skips its beat tracking for that block
+    //    (base::ReaderGate).
     // 4. metaDataValid is stored with release after the fields are filled and
     //    loaded with acquire by other threads; the analysis thread may store
     //    false when a run starts. currentBeat is a lone index (relaxed is
@@ -73,15 +73,11 @@ public:
     class BeatsReadAccess
     {
     public:
-        explicit BeatsReadAccess(const MetaData& model);
-        ~BeatsReadAccess();
-        BeatsReadAccess(const BeatsReadAccess&) = delete;
-        BeatsReadAccess& operator=(const BeatsReadAccess&) = delete;
-        explicit operator bool() const { return m_granted; }
+        explicit BeatsReadAccess(const MetaData& model) : m_read(model.m_beatsGate) {}
+        explicit operator bool() const { return bool(m_read); }
 
     private:
-        const MetaData& m_model;
-        bool m_granted;
+        base::ReaderGate::Read m_read;
     };
 
     // GUI thread: changes beats in place with the readers held off (the
@@ -150,23 +146,20 @@ private:
         quint64 generation;
     };
 
+    // GUI thread only.
     class BeatsWriteGate
     {
     public:
         explicit BeatsWriteGate(MetaData& model);
-        ~BeatsWriteGate();
-        BeatsWriteGate(const BeatsWriteGate&) = delete;
-        BeatsWriteGate& operator=(const BeatsWriteGate&) = delete;
 
     private:
-        MetaData& m_model;
+        base::ReaderGate::Write m_write;
     };
 
     void install(const AnalysisResult& result);
     void dropPending();
 
-    mutable std::atomic<int> m_beatsReaders{0};
-    std::atomic<bool> m_beatsClosed{false};
+    base::ReaderGate m_beatsGate;
     std::atomic<PendingResult*> m_pending{nullptr};
     std::atomic<quint64> m_generation{0};
 

@@ -1,5 +1,6 @@
 #include "AudioPlayer.h"
 
+#include "ChainControls.h"
 #include "MetaData.h"
 #include "ProcessingChain.h"
 
@@ -27,46 +28,8 @@ constexpr float maximumReachFactor = 8.0f;
 // Beats are compared with the read position this far ahead: half the
 // analysis frame, so a beat counts when it reaches the frame's centre.
 constexpr float beatLead = 2048.0f;
-constexpr int defaultPlotScale = 50000000;
 constexpr std::int64_t minimumPlotScale = 1000;
 constexpr std::int64_t maximumPlotScale = 2000000000;
-
-// The chain's state at program start.
-void resetChainControls()
-{
-    hopfactor.store(1.0f);
-    interpfactor.store(1.0f);
-    previousHopFactor.store(1.0f);
-    previousInterpFactor.store(1.0f);
-    vocoderSwitches.store(VocoderSwitches{});
-    vocoderModeFlags.store(VocoderModeFlags{});
-    tsm_mode.store(1);
-    ADRessEnabled.store(false);
-    invert.store(false);
-    azimuthValue.store(0.0f);
-    rangeValue.store(0.0f);
-    cutFrequencyValue.store(0.0f);
-    bleedThresholdValue.store(0.0f);
-    hipass.store(false);
-    plotscale.store(defaultPlotScale);
-    playBeep.store(false);
-    setRecording(nullptr, nullptr, 0);
-    currentposition.store(0);
-}
-
-// Changes the tool switches as one unit: the riff steps may write them
-// from the playback thread at the same time. Returns the switches before.
-template <class Change>
-VocoderSwitches updateSwitches(Change change)
-{
-    VocoderSwitches seen = vocoderSwitches.load();
-    VocoderSwitches next;
-    do {
-        next = seen;
-        change(next);
-    } while (!vocoderSwitches.compare_exchange_weak(seen, next));
-    return seen;
-}
 
 float reachFactor(float interp)
 {
@@ -97,14 +60,24 @@ bool inBeatWindow(const float* beats, int i, int position, int offset)
 
 } // namespace
 
+struct AudioPlayer::BlockBuffers
+{
+    float outLeft[chain::hop] = {};
+    float outRight[chain::hop] = {};
+    float interleaved[2 * chain::hop] = {};
+    std::atomic<float> graph[chain::isolationCurveLength] = {};
+};
+
 // ---------------------------------------------------------------------------
 // Construction and set-up
 
-AudioPlayer::AudioPlayer(AudioOutput& output, FeedDriver driver) : output(output), driver(driver)
+AudioPlayer::AudioPlayer(AudioOutput& output, FeedDriver driver)
+    : output(output), driver(driver), block(std::make_unique<BlockBuffers>())
 {
     // One player per process: constructing it is the chain's start.
     init_buffers();
-    resetChainControls();
+    chain::resetToProgramStart();
+    tools.resetAll();
 
     positionTimer = new QTimer(this);
     positionTimer->setInterval(positionTimerMs);
@@ -129,7 +102,7 @@ AudioPlayer::~AudioPlayer()
         output.stop(old);
         output.freeStream(old);
     }
-    setRecording(nullptr, nullptr, 0);
+    chain::setRecording(nullptr, nullptr, 0);
 }
 
 void AudioPlayer::close()
@@ -162,14 +135,9 @@ bool AudioPlayer::setPlaybackVars(float* left, float* right, int channels, int l
         this->sampleRate = sampleRate;
         this->channels = stereo ? 2 : 1;
         basePitch.store(1.0f);
-        setRecording(left, stereo ? right : nullptr, length);
-        currentposition.store(hop);
+        chain::setRecording(left, stereo ? right : nullptr, length);
+        chain::applyLoadDefaults();
         playStart.store(0);
-        azimuthValue.store(1.0f);
-        rangeValue.store(0.34f);
-        cutFrequencyValue.store(0.0f);
-        bleedThresholdValue.store(0.0f);
-        vocoderModeFlags.store(*vocoderModeFlagsFor(1));
         beatOffsetSamples.store(0);
         lastClickBeat.store(0);
         flushBuffers();
@@ -193,12 +161,12 @@ void AudioPlayer::forgetRecording()
         output.stop(old);
         output.freeStream(old);
     }
-    setRecording(nullptr, nullptr, 0);
+    chain::setRecording(nullptr, nullptr, 0);
     length = 0;
     channels = 0;
     flushBuffers();
     leaveRiffAndSongMode();
-    currentposition.store(hop);
+    chain::currentposition.store(chain::hop);
     playStart.store(0);
 }
 
@@ -263,7 +231,7 @@ void AudioPlayer::setCurrentPositionFromSession(int pos)
 
 int AudioPlayer::getCurrentPosition() const
 {
-    return currentposition.load();
+    return chain::currentposition.load();
 }
 
 bool AudioPlayer::isPlaying() const
@@ -287,17 +255,13 @@ AudioPlayer::PlaybackHold::~PlaybackHold()
 void AudioPlayer::enterGate()
 {
     Q_ASSERT(QThread::currentThread() == thread());
-    if (gateDepth++ > 0)
-        return;
     // The playback thread holds it for one block at most.
-    while (gateTaken.exchange(true, std::memory_order_acquire))
-        QThread::yieldCurrentThread();
+    gate.enterWaiting();
 }
 
 void AudioPlayer::leaveGate()
 {
-    if (--gateDepth == 0)
-        gateTaken.store(false, std::memory_order_release);
+    gate.leaveWaiting();
 }
 
 // ---------------------------------------------------------------------------
@@ -317,11 +281,11 @@ int AudioPlayer::feedOnce()
 {
     int pushed = 0;
     for (int turn = 0; turn < maxBlocksPerTurn; ++turn) {
-        if (gateTaken.exchange(true, std::memory_order_acquire))
+        if (!gate.tryEnter())
             break; // the GUI thread holds playback: try again next turn
         BlockOutcome outcome;
         feedBlock(outcome);
-        gateTaken.store(false, std::memory_order_release);
+        gate.leaveTried();
 
         // Outside the gate, so that a receiver called directly may stop
         // the player.
@@ -362,26 +326,26 @@ void AudioPlayer::feedBlock(BlockOutcome& outcome)
     const bool normalPlayback = !riffMode.load() && !songMode.load();
     const LoopPoints loop = loadLoop();
     const bool loopOn = looping.load();
-    int position = currentposition.load();
+    int position = chain::currentposition.load();
     if (normalPlayback && loop.selection() && loopOn && (position >= loop.end || position < loop.start)) {
         placeReadPosition(loop.start);
         resetPhases();
-        position = currentposition.load();
+        position = chain::currentposition.load();
     }
 
-    playBeep.store(false);
+    playBeep = false;
     trackBeats(position, normalPlayback, outcome);
 
     // Signed: a position past the end (a seek there, a long tempo step)
     // is an end, never a huge remainder.
     const std::int64_t remaining = std::int64_t(length) - position;
-    const VocoderSwitches switches = vocoderSwitches.load();
-    const float reach = switches.TSMPSMEnabled ? reachFactor(interpfactor.load()) : 1.0f;
-    if (double(remaining) > double(reach) * framesize) {
-        if (!processaudio(outLeft, outRight, graph))
+    const chain::VocoderSwitches switches = chain::vocoderSwitches.load();
+    const float reach = switches.TSMPSMEnabled ? reachFactor(chain::interpfactor.load()) : 1.0f;
+    if (double(remaining) > double(reach) * chain::framesize) {
+        if (!processaudio(block->outLeft, block->outRight, block->graph))
             return; // a render holds the chain
         assembleBlock(switches.TSMPSMEnabled);
-        if (output.push(handle, interleaved, hop))
+        if (output.push(handle, block->interleaved, chain::hop))
             outcome.result = BlockResult::Pushed;
         return;
     }
@@ -428,7 +392,7 @@ void AudioPlayer::trackBeats(int position, bool normalPlayback, BlockOutcome& ou
         const int last = lastClickBeat.load();
         for (const int k : {current, current + 1}) {
             if (k >= 0 && k + 1 < n && k != last && inBeatWindow(beats, k, position, offset)) {
-                playBeep.store(true);
+                playBeep = true;
                 lastClickBeat.store(k);
                 outcome.clicked = true;
                 break;
@@ -450,17 +414,20 @@ void AudioPlayer::trackBeats(int position, bool normalPlayback, BlockOutcome& ou
 
 void AudioPlayer::assembleBlock(bool vocoderRuns)
 {
+    float* outLeft = block->outLeft;
+    float* outRight = block->outRight;
+    float* interleaved = block->interleaved;
     const float gain = volume.load();
     const float clickGain = metroVolume.load();
-    const bool monoMix = vocoderRuns && vocoderModeFlags.load().monoMix;
-    const int clickFrames = (clickLoaded && playBeep.load()) ? std::min(clickLength, hop) : 0;
+    const bool monoMix = vocoderRuns && chain::vocoderModeFlags.load().monoMix;
+    const int clickFrames = (clickLoaded && playBeep) ? std::min(clickLength, chain::hop) : 0;
 
     if (zeroFirstSample) {
         outLeft[0] = 0.0f;
         outRight[0] = 0.0f;
         zeroFirstSample = false;
     }
-    for (int f = 0; f < hop; ++f) {
+    for (int f = 0; f < chain::hop; ++f) {
         float left;
         float right;
         if (monoMix) {
@@ -562,8 +529,8 @@ AudioPlayer::LoopPoints AudioPlayer::loadLoop() const
 void AudioPlayer::placeReadPosition(std::int64_t s, bool setPlayStart)
 {
     const std::int64_t kept = std::clamp<std::int64_t>(s, 0, std::max(length, 0));
-    const std::int64_t position = kept < hop ? kept + hop : kept;
-    currentposition.store(int(position));
+    const std::int64_t position = kept < chain::hop ? kept + chain::hop : kept;
+    chain::currentposition.store(int(position));
     if (setPlayStart)
         playStart.store(int(kept));
 }
@@ -571,11 +538,7 @@ void AudioPlayer::placeReadPosition(std::int64_t s, bool setPlayStart)
 // Puts the pitch of the pitch controls back after riff steps changed it.
 void AudioPlayer::restorePitch()
 {
-    const VocoderSwitches switches = vocoderSwitches.load();
-    if (switches.TSMPSMEnabled && !switches.interpBypassed)
-        interpfactor.store(basePitch.load());
-    else
-        previousInterpFactor.store(basePitch.load());
+    tools.restore(ToolSwitches::Tool::Pitch, basePitch.load());
 }
 
 void AudioPlayer::leaveRiffAndSongMode()
@@ -589,8 +552,8 @@ void AudioPlayer::incrementTimeBuffer()
     publishLoop();
     completeEnd();
     const std::int64_t elapsedMs = elapsed.isValid() ? elapsed.elapsed() : 0;
-    displayPosition.store(positionEstimate.tick(elapsedMs, !stopped.load(), currentposition.load(),
-                                                sampleRate, hopfactor.load()));
+    displayPosition.store(positionEstimate.tick(elapsedMs, !stopped.load(), chain::currentposition.load(),
+                                                sampleRate, chain::hopfactor.load()));
 }
 
 // ---------------------------------------------------------------------------
@@ -723,12 +686,12 @@ void AudioPlayer::seekF()
 {
     if (!hasRecording())
         return;
-    const std::int64_t target = std::int64_t(currentposition.load()) + seekFrames;
+    const std::int64_t target = std::int64_t(chain::currentposition.load()) + seekFrames;
     if (target > length) {
-        currentposition.store(length);
+        chain::currentposition.store(length);
         stop();
     } else {
-        currentposition.store(int(target));
+        chain::currentposition.store(int(target));
     }
 }
 
@@ -736,7 +699,7 @@ void AudioPlayer::seekB()
 {
     if (!hasRecording())
         return;
-    const int position = currentposition.load();
+    const int position = chain::currentposition.load();
     placeReadPosition(position > seekFrames ? position - seekFrames : 0, false);
 }
 
@@ -784,82 +747,34 @@ void AudioPlayer::loopPointsChanged()
 
 void AudioPlayer::setHop(float hopFactor)
 {
-    const VocoderSwitches switches = vocoderSwitches.load();
-    if (!switches.TSMPSMEnabled || switches.hopBypassed)
-        previousHopFactor.store(hopFactor);
-    else
-        hopfactor.store(hopFactor);
+    tools.setFactor(ToolSwitches::Tool::Tempo, hopFactor);
 }
 
 void AudioPlayer::activateTempo(bool activate)
 {
-    if (activate) {
-        const VocoderSwitches before = updateSwitches([](VocoderSwitches& s) {
-            s.hopBypassed = true;
-            if (s.interpBypassed)
-                s.TSMPSMEnabled = false;
-        });
-        if (!before.hopBypassed) {
-            previousHopFactor.store(hopfactor.load());
-            hopfactor.store(1.0f);
-        }
-    } else {
-        const VocoderSwitches before = updateSwitches([](VocoderSwitches& s) {
-            s.hopBypassed = false;
-            s.TSMPSMEnabled = true;
-        });
-        if (before.hopBypassed)
-            hopfactor.store(previousHopFactor.load());
-    }
+    tools.bypass(ToolSwitches::Tool::Tempo, activate);
 }
 
 void AudioPlayer::resetHopFactor()
 {
-    updateSwitches([](VocoderSwitches& s) {
-        s.hopBypassed = true;
-        if (s.interpBypassed)
-            s.TSMPSMEnabled = false;
-    });
-    previousHopFactor.store(1.0f);
-    hopfactor.store(1.0f);
+    tools.reset(ToolSwitches::Tool::Tempo);
 }
 
 void AudioPlayer::setInterp(float interpFactor)
 {
     basePitch.store(interpFactor);
-    const VocoderSwitches switches = vocoderSwitches.load();
-    if (!switches.TSMPSMEnabled || switches.interpBypassed)
-        previousInterpFactor.store(interpFactor);
-    else
-        interpfactor.store(interpFactor);
+    tools.setFactor(ToolSwitches::Tool::Pitch, interpFactor);
 }
 
 void AudioPlayer::activatePitch(bool activate)
 {
-    if (activate) {
-        const VocoderSwitches before = updateSwitches([](VocoderSwitches& s) {
-            s.interpBypassed = true;
-            if (s.hopBypassed)
-                s.TSMPSMEnabled = false;
-        });
-        if (!before.interpBypassed) {
-            previousInterpFactor.store(interpfactor.load());
-            interpfactor.store(1.0f);
-        }
-    } else {
-        const VocoderSwitches before = updateSwitches([](VocoderSwitches& s) {
-            s.interpBypassed = false;
-            s.TSMPSMEnabled = true;
-        });
-        if (before.interpBypassed)
-            interpfactor.store(previousInterpFactor.load());
-    }
+    tools.bypass(ToolSwitches::Tool::Pitch, activate);
 }
 
 void AudioPlayer::changeMode(int mode)
 {
-    if (const auto flags = vocoderModeFlagsFor(mode))
-        vocoderModeFlags.store(*flags);
+    if (const auto flags = chain::vocoderModeFlagsFor(mode))
+        chain::vocoderModeFlags.store(*flags);
 }
 
 // ---------------------------------------------------------------------------
@@ -867,17 +782,17 @@ void AudioPlayer::changeMode(int mode)
 
 void AudioPlayer::activateSSS(bool activate)
 {
-    ADRessEnabled.store(!activate);
+    chain::ADRessEnabled.store(!activate);
 }
 
 void AudioPlayer::setWidth(int width)
 {
-    rangeValue.store(float((double(width) + 0.001) / 100.0));
+    chain::rangeValue.store(float((double(width) + 0.001) / 100.0));
 }
 
 void AudioPlayer::setSeparation(int separation)
 {
-    bleedThresholdValue.store(100.0f - float(separation));
+    chain::bleedThresholdValue.store(100.0f - float(separation));
 }
 
 // Slider 0 … 99 to the signed side gain: 50 is the centre (1.0), the ends
@@ -891,22 +806,22 @@ void AudioPlayer::setAzimuth(int azimuth)
         x = float((100.01 - double(x)) / 50.0 - 1.0);
     if (x < 0.0f)
         x = float((double(x) + 100.01) / -50.0 + 1.0);
-    azimuthValue.store(x == 0.0f ? 1.0f : x);
+    chain::azimuthValue.store(x == 0.0f ? 1.0f : x);
 }
 
 void AudioPlayer::setInverted(bool inverted)
 {
-    invert.store(inverted);
+    chain::invert.store(inverted);
 }
 
 void AudioPlayer::setFilterKnob(int filterValue)
 {
-    cutFrequencyValue.store(float(filterValue));
+    chain::cutFrequencyValue.store(float(filterValue));
 }
 
 void AudioPlayer::setFilter(bool filter)
 {
-    hipass.store(filter);
+    chain::hipass.store(filter);
 }
 
 // 0 resets; a negative wheel step multiplies the divisor by 1.1, a positive
@@ -915,23 +830,23 @@ void AudioPlayer::setFilter(bool filter)
 void AudioPlayer::setPScale(int plotScale)
 {
     if (plotScale == 0) {
-        plotscale.store(defaultPlotScale);
+        chain::plotscale.store(chain::defaultPlotScale);
         return;
     }
     const double factor = plotScale < 0 ? 1.1 : 0.9;
-    const double scaled = std::trunc(std::fabs(double(plotscale.load()) * factor));
+    const double scaled = std::trunc(std::fabs(double(chain::plotscale.load()) * factor));
     const double kept = std::clamp(scaled, double(minimumPlotScale), double(maximumPlotScale));
-    plotscale.store(int(kept));
+    chain::plotscale.store(int(kept));
 }
 
 QVector<QPointF> AudioPlayer::getSSSCurve() const
 {
     QVector<QPointF> curve;
-    if (!ADRessEnabled.load())
+    if (!chain::ADRessEnabled.load())
         return curve;
-    curve.reserve(isolationCurveLength);
-    for (int i = 0; i < isolationCurveLength; ++i)
-        curve.append(QPointF(i, double(graph[i].load(std::memory_order_relaxed))));
+    curve.reserve(chain::isolationCurveLength);
+    for (int i = 0; i < chain::isolationCurveLength; ++i)
+        curve.append(QPointF(i, double(block->graph[i].load(std::memory_order_relaxed))));
     return curve;
 }
 

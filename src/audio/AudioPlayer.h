@@ -40,8 +40,9 @@
 #pragma once
 
 #include "AudioOutput.h"
-#include "ChainControls.h"
 #include "PlayPositionEstimate.h"
+#include "ToolSwitches.h"
+#include "TryGate.h"
 
 #include <QElapsedTimer>
 #include <QPointF>
@@ -52,6 +53,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class MetaData;
@@ -69,7 +71,6 @@ public:
     // Playback stops feeding while the stream holds more than this: 4096
     // stereo float frames (93 ms at 44.1 kHz).
     static constexpr std::int64_t queueThresholdBytes = 32767;
-    static constexpr int blockBytes = hop * kBytesPerStreamFrame; // 8192
 
     // The layer must outlive the player. running follows whether it
     // initialised; a layer that failed leaves the player off (nothing
@@ -101,6 +102,9 @@ public:
 
     // The smoothed play position in frames, advanced by the position timer.
     const std::atomic<float>* getSampleIndexPtr() const { return &displayPosition; }
+
+    // The tempo and pitch tools' switches (kept factors, bypass state).
+    const ToolSwitches& toolSwitches() const { return tools; }
 
     void setCurrentPositionFromSession(int pos);
     int getCurrentPosition() const;
@@ -247,13 +251,14 @@ private:
     AudioOutput& output;
     const FeedDriver driver;
 
-    // Isolation curve written by the chain step, read by getSSSCurve.
-    std::atomic<float> graph[isolationCurveLength] = {};
+    // The block buffers and the isolation curve (written by the chain step,
+    // read by getSSSCurve); sized by the chain, so kept out of this header.
+    struct BlockBuffers;
+    const std::unique_ptr<BlockBuffers> block;
+    // The tempo and pitch tools' bypass logic and kept factors.
+    ToolSwitches tools;
 
     // Inside the gate (see the top of this file).
-    float outLeft[hop] = {};
-    float outRight[hop] = {};
-    float interleaved[2 * hop] = {};
     int length = 0;
     int sampleRate = 44100;
     int channels = 0;
@@ -263,6 +268,8 @@ private:
     int clickLength = 0;
     bool clickLoaded = false;
     bool zeroFirstSample = false;
+    // A metronome click is due in the block being made.
+    bool playBeep = false;
 
     // Shared, lock-free (relaxed unless noted).
     // Push stream being fed, 0 for none; writer: GUI under the gate; readers: both.
@@ -299,16 +306,15 @@ private:
     // Set by the playback thread when it stopped at the end of the
     // recording; the GUI tick stops the stream and tells the transport.
     std::atomic<bool> endPending{false};
-    // The step gate: acquire on taking, release on leaving; the playback
-    // thread only tries it, the GUI thread waits for it.
-    std::atomic<bool> gateTaken{false};
+    // The step gate: the playback thread only tries it, the GUI thread
+    // waits for it (and nests).
+    base::TryGate gate;
     // run() bodies in progress; its release at the end pairs with close().
     std::atomic<int> runsInside{0};
 
     // GUI thread only.
     int* loopStart = nullptr;
     int* loopEnd = nullptr;
-    int gateDepth = 0;
     bool riffFlash = false;
     bool songFlash = false;
     QTimer* positionTimer = nullptr;

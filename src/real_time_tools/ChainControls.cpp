@@ -1,10 +1,12 @@
 #include "ChainControls.h"
 
+#include "LatestValue.h"
+
+namespace chain {
+
 ReadPosition currentposition{0};
 std::atomic<float> hopfactor{1.0f};
 std::atomic<float> interpfactor{1.0f};
-std::atomic<float> previousHopFactor{1.0f};
-std::atomic<float> previousInterpFactor{1.0f};
 std::atomic<VocoderSwitches> vocoderSwitches{VocoderSwitches{}};
 std::atomic<VocoderModeFlags> vocoderModeFlags{VocoderModeFlags{}};
 std::atomic<int> tsm_mode{1};
@@ -16,22 +18,7 @@ std::atomic<float> rangeValue{0.0f};
 std::atomic<float> cutFrequencyValue{0.0f};
 std::atomic<float> bleedThresholdValue{0.0f};
 std::atomic<bool> hipass{false};
-std::atomic<int> plotscale{50000000};
-std::atomic<bool> playBeep{false};
-
-void ReadPosition::store(int frames) noexcept
-{
-    uint64_t seen = word_.load(std::memory_order_relaxed);
-    while (!word_.compare_exchange_weak(seen, pack(frames, uint32_t(seen >> 32) + 1u),
-                                        std::memory_order_relaxed)) {
-    }
-}
-
-bool ReadPosition::advanceFrom(uint64_t seenWord, int frames) noexcept
-{
-    return word_.compare_exchange_strong(seenWord, pack(frames, uint32_t(seenWord >> 32) + 1u),
-                                         std::memory_order_relaxed);
-}
+std::atomic<int> plotscale{defaultPlotScale};
 
 std::optional<VocoderModeFlags> vocoderModeFlagsFor(int mode)
 {
@@ -51,39 +38,60 @@ std::optional<VocoderModeFlags> vocoderModeFlagsFor(int mode)
 
 namespace {
 
-// Two slots: a writer fills the one not published, so a reader never sees a
-// slot being filled unless two recordings are set during one snapshot.
-struct RecordingSlot
+base::LatestValue<Recording>& publishedRecording()
 {
-    std::atomic<const float*> leftArray{nullptr};
-    std::atomic<const float*> rightArray{nullptr};
-    std::atomic<int> filelength{0};
-};
-
-RecordingSlot recordingSlots[2];
-std::atomic<RecordingSlot*> publishedRecording{&recordingSlots[0]};
-static_assert(std::atomic<RecordingSlot*>::is_always_lock_free);
+    static base::LatestValue<Recording> recording;
+    return recording;
+}
 
 } // namespace
 
 void setRecording(const float* leftArray, const float* rightArray, int filelength)
 {
-    RecordingSlot* current = publishedRecording.load(std::memory_order_relaxed);
-    RecordingSlot* next = current == &recordingSlots[0] ? &recordingSlots[1] : &recordingSlots[0];
     const bool usable = leftArray != nullptr && filelength > 0;
-    next->leftArray.store(usable ? leftArray : nullptr, std::memory_order_relaxed);
-    next->rightArray.store(usable ? (rightArray ? rightArray : leftArray) : nullptr,
-                           std::memory_order_relaxed);
-    next->filelength.store(usable ? filelength : 0, std::memory_order_relaxed);
-    publishedRecording.store(next, std::memory_order_release);
+    Recording recording;
+    if (usable) {
+        recording.leftArray = leftArray;
+        recording.rightArray = rightArray != nullptr ? rightArray : leftArray;
+        recording.filelength = filelength;
+    }
+    publishedRecording().publish(recording);
 }
 
 Recording loadRecording()
 {
-    const RecordingSlot* slot = publishedRecording.load(std::memory_order_acquire);
-    Recording recording;
-    recording.leftArray = slot->leftArray.load(std::memory_order_relaxed);
-    recording.rightArray = slot->rightArray.load(std::memory_order_relaxed);
-    recording.filelength = slot->filelength.load(std::memory_order_relaxed);
-    return recording;
+    return publishedRecording().read();
 }
+
+void resetToProgramStart()
+{
+    constexpr auto relaxed = std::memory_order_relaxed;
+    hopfactor.store(1.0f, relaxed);
+    interpfactor.store(1.0f, relaxed);
+    vocoderSwitches.store(VocoderSwitches{}, relaxed);
+    vocoderModeFlags.store(VocoderModeFlags{}, relaxed);
+    tsm_mode.store(1, relaxed);
+    ADRessEnabled.store(false, relaxed);
+    invert.store(false, relaxed);
+    azimuthValue.store(0.0f, relaxed);
+    rangeValue.store(0.0f, relaxed);
+    cutFrequencyValue.store(0.0f, relaxed);
+    bleedThresholdValue.store(0.0f, relaxed);
+    hipass.store(false, relaxed);
+    plotscale.store(defaultPlotScale, relaxed);
+    setRecording(nullptr, nullptr, 0);
+    currentposition.store(0);
+}
+
+void applyLoadDefaults()
+{
+    constexpr auto relaxed = std::memory_order_relaxed;
+    currentposition.store(hop);
+    azimuthValue.store(loadAzimuthValue, relaxed);
+    rangeValue.store(loadRangeValue, relaxed);
+    cutFrequencyValue.store(loadCutFrequencyValue, relaxed);
+    bleedThresholdValue.store(loadBleedThresholdValue, relaxed);
+    vocoderModeFlags.store(*vocoderModeFlagsFor(loadVocoderMode), relaxed);
+}
+
+} // namespace chain

@@ -1,6 +1,9 @@
 // Controls of the real-time processing chain: every value the GUI (through
 // the player's slots) or the player's stepping code writes and a chain step
-// reads. There is one chain per process, so these are process-wide.
+// reads. There is one chain per process, so these are process-wide; they
+// live in namespace chain, and their values at program start and after a
+// file load are set here and nowhere else (resetToProgramStart,
+// applyLoadDefaults).
 //
 // Threading. Every value is a lock-free std::atomic (checked at build time
 // below). A step (processaudio) copies all of them once at its start and
@@ -9,17 +12,20 @@
 // published through them. Values that must change together are one atomic
 // unit: the bypass flags with the vocoder switch (VocoderSwitches), the
 // mode selectors (VocoderModeFlags), the read position with its write count
-// (ReadPosition). The recording (pointers and length) is published as one
-// whole: setRecording fills a slot, then stores the slot with release; the
-// step loads it with acquire before it reads the slot.
+// (ReadPosition). The recording (pointers and length) is published whole
+// (base::LatestValue): setRecording on the GUI thread, the step reads it.
 //
 // Ratios: hopfactor = output tempo / input tempo (input frames consumed per
 // output frame); interpfactor = output frequency / input frequency.
 #pragma once
 
+#include "StampedInt.h"
+
 #include <atomic>
 #include <cstdint>
 #include <optional>
+
+namespace chain {
 
 // Frame length N of every analysis frame, in frames. Never changes.
 constexpr int framesize = 4096;
@@ -29,37 +35,11 @@ constexpr int hop = framesize / 4;
 // Length of the isolation curve that a step writes for the display.
 constexpr int isolationCurveLength = 400;
 
-// The read position with a count of the writes made to it, in one 64-bit
-// atomic. The step advances it by compare-and-swap against the word it read
-// at its start, so a position stored while a step runs (a seek, a stop, an
-// export start) always wins, even when it equals the position the step
-// started from.
-class ReadPosition
-{
-public:
-    explicit ReadPosition(int frames = 0) noexcept : word_(pack(frames, 0)) {}
-
-    int load() const noexcept { return framesOf(word_.load(std::memory_order_relaxed)); }
-    void store(int frames) noexcept;
-
-    // For the chain: the word read at the start of a step, and the advance
-    // that fails (returns false, changes nothing) when anyone stored since.
-    uint64_t loadWord() const noexcept { return word_.load(std::memory_order_relaxed); }
-    bool advanceFrom(uint64_t seenWord, int frames) noexcept;
-
-    static int framesOf(uint64_t word) noexcept
-    {
-        return static_cast<int32_t>(static_cast<uint32_t>(word & 0xffffffffu));
-    }
-
-private:
-    static uint64_t pack(int frames, uint32_t writes) noexcept
-    {
-        return (uint64_t(writes) << 32) | uint64_t(static_cast<uint32_t>(frames));
-    }
-
-    std::atomic<uint64_t> word_;
-};
+// The read position with a count of the writes made to it. The step
+// advances it against the word it read at its start, so a position stored
+// while a step runs (a seek, a stop, an export start) always wins, even
+// when it equals the position the step started from.
+using ReadPosition = base::StampedInt;
 
 // Tool switches, changed together: a tool's bypass flag and whether the
 // vocoder runs (TSMPSMEnabled is true while at least one tool is on).
@@ -92,10 +72,32 @@ struct Recording
     int filelength = 0;                // frames; 0: nothing loaded
 };
 
-// Publishes a recording (a null right array means mono). Call while no step
-// runs: the old arrays usually go away right after.
+// Publishes a recording (a null right array means mono). One thread at a
+// time (the GUI thread). Call while no step runs: the old arrays usually go
+// away right after.
 void setRecording(const float* leftArray, const float* rightArray, int filelength);
+// The latest recording published. For the step, and only while it runs
+// (steps run one at a time, which keeps this a single reader).
 Recording loadRecording();
+
+// Every control as at program start: nothing loaded, read position 0, both
+// tools bypassed at factor 1, isolation off, the selectors off. The player's
+// construction; tests and benchmarks start from it.
+void resetToProgramStart();
+
+// What every file load sets: the read position at the hop, vocoder mode 1,
+// the isolation's width, side gain, band edge and separation at their load
+// values. The tool switches and factors stay as they are.
+void applyLoadDefaults();
+
+// Values after a file load.
+constexpr float loadAzimuthValue = 1.0f;
+constexpr float loadRangeValue = 0.34f;
+constexpr float loadCutFrequencyValue = 0.0f;
+constexpr float loadBleedThresholdValue = 0.0f;
+constexpr int loadVocoderMode = 1;
+// Divisor of the isolation curve at program start and after a reset.
+constexpr int defaultPlotScale = 50000000;
 
 // Read position, frames: where the next analysis frame starts; any int (reads outside the recording are silence); writers: player transport/loop/riff code (any thread) and the step's advance; readers: step, player.
 extern ReadPosition currentposition;
@@ -103,10 +105,6 @@ extern ReadPosition currentposition;
 extern std::atomic<float> hopfactor;
 // Pitch factor, ratio out/in frequency, 0.5 … 2.0 from the pitch model, 0.25 … 4 with riff steps (a step clamps to 1/8 … 8); writers: pitch slots (GUI), riff/song steps (playback thread), renders (GUI); reader: step.
 extern std::atomic<float> interpfactor;
-// Tempo factor kept while the tempo tool is bypassed, ratio, 0.25 … 1.99; writer and reader: tempo slots (GUI).
-extern std::atomic<float> previousHopFactor;
-// Pitch factor kept while the pitch tool is bypassed, ratio, 0.25 … 4; writers: pitch slots, play/stop (GUI), riff steps (playback thread); readers: the same.
-extern std::atomic<float> previousInterpFactor;
 // Bypass flags and vocoder switch, one unit; writers: tempo/pitch slots (GUI), riff steps (playback thread); reader: step (TSMPSMEnabled), the slots.
 extern std::atomic<VocoderSwitches> vocoderSwitches;
 // Mode selectors, one unit; writer: mode slot and file load (GUI); readers: step (peakcheck, transcheck), player block assembly (monoMix).
@@ -128,15 +126,13 @@ extern std::atomic<float> cutFrequencyValue;
 extern std::atomic<float> bleedThresholdValue;
 // Band above (true) or below (false) the edge, bool; writer: band slot (GUI); reader: step.
 extern std::atomic<bool> hipass;
-// Divisor of the isolation curve, 50000000 by default; values below 1 count as 1; writer: plot-scale slot (GUI); reader: step.
+// Divisor of the isolation curve, defaultPlotScale at start; values below 1 count as 1; writer: plot-scale slot (GUI); reader: step.
 extern std::atomic<int> plotscale;
-// A metronome click is due in the block being made, bool; writer and reader: the player's beat tracking and block assembly (playback thread, GUI during renders).
-extern std::atomic<bool> playBeep;
 
 static_assert(std::atomic<bool>::is_always_lock_free);
 static_assert(std::atomic<int>::is_always_lock_free);
 static_assert(std::atomic<float>::is_always_lock_free);
-static_assert(std::atomic<uint64_t>::is_always_lock_free);
-static_assert(std::atomic<const float*>::is_always_lock_free);
 static_assert(std::atomic<VocoderSwitches>::is_always_lock_free);
 static_assert(std::atomic<VocoderModeFlags>::is_always_lock_free);
+
+} // namespace chain

@@ -8,7 +8,7 @@
 #include <array>
 #include <cstdint>
 
-namespace chain_detail {
+namespace chain::detail {
 
 constexpr int N = framesize;
 constexpr int H = framesize / 2;
@@ -78,4 +78,4 @@ bool advancePosition(const ChainSnapshot& snapshot);
 // Overlap-add of the processed frames into the output blocks.
 void frame_crossfades();
 
-} // namespace chain_detail
+} // namespace chain::detail

@@ -1,24 +1,17 @@
 #include "PhaseVocoder.h"
 
+#include "PhaseMath.h"
+
 #include <cmath>
 
 namespace {
 
 // The vocoder's own constants: keep them, the results are defined with them.
-constexpr double twoPi = 6.2831853;
-constexpr double pi = 3.14159265;
+constexpr double twoPi = base::chainTwoPi;
+constexpr double pi = base::chainPi;
 
 // Rises in more than about 65 % of the 2048 bins mark a transient.
 constexpr int transientRises = 1331;
-
-// Wraps into [−π, π). Without it the estimates grow by up to Hs·π per step
-// and a float loses a radian of precision after about two minutes.
-inline float principalAngle(float phase)
-{
-    constexpr double fullTurn = 6.283185307179586;
-    const double value = double(phase);
-    return float(value - fullTurn * std::floor(value / fullTurn + 0.5));
-}
 
 } // namespace
 
@@ -47,7 +40,9 @@ void TimePitch(int mode, const float* phases, const float* previousPhases, float
         const double nearest = std::floor(double(turns) + 0.5);
         const float deviation = float(double(float(nearest) * -2.0f) * pi + delta);
         float value = (deviation / analysisHop + omega) * synthesisHop + previousEstimate[k];
-        value = atRecordingStart ? phases[k] : principalAngle(value);
+        // Wrapped: without it the estimates grow by up to Hs·π per step and a
+        // float loses a radian of precision after about two minutes.
+        value = atRecordingStart ? phases[k] : base::principalAngle(value);
         estimate[k] = value;
         previousEstimate[k] = value;
 

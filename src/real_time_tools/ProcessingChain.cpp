@@ -3,6 +3,7 @@
 #include "ADRess.h"
 #include "ChainState.h"
 #include "FFTReal.h"
+#include "PhaseMath.h"
 #include "PhaseVocoder.h"
 
 #include <algorithm>
@@ -12,7 +13,7 @@
 #include <limits>
 #include <memory>
 
-namespace chain_detail {
+namespace chain::detail {
 
 ChainBuffers buffers;
 
@@ -231,7 +232,7 @@ ChainSnapshot takeSnapshot()
     constexpr auto relaxed = std::memory_order_relaxed;
     ChainSnapshot s;
     s.positionWord = currentposition.loadWord();
-    s.position = ReadPosition::framesOf(s.positionWord);
+    s.position = ReadPosition::valueOf(s.positionWord);
     s.recording = loadRecording();
     s.vocoder = vocoderSwitches.load(relaxed).TSMPSMEnabled;
     s.hopfactor = sanitisedFactor(hopfactor.load(relaxed));
@@ -274,9 +275,10 @@ void frame_crossfades()
                      b.Right_Part_2048.data(), b.Right_Part_3072.data());
 }
 
-} // namespace chain_detail
+} // namespace chain::detail
 
-using namespace chain_detail;
+using namespace chain;
+using namespace chain::detail;
 
 void init_buffers()
 {
@@ -294,7 +296,7 @@ void init_buffers()
 void hanning(float* w, int n)
 {
     for (int i = 0; i < n; ++i)
-        w[i] = float(0.5 * (1.0 - std::cos(6.2831853 * double(i + 1) / double(n + 1))));
+        w[i] = float(0.5 * (1.0 - std::cos(base::chainTwoPi * double(i + 1) / double(n + 1))));
 }
 
 bool processaudio(float* outLeft, float* outRight, std::atomic<float>* graph)

@@ -1,7 +1,7 @@
 // The analysis driver: frame geometry, the beat grid over the whole
 // recording, and whole runs that check how the stages' outputs end up in
 // the record.
-#include "ChordSignals.h"
+#include "SyntheticSignals.h"
 #include "MIRtoolbox.h"
 #include "RowName.h"
 
@@ -183,12 +183,12 @@ struct Song
         const char* const suffixes[] = {"", "", "m", ""};
         for (int bar = 0; bar < 4; ++bar) {
             const size_t first = size_t(musicStart + bar * 4 * beatSamples);
-            chordsignals::addChord(x, sampleRate, roots[bar], suffixes[bar], 0.0, first, first + 4 * beatSamples);
+            synth::addChord(x, sampleRate, roots[bar], suffixes[bar], 0.0, first, first + 4 * beatSamples);
         }
-        std::vector<size_t> clicks;
+        std::vector<int> clicks;
         for (int b = 0; b < beatCount; ++b)
-            clicks.push_back(size_t(musicStart + b * beatSamples));
-        chordsignals::addClicks(x, clicks, sampleRate);
+            clicks.push_back(musicStart + b * beatSamples);
+        synth::addNoiseBursts(x, clicks, sampleRate, 0.3f, 12345);
         return x;
     }
 };
@@ -253,7 +253,7 @@ TEST_P(TinyRecording, StillGivesACompleteRecord)
 {
     const ShortCase& c = GetParam();
     std::vector<float> x(size_t(c.sampleCount), 0.0f);
-    chordsignals::addChord(x, c.sampleRate, 0, "", 0.0, 0, x.size());
+    synth::addChord(x, c.sampleRate, 0, "", 0.0, 0, x.size());
     float* signal = x.empty() ? nullptr : x.data();
     const metadata m = MIRtoolbox::mainCall(signal, c.sampleRate, c.sampleCount);
     expectConsistentRecord(m, c.sampleRate, c.sampleCount);

@@ -1,4 +1,4 @@
-#include "ChordSignals.h"
+#include "SyntheticSignals.h"
 #include "DSP.h"
 
 #include <gtest/gtest.h>
@@ -9,8 +9,7 @@
 
 namespace {
 
-using chordsignals::addChord;
-using chordsignals::addClicks;
+using synth::addChord;
 
 // 120 BPM at 44.1 kHz with an onset hop of 512: 43 frames (22016 samples)
 // per beat, 18 chord frames per beat.
@@ -85,10 +84,10 @@ std::vector<float> progressionSignal(const std::vector<ChordName>& chords, const
         addChord(x, sr, c.root, c.suffix, cents, first, last);
     }
     if (clicks) {
-        std::vector<size_t> positions;
+        std::vector<int> positions;
         for (int beat : beats)
-            positions.push_back(samplePosition(beat, onsetHop));
-        addClicks(x, positions, sr);
+            positions.push_back(int(samplePosition(beat, onsetHop)));
+        synth::addNoiseBursts(x, positions, sr, 0.3f, 12345);
     }
     return x;
 }

@@ -1,5 +1,5 @@
-#include "ChordSignals.h"
 #include "DSP.h"
+#include "SyntheticSignals.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 namespace {
 
 using Notegram = std::vector<std::vector<float>>;
-using chordsignals::addSine;
+using synth::addSine;
 
 constexpr int sampleRate = 44100;
 

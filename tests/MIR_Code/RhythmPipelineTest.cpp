@@ -2,7 +2,7 @@
 // does: click tracks at known tempos, and input with nothing to follow.
 #include "RhythmMath.h"
 #include "MIRtoolbox.h"
-#include "RhythmSignals.h"
+#include "SyntheticSignals.h"
 
 #include <gtest/gtest.h>
 
@@ -10,13 +10,21 @@
 #include <cmath>
 #include <string>
 
-using namespace rhythmtest;
+using synth::clickPositions;
+using synth::clickTrack;
+using synth::whiteNoise;
 
 using OnsetStage = MIRtoolbox::OnsetFunctions;
 using TempoStage = MIRtoolbox::TempoEstimate;
 using BeatStage = MIRtoolbox::TrackedBeats;
 
 namespace {
+
+// Sample position of a beat frame: the frame's centre.
+int beatSample(int frame, int hop)
+{
+    return (frame + 1) * hop;
+}
 
 OnsetStage onsetsOf(const std::vector<float>& mono, int sampleRate)
 {

@@ -19,19 +19,19 @@ using namespace player_test;
 
 namespace {
 
-constexpr std::int64_t maximumQueueBytes = AudioPlayer::queueThresholdBytes + AudioPlayer::blockBytes;
+constexpr std::int64_t maximumQueueBytes = AudioPlayer::queueThresholdBytes + chain::hop * kBytesPerStreamFrame;
 
 // Frames the read position moved in the step that made a block.
 int stepAdvance()
 {
-    const VocoderSwitches switches = vocoderSwitches.load();
-    return switches.TSMPSMEnabled ? int(std::floor(float(hop) * hopfactor.load())) : hop;
+    const chain::VocoderSwitches switches = chain::vocoderSwitches.load();
+    return switches.TSMPSMEnabled ? int(std::floor(float(chain::hop) * chain::hopfactor.load())) : chain::hop;
 }
 
 // How far past its start a step reads, in multiples of the frame length.
 float readReach()
 {
-    return vocoderSwitches.load().TSMPSMEnabled ? interpfactor.load() : 1.0f;
+    return chain::vocoderSwitches.load().TSMPSMEnabled ? chain::interpfactor.load() : 1.0f;
 }
 
 const ProbeOutput::Push* firstPushTo(const ProbeOutput& probe, StreamHandle stream)
@@ -137,13 +137,13 @@ TEST_P(EndOfRecording, StopsWithoutReadingPastTheEnd)
     const int advance = stepAdvance();
     for (const ProbeOutput::Push& push : rig.probe->pushes) {
         const int start = push.positionAfter - advance;
-        ASSERT_GT(double(length - start), double(reach) * framesize) << "step at " << start;
+        ASSERT_GT(double(length - start), double(reach) * chain::framesize) << "step at " << start;
     }
     const int lastStart = rig.probe->pushes.back().positionAfter - advance;
-    EXPECT_LE(double(length - lastStart), double(reach) * framesize + advance) << "stopped early";
+    EXPECT_LE(double(length - lastStart), double(reach) * chain::framesize + advance) << "stopped early";
 
     // Back at the start, and the transport hears of it at the next tick.
-    EXPECT_EQ(rig.player->getCurrentPosition(), hop);
+    EXPECT_EQ(rig.player->getCurrentPosition(), chain::hop);
     EXPECT_EQ(unlatched.count(), 0);
     rig.tick();
     EXPECT_EQ(unlatched.count(), 1);
@@ -197,13 +197,13 @@ TEST_P(Looping, StepsStayWhereTheLoopKeepsThem)
     int jumps = 0;
     int maximum = 0;
     for (size_t i = 0; i < rig.probe->pushes.size(); ++i) {
-        const int start = rig.probe->pushes[i].positionAfter - hop;
+        const int start = rig.probe->pushes[i].positionAfter - chain::hop;
         if (i == 0) {
             EXPECT_EQ(start, c.firstStep);
         }
         ASSERT_GE(start, c.lowestStep);
         ASSERT_LT(start, highest);
-        ASSERT_GT(c.frames - start, framesize) << "read past the end";
+        ASSERT_GT(c.frames - start, chain::framesize) << "read past the end";
         if (i > 0 && start == c.jumpTarget)
             ++jumps;
         maximum = std::max(maximum, start);
@@ -222,7 +222,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         LoopCase{"looped_selection", 200000, 40000, 80000, true, 40000, 40000, 80000, 40000, true},
         LoopCase{"looped_selection_below_the_hop", 200000, 100, 30000, true, 1124, 100, 30000, 1124, true},
-        LoopCase{"loop_without_selection", 60000, 0, 0, true, hop, hop, 0, hop, true},
+        LoopCase{"loop_without_selection", 60000, 0, 0, true, chain::hop, chain::hop, 0, chain::hop, true},
         LoopCase{"selection_without_loop_plays_past_it", 100000, 20000, 40000, false, 20000, 20000, 0, -1,
                  false}),
     RowName());
@@ -312,7 +312,7 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, PositionRule,
     ::testing::Values(
         PositionCase{"selection_start_below_the_hop", 200000, 2, 100, 50000,
-                     [](Rig& r) { r.player->play(); }, [](int) { return 100 + hop; }, true},
+                     [](Rig& r) { r.player->play(); }, [](int) { return 100 + chain::hop; }, true},
         PositionCase{"first_stop_goes_to_the_selection_start", 200000, 2, 30000, 60000,
                      [](Rig& r) {
                          playAWhile(r);
@@ -326,7 +326,7 @@ INSTANTIATE_TEST_SUITE_P(
                          r.player->stop();
                          EXPECT_EQ(r.loopStart, 30000) << "a selection stays";
                      },
-                     [](int) { return hop; }, false},
+                     [](int) { return chain::hop; }, false},
         PositionCase{"second_stop_drops_a_cue_point", 200000, 2, 5000, 5000,
                      [](Rig& r) {
                          playAWhile(r);
@@ -336,7 +336,7 @@ INSTANTIATE_TEST_SUITE_P(
                          EXPECT_EQ(r.loopStart, 0);
                          EXPECT_EQ(r.loopEnd, 0);
                      },
-                     [](int) { return hop; }, false},
+                     [](int) { return chain::hop; }, false},
         PositionCase{"seek_forward_near_the_end_stops", 200000, 2, 30000, 60000,
                      [](Rig& r) {
                          playAWhile(r);
@@ -349,7 +349,7 @@ INSTANTIATE_TEST_SUITE_P(
                          r.player->setCurrentPositionFromSession(r.frames() - 1000);
                          r.player->seekF();
                      },
-                     [](int) { return hop; }, false},
+                     [](int) { return chain::hop; }, false},
         PositionCase{"seek_forward", 200000, 2, 0, 0,
                      [](Rig& r) {
                          r.player->setCurrentPositionFromSession(100000);
@@ -361,7 +361,7 @@ INSTANTIATE_TEST_SUITE_P(
                          r.player->setCurrentPositionFromSession(20000);
                          r.player->seekB();
                      },
-                     [](int) { return hop; }, false},
+                     [](int) { return chain::hop; }, false},
         PositionCase{"seek_back", 200000, 2, 0, 0,
                      [](Rig& r) {
                          r.player->setCurrentPositionFromSession(100000);
@@ -372,7 +372,7 @@ INSTANTIATE_TEST_SUITE_P(
                      [](Rig& r) { r.player->setCurrentPositionFromSession(r.frames() + 5000); },
                      [](int length) { return length; }, false},
         PositionCase{"negative_session_position", 200000, 2, 0, 0,
-                     [](Rig& r) { r.player->setCurrentPositionFromSession(-7); }, [](int) { return hop; },
+                     [](Rig& r) { r.player->setCurrentPositionFromSession(-7); }, [](int) { return chain::hop; },
                      false},
         PositionCase{"overview_strip_right_edge_of_a_long_recording", longFrames, 1, 0, 0,
                      [](Rig& r) { r.player->setPlaybackPos(884, 884); }, [](int length) { return length; },
@@ -381,7 +381,7 @@ INSTANTIATE_TEST_SUITE_P(
                      [](Rig& r) { r.player->setPlaybackPos(900, 884); }, [](int length) { return length; },
                      false},
         PositionCase{"overview_strip_left_of_its_edge", 200000, 2, 0, 0,
-                     [](Rig& r) { r.player->setPlaybackPos(-3, 884); }, [](int) { return hop; }, false},
+                     [](Rig& r) { r.player->setPlaybackPos(-3, 884); }, [](int) { return chain::hop; }, false},
         PositionCase{"overview_strip_middle", 200000, 2, 0, 0,
                      [](Rig& r) { r.player->setPlaybackPos(442, 884); },
                      [](int length) { return length / 2; }, false},
@@ -408,7 +408,7 @@ TEST(PositionRule, AReadPositionPastTheEndEndsPlayback)
     const size_t before = rig.probe->pushes.size();
     // As a riff step or a long tempo step can leave it: the remainder is
     // negative, not a huge unsigned count.
-    currentposition.store(rig.frames() + 5000);
+    chain::currentposition.store(rig.frames() + 5000);
     EXPECT_EQ(rig.turn(30.0), 0);
     EXPECT_FALSE(rig.player->isPlaying());
     EXPECT_EQ(rig.probe->pushes.size(), before);
@@ -460,7 +460,7 @@ TEST_F(BeatTracking, OneBeatChangeAndAtMostOneClickPerBeat)
         if (std::all_of(frames.begin(), frames.end(), [](float v) { return v == 0.0f; }))
             continue;
         clickBlocks.push_back(b);
-        for (int f = 0; f < hop; ++f) {
+        for (int f = 0; f < chain::hop; ++f) {
             ASSERT_EQ(frames[size_t(2 * f)], click[size_t(f)] * 0.5f) << "frame " << f;
             ASSERT_EQ(frames[size_t(2 * f + 1)], click[size_t(f)] * 0.5f) << "frame " << f;
         }
@@ -468,7 +468,7 @@ TEST_F(BeatTracking, OneBeatChangeAndAtMostOneClickPerBeat)
     EXPECT_EQ(int(clickBlocks.size()), clicks.count());
     EXPECT_GE(clicks.count(), int(expected.size()));
     for (size_t i = 1; i < clickBlocks.size(); ++i)
-        EXPECT_GE(clickBlocks[i] - clickBlocks[i - 1], size_t(beatSpacing) / hop) << "two clicks in one beat";
+        EXPECT_GE(clickBlocks[i] - clickBlocks[i - 1], size_t(beatSpacing) / chain::hop) << "two clicks in one beat";
 }
 
 TEST_F(BeatTracking, MetronomeAtZeroAddsNothing)
@@ -556,7 +556,7 @@ TEST_P(OutputMix, MixesToMonoOnlyWhileTheVocoderRuns)
     float largestDifference = 0.0f;
     for (size_t b = 4; b < rig.probe->pushes.size(); ++b) { // after the fade-in
         const std::vector<float>& frames = rig.probe->pushes[b].frames;
-        for (int f = 0; f < hop; ++f) {
+        for (int f = 0; f < chain::hop; ++f) {
             largestLeft = std::max(largestLeft, std::fabs(frames[size_t(2 * f)]));
             largestDifference = std::max(largestDifference,
                                          std::fabs(frames[size_t(2 * f)] - frames[size_t(2 * f + 1)]));
@@ -582,7 +582,7 @@ struct ToolCase
 {
     const char* name;
     void (*act)(AudioPlayer&);
-    float hop;
+    float tempo;
     float interp;
     bool vocoder;
 };
@@ -592,22 +592,22 @@ std::ostream& operator<<(std::ostream& os, const ToolCase& c)
     return os << c.name;
 }
 
-class ToolSwitches : public ::testing::TestWithParam<ToolCase>
+class ToolSlots : public ::testing::TestWithParam<ToolCase>
 {
 };
 
-TEST_P(ToolSwitches, SetTheChainFactors)
+TEST_P(ToolSlots, SetTheChainFactors)
 {
     const ToolCase c = GetParam();
     Rig rig;
     c.act(*rig.player);
-    EXPECT_EQ(hopfactor.load(), c.hop);
-    EXPECT_EQ(interpfactor.load(), c.interp);
-    EXPECT_EQ(vocoderSwitches.load().TSMPSMEnabled, c.vocoder);
+    EXPECT_EQ(chain::hopfactor.load(), c.tempo);
+    EXPECT_EQ(chain::interpfactor.load(), c.interp);
+    EXPECT_EQ(chain::vocoderSwitches.load().TSMPSMEnabled, c.vocoder);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Sequences, ToolSwitches,
+    Sequences, ToolSlots,
     ::testing::Values(
         ToolCase{"tempo_set_while_bypassed_waits", [](AudioPlayer& p) { p.setHop(0.8f); }, 1.0f, 1.0f, false},
         ToolCase{"tempo_set_while_bypassed_applies_when_on",
@@ -666,7 +666,7 @@ INSTANTIATE_TEST_SUITE_P(
                      p.setInterp(1.5f);
                      p.activatePitch(false);
                      p.play();
-                     interpfactor.store(2.0f); // as a riff step does
+                     chain::interpfactor.store(2.0f); // as a riff step does
                      p.stop();
                  },
                  1.0f, 1.5f, true}),
@@ -690,7 +690,7 @@ TEST_P(AzimuthMapping, MapsTheSliderToTheSideGain)
     Rig rig;
     rig.player->setAzimuth(GetParam().input);
     // The mapping is computed in double and stored as float.
-    EXPECT_NEAR(azimuthValue.load(), GetParam().expected, 1e-6);
+    EXPECT_NEAR(chain::azimuthValue.load(), GetParam().expected, 1e-6);
 }
 
 INSTANTIATE_TEST_SUITE_P(Slider, AzimuthMapping,
@@ -708,7 +708,7 @@ TEST_P(WidthMapping, MapsTheKnobToTheWidth)
     Rig rig;
     rig.player->setWidth(GetParam().input);
     // Computed in double, stored as float.
-    EXPECT_NEAR(rangeValue.load(), GetParam().expected, 1e-7);
+    EXPECT_NEAR(chain::rangeValue.load(), GetParam().expected, 1e-7);
 }
 
 INSTANTIATE_TEST_SUITE_P(Knob, WidthMapping,
@@ -736,7 +736,7 @@ TEST_P(PlotScale, StepsAndStaysWithinItsBounds)
     Rig rig;
     for (int step : GetParam().steps)
         rig.player->setPScale(step);
-    EXPECT_EQ(plotscale.load(), GetParam().expected);
+    EXPECT_EQ(chain::plotscale.load(), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -766,7 +766,7 @@ TEST(IsolationCurve, EmptyWhileOffAndFourHundredPointsWhileOn)
     for (int i = 0; i < 5; ++i)
         rig.turn(10.0);
     const QVector<QPointF> curve = rig.player->getSSSCurve();
-    ASSERT_EQ(curve.size(), isolationCurveLength);
+    ASSERT_EQ(curve.size(), chain::isolationCurveLength);
     EXPECT_EQ(curve.back().x(), 399.0);
     EXPECT_TRUE(std::any_of(curve.begin(), curve.end(), [](const QPointF& p) { return p.y() > 0.0; }));
 }
@@ -862,7 +862,7 @@ TEST_P(DeviceSwitch, StartsNothingAndGoesOnFromTheReadPosition)
     }
     ASSERT_GT(rig.probe->pushes.size(), pushesBefore);
     const ProbeOutput::Push& next = rig.probe->pushes[pushesBefore];
-    EXPECT_EQ(next.positionAfter, position + hop) << "goes on from the read position";
+    EXPECT_EQ(next.positionAfter, position + chain::hop) << "goes on from the read position";
     if (next.stream != streamBefore) {
         EXPECT_EQ(next.frames[0], 0.0f) << "a new stream starts silent";
     }
@@ -892,7 +892,7 @@ TEST(DeviceSwitch, ResumeAfterASwitchWhilePausedGoesOn)
     const size_t before = rig.probe->pushes.size();
     rig.turn(10.0);
     ASSERT_GT(rig.probe->pushes.size(), before);
-    EXPECT_EQ(rig.probe->pushes[before].positionAfter, position + hop);
+    EXPECT_EQ(rig.probe->pushes[before].positionAfter, position + chain::hop);
 }
 
 // ---------------------------------------------------------------------------
@@ -984,7 +984,7 @@ TEST(OffState, FailedOutputLeavesThePlayerOff)
     EXPECT_EQ(player.feedOnce(), 0);
     // The slots still set their values.
     player.setHop(0.8f);
-    EXPECT_EQ(previousHopFactor.load(), 0.8f);
+    EXPECT_EQ(player.toolSwitches().keptFactor(::ToolSwitches::Tool::Tempo), 0.8f);
     player.setAudioDevice(0);
     player.stop();
 }

@@ -6,6 +6,7 @@
 #include "MetaData.h"
 #include "MetronomeClick.h"
 #include "ProcessingChain.h"
+#include "SyntheticSignals.h"
 
 #include <QCoreApplication>
 
@@ -21,17 +22,14 @@
 
 namespace {
 
-constexpr double twoPi = 6.283185307179586;
-
+// A tone on each side, at `gain`.
 struct Buffers
 {
     explicit Buffers(int frames, float gain)
-        : left(size_t(frames)), right(size_t(frames))
     {
-        for (int i = 0; i < frames; ++i) {
-            left[size_t(i)] = gain * float(std::sin(twoPi * 330.0 * i / 44100.0));
-            right[size_t(i)] = gain * float(std::sin(twoPi * 550.0 * i / 44100.0));
-        }
+        synth::Stereo s = synth::tones({{330.0, gain, 1.0f, 0.0f}, {550.0, gain, 0.0f, 1.0f}}, frames);
+        left = std::move(s.left);
+        right = std::move(s.right);
     }
     std::vector<float> left;
     std::vector<float> right;
@@ -101,14 +99,14 @@ TEST(PlayerThreads, StopReturnsOnlyOnceNoStepRuns)
 
     std::mt19937 rng(7);
     std::uniform_int_distribution<int> waitUs(0, 3000);
-    float out[2 * hop];
+    float out[2 * chain::hop];
     for (int cycle = 0; cycle < 40; ++cycle) {
         player.play();
         std::this_thread::sleep_for(std::chrono::microseconds(waitUs(rng)));
         player.stop();
         // A step still running on the playback thread would make this one
         // refuse (the chain runs one step at a time).
-        ASSERT_TRUE(processaudio(out, out + hop, nullptr)) << "cycle " << cycle;
+        ASSERT_TRUE(processaudio(out, out + chain::hop, nullptr)) << "cycle " << cycle;
 
         if (cycle % 8 == 7) {
             // Forget, release, load new buffers: AddressSanitizer reports a
@@ -164,7 +162,7 @@ TEST(PlayerThreads, GuiHammersThePlayerWhileItPlays)
     std::uniform_int_distribution<int> knob(0, 99);
     std::uniform_int_distribution<int> frame(0, 220500);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-    float out[2 * hop];
+    float out[2 * chain::hop];
     player.play();
     for (int op = 0; op < 1500 && std::chrono::steady_clock::now() < deadline; ++op) {
         switch (pick(rng)) {
@@ -174,7 +172,7 @@ TEST(PlayerThreads, GuiHammersThePlayerWhileItPlays)
             break;
         case 2:
             player.stop();
-            ASSERT_TRUE(processaudio(out, out + hop, nullptr)) << "a step ran after stop";
+            ASSERT_TRUE(processaudio(out, out + chain::hop, nullptr)) << "a step ran after stop";
             break;
         case 3:
             player.pause();
@@ -296,7 +294,7 @@ TEST(PlayerThreads, GuiHammersThePlayerWhileItPlays)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     EXPECT_GE(player.getCurrentPosition(), 30000) << "playback no longer advances";
     player.stop();
-    EXPECT_TRUE(processaudio(out, out + hop, nullptr));
+    EXPECT_TRUE(processaudio(out, out + chain::hop, nullptr));
     QCoreApplication::processEvents();
     EXPECT_GT(beatChanges.load(), 0);
 }

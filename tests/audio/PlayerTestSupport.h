@@ -7,6 +7,7 @@
 #include "AudioPlayer.h"
 #include "ChainControls.h"
 #include "MetaData.h"
+#include "SyntheticSignals.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +18,6 @@
 #include <vector>
 
 namespace player_test {
-
-constexpr double twoPi = 6.283185307179586;
 
 // Forwards to the real layer and keeps what the player did with it.
 class ProbeOutput final : public AudioOutput
@@ -70,7 +69,7 @@ public:
     {
         const bool ok = m_inner->push(stream, interleaved, numFrames);
         if (ok)
-            pushes.push_back({stream, currentposition.load(),
+            pushes.push_back({stream, chain::currentposition.load(),
                               std::vector<float>(interleaved, interleaved + 2 * numFrames)});
         return ok;
     }
@@ -99,30 +98,21 @@ struct TestRecording
 // Mono recordings have no right channel at all.
 inline TestRecording makeRecording(Signal kind, int frames, int rateHz = 44100, int channels = 2)
 {
-    TestRecording r{std::vector<float>(size_t(frames)), std::vector<float>(size_t(frames))};
-    if (channels == 1) {
-        r.right = {};
-        return r; // silence
+    if (channels == 1)
+        return TestRecording{std::vector<float>(size_t(frames)), {}}; // silence
+    switch (kind) {
+    case Signal::Silence:
+        break;
+    case Signal::Dc:
+        return TestRecording{std::vector<float>(size_t(frames), 0.5f), std::vector<float>(size_t(frames), 0.25f)};
+    case Signal::Sine:
+    case Signal::LeftOnlySine: {
+        const float rightGain = kind == Signal::Sine ? 0.5f : 0.0f;
+        synth::Stereo s = synth::tones({{440.0, 0.5f, 1.0f, rightGain}}, frames, double(rateHz));
+        return TestRecording{std::move(s.left), std::move(s.right)};
     }
-    for (int i = 0; i < frames; ++i) {
-        const float sine = 0.5f * float(std::sin(twoPi * 440.0 * i / rateHz));
-        switch (kind) {
-        case Signal::Silence:
-            break;
-        case Signal::Dc:
-            r.left[size_t(i)] = 0.5f;
-            r.right[size_t(i)] = 0.25f;
-            break;
-        case Signal::Sine:
-            r.left[size_t(i)] = sine;
-            r.right[size_t(i)] = 0.5f * sine;
-            break;
-        case Signal::LeftOnlySine:
-            r.left[size_t(i)] = sine;
-            break;
-        }
     }
-    return r;
+    return TestRecording{std::vector<float>(size_t(frames)), std::vector<float>(size_t(frames))};
 }
 
 // Beats every `spacing` frames from `first`; one chord per beat gap.

@@ -1,7 +1,8 @@
-// Test signals and fixture files for the platform tests: everything is
-// synthesised here and written into the test's own temporary folder.
+// Fixture files for the platform tests, from the synthetic-signal kit,
+// written into the test's own temporary folder, and measurements of them.
 #pragma once
 
+#include "SyntheticSignals.h"
 #include "WavWriter.h"
 
 #include <QProcess>
@@ -17,43 +18,14 @@ namespace fixtures {
 
 constexpr double kPi = 3.14159265358979323846;
 
-// Interleaved frames: a sine at leftHz on the left and one at rightHz on
-// the right; one channel holds the left sine only.
+// The kit's signals under the names these tests use.
+using synth::interleave;
+using synth::sweep;
+
 inline std::vector<float> sines(int rateHz, int channels, std::int64_t numFrames, double leftHz, double rightHz,
                                 float amplitude = 0.5f)
 {
-    std::vector<float> x(static_cast<size_t>(numFrames * channels));
-    for (std::int64_t f = 0; f < numFrames; ++f) {
-        x[static_cast<size_t>(f * channels)] = amplitude * static_cast<float>(std::sin(2 * kPi * leftHz * f / rateHz));
-        if (channels == 2)
-            x[static_cast<size_t>(2 * f + 1)] =
-                amplitude * static_cast<float>(std::sin(2 * kPi * rightHz * f / rateHz));
-    }
-    return x;
-}
-
-// A logarithmic sweep: never periodic, so a correlation finds one lag only.
-inline std::vector<float> sweep(int rateHz, std::int64_t numFrames, double fromHz, double toHz, float amplitude)
-{
-    std::vector<float> x(static_cast<size_t>(numFrames));
-    const double seconds = static_cast<double>(numFrames) / rateHz;
-    const double k = std::log(toHz / fromHz);
-    for (std::int64_t f = 0; f < numFrames; ++f) {
-        const double t = static_cast<double>(f) / rateHz;
-        const double phase = 2 * kPi * fromHz * seconds / k * (std::exp(t / seconds * k) - 1.0);
-        x[static_cast<size_t>(f)] = amplitude * static_cast<float>(std::sin(phase));
-    }
-    return x;
-}
-
-inline std::vector<float> interleave(const std::vector<float>& left, const std::vector<float>& right)
-{
-    std::vector<float> x(2 * left.size());
-    for (size_t i = 0; i < left.size(); ++i) {
-        x[2 * i] = left[i];
-        x[2 * i + 1] = right[i];
-    }
-    return x;
+    return synth::interleavedSines(rateHz, channels, numFrames, leftHz, rightHz, amplitude);
 }
 
 inline bool writeWav(const QString& path, const std::vector<float>& interleaved, int rateHz, int channels)

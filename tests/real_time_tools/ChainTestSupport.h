@@ -1,8 +1,10 @@
-// Signals, measurements and a clean chain for the processing-chain tests.
+// Measurements and a clean chain for the processing-chain tests; the
+// signals come from the synthetic-signal kit.
 #pragma once
 
 #include "ChainControls.h"
 #include "ProcessingChain.h"
+#include "SyntheticSignals.h"
 
 #include <gtest/gtest.h>
 
@@ -16,90 +18,38 @@ namespace chain_test {
 constexpr double sampleRateHz = 44100.0;
 constexpr double twoPi = 6.283185307179586;
 
-struct StereoSignal
-{
-    std::vector<float> left;
-    std::vector<float> right;
-    int frames() const { return int(left.size()); }
-};
-
-// One tone at each given gain per channel; vectors sized exactly, so that
-// AddressSanitizer sees any read past the end.
-struct Tone
-{
-    double frequencyHz;
-    float amplitude;
-    float leftGain;
-    float rightGain;
-};
+// The kit's signals, at this file's rate.
+using StereoSignal = synth::Stereo;
+using synth::Tone;
+using synth::transientRich;
 
 inline StereoSignal tones(const std::vector<Tone>& parts, int frames)
 {
-    StereoSignal s{std::vector<float>(size_t(frames)), std::vector<float>(size_t(frames))};
-    for (const Tone& t : parts) {
-        for (int i = 0; i < frames; ++i) {
-            const float v = t.amplitude * float(std::sin(twoPi * t.frequencyHz * i / sampleRateHz));
-            s.left[size_t(i)] += v * t.leftGain;
-            s.right[size_t(i)] += v * t.rightGain;
-        }
-    }
-    return s;
+    return synth::tones(parts, frames, sampleRateHz);
 }
 
-// Drums-like: decaying noise bursts every 5000 frames over two tones, the
-// channels panned apart, peak below 1.
-inline StereoSignal transientRich(int frames, unsigned seed)
-{
-    StereoSignal s = tones({{220.0, 0.2f, 1.0f, 0.6f}, {1318.5, 0.1f, 0.5f, 1.0f}}, frames);
-    std::mt19937 rng(seed);
-    std::uniform_real_distribution<float> noise(-1.0f, 1.0f);
-    for (int i = 0; i < frames; ++i) {
-        const int sinceBurst = i % 5000;
-        const float envelope = 0.6f * std::exp(-float(sinceBurst) / 300.0f);
-        s.left[size_t(i)] += envelope * noise(rng);
-        s.right[size_t(i)] += envelope * noise(rng);
-    }
-    return s;
-}
-
-// Every control back to its value at program start, the recording set, the
-// buffers cleared.
+// Every control as after a file load, the recording set, the buffers
+// cleared.
 inline void resetChain(const StereoSignal* recording)
 {
     init_buffers();
-    currentposition.store(hop);
-    hopfactor.store(1.0f);
-    interpfactor.store(1.0f);
-    previousHopFactor.store(1.0f);
-    previousInterpFactor.store(1.0f);
-    vocoderSwitches.store(VocoderSwitches{});
-    vocoderModeFlags.store(*vocoderModeFlagsFor(1));
-    tsm_mode.store(1);
-    ADRessEnabled.store(false);
-    invert.store(false);
-    azimuthValue.store(1.0f);
-    rangeValue.store(0.34f);
-    cutFrequencyValue.store(0.0f);
-    bleedThresholdValue.store(0.0f);
-    hipass.store(false);
-    plotscale.store(50000000);
+    chain::resetToProgramStart();
+    chain::applyLoadDefaults();
     if (recording)
-        setRecording(recording->left.data(), recording->right.data(), recording->frames());
-    else
-        setRecording(nullptr, nullptr, 0);
+        chain::setRecording(recording->left.data(), recording->right.data(), recording->frames());
 }
 
 // Tool switches and factors; a bypassed tool's factor is stored as given, to
 // show that the chain ignores it while the vocoder is off.
 inline void setTools(bool tempoOn, float tempo, bool pitchOn, float pitch)
 {
-    VocoderSwitches switches;
+    chain::VocoderSwitches switches;
     switches.hopBypassed = !tempoOn;
     switches.interpBypassed = !pitchOn;
     switches.TSMPSMEnabled = tempoOn || pitchOn;
-    vocoderSwitches.store(switches);
-    hopfactor.store(tempo);
-    interpfactor.store(pitch);
+    chain::vocoderSwitches.store(switches);
+    chain::hopfactor.store(tempo);
+    chain::interpfactor.store(pitch);
 }
 
 struct Rendered
@@ -110,9 +60,9 @@ struct Rendered
 
 inline Rendered render(int steps, std::atomic<float>* graph = nullptr)
 {
-    Rendered r{std::vector<float>(size_t(steps) * hop), std::vector<float>(size_t(steps) * hop)};
+    Rendered r{std::vector<float>(size_t(steps) * chain::hop), std::vector<float>(size_t(steps) * chain::hop)};
     for (int s = 0; s < steps; ++s) {
-        EXPECT_TRUE(processaudio(r.left.data() + size_t(s) * hop, r.right.data() + size_t(s) * hop, graph));
+        EXPECT_TRUE(processaudio(r.left.data() + size_t(s) * chain::hop, r.right.data() + size_t(s) * chain::hop, graph));
     }
     return r;
 }

@@ -27,17 +27,17 @@ TEST_F(ChainThreaded, ControlsWrittenWhileStepsRunNeverBreakABlock)
 {
     const StereoSignal in = transientRich(120000, 3);
     resetChain(&in);
-    std::array<std::atomic<float>, isolationCurveLength> graph{};
+    std::array<std::atomic<float>, chain::isolationCurveLength> graph{};
     std::atomic<bool> done{false};
     std::atomic<int> badSamples{0};
 
     std::thread playback([&] {
-        std::vector<float> left(hop), right(hop);
+        std::vector<float> left(chain::hop), right(chain::hop);
         for (int s = 0; s < 150; ++s) {
-            if (currentposition.load() > in.frames() - 4 * framesize)
-                currentposition.store(hop); // loop back, as the player does
+            if (chain::currentposition.load() > in.frames() - 4 * chain::framesize)
+                chain::currentposition.store(chain::hop); // loop back, as the player does
             processaudio(left.data(), right.data(), graph.data());
-            for (int i = 0; i < hop; ++i) {
+            for (int i = 0; i < chain::hop; ++i) {
                 // Any mix of the controls below stays far under this.
                 if (!std::isfinite(left[size_t(i)]) || std::fabs(left[size_t(i)]) > 10.0f
                     || !std::isfinite(right[size_t(i)]) || std::fabs(right[size_t(i)]) > 10.0f)
@@ -57,24 +57,24 @@ TEST_F(ChainThreaded, ControlsWrittenWhileStepsRunNeverBreakABlock)
             setTools(rng() % 2 == 0, 0.25f + 1.74f * unit(rng), rng() % 2 == 0, 0.5f + 1.6f * unit(rng));
             break;
         case 1:
-            vocoderModeFlags.store(*vocoderModeFlagsFor(1 + int(rng() % 4)));
+            chain::vocoderModeFlags.store(*chain::vocoderModeFlagsFor(1 + int(rng() % 4)));
             break;
         case 2:
-            ADRessEnabled.store(rng() % 2 == 0);
-            invert.store(rng() % 2 == 0);
-            hipass.store(rng() % 2 == 0);
+            chain::ADRessEnabled.store(rng() % 2 == 0);
+            chain::invert.store(rng() % 2 == 0);
+            chain::hipass.store(rng() % 2 == 0);
             break;
         case 3:
-            azimuthValue.store(2.0f * unit(rng) - 1.0f);
-            rangeValue.store(unit(rng));
-            cutFrequencyValue.store(99.0f * unit(rng));
-            bleedThresholdValue.store(100.0f * unit(rng));
+            chain::azimuthValue.store(2.0f * unit(rng) - 1.0f);
+            chain::rangeValue.store(unit(rng));
+            chain::cutFrequencyValue.store(99.0f * unit(rng));
+            chain::bleedThresholdValue.store(100.0f * unit(rng));
             break;
         case 4:
-            plotscale.store(int(rng() % 3) - 1 + (rng() % 2 == 0 ? 50000000 : 0));
+            chain::plotscale.store(int(rng() % 3) - 1 + (rng() % 2 == 0 ? 50000000 : 0));
             break;
         case 5:
-            currentposition.store(int(rng() % 100000));
+            chain::currentposition.store(int(rng() % 100000));
             break;
         case 6:
             flushBuffers();
@@ -109,7 +109,7 @@ TEST_F(ChainThreaded, PositionStoredWhileAStepRunsIsNeverLost)
     std::atomic<bool> stop{false};
 
     std::thread playback([&] {
-        std::vector<float> left(hop), right(hop);
+        std::vector<float> left(chain::hop), right(chain::hop);
         int n = 0;
         while (!stop.load()) {
             // Keep within the ring of what the checker has read.
@@ -118,7 +118,7 @@ TEST_F(ChainThreaded, PositionStoredWhileAStepRunsIsNeverLost)
                 continue;
             }
             if (processaudio(left.data(), right.data(), nullptr)) {
-                positionAfter[size_t(n % ring)].store(currentposition.load());
+                positionAfter[size_t(n % ring)].store(chain::currentposition.load());
                 completed.store(++n, std::memory_order_release);
             }
         }
@@ -130,7 +130,7 @@ TEST_F(ChainThreaded, PositionStoredWhileAStepRunsIsNeverLost)
         // target, and steps that ended before the store lie in the other one.
         const int target = (k % 2 == 0 ? 20000 : 120000) + 3 * (k % 7);
         const int before = completed.load(std::memory_order_acquire);
-        currentposition.store(target);
+        chain::currentposition.store(target);
         const int end = completed.load(std::memory_order_acquire) + 2;
         while (completed.load(std::memory_order_acquire) < end)
             std::this_thread::yield();
@@ -143,7 +143,7 @@ TEST_F(ChainThreaded, PositionStoredWhileAStepRunsIsNeverLost)
             if (std::abs(after - target) < 50000)
                 first = after;
         }
-        if (first != target && first != target + hop)
+        if (first != target && first != target + chain::hop)
             ++lost;
         acknowledged.store(end);
     }
@@ -163,7 +163,7 @@ TEST_F(ChainThreaded, StepsFromTwoThreadsNeverOverlap)
     std::atomic<int> playbackSteps{0};
 
     std::thread playback([&] {
-        std::vector<float> left(hop), right(hop);
+        std::vector<float> left(chain::hop), right(chain::hop);
         while (!renderDone.load()) {
             if (processaudio(left.data(), right.data(), nullptr))
                 playbackSteps.fetch_add(1);
@@ -173,7 +173,7 @@ TEST_F(ChainThreaded, StepsFromTwoThreadsNeverOverlap)
         }
     });
 
-    std::vector<float> left(hop), right(hop);
+    std::vector<float> left(chain::hop), right(chain::hop);
     for (int s = 0; s < renderSteps; ++s) {
         // A render must have its block: it waits out a playback step.
         while (!processaudio(left.data(), right.data(), nullptr))
@@ -182,7 +182,7 @@ TEST_F(ChainThreaded, StepsFromTwoThreadsNeverOverlap)
     renderDone.store(true);
     playback.join();
 
-    EXPECT_EQ(currentposition.load(), hop + (renderSteps + playbackSteps.load()) * hop);
+    EXPECT_EQ(chain::currentposition.load(), chain::hop + (renderSteps + playbackSteps.load()) * chain::hop);
 }
 
 } // namespace

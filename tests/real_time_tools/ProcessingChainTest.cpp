@@ -51,23 +51,23 @@ TEST_P(ChainIdentity, BlocksAreTheOverlapAddedInputAfterEachFlush)
     const StereoSignal in = tones({{441.0, 0.5f, 1.0f, 1.0f}, {2000.0, 0.2f, 0.3f, 1.0f}}, 30000);
     resetChain(&in);
     setTools(c.vocoder, 1.0f, false, 1.0f);
-    std::vector<float> w(framesize);
-    hanning(w.data(), framesize);
+    std::vector<float> w(chain::framesize);
+    hanning(w.data(), chain::framesize);
 
     const int steps = 6;
     // Both starts lie below N/2, where the vocoder takes the analysis phases.
-    for (const int start : {hop, hop + 500}) {
+    for (const int start : {chain::hop, chain::hop + 500}) {
         flushBuffers();
-        currentposition.store(start);
+        chain::currentposition.store(start);
         const Rendered out = render(steps);
         for (int t = 0; t < steps; ++t) {
-            const int p = start + t * hop;
-            for (int i = 0; i < hop; ++i) {
+            const int p = start + t * chain::hop;
+            for (int i = 0; i < chain::hop; ++i) {
                 double windowSum = 0.0;
                 for (int m = 0; m <= std::min(t, 3); ++m)
-                    windowSum += double(w[size_t(m * hop + i)]) * w[size_t(m * hop + i)];
+                    windowSum += double(w[size_t(m * chain::hop + i)]) * w[size_t(m * chain::hop + i)];
                 const double gain = 0.5 * windowSum * 32767.0 / 32768.0;
-                const size_t at = size_t(t * hop + i);
+                const size_t at = size_t(t * chain::hop + i);
                 const size_t source = size_t(p + c.frameOffset + i);
                 ASSERT_NEAR(out.left[at], in.left[source] * gain, c.tolerance)
                     << "start " << start << " block " << t << " frame " << i << ": " << c.reason;
@@ -75,11 +75,11 @@ TEST_P(ChainIdentity, BlocksAreTheOverlapAddedInputAfterEachFlush)
                     << "start " << start << " block " << t << " frame " << i << ": " << c.reason;
             }
         }
-        EXPECT_EQ(currentposition.load(), start + steps * hop);
+        EXPECT_EQ(chain::currentposition.load(), start + steps * chain::hop);
         if (!c.vocoder) {
             // The documented level of the whole chain once the overlap is full.
-            const double level = rms(out.left, 3 * hop, steps * hop)
-                                 / rms(in.left, size_t(start + 3 * hop + 1), size_t(start + steps * hop + 1));
+            const double level = rms(out.left, 3 * chain::hop, steps * chain::hop)
+                                 / rms(in.left, size_t(start + 3 * chain::hop + 1), size_t(start + steps * chain::hop + 1));
             EXPECT_NEAR(level, 0.75, 0.01) << "Σ w² over four quarters is about 1.5, halved";
         }
     }
@@ -126,10 +126,10 @@ TEST_P(ChainStretch, SineKeepsOrShiftsItsFrequencyAndThePositionMovesByTheTempo)
     const int steps = 16;
     const Rendered out = render(steps);
 
-    EXPECT_EQ(currentposition.load(), hop + steps * c.advance);
+    EXPECT_EQ(chain::currentposition.load(), chain::hop + steps * c.advance);
     // Skip the fade-in and the phase settling of the first blocks.
-    const size_t from = 4 * hop;
-    const size_t to = size_t(steps) * hop;
+    const size_t from = 4 * chain::hop;
+    const size_t to = size_t(steps) * chain::hop;
     for (const auto* channel : {&out.left, &out.right}) {
         const double hz = crossingFrequencyHz(*channel, from, to);
         // The mean over about a hundred periods; phase jitter between
@@ -162,7 +162,7 @@ TEST_P(ChainModes, OutputIsFiniteBoundedAndAudible)
 {
     const StereoSignal in = transientRich(120000, 5);
     resetChain(&in);
-    vocoderModeFlags.store(*vocoderModeFlagsFor(GetParam()));
+    chain::vocoderModeFlags.store(*chain::vocoderModeFlagsFor(GetParam()));
     setTools(true, 1.25f, true, 1.5f);
 
     const int steps = 40;
@@ -173,12 +173,12 @@ TEST_P(ChainModes, OutputIsFiniteBoundedAndAudible)
             ASSERT_TRUE(std::isfinite(v));
             peak = std::max(peak, std::fabs(v));
         }
-        EXPECT_GT(rms(*channel, 4 * hop, size_t(steps) * hop), 0.02) << "mode " << GetParam();
+        EXPECT_GT(rms(*channel, 4 * chain::hop, size_t(steps) * chain::hop), 0.02) << "mode " << GetParam();
     }
     // The input peaks below 1; moved phases can line partials up, but not
     // by more than the few overlapping frames allow.
     EXPECT_LT(peak, 3.0f);
-    EXPECT_EQ(tsm_mode.load(), GetParam() == 4 ? 3 : GetParam());
+    EXPECT_EQ(chain::tsm_mode.load(), GetParam() == 4 ? 3 : GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, ChainModes, ::testing::Values(1, 2, 3, 4));
@@ -211,20 +211,20 @@ TEST_P(ChainIsolation, KeepsOrRemovesTheSourceAtItsPosition)
     const IsolationCase c = GetParam();
     const StereoSignal in = tones({c.target, c.other}, 40000);
     const int steps = 24;
-    const size_t from = 4 * hop;
-    const size_t to = size_t(steps) * hop;
+    const size_t from = 4 * chain::hop;
+    const size_t to = size_t(steps) * chain::hop;
 
     resetChain(&in);
     const Rendered reference = render(steps);
 
     resetChain(&in);
-    ADRessEnabled.store(true);
-    invert.store(c.solo);
-    azimuthValue.store(c.azimuth);
-    rangeValue.store(0.34f);
-    cutFrequencyValue.store(c.cut);
-    hipass.store(c.above);
-    bleedThresholdValue.store(1.0f); // separation 99: rejected bins × 1e-4
+    chain::ADRessEnabled.store(true);
+    chain::invert.store(c.solo);
+    chain::azimuthValue.store(c.azimuth);
+    chain::rangeValue.store(0.34f);
+    chain::cutFrequencyValue.store(c.cut);
+    chain::hipass.store(c.above);
+    chain::bleedThresholdValue.store(1.0f); // separation 99: rejected bins × 1e-4
     const Rendered isolated = render(steps);
 
     auto level = [&](const Rendered& r, double hz) {
@@ -286,13 +286,13 @@ TEST_P(ChainCurve, PeaksAtTheSourcePositionAndStaysFiniteForAnyScale)
     const CurveCase c = GetParam();
     const StereoSignal in = tones({{523.0, 0.5f, c.leftGain, c.rightGain}}, 30000);
     resetChain(&in);
-    ADRessEnabled.store(true);
-    plotscale.store(c.plotScale);
-    std::array<std::atomic<float>, isolationCurveLength> graph{};
+    chain::ADRessEnabled.store(true);
+    chain::plotscale.store(c.plotScale);
+    std::array<std::atomic<float>, chain::isolationCurveLength> graph{};
     render(8, graph.data());
 
     int peak = 0;
-    for (int i = 0; i < isolationCurveLength; ++i) {
+    for (int i = 0; i < chain::isolationCurveLength; ++i) {
         const float v = graph[size_t(i)].load();
         ASSERT_TRUE(std::isfinite(v)) << "point " << i;
         ASSERT_GE(v, 0.0f);
@@ -361,11 +361,11 @@ TEST_P(ChainReadSpan, FramesOutsideTheRecordingReadAsSilence)
 
     auto run = [&](const StereoSignal& signal, int frames) {
         resetChain(nullptr);
-        setRecording(signal.left.data() + (&signal == &exact ? 0 : padding),
+        chain::setRecording(signal.left.data() + (&signal == &exact ? 0 : padding),
                      signal.right.data() + (&signal == &exact ? 0 : padding), frames);
-        vocoderModeFlags.store(*vocoderModeFlagsFor(3));
+        chain::vocoderModeFlags.store(*chain::vocoderModeFlagsFor(3));
         setTools(c.vocoder, c.tempo, c.vocoder, c.pitch);
-        currentposition.store(c.position);
+        chain::currentposition.store(c.position);
         Rendered out = render(steps);
         for (const float v : out.left)
             EXPECT_TRUE(std::isfinite(v));
@@ -450,15 +450,15 @@ TEST_P(ChainAdvance, MovesOnUnlessThePositionWasStoredDuringTheStep)
     const AdvanceCase c = GetParam();
     resetChain(nullptr);
     setTools(c.vocoder, c.tempo, false, 1.0f);
-    currentposition.store(c.start);
+    chain::currentposition.store(c.start);
 
-    const chain_detail::ChainSnapshot snapshot = chain_detail::takeSnapshot();
+    const chain::detail::ChainSnapshot snapshot = chain::detail::takeSnapshot();
     if (c.storeDuringStep)
-        currentposition.store(c.stored);
-    const bool advanced = chain_detail::advancePosition(snapshot);
+        chain::currentposition.store(c.stored);
+    const bool advanced = chain::detail::advancePosition(snapshot);
 
     EXPECT_EQ(advanced, !c.storeDuringStep);
-    EXPECT_EQ(currentposition.load(), c.expected);
+    EXPECT_EQ(chain::currentposition.load(), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -468,7 +468,7 @@ INSTANTIATE_TEST_SUITE_P(
                       AdvanceCase{"TempoFastest", true, 1.99f, 5000, false, 0, 7037},
                       AdvanceCase{"SeekDuringStep", true, 1.0f, 5000, true, 90000, 90000},
                       AdvanceCase{"StopToTheSamePosition", true, 1.0f, 5000, true, 5000, 5000},
-                      AdvanceCase{"StopToStart", false, 1.0f, 5000, true, hop, hop},
+                      AdvanceCase{"StopToStart", false, 1.0f, 5000, true, chain::hop, chain::hop},
                       AdvanceCase{"ClampsAtIntMax", true, 1.99f, INT_MAX - 100, false, 0, INT_MAX}),
     RowName());
 
@@ -478,20 +478,20 @@ TEST(ChainPolar, CartesianAfterPolarReturnsTheSpectrumIncludingBinsZeroAndHalf)
 {
     std::mt19937 rng(3);
     std::uniform_real_distribution<float> value(-1000.0f, 1000.0f);
-    std::vector<float> spectrum(framesize);
+    std::vector<float> spectrum(chain::framesize);
     for (float& v : spectrum)
         v = value(rng);
-    spectrum[framesize / 2] = -321.5f; // paired with bin 0
-    std::vector<float> magnitudes(framesize / 2), phases(framesize / 2), back(framesize + 1, 77.0f);
+    spectrum[chain::framesize / 2] = -321.5f; // paired with bin 0
+    std::vector<float> magnitudes(chain::framesize / 2), phases(chain::framesize / 2), back(chain::framesize + 1, 77.0f);
 
-    convert_polar(spectrum.data(), magnitudes.data(), phases.data(), framesize);
-    convert_cartesian(back.data(), magnitudes.data(), phases.data(), framesize);
+    convert_polar(spectrum.data(), magnitudes.data(), phases.data(), chain::framesize);
+    convert_cartesian(back.data(), magnitudes.data(), phases.data(), chain::framesize);
 
-    for (int k = 0; k < framesize; ++k) {
+    for (int k = 0; k < chain::framesize; ++k) {
         // cos and sin in float of a magnitude up to 1414: a few float steps.
         ASSERT_NEAR(back[size_t(k)], spectrum[size_t(k)], 2e-3) << "entry " << k;
     }
-    EXPECT_EQ(back[framesize], 77.0f);
+    EXPECT_EQ(back[chain::framesize], 77.0f);
 }
 
 } // namespace

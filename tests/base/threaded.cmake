@@ -1,0 +1,3 @@
+# Included by tests/CMakeLists.txt before the ThreadSanitizer build stops.
+target_sources(tests_threaded PRIVATE ${CMAKE_CURRENT_LIST_DIR}/PrimitivesThreadedTest.cpp)
+target_link_libraries(tests_threaded PRIVATE base)
