@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 using rhythm::notZero;
@@ -44,13 +45,7 @@ void DSP::processFrame(const FFTReal& fft, float* spectrum, const float* frame, 
     fft.do_fft(spectrum, frame);
     // The transform's upper half holds +sin sums: the phase is the angle of
     // sum x[n] e^(-2 pi i k n / N), atan2(-upper, lower).
-    const int half = n / 2;
-    for (int k = 0; k < half; ++k) {
-        const float re = spectrum[k];
-        const float im = spectrum[half + k];
-        magnitude[k] = std::sqrt(re * re + im * im);
-        phase[k] = std::atan2(-im, re);
-    }
+    base::polarOfBinsExact(spectrum, spectrum + n / 2, magnitude, phase, n / 2);
 }
 
 namespace {
@@ -64,6 +59,28 @@ inline float deviationAngle(const float* phase, const float* prevPhase, const fl
     // y into (-2pi, 0], so the deviation lands in (-pi, pi].
     const float z = base::wrapBelowZero(y, float(base::analysisTwoPi));
     return static_cast<float>(double(z) + base::analysisPi);
+}
+
+// The smallest float ratio whose level, 20 · log10 in float, exceeds 3 dB.
+// The level rises with the ratio, so every larger ratio exceeds it and no
+// smaller one does: the onset counts compare ratios and skip the logarithm.
+// The floats around the threshold are checked against the logarithm itself;
+// should any disagree, NaN: the counts then take the logarithm.
+float riseRatio()
+{
+    const auto rises = [](float ratio) { return 20.0f * std::log10(ratio) > 3.0f; };
+    float r = 1.4125375f; // 10^(3/20)
+    while (rises(r))
+        r = std::nextafter(r, 0.0f);
+    while (!rises(r))
+        r = std::nextafter(r, 2.0f);
+    float x = r;
+    for (int i = 0; i < 4096; ++i)
+        x = std::nextafter(x, 0.0f);
+    for (int i = 0; i < 8192; ++i, x = std::nextafter(x, 2.0f))
+        if (rises(x) != (x >= r))
+            return std::numeric_limits<float>::quiet_NaN();
+    return r;
 }
 
 // Bins per block of the deviation loop: the angles' sines and cosines are
@@ -120,8 +137,13 @@ void DSP::getOD_MB(const float* magnitude, const float* phase, float* prevMagnit
     bands[1][f] = s2;
     if (highBand) {
         onset[f] += s3;
+        // 20 · log10(ratio) > 3 dB, decided by the ratio alone where the
+        // threshold could be established.
+        static const float rise = riseRatio();
+        const bool byRatio = !std::isnan(rise);
         for (int k = highStart; k < half; ++k) {
-            if (20.0f * std::log10((magnitude[k] + notZero) / (notZero + prevMagnitude[k])) > 3.0f)
+            const float ratio = (magnitude[k] + notZero) / (notZero + prevMagnitude[k]);
+            if (byRatio ? ratio >= rise : 20.0f * std::log10(ratio) > 3.0f)
                 bands[2][f] += 1.0f;
         }
     }

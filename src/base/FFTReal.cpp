@@ -1,5 +1,7 @@
 #include "FFTReal.h"
 
+#include "CpuDispatch.h"
+
 #include <cassert>
 #include <cmath>
 
@@ -17,7 +19,7 @@ typedef int Idx8 __attribute__((vector_size(32)));
 #define TB_REVERSE8(v) __builtin_shuffle((v), Idx8{7, 6, 5, 4, 3, 2, 1, 0})
 
 // One level of the forward transform: butterflies of length 2n from s to d.
-__attribute__((target_clones("avx2", "default")))
+TB_AVX2_CLONES
 void forwardLevel(float* d, const float* s, const float* cosTable, int64_t n, int64_t length)
 {
     const int64_t h = n >> 1;
@@ -56,7 +58,7 @@ void forwardLevel(float* d, const float* s, const float* cosTable, int64_t n, in
 }
 
 // One level of the inverse transform, from s to d.
-__attribute__((target_clones("avx2", "default")))
+TB_AVX2_CLONES
 void inverseLevel(float* d, const float* s, const float* cosTable, int64_t n, int64_t length)
 {
     const int64_t h = n >> 1;

@@ -1,5 +1,7 @@
 #include "FastMath.h"
 
+#include "CpuDispatch.h"
+
 #include <climits>
 #include <cmath>
 #include <cstring>
@@ -138,6 +140,107 @@ TB_INLINE void sinCosLanes(const Vec8& x, Vec8& s, Vec8& c)
     c = (Vec8)((Int8)cosine ^ cosineSign);
 }
 
+// The float arctangent of the C library in lanes, the same operations in
+// the same order for every input (the branches become selections): the
+// classic algorithm (Sun's, 1993) that glibc's atanf and atan2f use.
+// Four intervals of |x| below 2^25 reduce the argument around atan(1/2),
+// atan(1), atan(3/2) and π/2, then two polynomials in x⁴.
+constexpr float atanHigh[4] = {4.6364760399e-01f, 7.8539812565e-01f, 9.8279368877e-01f, 1.5707962513e+00f};
+constexpr float atanLow[4] = {5.0121582440e-09f, 3.7748947079e-08f, 3.4473217170e-08f, 7.5497894159e-08f};
+constexpr float atanTerms[11] = {3.3333334327e-01f,  -2.0000000298e-01f, 1.4285714924e-01f, -1.1111110449e-01f,
+                                 9.0908870101e-02f,  -7.6918758452e-02f, 6.6610731184e-02f, -5.8335702866e-02f,
+                                 4.9768779427e-02f,  -3.6531571299e-02f, 1.6285819933e-02f};
+
+TB_INLINE Vec8 pick(const Int8& id, const float (&values)[4])
+{
+    return id == splatInt(0)   ? splat(values[0])
+           : id == splatInt(1) ? splat(values[1])
+           : id == splatInt(2) ? splat(values[2])
+                               : splat(values[3]);
+}
+
+TB_INLINE void libraryAtanLanes(const Vec8& input, Vec8& out)
+{
+    const Int8 hx = (Int8)input;
+    const Int8 ix = hx & splatInt(0x7fffffff);
+    const Vec8 x = absolute(input);
+    // -1: no reduction; 0 … 3: the interval.
+    const Int8 id = ix < splatInt(0x3ee00000)   ? splatInt(-1)
+                    : ix < splatInt(0x3f300000) ? splatInt(0)
+                    : ix < splatInt(0x3f980000) ? splatInt(1)
+                    : ix < splatInt(0x401c0000) ? splatInt(2)
+                                                : splatInt(3);
+    const Vec8 num = id == splatInt(0)   ? splat(2.0f) * x - splat(1.0f)
+                     : id == splatInt(1) ? x - splat(1.0f)
+                     : id == splatInt(2) ? x - splat(1.5f)
+                                         : splat(-1.0f);
+    const Vec8 den = id == splatInt(0)   ? splat(2.0f) + x
+                     : id == splatInt(1) ? x + splat(1.0f)
+                     : id == splatInt(2) ? splat(1.0f) + splat(1.5f) * x
+                                         : x;
+    // Lanes that take the tiny or the huge result skip the polynomial: a
+    // zero keeps their squares out of the slow subnormal range.
+    const Int8 outside = (ix < splatInt(0x31000000)) | (ix >= splatInt(0x4c000000));
+    Vec8 reduced = id < splatInt(0) ? input : num / den;
+    reduced = outside ? splat(0.0f) : reduced;
+    const Vec8 z = reduced * reduced;
+    const Vec8 w = z * z;
+    const Vec8 s1 =
+        z * (splat(atanTerms[0])
+             + w * (splat(atanTerms[2])
+                    + w * (splat(atanTerms[4])
+                           + w * (splat(atanTerms[6]) + w * (splat(atanTerms[8]) + w * splat(atanTerms[10]))))));
+    const Vec8 s2 = w * (splat(atanTerms[1])
+                         + w * (splat(atanTerms[3])
+                                + w * (splat(atanTerms[5]) + w * (splat(atanTerms[7]) + w * splat(atanTerms[9])))));
+    const Vec8 sum = s1 + s2;
+    const Vec8 unreduced = reduced - reduced * sum;
+    const Vec8 magnitude = pick(id, atanHigh) - ((reduced * sum - pick(id, atanLow)) - reduced);
+    const Vec8 signedResult = (Vec8)((Int8)magnitude | (hx & splatInt(INT_MIN)));
+    Vec8 r = id < splatInt(0) ? unreduced : signedResult;
+    // Tiny: x itself; from 2^25 on: ±π/2 as the two parts add in float.
+    r = ix < splatInt(0x31000000) ? input : r;
+    const Vec8 quarterTurn = splat(atanHigh[3] + atanLow[3]);
+    r = ix >= splatInt(0x4c000000) ? (Vec8)((Int8)quarterTurn | (hx & splatInt(INT_MIN))) : r;
+    out = r;
+}
+
+// The library's atan2f for finite y and x: zeros and the axes first, then
+// atanf of |y/x| placed in its quadrant with π's low part.
+TB_INLINE void libraryAtan2Lanes(const Vec8& y, const Vec8& x, Vec8& out)
+{
+    constexpr float piHigh = 3.1415927410e+00f;
+    constexpr float piLowPart = -8.7422776573e-08f;
+    constexpr float halfPiHigh = 1.5707963705e+00f;
+    const Int8 hx = (Int8)x;
+    const Int8 hy = (Int8)y;
+    const Int8 ix = hx & splatInt(0x7fffffff);
+    const Int8 iy = hy & splatInt(0x7fffffff);
+    const Int8 yNegative = hy < splatInt(0);
+    const Int8 xNegative = hx < splatInt(0);
+
+    const Int8 k = (iy - ix) >> 23;
+    // x = 1 takes atanf(y) itself, the others atanf(|y/x|): one evaluation.
+    const Int8 xIsOne = hx == splatInt(0x3f800000);
+    Vec8 atanOfRatio;
+    libraryAtanLanes(xIsOne ? y : absolute(y / x), atanOfRatio);
+    Vec8 z = k > splatInt(26) ? splat(halfPiHigh + 0.5f * piLowPart) : atanOfRatio;
+    z = (xNegative & (k < splatInt(-26))) ? splat(0.0f) : z;
+
+    const Vec8 aboveRight = z;
+    const Vec8 belowRight = (Vec8)((Int8)z ^ splatInt(INT_MIN));
+    const Vec8 aboveLeft = splat(piHigh) - (z - splat(piLowPart));
+    const Vec8 belowLeft = (z - splat(piLowPart)) - splat(piHigh);
+    Vec8 r = xNegative ? (yNegative ? belowLeft : aboveLeft) : (yNegative ? belowRight : aboveRight);
+
+    r = xIsOne ? atanOfRatio : r;
+    // x = ±0 (y not 0): ±π/2; y = ±0: ±0 right of the axis, ±π left of it.
+    r = ix == splatInt(0) ? (yNegative ? splat(-halfPiHigh) : splat(halfPiHigh)) : r;
+    const Vec8 onAxis = xNegative ? (yNegative ? splat(-piHigh) : splat(piHigh)) : y;
+    r = iy == splatInt(0) ? onAxis : r;
+    out = r;
+}
+
 // Runs lanesOf over whole groups of eight, then over the tail padded with
 // `pad` (a value every lane function accepts).
 template <int Inputs, int Outputs, class Lanes>
@@ -172,17 +275,17 @@ TB_INLINE void overArrays(const float* const (&in)[Inputs], float* const (&out)[
 
 } // namespace
 
-__attribute__((target_clones("avx2", "default"))) void atan2Array(const float* y, const float* x, float* out, int n)
+TB_AVX2_CLONES void atan2Array(const float* y, const float* x, float* out, int n)
 {
     overArrays<2, 1>({y, x}, {out}, n, [](const Vec8* v, Vec8* r) __attribute__((always_inline)) { atan2Lanes(v[0], v[1], r[0]); });
 }
 
-__attribute__((target_clones("avx2", "default"))) void sinCosArray(const float* x, float* s, float* c, int n)
+TB_AVX2_CLONES void sinCosArray(const float* x, float* s, float* c, int n)
 {
     overArrays<1, 2>({x}, {s, c}, n, [](const Vec8* v, Vec8* r) __attribute__((always_inline)) { sinCosLanes(v[0], r[0], r[1]); });
 }
 
-__attribute__((target_clones("avx2", "default"))) void polarOfBins(const float* a, const float* b, float* magnitudes,
+TB_AVX2_CLONES void polarOfBins(const float* a, const float* b, float* magnitudes,
                                                                   float* phases, int n)
 {
     overArrays<2, 2>({a, b}, {magnitudes, phases}, n, [](const Vec8* v, Vec8* r) __attribute__((always_inline)) {
@@ -191,7 +294,69 @@ __attribute__((target_clones("avx2", "default"))) void polarOfBins(const float* 
     });
 }
 
-__attribute__((target_clones("avx2", "default"))) void binsOfPolar(const float* magnitudes, const float* phases,
+namespace {
+
+TB_AVX2_CLONES void polarOfBinsLibraryLanes(const float* a, const float* b,
+                                                                              float* magnitudes, float* phases, int n)
+{
+    overArrays<2, 2>({a, b}, {magnitudes, phases}, n, [](const Vec8* v, Vec8* r) __attribute__((always_inline)) {
+        r[0] = squareRoot(v[0] * v[0] + v[1] * v[1]);
+        libraryAtan2Lanes(-v[1], v[0], r[1]);
+    });
+}
+
+// Whether the lanes give the C library's atan2f bit for bit: checked once
+// on values of every size and sign, the zeros and the axes.
+bool lanesMatchTheLibrary()
+{
+    constexpr int count = 4096;
+    static float a[count];
+    static float b[count];
+    static float magnitudes[count];
+    static float phases[count];
+    unsigned state = 12345u;
+    for (int i = 0; i < count; ++i) {
+        state = state * 1664525u + 1013904223u;
+        const float unit = float(int(state >> 8) - (1 << 23)) / float(1 << 23);
+        state = state * 1664525u + 1013904223u;
+        const int exponent = int(state >> 26) - 32;
+        a[i] = std::ldexp(unit, exponent);
+        state = state * 1664525u + 1013904223u;
+        b[i] = std::ldexp(float(int(state >> 8) - (1 << 23)) / float(1 << 23), exponent + int(state >> 29) - 4);
+    }
+    const float specials[] = {0.0f, -0.0f, 1.0f, -1.0f, 3.0f, -3.0f, 1e-30f, -1e30f};
+    int i = 0;
+    for (float p : specials)
+        for (float q : specials) {
+            a[i] = p;
+            b[i] = q;
+            ++i;
+        }
+    polarOfBinsLibraryLanes(a, b, magnitudes, phases, count);
+    for (int k = 0; k < count; ++k) {
+        const float expected = std::atan2(-b[k], a[k]);
+        if (std::memcmp(&expected, &phases[k], sizeof expected) != 0)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void polarOfBinsExact(const float* a, const float* b, float* magnitudes, float* phases, int n)
+{
+    static const bool lanes = lanesMatchTheLibrary();
+    if (lanes) {
+        polarOfBinsLibraryLanes(a, b, magnitudes, phases, n);
+        return;
+    }
+    for (int k = 0; k < n; ++k) {
+        magnitudes[k] = std::sqrt(a[k] * a[k] + b[k] * b[k]);
+        phases[k] = std::atan2(-b[k], a[k]);
+    }
+}
+
+TB_AVX2_CLONES void binsOfPolar(const float* magnitudes, const float* phases,
                                                                   float* a, float* b, int n)
 {
     overArrays<2, 2>({magnitudes, phases}, {a, b}, n, [](const Vec8* v, Vec8* r) __attribute__((always_inline)) {

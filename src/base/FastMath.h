@@ -27,6 +27,11 @@ void sinCosArray(const float* x, float* s, float* c, int n);
 // std::sqrt of the float sum), phases[k] = atan2(-b[k], a[k]).
 void polarOfBins(const float* a, const float* b, float* magnitudes, float* phases, int n);
 
+// As polarOfBins, with phases[k] bit for bit the float std::atan2(-b[k],
+// a[k]) of the C library: its classic algorithm in lanes where the library
+// is found to use it, the library's own function otherwise.
+void polarOfBinsExact(const float* a, const float* b, float* magnitudes, float* phases, int n);
+
 // Back from the polar form: a[k] = cos(phases[k]) · magnitudes[k],
 // b[k] = -(sin(phases[k]) · magnitudes[k]).
 void binsOfPolar(const float* magnitudes, const float* phases, float* a, float* b, int n);

@@ -1,5 +1,6 @@
 #include "ADRess.h"
 
+#include "CpuDispatch.h"
 #include "FastMath.h"
 
 #include <algorithm>
@@ -22,7 +23,7 @@ constexpr int block = 256;
 // agree (opposite phases place a bin like equal ones: the sign goes with
 // fabs). A silent channel gives an infinite or undefined ratio. The
 // arithmetic matches the scalar form bit for bit.
-__attribute__((target_clones("avx2", "default"))) void sideRatios(const float* left, const float* right,
+TB_AVX2_CLONES void sideRatios(const float* left, const float* right,
                                                                  const float* agreement, float* ratioLeft,
                                                                  float* ratioRight, int count)
 {

@@ -1,5 +1,6 @@
 #include "PhaseVocoder.h"
 
+#include "CpuDispatch.h"
 #include "PhaseMath.h"
 
 #include <cmath>
@@ -35,7 +36,7 @@ typedef double Vec8d __attribute__((vector_size(64)));
 // frequency measured between the two analysis frames. The arithmetic, in
 // float and double as written, matches the scalar form bit for bit (no
 // fused operations; the vector floor is exact).
-__attribute__((target_clones("avx2", "default"))) void advancePhases(const float* phases, const float* previousPhases,
+TB_AVX2_CLONES void advancePhases(const float* phases, const float* previousPhases,
                                                                     float* estimate, float* previousEstimate,
                                                                     int bins, int n, float analysisHop,
                                                                     float synthesisHop, bool atRecordingStart)

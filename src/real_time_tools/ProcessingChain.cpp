@@ -2,6 +2,7 @@
 
 #include "ADRess.h"
 #include "ChainState.h"
+#include "CpuDispatch.h"
 #include "FFTReal.h"
 #include "FastMath.h"
 #include "PhaseMath.h"
@@ -109,7 +110,7 @@ typedef int Int8 __attribute__((vector_size(32)));
 // the same arithmetic as the general form below. floor(x) for the read
 // offsets (0 … 8 · N) is exact: adding and removing 1.5 · 2^23 rounds to
 // the nearest integer, one less where that lies above x.
-__attribute__((target_clones("avx2", "default"))) void readResampledInside(const float* source, int64_t position,
+TB_AVX2_CLONES void readResampledInside(const float* source, int64_t position,
                                                                           float interp, const float* w,
                                                                           float* frame, float* previousFrame)
 {

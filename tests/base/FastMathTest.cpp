@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <ostream>
 #include <random>
@@ -132,5 +133,56 @@ TEST(FastPolar, MagnitudesExactPhasesCloseAndBackAgain)
         ASSERT_NEAR(b2[k], b[k], 1e-3) << "bin " << k;
     }
 }
+
+// The exact polar form: every phase bit for bit the float std::atan2 of
+// the C library, whatever the sizes, signs and zeros of the parts.
+struct ExactCase
+{
+    const char* name;
+    int lowExponent;
+    int highExponent;
+};
+
+void PrintTo(const ExactCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class FastPolarExact : public ::testing::TestWithParam<ExactCase>
+{
+};
+
+TEST_P(FastPolarExact, PhasesAreTheLibrarysAtan2BitForBit)
+{
+    const ExactCase& c = GetParam();
+    std::mt19937 rng(7);
+    std::uniform_real_distribution<float> unit(-1.0f, 1.0f);
+    std::uniform_int_distribution<int> exponent(c.lowExponent, c.highExponent);
+    const size_t n = 200003;
+    std::vector<float> a(n), b(n), magnitudes(n), phases(n);
+    const float specials[] = {0.0f, -0.0f, 1.0f, -1.0f, 2.5f};
+    for (size_t k = 0; k < n; ++k) {
+        a[k] = std::ldexp(unit(rng), exponent(rng));
+        b[k] = std::ldexp(unit(rng), exponent(rng));
+        // Zeros, the axes and x = 1 (which takes the arctangent of y itself).
+        if (k % 101 == 0)
+            a[k] = specials[(k / 101) % 5];
+        if (k % 103 == 0)
+            b[k] = specials[(k / 103) % 5];
+    }
+    base::polarOfBinsExact(a.data(), b.data(), magnitudes.data(), phases.data(), int(n));
+    for (size_t k = 0; k < n; ++k) {
+        const float phase = std::atan2(-b[k], a[k]);
+        const float magnitude = std::sqrt(a[k] * a[k] + b[k] * b[k]);
+        ASSERT_EQ(std::memcmp(&phases[k], &phase, sizeof phase), 0)
+            << "atan2(" << -b[k] << ", " << a[k] << "): " << phases[k] << " against " << phase;
+        ASSERT_EQ(std::memcmp(&magnitudes[k], &magnitude, sizeof magnitude), 0) << "bin " << k;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Ranges, FastPolarExact,
+                         ::testing::Values(ExactCase{"SpectrumValues", 0, 24}, ExactCase{"OneSize", 5, 5},
+                                           ExactCase{"WideRatios", -60, 60}, ExactCase{"Tiny", -140, -100}),
+                         RowName());
 
 } // namespace
