@@ -74,6 +74,9 @@ public:
         return ok;
     }
     std::int64_t queuedBytes(StreamHandle stream) const override { return m_inner->queuedBytes(stream); }
+    bool markEnd(StreamHandle stream) override { return m_inner->markEnd(stream); }
+    double drainPeriodMs() const override { return m_inner->drainPeriodMs(); }
+    std::int64_t underrunCount() const override { return m_inner->underrunCount(); }
 
     std::int64_t queuedNow() const { return m_inner->queuedBytes(lastStream); }
 
