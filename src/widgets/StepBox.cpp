@@ -1,5 +1,6 @@
 #include "StepBox.h"
 
+#include "DesignFont.h"
 #include "PictureStrip.h"
 #include "PointerGesture.h"
 
@@ -58,8 +59,7 @@ StepBox::StepBox(QWidget* parent, const Pictures& boxPictures)
     , pictures(boxPictures)
     , picture(boxPictures.rest)
 {
-    QFont boxFont(QStringLiteral("Arial"), 11, QFont::Bold);
-    setFont(boxFont);
+    setFont(designFont(QStringLiteral("Arial"), 11, QFont::Bold));
     setFixedSize(boxWidth, boxHeight);
     // Keyboard presses would step wherever the pointer happens to be.
     setFocusPolicy(Qt::NoFocus);

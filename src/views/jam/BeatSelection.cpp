@@ -43,6 +43,10 @@ void BeatSelection::initMetaData(MetaData* model)
     metaData = model;
     steps.setMetaData(model);
     connect(flashTimer, &QTimer::timeout, this, &BeatSelection::flash);
+    // Steps restored from a session while the analysis ran wait for the
+    // beats to be placed.
+    if (model)
+        connect(model, &MetaData::gotMeta, this, &BeatSelection::repositionBeats);
 }
 
 void BeatSelection::setSampleCount(int frames)

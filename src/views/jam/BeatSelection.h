@@ -31,7 +31,7 @@ public:
     explicit BeatSelection(QWidget* parent);
 
     // Once, before use: the analysis model (not owned). Connects
-    // flashTimer, so replace that first.
+    // flashTimer, so replace that first; new results re-place the steps.
     void initMetaData(MetaData* metaData);
     // Frames of the open recording, handed on to the steps.
     void setSampleCount(int frames);

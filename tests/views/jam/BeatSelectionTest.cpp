@@ -258,6 +258,23 @@ TEST_F(Overlay, ResetClearsAndHidesEveryStep)
     EXPECT_EQ(overlay.getLoopLength(), -2);
 }
 
+// A session restored while the analysis runs: the steps wait for the
+// beats, then take their places.
+TEST_F(Overlay, StepsRestoredBeforeTheResultsArePlacedWhenTheyArrive)
+{
+    model.resetMetaData();
+    overlay.setMaxLoopLength(1);
+    overlay.beatLabels[0]->setBeat(2, 3, 70000, 90000);
+    overlay.beatLabels[1]->setBeat(2, 3, 70000, 90000);
+    overlay.setLoopLength(1);
+    overlay.repositionBeats();
+    EXPECT_NE(overlay.beatLabels[0]->geometry(), QRect(680, 0, 199, 14));
+
+    jam_test::fillBeats(model, 20);
+    EXPECT_EQ(overlay.beatLabels[0]->geometry(), QRect(680, 0, 199, 14));
+    EXPECT_EQ(overlay.beatLabels[1]->geometry(), QRect(680, 15, 199, 15));
+}
+
 TEST_F(Overlay, SignalsOfCommitAndExtension)
 {
     QSignalSpy committed(&overlay, &BeatSelection::commitStep);

@@ -1,0 +1,106 @@
+// The small controls of the chords tab's neck column and grid: the neck-wood
+// box, the open/power pair and the grid's scroll arrows. GUI thread only.
+#pragma once
+
+#include <QAbstractButton>
+#include <QPixmap>
+#include <QPushButton>
+#include <QString>
+
+#include <optional>
+
+// The +/- box that picks the neck wood 0 wire, 1 ebony, 2 alder, 3 maple,
+// stepping round at both ends. A press steps once (no auto-repeat); the
+// reset gesture gives wire.
+class NeckTypeWidget : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    explicit NeckTypeWidget(QWidget* parent);
+
+    // Stores the neck (0 … 3; anything else counts as 0, wire), emits
+    // neckTypeChanged with it and repaints.
+    void setNeckType(int neckType);
+    int neckType() const { return index; }
+
+    // The pointer x a step reads; tests set it, since no real pointer moves
+    // offscreen. std::nullopt returns to the real cursor.
+    void overrideCursorX(std::optional<int> x) { cursorOverride = x; }
+
+public slots:
+    // One step by the end under the pointer: x < 24 down, x >= 69 up.
+    void buttonPressed();
+
+signals:
+    void neckTypeChanged(int index);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int cursorX() const;
+    void step(int direction);
+
+    QPixmap picture;
+    int index = 0;
+    std::optional<int> cursorOverride;
+};
+
+// One of the pair that switches between open and power chord shapes: lit
+// (frame offset 0) or unlit (18). Only a press on the unlit button acts.
+class ChordTypeButton : public QAbstractButton
+{
+    Q_OBJECT
+
+public:
+    // open: the open button (lit at start); else the power button.
+    ChordTypeButton(QWidget* parent, bool open);
+
+    bool isLit() const { return offset == 0; }
+    // Lights or unlights it without a signal (a session restore).
+    void setLit(bool lit);
+
+public slots:
+    void animateButtonPress();
+    void disableButton();
+
+signals:
+    void useOpenChords();
+    void usePowerChords();
+    void setChordType(int type);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool open;
+    QPixmap strip;
+    int offset;
+};
+
+// A scroll arrow of the grid: auto-repeats every 50 ms while held.
+class ChordsScrollButton : public QAbstractButton
+{
+    Q_OBJECT
+
+public:
+    ChordsScrollButton(QWidget* parent, bool up);
+
+    bool isShownPressed() const { return offset != 0; }
+
+public slots:
+    void animateButtonPress();
+    void animateButtonRelease();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool up;
+    QPixmap strip;
+    int offset = 0;
+};

@@ -1,0 +1,770 @@
+// The tools tab wired to the real player and the pitch model as the main
+// window wires them. After every step the switches must match what the
+// player runs, and the factors it uses must match the knobs and boxes.
+#include "IncrementWidget.h"
+#include "Knob.h"
+#include "MouseEvents.h"
+#include "PitchSyncWidget.h"
+#include "PlayerTestSupport.h"
+#include "PlotButton.h"
+#include "PowerButton.h"
+#include "RealTimeToolsTab.h"
+#include "RowName.h"
+#include "SSSPlot.h"
+#include "Slider.h"
+
+#include <QImage>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The chain's controls, which the player sets from the tab's signals.
+using namespace chain;
+using Strings = std::vector<std::string>;
+
+double ratioOf(double semitones)
+{
+    return std::pow(2.0, semitones / 12.0);
+}
+
+// The player, the pitch model and the tab, connected as by the main window;
+// what the tab tells the chords tab is kept as text.
+struct TabRig
+{
+    TabRig()
+    {
+        AudioPlayer* p = rig.player.get();
+        connect(&tab, &RealTimeToolsTab::setHopFactor, p, &AudioPlayer::setHop);
+        connect(&tab, &RealTimeToolsTab::activateTempo, p, &AudioPlayer::activateTempo);
+        connect(&tab, &RealTimeToolsTab::changeMode, p, &AudioPlayer::changeMode);
+        connect(&tab, &RealTimeToolsTab::setInterpFactor, p, &AudioPlayer::setInterp);
+        connect(&tab, &RealTimeToolsTab::activatePitch, p, &AudioPlayer::activatePitch);
+        connect(&tab, &RealTimeToolsTab::activateSSS, p, &AudioPlayer::activateSSS);
+        connect(&tab, &RealTimeToolsTab::widthChanged, p, &AudioPlayer::setWidth);
+        connect(&tab, &RealTimeToolsTab::separationChanged, p, &AudioPlayer::setSeparation);
+        connect(&tab, &RealTimeToolsTab::azimuthChanged, p, &AudioPlayer::setAzimuth);
+        connect(&tab, &RealTimeToolsTab::filterChanged, p, &AudioPlayer::setFilterKnob);
+        connect(&tab, &RealTimeToolsTab::setMuteSolo, p, &AudioPlayer::setInverted);
+        connect(&tab, &RealTimeToolsTab::setFilter, p, &AudioPlayer::setFilter);
+        connect(&tab, &RealTimeToolsTab::initPitchSyncWidgetFromSession, &model,
+                &PitchSyncWidget::initFromSession);
+        connect(tab.tempoKnobWidget(), &Knob::resetKnob, p, &AudioPlayer::resetHopFactor);
+        connect(tab.isolationDisplay(), &SSSPlot::getCurve, p, &AudioPlayer::getSSSCurve);
+        connect(tab.isolationDisplay(), &SSSPlot::setPlotScale, p, &AudioPlayer::setPScale);
+
+        connect(tab.pitchKnobWidget(), &Knob::setSyncValueSignal, &model, &PitchSyncWidget::setSyncValue);
+        for (IncrementWidget* box : {tab.fineTuneWidget(), tab.semitoneWidget()})
+            connect(box, &IncrementWidget::setSyncValueSignal, &model, &PitchSyncWidget::setSyncValue);
+        connect(tab.fineTuneWidget(), &IncrementWidget::resetFineTune, &model, &PitchSyncWidget::resetFineTune);
+        connect(tab.semitoneWidget(), &IncrementWidget::resetPitch, &model, &PitchSyncWidget::resetPitch);
+        connect(&model, &PitchSyncWidget::setInterpFactor, p, &AudioPlayer::setInterp);
+        connect(&model, &PitchSyncWidget::updatePitchWidgets, &tab, &RealTimeToolsTab::updatePitchWidgets);
+
+        connect(&tab, &RealTimeToolsTab::initChordTempo, [this](float a, float b) {
+            chords.push_back("initChordTempo(" + n(a) + "," + n(b) + ")");
+        });
+        connect(&tab, &RealTimeToolsTab::updateChordTempo,
+                [this](float v) { chords.push_back("updateChordTempo(" + n(v) + ")"); });
+        connect(&tab, &RealTimeToolsTab::updateChordKeyShift,
+                [this](float v) { chords.push_back("updateChordKeyShift(" + n(v) + ")"); });
+        connect(tab.bpmWidget(), &IncrementWidget::updateChordTempo,
+                [this](float v) { chords.push_back("box:updateChordTempo(" + n(v) + ")"); });
+
+        // As at every file open.
+        tab.resetRealTimeTools();
+        chords.clear();
+    }
+
+    template <class... Args>
+    static void connect(Args&&... args)
+    {
+        QObject::connect(std::forward<Args>(args)...);
+    }
+    static std::string n(float v) { return QString::number(v).toStdString(); }
+
+    void clickBox(IncrementWidget* box, int x)
+    {
+        box->overrideCursorX(x);
+        press(box, QPoint(std::clamp(x, 0, 92), 10), Qt::LeftButton);
+        release(box, QPoint(std::clamp(x, 0, 92), 10), Qt::LeftButton);
+    }
+    void plus(IncrementWidget* box, int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            clickBox(box, 80);
+    }
+    void minus(IncrementWidget* box, int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            clickBox(box, 5);
+    }
+
+    player_test::Rig rig;
+    PitchSyncWidget model;
+    RealTimeToolsTab tab{nullptr};
+    Strings chords;
+};
+
+// The ratio the knob's own mapping gives for its position.
+double pitchKnobRatio(int v)
+{
+    if (v == 99)
+        return 1.0;
+    return v < 99 ? v * 0.005 + 0.5 : v * 0.01 + 0.01;
+}
+
+// Everything the tab shows agrees with what the player does.
+void expectAgreement(const TabRig& r)
+{
+    const VocoderSwitches s = vocoderSwitches.load();
+    const RealTimeToolsTab& tab = r.tab;
+    EXPECT_EQ(tab.tempoPowerButton()->isOn(), !s.hopBypassed) << "tempo switch";
+    EXPECT_EQ(tab.pitchPowerButton()->isOn(), !s.interpBypassed) << "pitch switch";
+    EXPECT_EQ(s.TSMPSMEnabled, !s.hopBypassed || !s.interpBypassed);
+    EXPECT_EQ(tab.isolationPowerButton()->isOn(), ADRessEnabled.load()) << "isolation switch";
+
+    const float hop = hopfactor.load();
+    if (tab.tempoPowerButton()->isOn()) {
+        // From the box the knob only approximates the tempo, and a box at
+        // twice the tempo plays 2.0 where the knob stops at 1.99.
+        EXPECT_NEAR(hop, RealTimeToolsTab::hopFactorForKnob(tab.tempoKnobWidget()->value()), 0.011);
+        const IncrementWidget* box = tab.bpmWidget();
+        if (box->originalBPM() > 0) {
+            EXPECT_NEAR(hop * float(box->originalBPM()), box->value(), 0.02 * box->originalBPM());
+        }
+    } else {
+        EXPECT_EQ(hop, 1.0f) << "bypassed tempo";
+    }
+
+    const float pitch = interpfactor.load();
+    if (tab.pitchPowerButton()->isOn()) {
+        EXPECT_NEAR(pitch, r.model.interpFactor(), 1e-6);
+        const double shown = int(tab.semitoneWidget()->value())
+                             + (int(tab.fineTuneWidget()->value()) - 50) / 100.0;
+        // The boxes show whole cents: within one cent of the ratio.
+        EXPECT_NEAR(pitch / ratioOf(shown), 1.0, 6e-4) << "boxes show " << shown;
+        // The knob only approximates (99 × ratio above 1, truncated: up to
+        // 0.02 low near 2.0), and ends at 0.5 and 2.0.
+        EXPECT_NEAR(pitchKnobRatio(tab.pitchKnobWidget()->value()), std::clamp(pitch, 0.5f, 2.0f), 0.02);
+    } else {
+        EXPECT_EQ(pitch, 1.0f) << "bypassed pitch";
+    }
+}
+
+#define STEP(r, what)                                                                              \
+    do {                                                                                           \
+        SCOPED_TRACE(what);                                                                        \
+        expectAgreement(r);                                                                        \
+    } while (false)
+
+// ---- Tempo -------------------------------------------------------------------
+
+struct KnobCase
+{
+    const char* name;
+    int knob;
+    float hop;
+    float bpmBox;
+    bool tempoOn;
+};
+
+class ToolsTabTempoKnob : public ::testing::TestWithParam<KnobCase>
+{
+};
+
+TEST_P(ToolsTabTempoKnob, KnobSetsFactorBoxesAndSwitch)
+{
+    const KnobCase& c = GetParam();
+    TabRig r;
+    r.tab.setBPM(120.0f);
+    r.tab.tempoKnobWidget()->setValue(150);
+    STEP(r, "knob 150");
+    r.chords.clear();
+
+    r.tab.tempoKnobWidget()->setValue(c.knob);
+
+    STEP(r, "knob moved");
+    EXPECT_FLOAT_EQ(hopfactor.load(), c.tempoOn ? c.hop : 1.0f);
+    EXPECT_FLOAT_EQ(RealTimeToolsTab::hopFactorForKnob(c.knob), c.hop);
+    EXPECT_NEAR(r.tab.bpmWidget()->value(), c.bpmBox, 1e-3);
+    EXPECT_EQ(r.tab.tempoPowerButton()->isOn(), c.tempoOn);
+    EXPECT_EQ(r.chords, Strings{"updateChordTempo(" + TabRig::n(std::trunc(c.bpmBox)) + ")"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ToolsTabTempoKnob,
+                         ::testing::Values(KnobCase{"quarter", 0, 0.25f, 30, true},
+                                           KnobCase{"half_way_down", 50, 0.625f, 75, true},
+                                           KnobCase{"just_below", 98, 0.985f, 118.2f, true},
+                                           KnobCase{"centre_bypasses", 99, 1.0f, 120, false},
+                                           // Away from the centre the tool runs, here at 1.0.
+                                           KnobCase{"just_above", 100, 1.0f, 120, true},
+                                           KnobCase{"top", 199, 1.99f, 238.8f, true}),
+                         RowName());
+
+TEST(ToolsTab, TempoKnobTo150AndBackAt120Bpm)
+{
+    TabRig r;
+    r.tab.setBPM(120.0f);
+    EXPECT_EQ(r.chords, Strings{"initChordTempo(120,120)"});
+    STEP(r, "tempo known");
+    r.chords.clear();
+
+    r.tab.tempoKnobWidget()->setValue(150);
+    STEP(r, "150");
+    EXPECT_EQ(r.tab.bpmWidget()->value(), 180.0f);
+    EXPECT_EQ(hopfactor.load(), 1.5f);
+    EXPECT_TRUE(r.tab.tempoPowerButton()->isOn());
+
+    r.tab.tempoKnobWidget()->setValue(99);
+    STEP(r, "back");
+    EXPECT_EQ(r.tab.bpmWidget()->value(), 120.0f);
+    EXPECT_FALSE(r.tab.tempoPowerButton()->isOn());
+    EXPECT_EQ(r.chords, (Strings{"updateChordTempo(180)", "updateChordTempo(120)"}));
+}
+
+TEST(ToolsTab, FirstTempoStepIsHeardBecauseTheToolRunsBeforeTheFactorArrives)
+{
+    TabRig r;
+    r.tab.setBPM(120.0f);
+    r.tab.tempoKnobWidget()->setValue(100 + 30);
+    EXPECT_FALSE(vocoderSwitches.load().hopBypassed);
+    EXPECT_FLOAT_EQ(hopfactor.load(), 1.3f);
+}
+
+TEST(ToolsTab, BpmBoxStepsToTheOriginalTempoAndTheToolEndsBypassed)
+{
+    TabRig r;
+    r.tab.setBPM(120.0f);
+    IncrementWidget* box = r.tab.bpmWidget();
+
+    r.plus(box, 2);
+    STEP(r, "122");
+    EXPECT_EQ(r.tab.tempoKnobWidget()->value(), 101);
+    EXPECT_TRUE(r.tab.tempoPowerButton()->isOn());
+    EXPECT_EQ(box->value(), 122.0f) << "the box keeps its exact value";
+
+    r.minus(box, 1);
+    STEP(r, "121");
+    r.minus(box, 1);
+    STEP(r, "120");
+    EXPECT_EQ(r.tab.tempoKnobWidget()->value(), 99);
+    EXPECT_FALSE(r.tab.tempoPowerButton()->isOn());
+    EXPECT_EQ(box->value(), 120.0f);
+}
+
+struct LowestCase
+{
+    const char* name;
+    float original;
+};
+
+class ToolsTabLowestTempo : public ::testing::TestWithParam<LowestCase>
+{
+};
+
+// Some originals put their lowest box value a hair below a quarter.
+TEST_P(ToolsTabLowestTempo, LowestBoxValuePlaysAQuarterWithTheToolOn)
+{
+    TabRig r;
+    const float original = GetParam().original;
+    r.tab.setBPM(original);
+    for (int i = 0; i < 300; ++i)
+        r.tab.bpmWidget()->decrement();
+    STEP(r, "lowest");
+    EXPECT_EQ(r.tab.bpmWidget()->value(), float(int(original) / 4));
+    EXPECT_EQ(r.tab.tempoKnobWidget()->value(), 0);
+    EXPECT_TRUE(r.tab.tempoPowerButton()->isOn());
+    EXPECT_EQ(hopfactor.load(), 0.25f);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ToolsTabLowestTempo,
+                         ::testing::Values(LowestCase{"bpm_120", 120}, LowestCase{"bpm_71", 71},
+                                           LowestCase{"bpm_42", 42}, LowestCase{"bpm_55", 55}),
+                         RowName());
+
+TEST(ToolsTab, TempoShortcutBeforeAnyTempoDoesNothing)
+{
+    TabRig r;
+    r.tab.bpmWidget()->increment();
+    r.tab.bpmWidget()->decrement();
+    STEP(r, "shortcuts");
+    EXPECT_EQ(r.tab.tempoKnobWidget()->value(), 99);
+    EXPECT_FALSE(r.tab.tempoPowerButton()->isOn());
+    EXPECT_TRUE(r.tab.bpmWidget()->coverShown());
+}
+
+struct BadTempoCase
+{
+    const char* name;
+    float bpm;
+};
+
+class ToolsTabBadTempo : public ::testing::TestWithParam<BadTempoCase>
+{
+};
+
+TEST_P(ToolsTabBadTempo, LeavesTheBoxInactiveAndTellsNobody)
+{
+    TabRig r;
+    r.tab.setBPM(GetParam().bpm);
+    EXPECT_TRUE(r.tab.bpmWidget()->coverShown());
+    EXPECT_TRUE(r.chords.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ToolsTabBadTempo,
+                         ::testing::Values(BadTempoCase{"zero", 0.0f}, BadTempoCase{"negative", -1.0f},
+                                           BadTempoCase{"not_a_number", std::numeric_limits<float>::quiet_NaN()},
+                                           BadTempoCase{"infinite", std::numeric_limits<float>::infinity()}),
+                         RowName());
+
+TEST(ToolsTab, KnobMovedBeforeTheTempoIsKnownIsShownWhenItArrives)
+{
+    TabRig r;
+    r.tab.tempoKnobWidget()->setValue(150);
+    STEP(r, "no tempo yet");
+    r.chords.clear();
+
+    r.tab.setBPM(120.0f);
+    STEP(r, "tempo arrives");
+    EXPECT_EQ(r.tab.bpmWidget()->value(), 180.0f);
+    EXPECT_EQ(r.tab.bpmWidget()->originalBPM(), 120);
+    EXPECT_EQ(hopfactor.load(), 1.5f);
+    EXPECT_EQ(r.chords, (Strings{"initChordTempo(120,120)", "updateChordTempo(180)"}));
+}
+
+TEST(ToolsTab, ModeBoxChoosesTheVocoderMode)
+{
+    TabRig r;
+    r.plus(r.tab.modeWidget(), 2);
+    const VocoderModeFlags flags = vocoderModeFlags.load();
+    const VocoderModeFlags three = *vocoderModeFlagsFor(3);
+    EXPECT_EQ(flags.peakcheck, three.peakcheck);
+    EXPECT_EQ(flags.transcheck, three.transcheck);
+    EXPECT_EQ(flags.monoMix, three.monoMix);
+}
+
+// ---- Pitch -------------------------------------------------------------------------
+
+TEST(ToolsTab, SemitonesUpThreeAndBack)
+{
+    TabRig r;
+    r.plus(r.tab.semitoneWidget(), 3);
+    STEP(r, "+3");
+    EXPECT_EQ(r.tab.pitchKnobWidget()->value(), 117);
+    EXPECT_EQ(r.tab.fineTuneWidget()->value(), 50.0f);
+    EXPECT_TRUE(r.tab.pitchPowerButton()->isOn());
+    EXPECT_NEAR(interpfactor.load(), ratioOf(3), 1e-6);
+    EXPECT_EQ(r.chords.back(), "updateChordKeyShift(3)");
+
+    r.minus(r.tab.semitoneWidget(), 3);
+    STEP(r, "back to 0");
+    EXPECT_FALSE(r.tab.pitchPowerButton()->isOn());
+    EXPECT_EQ(r.tab.fineTuneWidget()->markerX(), 46);
+    EXPECT_EQ(r.tab.pitchKnobWidget()->value(), 99);
+}
+
+TEST(ToolsTab, PitchKnobPlacesBothBoxes)
+{
+    TabRig r;
+    r.tab.pitchKnobWidget()->setValue(150);
+    STEP(r, "knob 150");
+    EXPECT_EQ(r.tab.semitoneWidget()->value(), 7.0f);
+    EXPECT_EQ(r.tab.fineTuneWidget()->value(), 63.0f);
+    EXPECT_EQ(r.chords.back(), "updateChordKeyShift(7.13)");
+
+    r.tab.pitchKnobWidget()->setValue(99);
+    STEP(r, "knob centre");
+    EXPECT_EQ(r.tab.semitoneWidget()->value(), 0.0f);
+    EXPECT_EQ(r.tab.fineTuneWidget()->value(), 50.0f);
+}
+
+TEST(ToolsTab, FineTuneMovesKnobAndStaysWithinAnOctave)
+{
+    TabRig r;
+    r.plus(r.tab.semitoneWidget(), 12);
+    STEP(r, "+12");
+    sendWheel(r.tab.fineTuneWidget(), QPoint(46, 10), 120);
+    STEP(r, "fine up at +12");
+    EXPECT_EQ(interpfactor.load(), 2.0f);
+    EXPECT_EQ(r.tab.fineTuneWidget()->value(), 50.0f) << "the model cleared it";
+}
+
+TEST(ToolsTab, KeyShiftFromElevenToTwelve)
+{
+    TabRig r;
+    for (int i = 0; i < 11; ++i)
+        r.model.setSyncValue("keyShift", 1);
+    STEP(r, "+11");
+    r.chords.clear();
+
+    r.model.setSyncValue("keyShift", 1);
+    STEP(r, "+12");
+    EXPECT_EQ(r.tab.semitoneWidget()->value(), 12.0f);
+    EXPECT_EQ(r.tab.pitchKnobWidget()->value(), 198);
+    EXPECT_EQ(r.tab.fineTuneWidget()->value(), 50.0f);
+    EXPECT_TRUE(r.tab.pitchPowerButton()->isOn());
+    EXPECT_EQ(interpfactor.load(), 2.0f);
+    EXPECT_TRUE(r.chords.empty()) << "nothing goes back to the key shift";
+
+    r.model.setSyncValue("keyShift", 0);
+    STEP(r, "key shift cleared");
+    EXPECT_FALSE(r.tab.pitchPowerButton()->isOn());
+}
+
+TEST(ToolsTab, TwelveReachedFromElevenShowsTheFineTuneItKeeps)
+{
+    TabRig r;
+    for (int i = 0; i < 11; ++i)
+        r.model.setSyncValue("keyShift", 1);
+    for (int i = 0; i < 30; ++i)
+        sendWheel(r.tab.fineTuneWidget(), QPoint(46, 10), 120);
+    STEP(r, "11.3");
+    r.model.setSyncValue("keyShift", 1);
+    STEP(r, "12.3");
+    EXPECT_NEAR(interpfactor.load(), ratioOf(12.3), 1e-5);
+    EXPECT_EQ(r.tab.semitoneWidget()->value(), 12.0f);
+    EXPECT_EQ(r.tab.fineTuneWidget()->value(), 80.0f);
+    EXPECT_NEAR(r.tab.getSemitones(), 12.3f, 1e-5);
+}
+
+TEST(ToolsTab, SemitoneResetGestureClearsThePitch)
+{
+    TabRig r;
+    r.plus(r.tab.semitoneWidget(), 2);
+    sendWheel(r.tab.fineTuneWidget(), QPoint(46, 10), 120 * 20);
+    STEP(r, "2.01");
+    press(r.tab.semitoneWidget(), QPoint(80, 10), Qt::RightButton);
+    STEP(r, "reset");
+    EXPECT_FALSE(r.tab.pitchPowerButton()->isOn());
+    EXPECT_EQ(r.model.semitones(), 0);
+    EXPECT_EQ(r.model.fine(), 0.0f);
+    EXPECT_EQ(r.tab.fineTuneWidget()->value(), 50.0f);
+}
+
+// ---- Isolation -------------------------------------------------------------------------
+
+struct IsolationCase
+{
+    const char* name;
+    std::function<void(RealTimeToolsTab&)> act;
+    std::function<bool()> reached; // the player got the control's value
+};
+
+class ToolsTabIsolationControl : public ::testing::TestWithParam<IsolationCase>
+{
+};
+
+TEST_P(ToolsTabIsolationControl, AnyChangeSwitchesIsolationOn)
+{
+    const IsolationCase& c = GetParam();
+    TabRig r;
+    STEP(r, "start");
+    ASSERT_FALSE(ADRessEnabled.load());
+    SSSPlot* display = r.tab.isolationDisplay();
+    display->grab();
+    EXPECT_TRUE(display->caption(0)->isHidden());
+
+    c.act(r.tab);
+    STEP(r, "control changed");
+    EXPECT_TRUE(ADRessEnabled.load());
+    EXPECT_TRUE(c.reached());
+    EXPECT_TRUE(display->repainting());
+    display->grab();
+    EXPECT_FALSE(display->caption(0)->isHidden());
+
+    press(r.tab.isolationPowerButton(), QPoint(5, 5), Qt::LeftButton);
+    STEP(r, "switched off");
+    EXPECT_FALSE(ADRessEnabled.load());
+    EXPECT_FALSE(display->repainting());
+    display->grab();
+    EXPECT_TRUE(display->caption(0)->isHidden());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ToolsTabIsolationControl,
+    ::testing::Values(
+        IsolationCase{"width", [](RealTimeToolsTab& t) { t.widthKnobWidget()->setValue(60); },
+                      [] { return std::fabs(rangeValue.load() - 0.60001f) < 1e-4f; }},
+        IsolationCase{"separation", [](RealTimeToolsTab& t) { t.separationKnobWidget()->setValue(40); },
+                      [] { return bleedThresholdValue.load() == 60.0f; }},
+        IsolationCase{"filter", [](RealTimeToolsTab& t) { t.filterKnobWidget()->setValue(30); },
+                      [] { return cutFrequencyValue.load() == 30.0f; }},
+        IsolationCase{"azimuth", [](RealTimeToolsTab& t) { t.azimuthSlider()->setValue(10); },
+                      [] { return azimuthValue.load() < 0.0f; }},
+        IsolationCase{"mute", [](RealTimeToolsTab& t) { press(t.muteSoloSwitch(), QPoint(35, 9), Qt::LeftButton); },
+                      [] { return !invert.load(); }},
+        IsolationCase{"low_band",
+                      [](RealTimeToolsTab& t) { press(t.filterSwitch(), QPoint(35, 9), Qt::LeftButton); },
+                      [] { return !hipass.load(); }}),
+    RowName());
+
+TEST(ToolsTab, AzimuthShowsItsSideAsAPercentage)
+{
+    TabRig r;
+    SSSPlot* display = r.tab.isolationDisplay();
+    r.tab.azimuthSlider()->setValue(0);
+    EXPECT_EQ(display->leftPercentage()->text(), "98%");
+    EXPECT_TRUE(display->leftPercentage()->fadingIn());
+    EXPECT_FALSE(display->rightPercentage()->fadingIn());
+
+    r.tab.azimuthSlider()->setValue(50);
+    EXPECT_EQ(display->rightPercentage()->text(), "0%");
+    EXPECT_TRUE(display->rightPercentage()->fadingIn());
+    EXPECT_FALSE(display->leftPercentage()->fadingIn());
+
+    r.tab.azimuthSlider()->setValue(49); // the slider's reset gesture
+    EXPECT_FALSE(display->leftPercentage()->fadingIn());
+    EXPECT_FALSE(display->rightPercentage()->fadingIn());
+}
+
+TEST(ToolsTab, TheSmallFilterKnobHasAPicture)
+{
+    TabRig r;
+    Knob* knob = r.tab.filterKnobWidget();
+    EXPECT_EQ(knob->size(), QSize(64, 64));
+    EXPECT_EQ(knob->value(), 19);
+    const QImage image = knob->grab().toImage();
+    int drawn = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            drawn += qAlpha(image.pixel(x, y)) != 0;
+    EXPECT_GT(drawn, 64 * 64 / 4);
+}
+
+// ---- Reset -------------------------------------------------------------------------------
+
+TEST(ToolsTab, ResetReturnsEveryToolToRestAndBypassed)
+{
+    TabRig r;
+    r.tab.setBPM(120.0f);
+    r.tab.tempoKnobWidget()->setValue(150);
+    r.plus(r.tab.semitoneWidget(), 3);
+    sendWheel(r.tab.fineTuneWidget(), QPoint(46, 10), 120 * 10);
+    r.plus(r.tab.modeWidget());
+    r.tab.widthKnobWidget()->setValue(70);
+    press(r.tab.muteSoloSwitch(), QPoint(35, 9), Qt::LeftButton);
+    STEP(r, "everything moved");
+
+    r.tab.resetRealTimeTools();
+    STEP(r, "reset");
+    EXPECT_FALSE(r.tab.tempoPowerButton()->isOn());
+    EXPECT_FALSE(r.tab.pitchPowerButton()->isOn());
+    EXPECT_FALSE(r.tab.isolationPowerButton()->isOn());
+    EXPECT_EQ(r.tab.tempoKnobWidget()->value(), 99);
+    EXPECT_EQ(r.tab.pitchKnobWidget()->value(), 99);
+    EXPECT_EQ(r.tab.widthKnobWidget()->value(), 34);
+    EXPECT_EQ(r.tab.azimuthSlider()->value(), 50);
+    EXPECT_TRUE(r.tab.muteSoloSwitch()->getState());
+    EXPECT_TRUE(invert.load());
+    EXPECT_TRUE(r.tab.bpmWidget()->coverShown());
+    EXPECT_EQ(r.tab.modeWidget()->value(), 0.0f);
+    EXPECT_EQ(vocoderModeFlags.load().peakcheck, vocoderModeFlagsFor(1)->peakcheck);
+    EXPECT_EQ(vocoderModeFlags.load().transcheck, vocoderModeFlagsFor(1)->transcheck);
+    EXPECT_EQ(r.tab.semitoneWidget()->value(), 0.0f);
+    EXPECT_EQ(r.tab.fineTuneWidget()->value(), 50.0f);
+    EXPECT_EQ(r.tab.fineTuneWidget()->markerX(), 46);
+    EXPECT_EQ(r.model.semitones(), 0);
+    EXPECT_EQ(r.model.fine(), 0.0f);
+    EXPECT_EQ(r.rig.player->toolSwitches().keptFactor(ToolSwitches::Tool::Tempo), 1.0f);
+}
+
+// A few cents leave the pitch knob at its centre; the reset must still
+// clear them from the model, or the next step would carry them.
+TEST(ToolsTab, ResetClearsAFineTuneThatLeftThePitchKnobCentred)
+{
+    TabRig r;
+    sendWheel(r.tab.fineTuneWidget(), QPoint(46, 10), 120 * 5);
+    ASSERT_EQ(r.tab.pitchKnobWidget()->value(), 99);
+    ASSERT_NE(r.model.fine(), 0.0f);
+
+    r.tab.resetRealTimeTools();
+    STEP(r, "reset");
+    EXPECT_EQ(r.model.fine(), 0.0f);
+    r.plus(r.tab.semitoneWidget());
+    STEP(r, "+1");
+    EXPECT_NEAR(interpfactor.load(), ratioOf(1), 1e-6);
+}
+
+// ---- Session restore ---------------------------------------------------------------------------
+
+struct SessionCase
+{
+    const char* name;
+    QStringList tempo;     // bpm, knobValue, mode, state
+    QStringList pitch;     // knobValue, semitones, fineTune, state
+    QStringList sourceSep; // sep, width, filter, azimuth, hilo, solo, state
+    bool tempoOn;
+    float hop; // while on
+    bool pitchOn;
+    double ratio; // the model's, and the player's while on
+    int modelSemitones;
+    float modelFine;
+    float semitoneBox;
+    float fineTuneBox;
+    bool isolationOn;
+    int vocoderMode;
+};
+
+class ToolsTabSession : public ::testing::TestWithParam<SessionCase>
+{
+};
+
+const QStringList isolationOff{"99", "34", "19", "50", "1", "1", "0"};
+const QStringList noPitch{"99", "0", "50", "0"};
+const QStringList noTempo{"120", "99", "0", "0"};
+
+TEST_P(ToolsTabSession, RestoresAndAgrees)
+{
+    const SessionCase& c = GetParam();
+    TabRig r;
+    r.tab.setBPM(120.0f);
+    r.chords.clear();
+
+    r.tab.setToolsFromSession(c.tempo, c.pitch, c.sourceSep);
+
+    STEP(r, "restored");
+    EXPECT_EQ(r.tab.tempoPowerButton()->isOn(), c.tempoOn);
+    if (c.tempoOn) {
+        EXPECT_FLOAT_EQ(hopfactor.load(), c.hop);
+    }
+    EXPECT_EQ(r.tab.pitchPowerButton()->isOn(), c.pitchOn);
+    EXPECT_NEAR(r.model.interpFactor(), c.ratio, 1e-5);
+    EXPECT_EQ(r.model.semitones(), c.modelSemitones);
+    EXPECT_NEAR(r.model.fine(), c.modelFine, 1e-5);
+    EXPECT_EQ(r.tab.semitoneWidget()->value(), c.semitoneBox);
+    EXPECT_EQ(r.tab.fineTuneWidget()->value(), c.fineTuneBox);
+    EXPECT_EQ(r.tab.isolationPowerButton()->isOn(), c.isolationOn);
+    EXPECT_EQ(r.tab.modeWidget()->value(), float(c.vocoderMode - 1));
+    EXPECT_EQ(vocoderModeFlags.load().peakcheck, vocoderModeFlagsFor(c.vocoderMode)->peakcheck);
+    EXPECT_EQ(vocoderModeFlags.load().transcheck, vocoderModeFlagsFor(c.vocoderMode)->transcheck);
+    EXPECT_EQ(r.chords.back(), "updateChordKeyShift(" + TabRig::n(r.tab.getSemitones()) + ")");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ToolsTabSession,
+    ::testing::Values(
+        SessionCase{"pitch_three", noTempo, {"117", "3", "50", "1"}, isolationOff, false, 1, true,
+                    ratioOf(3), 3, 0, 3, 50, false, 1},
+        SessionCase{"pitch_with_fine_tune", noTempo, {"119", "3.25", "75", "1"}, isolationOff, false, 1,
+                    true, ratioOf(3.25), 3, 0.25f, 3, 75, false, 1},
+        SessionCase{"pitch_twelve_with_kept_fine_tune", noTempo, {"199", "12.3", "80", "1"}, isolationOff,
+                    false, 1, true, ratioOf(12.3), 12, 0.3f, 12, 80, false, 1},
+        // Saved with the knob away from the centre and the switch off.
+        SessionCase{"tempo_knob_with_switch_off", {"180", "150", "2", "0"}, noPitch, isolationOff, false,
+                    1, false, 1, 0, 0, 0, 50, false, 3},
+        SessionCase{"tempo_knob_with_switch_on", {"180", "150", "1", "1"}, noPitch, isolationOff, true,
+                    1.5f, false, 1, 0, 0, 0, 50, false, 2},
+        SessionCase{"tempo_centred_with_switch_on", {"120", "99", "0", "1"}, noPitch, isolationOff, true,
+                    1.0f, false, 1, 0, 0, 0, 50, false, 1},
+        SessionCase{"isolation_moved_and_left_on", noTempo, noPitch, {"60", "20", "30", "10", "0", "0", "1"},
+                    false, 1, false, 1, 0, 0, 0, 50, true, 1},
+        SessionCase{"damaged_values", {"x", "150", "7", "1"}, {"99", "nan", "", "0"}, {"", "", "", ""},
+                    true, 1.5f, false, 1, 0, 0, 0, 50, false, 1},
+        SessionCase{"semitones_beyond_storable", noTempo, {"199", "40", "99", "1"}, isolationOff, false, 1,
+                    true, ratioOf(12.49), 12, 0.49f, 12, 99, false, 1}),
+    RowName());
+
+TEST(ToolsTab, TempoSwitchRestoredOffTurnsOnToTheStoredKnob)
+{
+    TabRig r;
+    r.tab.setBPM(120.0f);
+    r.tab.setToolsFromSession({"180", "150", "0", "0"}, noPitch, isolationOff);
+    STEP(r, "restored off");
+    press(r.tab.tempoPowerButton(), QPoint(5, 5), Qt::LeftButton);
+    STEP(r, "switched on");
+    EXPECT_EQ(hopfactor.load(), 1.5f);
+}
+
+TEST(ToolsTab, SessionRestoredBeforeTheTempoIsKnown)
+{
+    TabRig r;
+    r.tab.setToolsFromSession({"180", "150", "0", "1"}, noPitch, isolationOff);
+    STEP(r, "restored without a tempo");
+    EXPECT_TRUE(r.tab.bpmWidget()->coverShown());
+    r.chords.clear();
+
+    r.tab.setBPM(120.0f);
+    STEP(r, "tempo arrives");
+    EXPECT_EQ(r.tab.bpmWidget()->value(), 180.0f);
+    EXPECT_EQ(hopfactor.load(), 1.5f);
+    EXPECT_EQ(r.chords, (Strings{"initChordTempo(120,120)", "updateChordTempo(180)"}));
+}
+
+// ---- Tempo labels ------------------------------------------------------------------------------
+
+int labelAlpha(const RealTimeToolsTab& tab, int i)
+{
+    return tab.tempoLabel(i)->palette().color(QPalette::WindowText).alpha();
+}
+
+// What the 10 ms timer does, while it runs.
+int tick(RealTimeToolsTab& tab, int times)
+{
+    int ticked = 0;
+    for (; ticked < times && tab.fadeRunning(); ++ticked)
+        tab.fadeTempoWidgets();
+    return ticked;
+}
+
+TEST(ToolsTabLabels, HalfASecondOverTheKnobThenAwayTurnsRoundAtOnce)
+{
+    RealTimeToolsTab tab(nullptr);
+    tab.fadeInTempoLabel();
+    EXPECT_EQ(tick(tab, 50), 50);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(labelAlpha(tab, i), 75);
+
+    tab.fadeOutTempoLabel();
+    tick(tab, 1);
+    EXPECT_EQ(labelAlpha(tab, 0), 73);
+    EXPECT_EQ(tick(tab, 1000), 49);
+    EXPECT_FALSE(tab.fadeRunning());
+    EXPECT_EQ(labelAlpha(tab, 0), 0);
+    EXPECT_EQ(tab.fadeLevel(), 0.0f);
+}
+
+TEST(ToolsTabLabels, ASecondInThenASecondHeldThenASecondOut)
+{
+    RealTimeToolsTab tab(nullptr);
+    tab.fadeInTempoLabel();
+    EXPECT_EQ(tick(tab, 1000), 100);
+    EXPECT_EQ(labelAlpha(tab, 1), 150);
+
+    tab.fadeOutTempoLabel();
+    EXPECT_EQ(tick(tab, 99), 99);
+    EXPECT_EQ(labelAlpha(tab, 1), 150) << "held";
+    EXPECT_EQ(tick(tab, 1000), 101);
+    EXPECT_EQ(labelAlpha(tab, 1), 0);
+}
+
+TEST(ToolsTabLabels, BackOverTheKnobWhileHeldKeepsThemShown)
+{
+    RealTimeToolsTab tab(nullptr);
+    tab.fadeInTempoLabel();
+    tick(tab, 1000);
+    tab.fadeOutTempoLabel();
+    tick(tab, 40);
+    tab.fadeInTempoLabel();
+    tick(tab, 1000);
+    EXPECT_FALSE(tab.fadeRunning());
+    EXPECT_GE(labelAlpha(tab, 2), 150);
+}
+
+TEST(ToolsTabLabels, TheKnobsPointerReachesTheFade)
+{
+    RealTimeToolsTab tab(nullptr);
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(tab.tempoKnobWidget(), &enter);
+    EXPECT_TRUE(tab.fadeRunning());
+    QTRY_VERIFY_WITH_TIMEOUT(!tab.fadeRunning(), 20000);
+    EXPECT_EQ(labelAlpha(tab, 0), 150);
+}
+
+} // namespace
