@@ -96,8 +96,7 @@ constexpr const char* name(Id id)
 // order (QString compares code units; these names are ASCII).
 constexpr bool nameBefore(const char* a, const char* b)
 {
-    for (; *a != 0 && *a == *b; ++a, ++b) {
-    }
+    for (; *a != 0 && *a == *b; ++a, ++b) { }
     return static_cast<unsigned char>(*a) < static_cast<unsigned char>(*b);
 }
 
