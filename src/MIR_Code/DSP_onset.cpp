@@ -74,7 +74,7 @@ TB_AVX2_CLONES void deviationDistances(const float* magnitude, const float* phas
                                        const float* prevPhase, const float* prevPrevPhase, int count,
                                        float* distance)
 {
-    float angle[deviationBlock];
+    float angle[deviationBlock] = {};
     float sine[deviationBlock];
     float cosine[deviationBlock];
     const float turn = float(base::analysisTwoPi);
