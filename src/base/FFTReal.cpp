@@ -16,17 +16,27 @@ typedef int Idx8 __attribute__((vector_size(32)));
 
 #define TB_LOAD8(p) (__extension__({ Vec8 v_; __builtin_memcpy(&v_, (p), sizeof v_); v_; }))
 #define TB_STORE8(p, v) (__extension__({ const Vec8 s_ = (v); __builtin_memcpy((p), &s_, sizeof s_); }))
+#if defined(__clang__)
+#define TB_REVERSE8(v) __builtin_shufflevector((v), (v), 7, 6, 5, 4, 3, 2, 1, 0)
+#else
 #define TB_REVERSE8(v) __builtin_shuffle((v), Idx8{7, 6, 5, 4, 3, 2, 1, 0})
+#endif
 
 typedef float Vec4 __attribute__((vector_size(16)));
 typedef int Idx4 __attribute__((vector_size(16)));
 
 #define TB_LOAD4(p) (__extension__({ Vec4 v_; __builtin_memcpy(&v_, (p), sizeof v_); v_; }))
 #define TB_STORE4(p, v) (__extension__({ const Vec4 s_ = (v); __builtin_memcpy((p), &s_, sizeof s_); }))
+// TB_TURN: lane j ≥ 1 takes lane W − j, the reversed order one lane on.
+#if defined(__clang__)
+#define TB_REVERSE4(v) __builtin_shufflevector((v), (v), 3, 2, 1, 0)
+#define TB_TURN4(v) __builtin_shufflevector((v), (v), 0, 3, 2, 1)
+#define TB_TURN8(v) __builtin_shufflevector((v), (v), 0, 7, 6, 5, 4, 3, 2, 1)
+#else
 #define TB_REVERSE4(v) __builtin_shuffle((v), Idx4{3, 2, 1, 0})
-// Lane j ≥ 1 takes lane W − j: the reversed order, one lane on.
 #define TB_TURN4(v) __builtin_shuffle((v), Idx4{0, 3, 2, 1})
 #define TB_TURN8(v) __builtin_shuffle((v), Idx8{0, 7, 6, 5, 4, 3, 2, 1})
+#endif
 
 // One level of the forward transform: butterflies of length 2n from s to d.
 // The butterflies j = 1 … W − 1 run as one vector of W lanes whose lane 0

@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 #if defined(__SSE__)
@@ -334,8 +335,13 @@ bool lanesMatchTheLibrary()
         }
     polarOfBinsLibraryLanes(a, b, magnitudes, phases, count);
     for (int k = 0; k < count; ++k) {
+        // Bit patterns, so that a zero's sign counts.
         const float expected = std::atan2(-b[k], a[k]);
-        if (std::memcmp(&expected, &phases[k], sizeof expected) != 0)
+        uint32_t expectedBits;
+        uint32_t phaseBits;
+        std::memcpy(&expectedBits, &expected, sizeof expectedBits);
+        std::memcpy(&phaseBits, &phases[k], sizeof phaseBits);
+        if (expectedBits != phaseBits)
             return false;
     }
     return true;
