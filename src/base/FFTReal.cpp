@@ -14,8 +14,17 @@ namespace {
 typedef float Vec8 __attribute__((vector_size(32)));
 typedef int Idx8 __attribute__((vector_size(32)));
 
-#define TB_LOAD8(p) (__extension__({ Vec8 v_; __builtin_memcpy(&v_, (p), sizeof v_); v_; }))
-#define TB_STORE8(p, v) (__extension__({ const Vec8 s_ = (v); __builtin_memcpy((p), &s_, sizeof s_); }))
+#define TB_LOAD8(p)                                                                                               \
+    (__extension__({                                                                                              \
+        Vec8 v_;                                                                                                  \
+        __builtin_memcpy(&v_, (p), sizeof v_);                                                                    \
+        v_;                                                                                                       \
+    }))
+#define TB_STORE8(p, v)                                                                                           \
+    (__extension__({                                                                                              \
+        const Vec8 s_ = (v);                                                                                      \
+        __builtin_memcpy((p), &s_, sizeof s_);                                                                    \
+    }))
 #if defined(__clang__)
 #define TB_REVERSE8(v) __builtin_shufflevector((v), (v), 7, 6, 5, 4, 3, 2, 1, 0)
 #else
@@ -25,8 +34,17 @@ typedef int Idx8 __attribute__((vector_size(32)));
 typedef float Vec4 __attribute__((vector_size(16)));
 typedef int Idx4 __attribute__((vector_size(16)));
 
-#define TB_LOAD4(p) (__extension__({ Vec4 v_; __builtin_memcpy(&v_, (p), sizeof v_); v_; }))
-#define TB_STORE4(p, v) (__extension__({ const Vec4 s_ = (v); __builtin_memcpy((p), &s_, sizeof s_); }))
+#define TB_LOAD4(p)                                                                                               \
+    (__extension__({                                                                                              \
+        Vec4 v_;                                                                                                  \
+        __builtin_memcpy(&v_, (p), sizeof v_);                                                                    \
+        v_;                                                                                                       \
+    }))
+#define TB_STORE4(p, v)                                                                                           \
+    (__extension__({                                                                                              \
+        const Vec4 s_ = (v);                                                                                      \
+        __builtin_memcpy((p), &s_, sizeof s_);                                                                    \
+    }))
 // TB_TURN: lane j ≥ 1 takes lane W − j, the reversed order one lane on.
 #if defined(__clang__)
 #define TB_REVERSE4(v) __builtin_shufflevector((v), (v), 3, 2, 1, 0)

@@ -79,7 +79,8 @@ INSTANTIATE_TEST_SUITE_P(Ranges, FastAtan2,
 TEST(FastAtan2, ZerosAndAxesAsTheStandardFunction)
 {
     const std::vector<float> y{0.0f, -0.0f, 0.0f, -0.0f, 0.0f, -0.0f, 3.0f, -3.0f, 3.0f, -3.0f, 2.0f, -2.0f, 5.0f};
-    const std::vector<float> x{0.0f, 0.0f, -0.0f, -0.0f, -4.0f, -4.0f, 0.0f, 0.0f, -0.0f, -0.0f, 2.0f, -2.0f, 5.0f};
+    const std::vector<float> x{0.0f, 0.0f,  -0.0f, -0.0f, -4.0f, -4.0f, 0.0f,
+                               0.0f, -0.0f, -0.0f, 2.0f,  -2.0f, 5.0f};
     std::vector<float> out(y.size());
     base::atan2Array(y.data(), x.data(), out.data(), int(y.size()));
     for (size_t k = 0; k < y.size(); ++k) {

@@ -117,11 +117,8 @@ inline ScalarFFT::TrigoLUT::~TrigoLUT()
 }
 
 inline ScalarFFT::ScalarFFT(long length)
-    : _nbr_bits(scalar_fft_detail::bitsForLength(length))
-    , _bit_rev_lut(_nbr_bits)
-    , _trigo_lut(_nbr_bits)
-    , _sqrt2_2(static_cast<float>(std::sqrt(2.0) * 0.5))
-    , _length(length)
+    : _nbr_bits(scalar_fft_detail::bitsForLength(length)), _bit_rev_lut(_nbr_bits), _trigo_lut(_nbr_bits),
+      _sqrt2_2(static_cast<float>(std::sqrt(2.0) * 0.5)), _length(length)
 {
     assert((1L << _nbr_bits) == length);
     if (_nbr_bits >= 3)
