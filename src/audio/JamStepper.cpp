@@ -12,7 +12,7 @@ JamStepper::JamStepper()
         source.store(nullptr, relaxed);
 }
 
-bool JamStepper::addRiff(const RiffSource* riff)
+bool JamStepper::addRiff(RiffSource* riff)
 {
     if (riff == nullptr)
         return false;
@@ -36,6 +36,11 @@ jam::Riffs JamStepper::riffs() const
     for (int r = 0; r < riffCount; ++r)
         all[size_t(r)] = riffSources[r].load(std::memory_order_acquire);
     return all;
+}
+
+RiffSource* JamStepper::riff(int riff) const
+{
+    return riff >= 0 && riff < riffCount ? riffSources[riff].load(std::memory_order_acquire) : nullptr;
 }
 
 void JamStepper::setActiveRiff(int riff)

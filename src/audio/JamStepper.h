@@ -49,9 +49,11 @@ public:
     JamStepper();
 
     // Set-up, in the order "A" … "F": false for null or a seventh riff.
-    bool addRiff(const RiffSource* riff);
+    bool addRiff(RiffSource* riff);
     void setSong(const SongSource* song);
     jam::Riffs riffs() const;
+    // GUI thread: riff 0 … 5 for changes (repositionBeats), null for none.
+    RiffSource* riff(int riff) const;
     const SongSource* song() const { return songSource.load(std::memory_order_acquire); }
 
     // The riff riff playback uses; a value outside 0 … 5 means riff 0.
@@ -87,7 +89,7 @@ public:
 private:
     static constexpr int noticeCapacity = 64;
 
-    std::atomic<const RiffSource*> riffSources[riffCount];
+    std::atomic<RiffSource*> riffSources[riffCount];
     std::atomic<const SongSource*> songSource{nullptr};
     std::atomic<int> currentRiff{0};
     std::atomic<int> currentStep{0};
@@ -101,7 +103,7 @@ private:
 
     base::SpscRing<StepNotice> notices{noticeCapacity};
 
-    static_assert(std::atomic<const RiffSource*>::is_always_lock_free);
+    static_assert(std::atomic<RiffSource*>::is_always_lock_free);
     static_assert(std::atomic<int>::is_always_lock_free);
     static_assert(std::atomic<bool>::is_always_lock_free);
     static_assert(std::atomic<float>::is_always_lock_free);

@@ -97,8 +97,7 @@ SongSlot nextUsedSlot(const SongSource* song, const Riffs& riffs, int slot);
 
 struct StepCheck
 {
-    enum class Kind
-    {
+    enum class Kind {
         Stay, // the position is still inside the playing step
         Step, // the next step plays
         Stop, // the song has no riff left: playback stops
@@ -148,7 +147,6 @@ std::optional<StepStart> riffStart(const RiffSource* riff, const BeatGrid& grid)
 // The song starts at the first used slot at or after `fromSlot`
 // (wrapping), 2048 frames before the beat of its riff's step 0; nothing
 // when no slot is used or nothing can play.
-std::optional<StepStart> songStart(const Riffs& riffs, const SongSource* song, const BeatGrid& grid,
-                                   int fromSlot);
+std::optional<StepStart> songStart(const Riffs& riffs, const SongSource* song, const BeatGrid& grid, int fromSlot);
 
 } // namespace jam

@@ -1,5 +1,5 @@
-#include "JamFakes.h"
 #include "JamPlayback.h"
+#include "JamFakes.h"
 #include "RowName.h"
 
 #include <gtest/gtest.h>
@@ -40,7 +40,7 @@ const std::vector<float>& shortBeats()
 class FakeChain final : public JamPort
 {
 public:
-    explicit FakeChain(int frames) : frames(frames) {}
+    explicit FakeChain(int frames) : frames(frames) { }
 
     void placeReadPosition(int to, bool setPlayStart) override
     {
@@ -124,8 +124,8 @@ TEST(JamRiffRender, PlaysEachStepOnceAndEndsTwoBlocksAfterTheWrap)
 
     // From beat 1 itself, on into beat 2 without a jump, a jump to 2048
     // before beat 5, back to 2048 before beat 1 and up to beat 1 again.
-    expectBlocks(rig.out, {8192, 9216, 10240, 11264, 12288, 13312, 14336, 22528, 23552, 24576, 25600, 26624, 6144,
-                           7168});
+    expectBlocks(rig.out,
+                 {8192, 9216, 10240, 11264, 12288, 13312, 14336, 22528, 23552, 24576, 25600, 26624, 6144, 7168});
     EXPECT_EQ(rig.chain.position, beatAt(1));
     EXPECT_EQ(rig.chain.playStart, beatAt(1));
 }
@@ -230,25 +230,25 @@ TEST_P(JamSongRender, PlaysTheSongOnceFromItsFirstUsedSlot)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Jam, JamSongRender,
-    ::testing::Values(
-        // C from 2048 before beat 5, then A (slot 2) from 2048 before beat 1
-        // through beat 2, and the wrap back to slot 0 ends it.
-        SongRenderCase{"slots_c_empty_a",
-                       {2, -1, 0},
-                       {22528, 23552, 24576, 25600, 26624, 6144, 7168, 8192, 9216, 10240, 11264, 12288, 13312, 14336},
-                       0},
-        SongRenderCase{"an_empty_slot_0_starts_at_the_first_used_slot",
-                       {-1, -1, 2},
-                       {22528, 23552, 24576, 25600, 26624},
-                       2},
-        SongRenderCase{"a_song_of_slot_0_alone_ends_too",
-                       {0},
-                       {6144, 7168, 8192, 9216, 10240, 11264, 12288, 13312, 14336},
-                       0},
-        SongRenderCase{"no_used_slot_renders_nothing", {-1, -1}, {}, 0}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Jam, JamSongRender,
+                         ::testing::Values(
+                             // C from 2048 before beat 5, then A (slot 2) from 2048 before beat 1
+                             // through beat 2, and the wrap back to slot 0 ends it.
+                             SongRenderCase{"slots_c_empty_a",
+                                            {2, -1, 0},
+                                            {22528, 23552, 24576, 25600, 26624, 6144, 7168, 8192, 9216, 10240,
+                                             11264, 12288, 13312, 14336},
+                                            0},
+                             SongRenderCase{"an_empty_slot_0_starts_at_the_first_used_slot",
+                                            {-1, -1, 2},
+                                            {22528, 23552, 24576, 25600, 26624},
+                                            2},
+                             SongRenderCase{"a_song_of_slot_0_alone_ends_too",
+                                            {0},
+                                            {6144, 7168, 8192, 9216, 10240, 11264, 12288, 13312, 14336},
+                                            0},
+                             SongRenderCase{"no_used_slot_renders_nothing", {-1, -1}, {}, 0}),
+                         RowName());
 
 TEST(JamSongRenderNotices, TellTheSlotAtTheStartAndAtEveryJump)
 {

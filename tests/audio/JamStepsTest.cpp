@@ -1,5 +1,5 @@
-#include "JamFakes.h"
 #include "JamSteps.h"
+#include "JamFakes.h"
 #include "JamStepper.h"
 #include "RowName.h"
 
@@ -91,8 +91,8 @@ TEST_P(StepWindows, SpanTheBeatPlayedEarlyBothEndsIncluded)
 INSTANTIATE_TEST_SUITE_P(
     Jam, StepWindows,
     ::testing::Values(
-        WindowCase{"from_2048_before_the_beat_to_2048_before_the_next", {10000, 30000, 50000}, 100000, 1, 27952,
-                   47952},
+        WindowCase{
+            "from_2048_before_the_beat_to_2048_before_the_next", {10000, 30000, 50000}, 100000, 1, 27952, 47952},
         WindowCase{"fractions_are_truncated", {10000.9f, 30000.9f, 50000.9f}, 100000, 0, 7952, 27952},
         WindowCase{"a_beat_before_2048_starts_at_0", {500, 9000, 20000}, 100000, 0, 0, 6952},
         WindowCase{"an_end_past_the_recording_is_its_last_frame", {10000, 30000, 90000}, 60000, 1, 27952, 59999},
@@ -143,15 +143,14 @@ TEST_P(StepPitches, AddTheirSemitonesToTheBasePitch)
 
 INSTANTIATE_TEST_SUITE_P(
     Jam, StepPitches,
-    ::testing::Values(PitchCase{"octave_up_on_no_base", 2.0f, 1.0f, 12.0f, 2.0f},
-                      PitchCase{"octave_down_on_an_octave_up_cancels", 0.5f, 2.0f, -12.0f, 1.0f},
-                      PitchCase{"no_step_pitch_plays_the_base", 1.0f, 1.2599211f, 0.0f, 1.2599211f},
-                      PitchCase{"fifth_up_on_a_fifth_up", 1.4983071f, 1.4983071f, 7.0f, 2.2449241f},
-                      PitchCase{"octave_up_on_a_semitone_up_leaves_the_tools_range", 2.0f, 1.0594631f, 12.0f,
-                                2.1189262f},
-                      PitchCase{"a_zero_step_factor_counts_as_none", 0.0f, 1.0f, 0.0f, 1.0f},
-                      PitchCase{"a_nan_base_counts_as_none", 2.0f, std::numeric_limits<float>::quiet_NaN(), 12.0f,
-                                2.0f}),
+    ::testing::Values(
+        PitchCase{"octave_up_on_no_base", 2.0f, 1.0f, 12.0f, 2.0f},
+        PitchCase{"octave_down_on_an_octave_up_cancels", 0.5f, 2.0f, -12.0f, 1.0f},
+        PitchCase{"no_step_pitch_plays_the_base", 1.0f, 1.2599211f, 0.0f, 1.2599211f},
+        PitchCase{"fifth_up_on_a_fifth_up", 1.4983071f, 1.4983071f, 7.0f, 2.2449241f},
+        PitchCase{"octave_up_on_a_semitone_up_leaves_the_tools_range", 2.0f, 1.0594631f, 12.0f, 2.1189262f},
+        PitchCase{"a_zero_step_factor_counts_as_none", 0.0f, 1.0f, 0.0f, 1.0f},
+        PitchCase{"a_nan_base_counts_as_none", 2.0f, std::numeric_limits<float>::quiet_NaN(), 12.0f, 2.0f}),
     RowName());
 
 TEST(StepPitches, CancellingPitchesGiveExactlyOneSoThePitchToolCanGoOff)
@@ -207,28 +206,50 @@ TEST_P(RiffStepping, TakesTheNextStepWhenThePositionLeavesThePlayingOne)
 INSTANTIATE_TEST_SUITE_P(
     Jam, RiffStepping,
     ::testing::Values(
-        RiffStepCase{"inside_the_step_nothing_happens", {10, 11, 20}, -9, 0, lead(10) + 5000, Kind::Stay, 0, -1,
+        RiffStepCase{
+            "inside_the_step_nothing_happens", {10, 11, 20}, -9, 0, lead(10) + 5000, Kind::Stay, 0, -1, false},
+        RiffStepCase{
+            "both_window_ends_belong_to_the_step", {10, 11, 20}, -9, 0, lead(11), Kind::Stay, 0, -1, false},
+        RiffStepCase{
+            "the_next_beat_plays_on_without_a_jump", {10, 11, 20}, -9, 0, lead(11) + 1, Kind::Step, 1, -1, false},
+        RiffStepCase{"a_later_beat_is_jumped_to_2048_early",
+                     {10, 11, 20},
+                     -9,
+                     1,
+                     lead(12) + 1,
+                     Kind::Step,
+                     2,
+                     lead(20),
                      false},
-        RiffStepCase{"both_window_ends_belong_to_the_step", {10, 11, 20}, -9, 0, lead(11), Kind::Stay, 0, -1,
-                     false},
-        RiffStepCase{"the_next_beat_plays_on_without_a_jump", {10, 11, 20}, -9, 0, lead(11) + 1, Kind::Step, 1, -1,
-                     false},
-        RiffStepCase{"a_later_beat_is_jumped_to_2048_early", {10, 11, 20}, -9, 1, lead(12) + 1, Kind::Step, 2,
-                     lead(20), false},
-        RiffStepCase{"an_earlier_beat_is_jumped_to_as_well", {10, 3}, -9, 0, lead(11) + 1, Kind::Step, 1, lead(3),
-                     false},
-        RiffStepCase{"the_last_step_wraps_to_step_0", {10, 11, 20}, -9, 2, lead(21) + 1, Kind::Step, 0, lead(10),
+        RiffStepCase{
+            "an_earlier_beat_is_jumped_to_as_well", {10, 3}, -9, 0, lead(11) + 1, Kind::Step, 1, lead(3), false},
+        RiffStepCase{
+            "the_last_step_wraps_to_step_0", {10, 11, 20}, -9, 2, lead(21) + 1, Kind::Step, 0, lead(10), true},
+        RiffStepCase{
+            "a_wrap_onto_the_next_beat_plays_on", {10, 11, 9}, -9, 2, lead(10) + 1, Kind::Step, 0, -1, true},
+        RiffStepCase{
+            "a_one_step_loop_jumps_back_every_time", {5}, 0, 0, lead(6) + 1, Kind::Step, 0, lead(5), true},
+        RiffStepCase{
+            "a_position_before_the_step_moves_on", {10, 11, 20}, -9, 0, lead(10) - 1, Kind::Step, 1, -1, false},
+        RiffStepCase{"a_step_cut_from_the_loop_goes_back_to_step_0",
+                     {10, 11, 20},
+                     0,
+                     2,
+                     lead(25),
+                     Kind::Step,
+                     0,
+                     lead(10),
                      true},
-        RiffStepCase{"a_wrap_onto_the_next_beat_plays_on", {10, 11, 9}, -9, 2, lead(10) + 1, Kind::Step, 0, -1,
-                     true},
-        RiffStepCase{"a_one_step_loop_jumps_back_every_time", {5}, 0, 0, lead(6) + 1, Kind::Step, 0, lead(5), true},
-        RiffStepCase{"a_position_before_the_step_moves_on", {10, 11, 20}, -9, 0, lead(10) - 1, Kind::Step, 1, -1,
-                     false},
-        RiffStepCase{"a_step_cut_from_the_loop_goes_back_to_step_0", {10, 11, 20}, 0, 2, lead(25), Kind::Step, 0,
-                     lead(10), true},
         RiffStepCase{"an_empty_riff_replays_its_step_0", {}, -2, 0, lead(3), Kind::Step, 0, lead(0), true},
-        RiffStepCase{"a_riff_whose_first_step_is_placed_but_not_looped", {7}, -1, 0, lead(9), Kind::Step, 0,
-                     lead(7), true}),
+        RiffStepCase{"a_riff_whose_first_step_is_placed_but_not_looped",
+                     {7},
+                     -1,
+                     0,
+                     lead(9),
+                     Kind::Step,
+                     0,
+                     lead(7),
+                     true}),
     RowName());
 
 TEST(RiffStepping, NothingHappensWithoutARiffOrWithoutBeats)
@@ -301,7 +322,8 @@ TEST_P(SongStepping, PlaysTheUsedSlotsInOrderAndStartsOver)
     for (size_t t = 0; t < c.slots.size(); ++t)
         song.setSlot(int(t), c.slots[t]);
 
-    const jam::StepCheck check = jam::checkSongStep(riffs.pointers(), &song, evenGrid(), c.slot, c.step, c.position);
+    const jam::StepCheck check =
+        jam::checkSongStep(riffs.pointers(), &song, evenGrid(), c.slot, c.step, c.position);
     EXPECT_STREQ(kindName(check.kind), kindName(c.kind));
     if (c.kind == Kind::Stop)
         return;
@@ -320,26 +342,106 @@ INSTANTIATE_TEST_SUITE_P(
     Jam, SongStepping,
     ::testing::Values(
         // Slots C, empty, A: C plays, then A, then C again.
-        SongStepCase{"inside_the_step_nothing_happens", {2, -1, 0}, 0, 1, lead(21) + 10, Kind::Stay, 0, 1, 2, -1,
-                     false, false},
-        SongStepCase{"the_riff_goes_on_in_its_slot", {2, -1, 0}, 0, 0, lead(21) + 1, Kind::Step, 0, 1, 2, -1, false,
+        SongStepCase{"inside_the_step_nothing_happens",
+                     {2, -1, 0},
+                     0,
+                     1,
+                     lead(21) + 10,
+                     Kind::Stay,
+                     0,
+                     1,
+                     2,
+                     -1,
+                     false,
                      false},
-        SongStepCase{"after_the_riff_the_next_used_slot", {2, -1, 0}, 0, 2, lead(23) + 1, Kind::Step, 2, 0, 0,
-                     lead(2), false, true},
-        SongStepCase{"after_the_last_used_slot_the_first", {2, -1, 0}, 2, 1, lead(4) + 1, Kind::Step, 0, 0, 2,
-                     lead(20), true, true},
-        SongStepCase{"a_song_of_one_slot_starts_over_in_it", {-1, -1, 1}, 2, 0, lead(11) + 1, Kind::Step, 2, 0, 1,
-                     lead(10), true, false},
-        SongStepCase{"a_slot_change_onto_the_next_beat_plays_on", {0, 3}, 0, 1, lead(4) + 1, Kind::Step, 1, 0, 3,
-                     -1, false, true},
-        SongStepCase{"an_emptied_playing_slot_gives_way_to_the_highest_used", {2, -1, 0, -1, 1}, 1, 0,
-                     lead(10) + 5, Kind::Stay, 4, 0, 1, -1, false, true},
-        SongStepCase{"from_the_highest_used_slot_the_song_starts_over", {2, -1, 0, -1, 1}, 1, 0, lead(11) + 5,
-                     Kind::Step, 0, 0, 2, lead(20), true, true},
-        SongStepCase{"a_step_beyond_a_shortened_riff_ends_the_riff", {1, 0}, 0, 5, lead(30), Kind::Step, 1, 0, 0,
-                     lead(2), false, true},
-        SongStepCase{"a_slot_naming_no_riff_is_empty", {2, 9, 0}, 1, 0, lead(30), Kind::Step, 2, 1, 0, -1, false,
+        SongStepCase{
+            "the_riff_goes_on_in_its_slot", {2, -1, 0}, 0, 0, lead(21) + 1, Kind::Step, 0, 1, 2, -1, false, false},
+        SongStepCase{"after_the_riff_the_next_used_slot",
+                     {2, -1, 0},
+                     0,
+                     2,
+                     lead(23) + 1,
+                     Kind::Step,
+                     2,
+                     0,
+                     0,
+                     lead(2),
+                     false,
                      true},
+        SongStepCase{"after_the_last_used_slot_the_first",
+                     {2, -1, 0},
+                     2,
+                     1,
+                     lead(4) + 1,
+                     Kind::Step,
+                     0,
+                     0,
+                     2,
+                     lead(20),
+                     true,
+                     true},
+        SongStepCase{"a_song_of_one_slot_starts_over_in_it",
+                     {-1, -1, 1},
+                     2,
+                     0,
+                     lead(11) + 1,
+                     Kind::Step,
+                     2,
+                     0,
+                     1,
+                     lead(10),
+                     true,
+                     false},
+        SongStepCase{"a_slot_change_onto_the_next_beat_plays_on",
+                     {0, 3},
+                     0,
+                     1,
+                     lead(4) + 1,
+                     Kind::Step,
+                     1,
+                     0,
+                     3,
+                     -1,
+                     false,
+                     true},
+        SongStepCase{"an_emptied_playing_slot_gives_way_to_the_highest_used",
+                     {2, -1, 0, -1, 1},
+                     1,
+                     0,
+                     lead(10) + 5,
+                     Kind::Stay,
+                     4,
+                     0,
+                     1,
+                     -1,
+                     false,
+                     true},
+        SongStepCase{"from_the_highest_used_slot_the_song_starts_over",
+                     {2, -1, 0, -1, 1},
+                     1,
+                     0,
+                     lead(11) + 5,
+                     Kind::Step,
+                     0,
+                     0,
+                     2,
+                     lead(20),
+                     true,
+                     true},
+        SongStepCase{"a_step_beyond_a_shortened_riff_ends_the_riff",
+                     {1, 0},
+                     0,
+                     5,
+                     lead(30),
+                     Kind::Step,
+                     1,
+                     0,
+                     0,
+                     lead(2),
+                     false,
+                     true},
+        SongStepCase{
+            "a_slot_naming_no_riff_is_empty", {2, 9, 0}, 1, 0, lead(30), Kind::Step, 2, 1, 0, -1, false, true},
         SongStepCase{"no_used_slot_stops", {-1, -1}, 0, 0, lead(30), Kind::Stop, 0, 0, 0, -1, false, false}),
     RowName());
 
@@ -398,8 +500,8 @@ TEST_P(SongStarts, BeginAtTheFirstUsedSlotFromTheCurrentOneWrapping)
 INSTANTIATE_TEST_SUITE_P(
     Jam, SongStarts,
     ::testing::Values(SongStartCase{"the_current_slot_when_used", {2, -1, 1}, 2, true, 2, lead(10)},
-                      SongStartCase{"an_empty_current_slot_gives_the_next_used", {-1, -1, 1, 0}, 0, true, 2,
-                                    lead(10)},
+                      SongStartCase{
+                          "an_empty_current_slot_gives_the_next_used", {-1, -1, 1, 0}, 0, true, 2, lead(10)},
                       SongStartCase{"past_the_last_used_slot_it_wraps", {1, -1, -1}, 5, true, 0, lead(10)},
                       SongStartCase{"a_current_slot_outside_the_song_counts_as_0", {-1, 2}, 99, true, 1, lead(20)},
                       SongStartCase{"no_used_slot_no_start", {-1, -1}, 0, false, 0, 0}),
