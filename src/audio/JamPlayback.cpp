@@ -1,6 +1,7 @@
 #include "JamPlayback.h"
 
 #include "ChainControls.h"
+#include "ToolSwitches.h"
 
 namespace jam {
 
@@ -45,6 +46,17 @@ void appendBlock(QList<float>& list, const float* block)
 }
 
 } // namespace
+
+float applyStepPitch(ToolSwitches& tools, float basePitch, float stepFactor)
+{
+    using Tool = ToolSwitches::Tool;
+    // A bypassed pitch tool plays the recording's own pitch: its knob's
+    // value is kept for when it comes back on, not added to the steps.
+    const float base = tools.isBypassedByUser(Tool::Pitch) ? 1.0f : basePitch;
+    const StepPitch pitch = combinePitch(stepFactor, base);
+    tools.applyStep(Tool::Pitch, pitch.factor);
+    return pitch.semitones;
+}
 
 void applyStart(const StepStart& start, bool song, JamPort& port)
 {

@@ -37,7 +37,14 @@ public:
     virtual void notify(const StepNotice& notice) = 0;
 };
 
+class ToolSwitches;
+
 namespace jam {
+
+// A step's pitch in the chain: its factor on top of the pitch controls'
+// (basePitch, counted only while the user's pitch tool is on), through
+// the pitch tool's step switch. Returns the step's own semitones.
+float applyStepPitch(ToolSwitches& tools, float basePitch, float stepFactor);
 
 // Playback begins at `start`: position rule (the play start moves too),
 // step 0's pitch, and the notice of step 0 (and of its slot for the song).
