@@ -64,12 +64,12 @@ private:
 class FakeSong final : public SongSource
 {
 public:
-    FakeSong(std::initializer_list<int> slots = {})
+    FakeSong(std::initializer_list<int> slotRiffs = {})
     {
         for (auto& s : slot)
             s.store(emptySlot);
         int t = 0;
-        for (const int r : slots)
+        for (const int r : slotRiffs)
             slot[t++].store(r);
     }
     void setSlot(int t, int riff) { slot[t].store(riff); }
