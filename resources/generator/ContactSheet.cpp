@@ -90,8 +90,8 @@ QImage necksWithChords(const QString& dir)
 class Mockup
 {
 public:
-    Mockup(const QString& dir, int page)
-        : dir(dir), image(1000, 674, QImage::Format_ARGB32_Premultiplied)
+    Mockup(const QString& folder, int page)
+        : dir(folder), image(1000, 674, QImage::Format_ARGB32_Premultiplied)
     {
         image.fill(QColor(30, 30, 32));
         p.begin(&image);
@@ -142,7 +142,7 @@ private:
         put("transport/clock_backing", 394, y + 9);
         look::text(p, QRectF(394, y + 9, 212, 24), "0:42.125 / 3:12.5", look::font(16, true),
                    QColor(255, 140, 0));
-        put("transport/transport_backing", 394, y + 35);
+        put("transport/transport_backing", 371, y + 35);
         const char* buttons[5] = {"loop", "back", "play_pause", "fwd", "stop"};
         for (int i = 0; i < 5; ++i)
             frame(QString("transport/") + buttons[i], i == 2 ? 1 : 0, QSize(42, 41), 371 + 54 * i, y + 37);

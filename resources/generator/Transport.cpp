@@ -105,28 +105,33 @@ void loopIcon(QPainter& p, QPointF c)
     triangle(p, QPointF(c.x() - 1.5, c.y() + 6), 5, 7, false);
 }
 
+// The tray behind the five buttons and the cover over them share the
+// button row's size: five 42-pixel buttons 12 apart.
+const int rowWidth = 5 * 42 + 4 * 12;
+const int rowHeight = 45;
+
 QImage backing()
 {
-    QImage image = look::strip(212, 45, 1);
+    QImage image = look::strip(rowWidth, rowHeight, 1);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    look::well(p, QRectF(0.5, 0.5, 211, 44), 9, QColor(24, 24, 27));
+    look::well(p, QRectF(0.5, 0.5, rowWidth - 1, rowHeight - 1), 9, QColor(24, 24, 27));
     return image;
 }
 
 QImage greyCover()
 {
-    QImage image = look::strip(212, 45, 1);
+    QImage image = look::strip(rowWidth, rowHeight, 1);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(46, 46, 50, 190));
-    p.drawRoundedRect(QRectF(0, 0, 212, 45), 9, 9);
+    p.drawRoundedRect(QRectF(0, 0, rowWidth, rowHeight), 9, 9);
     // Fine diagonal hatching says "not available" without hiding the buttons.
-    p.setClipRect(QRect(0, 0, 212, 45));
+    p.setClipRect(QRect(0, 0, rowWidth, rowHeight));
     p.setPen(QPen(QColor(0, 0, 0, 45), 1));
-    for (int x = -45; x < 212; x += 6)
-        p.drawLine(QPointF(x, 45), QPointF(x + 45, 0));
+    for (int x = -rowHeight; x < rowWidth; x += 6)
+        p.drawLine(QPointF(x, rowHeight), QPointF(x + rowHeight, 0));
     return image;
 }
 

@@ -23,8 +23,8 @@ constexpr int feedSleepMs = 10;
 // ---------------------------------------------------------------------------
 // Construction and set-up
 
-AudioPlayer::AudioPlayer(AudioOutput& output, FeedDriver driver)
-    : output(output), driver(driver), feed(output, tools)
+AudioPlayer::AudioPlayer(AudioOutput& layer, FeedDriver feedDriver)
+    : output(layer), driver(feedDriver), feed(layer, tools)
 {
     // One player per process: constructing it is the chain's start.
     init_buffers();

@@ -5,6 +5,8 @@
 #include "AudioPlayerLog.h"
 #include "DeviceChoice.h"
 
+#include <utility>
+
 QStringList AudioPlayer::getDeviceList() const
 {
     return output.deviceNames();
@@ -17,7 +19,7 @@ QString AudioPlayer::getAudioDevice() const
 
 int AudioPlayer::deviceStringToIndex(QString deviceName) const
 {
-    return indexOfDevice(getDeviceList(), deviceName);
+    return indexOfDevice(getDeviceList(), std::move(deviceName));
 }
 
 // Switching frees every stream of the layer; a stream that was playing

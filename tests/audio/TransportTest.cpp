@@ -295,8 +295,8 @@ TEST_P(Backends, ARecordingPlaysOnThePlaybackThread)
 
 INSTANTIATE_TEST_SUITE_P(Devices, Backends,
                          ::testing::Values(AudioBackend::SilentOnly, AudioBackend::RealDevices),
-                         [](const auto& info) {
-                             return std::string(info.param == AudioBackend::SilentOnly ? "silent"
+                         [](const auto& row) {
+                             return std::string(row.param == AudioBackend::SilentOnly ? "silent"
                                                                                        : "sound_card");
                          });
 

@@ -412,8 +412,8 @@ TEST_P(OutputBackends, DrainsOnItsOwnClock)
 
 INSTANTIATE_TEST_SUITE_P(Backends, OutputBackends,
                          ::testing::Values(AudioBackend::SilentOnly, AudioBackend::RealDevices),
-                         [](const ::testing::TestParamInfo<AudioBackend>& info) {
-                             return info.param == AudioBackend::SilentOnly ? "silent" : "portaudio";
+                         [](const ::testing::TestParamInfo<AudioBackend>& row) {
+                             return row.param == AudioBackend::SilentOnly ? "silent" : "portaudio";
                          });
 
 } // namespace

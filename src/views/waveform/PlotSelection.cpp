@@ -1,0 +1,309 @@
+#include "PlotSelection.h"
+
+#include "MetaData.h"
+#include "PointerGesture.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Beats are drawn and played from half a 4096-frame analysis frame early.
+const float beatLead = 2048.0f;
+// Beats narrower than this make every stripe light: alternating stripes
+// that thin would flicker.
+const float narrowBeatPixels = 5.0f;
+// A range at most this wide shows its beat numbers outside.
+const float narrowRangePixels = 47.0f;
+
+const QString labelText = QStringLiteral("<font color='#B4B4B4'>%1</font>");
+
+int roundedX(const QMouseEvent& event)
+{
+    return saturatingInt(std::floor(event.localPos().x() + 0.5));
+}
+
+int nonNegative(float frame)
+{
+    return std::max(saturatingInt(frame), 0);
+}
+
+} // namespace
+
+PlotSelection::PlotSelection(QWidget* parent)
+    : QWidget(parent)
+{
+    // 9 pixels, the size 9 points have where the labels' fixed 10- and
+    // 11-pixel boxes were drawn for; 9 points at 96 dpi would be clipped.
+    QFont font(QStringLiteral("Fantasy"));
+    font.setPixelSize(9);
+    font.setWeight(75);
+    setFont(font);
+    setMouseTracking(true);
+    for (QLabel** label : {&countLabel, &startLabel, &endLabel}) {
+        *label = new QLabel(this);
+        (*label)->setFont(font);
+        (*label)->setAttribute(Qt::WA_TransparentForMouseEvents);
+        (*label)->hide();
+    }
+}
+
+void PlotSelection::initMetaData(MetaData* model)
+{
+    metaData = model;
+}
+
+void PlotSelection::setSampleCount(int frames)
+{
+    sampleCount = frames;
+}
+
+void PlotSelection::setViewWidth(int width)
+{
+    viewWidth = std::max(width, 0);
+}
+
+void PlotSelection::setZoomFactor(float scaleFactor)
+{
+    zoom = ZoomLevel::nearest(scaleFactor);
+    update();
+}
+
+bool PlotSelection::analysisReady() const
+{
+    return metaData != nullptr && metaData->metaDataValid.load(std::memory_order_acquire)
+           && !metaData->beats.isEmpty();
+}
+
+bool PlotSelection::validBeat(int index) const
+{
+    return metaData != nullptr && index >= 0 && index < metaData->beats.size();
+}
+
+int PlotSelection::nearestBeat(float frame) const
+{
+    const QVector<float>& beats = metaData->beats;
+    int best = 0;
+    int bestDistance = 0;
+    for (int i = 0; i < beats.size(); ++i) {
+        const int distance = saturatingInt(std::fabs(frame - beats[i]));
+        if (i == 0 || distance < bestDistance) {
+            best = i;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+float PlotSelection::beatEdgeX(int beat) const
+{
+    return FrameScale(sampleCount, width()).pixelOf(metaData->beats[beat] - beatLead);
+}
+
+PlotSelection::BeatRange PlotSelection::beatRange() const
+{
+    return {beatEdgeX(startBeat), beatEdgeX(endBeat)};
+}
+
+void PlotSelection::assignLoopPoints(int start, int end)
+{
+    if (start == loopStart && end == loopEnd)
+        return;
+    loopStart = start;
+    loopEnd = end;
+    emit loopPointsChanged();
+}
+
+void PlotSelection::setLoopPoints()
+{
+    // Frames per unzoomed view pixel; 0 before the first layout.
+    const float perViewPixel = FrameScale(sampleCount, width()).framesPerPixel() / zoom.factor();
+    const float a = float(std::min(startX, endX));
+    const float b = float(std::max(startX, endX));
+    int start = nonNegative(a * perViewPixel - beatLead);
+    int end = nonNegative(b * perViewPixel - beatLead);
+
+    // The raw positions, already 2048 frames early, are compared with the
+    // beats themselves: the pointer that snaps exactly onto beat i lies
+    // 4096 frames right of the edge drawn for it.
+    if (analysisReady()) {
+        startBeat = nearestBeat(float(start));
+        start = nonNegative(metaData->beats[startBeat] - beatLead);
+        endBeat = nearestBeat(float(end));
+        end = nonNegative(metaData->beats[endBeat] - beatLead);
+    }
+    assignLoopPoints(start, end);
+}
+
+void PlotSelection::resetPlotSelection()
+{
+    startBeat = 0;
+    endBeat = 0;
+    startX = 0;
+    endX = 0;
+    update();
+    setLoopPoints();
+}
+
+void PlotSelection::setStartX(float x)
+{
+    startX = std::clamp(saturatingInt(x), 0, viewWidth);
+}
+
+void PlotSelection::setEndX(float x)
+{
+    endX = std::clamp(saturatingInt(x), 0, viewWidth);
+    setLoopPoints();
+    emit enableSaveSelection(endX != startX);
+}
+
+void PlotSelection::updateSelectionFromOffset(int)
+{
+    if (!analysisReady() || !validBeat(startBeat) || !validBeat(endBeat))
+        return;
+    // The beats moved under the same indexes; the selection keeps its beats.
+    assignLoopPoints(nonNegative(metaData->beats[startBeat] - beatLead),
+                     nonNegative(metaData->beats[endBeat] - beatLead));
+    update();
+}
+
+void PlotSelection::mousePressEvent(QMouseEvent* event)
+{
+    if (!onlyLeftHeld(*event))
+        return;
+    const int x = roundedX(*event);
+    hideLabels();
+    const int v = zoom.isWhole() ? x : saturatingInt(zoom.viewX(float(x)));
+    startX = v;
+    endX = v;
+    setLoopPoints();
+    emit enableSaveSelection(false);
+    emit selectionSingleClick();
+    update();
+}
+
+void PlotSelection::mouseMoveEvent(QMouseEvent* event)
+{
+    if (onlyLeftHeld(*event)) {
+        const int x = std::clamp(roundedX(*event), 0, std::max(width() - 1, 0));
+        endX = saturatingInt(zoom.viewX(float(x)));
+        setLoopPoints();
+        emit enableSaveSelection(endX != startX);
+        update();
+    }
+    updateLabels(roundedX(*event), event->buttons());
+}
+
+void PlotSelection::updateLabels(int x, Qt::MouseButtons buttons)
+{
+    if (!analysisReady() || !validBeat(startBeat) || !validBeat(endBeat))
+        return;
+    const int count = endBeat - startBeat;
+    const FrameScale scale(sampleCount, width());
+    if (count == 0 || !scale.isValid())
+        return;
+
+    const QVector<float>& beats = metaData->beats;
+    const float xs = scale.pixelOf(beats[startBeat]);
+    const float xe = scale.pixelOf(beats[endBeat]);
+    const float beatWidth = (xe - xs) / float(count);
+
+    if (xs - beatWidth < float(x) && float(x) <= xe + beatWidth) {
+        QString text = tr("%1 BEATS").arg(count);
+        if (count == 1)
+            text.replace(tr("BEATS"), tr("BEAT"));
+        const BeatRange range = beatRange();
+
+        const int textWidth = QFontMetrics(countLabel->font()).horizontalAdvance(text);
+        countLabel->setText(labelText.arg(text.toHtmlEscaped()));
+        countLabel->setGeometry(saturatingInt(range.lastX - float(textWidth) - 1.0f), -1,
+                                textWidth, 11);
+
+        const QString first = QString::number(startBeat + 1);
+        const QString last = QString::number(endBeat);
+        const int firstWidth = QFontMetrics(startLabel->font()).horizontalAdvance(first);
+        const int lastWidth = QFontMetrics(endLabel->font()).horizontalAdvance(last);
+        startLabel->setText(labelText.arg(first));
+        endLabel->setText(labelText.arg(last));
+        const int y = height() - 11;
+        if (range.lastX - range.firstX <= narrowRangePixels) {
+            startLabel->setGeometry(saturatingInt(range.firstX - float(firstWidth) - 1.0f), y,
+                                    firstWidth, 10);
+            endLabel->setGeometry(saturatingInt(range.lastX + 1.0f), y, lastWidth, 10);
+        } else {
+            startLabel->setGeometry(saturatingInt(range.firstX + 1.0f), y, firstWidth, 10);
+            endLabel->setGeometry(saturatingInt(range.lastX - float(lastWidth) - 1.0f), y,
+                                  lastWidth, 10);
+        }
+        countLabel->show();
+        endLabel->show();
+        startLabel->show();
+    } else if (float(x) < xs - beatWidth || float(x) > xe + beatWidth) {
+        if (!countLabel->isHidden() && !(buttons & Qt::LeftButton))
+            hideLabels();
+    }
+}
+
+void PlotSelection::hideLabels()
+{
+    for (QLabel* label : {countLabel, startLabel, endLabel}) {
+        label->clear();
+        label->hide();
+    }
+}
+
+void PlotSelection::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The first click's press has already put the selection at the point.
+    if (onlyLeftHeld(*event))
+        emit selectionDoubleClick();
+}
+
+void PlotSelection::leaveEvent(QEvent*)
+{
+    hideLabels();
+}
+
+void PlotSelection::resizeEvent(QResizeEvent*)
+{
+    update();
+}
+
+void PlotSelection::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.setPen(Qt::NoPen);
+    const int h = height();
+
+    if (analysisReady() && validBeat(startBeat) && validBeat(endBeat) && startBeat != endBeat) {
+        const int first = std::min(startBeat, endBeat);
+        const int last = std::max(startBeat, endBeat);
+        bool narrow = false;
+        for (int i = first; i < last && !narrow; ++i)
+            narrow = beatEdgeX(i + 1) - beatEdgeX(i) < narrowBeatPixels;
+
+        const QColor dark(0, 0, 0, qRound(0.18 * 255));
+        const QColor light(255, 255, 255, qRound(0.1 * 255));
+        const QRect dirty = event->rect();
+        for (int i = first + 1; i <= last; ++i) {
+            const float left = beatEdgeX(i - 1);
+            const float right = beatEdgeX(i);
+            if (right < float(dirty.left()) || left > float(dirty.right() + 1))
+                continue;
+            const bool darkStripe = !narrow && (i - first - 1) % 2 == 0;
+            painter.fillRect(QRectF(left, 0, right - left, h), darkStripe ? dark : light);
+        }
+        return;
+    }
+
+    const int left = saturatingInt(zoom.canvasX(float(startX)));
+    const int width =
+        saturatingInt(zoom.canvasX(float(endX)) - zoom.canvasX(float(startX)));
+    painter.fillRect(QRect(left, 0, width, h).normalized(),
+                     QColor(255, 200, 180, qRound(0.25 * 255)));
+}

@@ -1,0 +1,101 @@
+// The loop selection: a transparent layer over the waveform, as wide as the
+// canvas and sliding with it. A press and drag marks a range in unzoomed
+// view pixels; the range becomes two sample positions, the loop points,
+// which snap to beats once the analysis is there. A single click places the
+// stopped play position, a double click starts playback; small labels show
+// the number of beats and the first and last beat numbers.
+//
+// Loop points: plain ints, written and read on the GUI thread only; the
+// player copies them when loopPointsChanged() tells it (or at its own
+// tick), so it never reads a half-changed pair. GUI thread only.
+#pragma once
+
+#include "ZoomLevel.h"
+
+#include <QWidget>
+
+class MetaData;
+class QLabel;
+
+class PlotSelection : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PlotSelection(QWidget* parent);
+
+    void initMetaData(MetaData* model);
+    void setSampleCount(int sampleCount);
+    // The waveform view's width: the range of the stored x values.
+    void setViewWidth(int width);
+
+    // No selection: x values and beats 0, loop points recomputed.
+    void resetPlotSelection();
+    void setLoopPoints();
+    // Session restore: x in unzoomed view pixels, kept within 0 … the view's
+    // width. setStartX stores only; setEndX also recomputes the loop points.
+    void setStartX(float x);
+    void setEndX(float x);
+
+    // Press point and drag point, unzoomed view pixels, in either order.
+    int startX = 0;
+    int endX = 0;
+    // Frames; loopStart ≤ loopEnd, never negative, equal for no selection.
+    int loopStart = 0;
+    int loopEnd = 0;
+    // Indexes into the model's beats of the two snapped ends.
+    int startBeat = 0;
+    int endBeat = 0;
+
+    float zoomFactor() const { return zoom.factor(); }
+
+public slots:
+    // Snapped to the nearest of the eight levels.
+    void setZoomFactor(float scaleFactor);
+    // The player moved the beats; the value is not read.
+    void updateSelectionFromOffset(int offset);
+
+signals:
+    void selectionSingleClick();
+    void selectionDoubleClick();
+    void enableSaveSelection(bool enable);
+    // Declared for the overview strip; the strip does not draw a selection.
+    void setSmallPlotSelection(float start, float end);
+    // loopStart or loopEnd changed.
+    void loopPointsChanged();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    struct BeatRange
+    {
+        float firstX; // canvas x of the first selected beat's left edge
+        float lastX;  // and of the last one's right edge
+    };
+
+    bool analysisReady() const;
+    bool validBeat(int index) const;
+    // The beat nearest to a frame position (distances truncated; ties go to
+    // the lower beat).
+    int nearestBeat(float frame) const;
+    // Beat b's left edge, 2048 frames before it, in canvas pixels.
+    float beatEdgeX(int beat) const;
+    BeatRange beatRange() const;
+    void assignLoopPoints(int start, int end);
+    void updateLabels(int x, Qt::MouseButtons buttons);
+    void hideLabels();
+
+    int sampleCount = 0;
+    int viewWidth = 884;
+    ZoomLevel zoom;
+    MetaData* metaData = nullptr;
+    QLabel* countLabel = nullptr;
+    QLabel* startLabel = nullptr;
+    QLabel* endLabel = nullptr;
+};
