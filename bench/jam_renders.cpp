@@ -34,18 +34,18 @@ public:
     SpreadRiff(int first, bool octaves)
     {
         for (int s = 0; s < stepCount; ++s) {
-            beat[s] = first + 7 * s;
-            pitch[s] = octaves ? (s % 2 == 0 ? 2.0f : 0.5f) : 1.0f;
+            beat_[s] = first + 7 * s;
+            pitch_[s] = octaves ? (s % 2 == 0 ? 2.0f : 0.5f) : 1.0f;
         }
     }
-    int beatIndex(int step) const override { return step >= 0 && step < stepCount ? beat[step] : 0; }
+    int beatIndex(int step) const override { return step >= 0 && step < stepCount ? beat_[step] : 0; }
     int getLoopLength() const override { return stepCount - 1; }
-    float stepPitch(int step) const override { return step >= 0 && step < stepCount ? pitch[step] : 1.0f; }
+    float stepPitch(int step) const override { return step >= 0 && step < stepCount ? pitch_[step] : 1.0f; }
     void repositionBeats() override { }
 
 private:
-    int beat[stepCount] = {};
-    float pitch[stepCount] = {};
+    int beat_[stepCount] = {};
+    float pitch_[stepCount] = {};
 };
 
 class FullSong final : public SongSource

@@ -20,22 +20,22 @@
 class AudioPlayer::GuiJamPort final : public JamPort
 {
 public:
-    explicit GuiJamPort(AudioPlayer& player) : player(player) { }
+    explicit GuiJamPort(AudioPlayer& owner) : player_(owner) { }
 
     void placeReadPosition(int frames, bool setPlayStart) override
     {
-        player.feed.placeReadPosition(frames, setPlayStart);
+        player_.feed.placeReadPosition(frames, setPlayStart);
     }
     int readPosition() const override { return chain::currentposition.load(); }
     float setStepInterp(float stepFactor) override
     {
-        return jam::applyStepPitch(player.tools, player.feed.basePitch.load(), stepFactor);
+        return jam::applyStepPitch(player_.tools, player_.feed.basePitch.load(), stepFactor);
     }
     bool renderBlock(float* left, float* right) override { return processaudio(left, right, nullptr); }
-    void notify(const StepNotice& notice) override { player.emitStepNotice(notice); }
+    void notify(const StepNotice& notice) override { player_.emitStepNotice(notice); }
 
 private:
-    AudioPlayer& player;
+    AudioPlayer& player_;
 };
 
 // ---------------------------------------------------------------------------

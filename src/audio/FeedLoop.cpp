@@ -152,20 +152,23 @@ namespace {
 class PlaybackJamPort final : public JamPort
 {
 public:
-    PlaybackJamPort(FeedLoop& feed, ToolSwitches& tools) : feed(feed), tools(tools) {}
+    PlaybackJamPort(FeedLoop& feed, ToolSwitches& tools) : feed_(feed), tools_(tools) { }
 
-    void placeReadPosition(int frames, bool setPlayStart) override { feed.placeReadPosition(frames, setPlayStart); }
+    void placeReadPosition(int frames, bool setPlayStart) override
+    {
+        feed_.placeReadPosition(frames, setPlayStart);
+    }
     int readPosition() const override { return chain::currentposition.load(); }
     float setStepInterp(float stepFactor) override
     {
-        return jam::applyStepPitch(tools, feed.basePitch.load(), stepFactor);
+        return jam::applyStepPitch(tools_, feed_.basePitch.load(), stepFactor);
     }
     bool renderBlock(float*, float*) override { return false; } // the feed loop makes the blocks
-    void notify(const StepNotice& notice) override { feed.jam.publish(notice); }
+    void notify(const StepNotice& notice) override { feed_.jam.publish(notice); }
 
 private:
-    FeedLoop& feed;
-    ToolSwitches& tools;
+    FeedLoop& feed_;
+    ToolSwitches& tools_;
 };
 
 } // namespace

@@ -8,54 +8,54 @@ constexpr auto relaxed = std::memory_order_relaxed;
 
 JamStepper::JamStepper()
 {
-    for (auto& source : riffSources)
+    for (auto& source : riffSources_)
         source.store(nullptr, relaxed);
 }
 
-bool JamStepper::addRiff(RiffSource* riff)
+bool JamStepper::addRiff(RiffSource* source)
 {
-    if (riff == nullptr)
+    if (source == nullptr)
         return false;
-    for (auto& source : riffSources) {
-        if (source.load(std::memory_order_acquire) == nullptr) {
-            source.store(riff, std::memory_order_release);
+    for (auto& slot : riffSources_) {
+        if (slot.load(std::memory_order_acquire) == nullptr) {
+            slot.store(source, std::memory_order_release);
             return true;
         }
     }
     return false;
 }
 
-void JamStepper::setSong(const SongSource* song)
+void JamStepper::setSong(const SongSource* source)
 {
-    songSource.store(song, std::memory_order_release);
+    songSource_.store(source, std::memory_order_release);
 }
 
 jam::Riffs JamStepper::riffs() const
 {
     jam::Riffs all{};
     for (int r = 0; r < riffCount; ++r)
-        all[size_t(r)] = riffSources[r].load(std::memory_order_acquire);
+        all[size_t(r)] = riffSources_[r].load(std::memory_order_acquire);
     return all;
 }
 
-RiffSource* JamStepper::riff(int riff) const
+RiffSource* JamStepper::riff(int index) const
 {
-    return riff >= 0 && riff < riffCount ? riffSources[riff].load(std::memory_order_acquire) : nullptr;
+    return index >= 0 && index < riffCount ? riffSources_[index].load(std::memory_order_acquire) : nullptr;
 }
 
-void JamStepper::setActiveRiff(int riff)
+void JamStepper::setActiveRiff(int index)
 {
-    currentRiff.store(riff >= 0 && riff < riffCount ? riff : 0, relaxed);
+    currentRiff_.store(index >= 0 && index < riffCount ? index : 0, relaxed);
 }
 
 std::optional<jam::StepStart> JamStepper::startRiff(const jam::BeatGrid& grid)
 {
-    const int riff = activeRiff();
-    std::optional<jam::StepStart> start = jam::riffStart(riffs()[size_t(riff)], grid);
+    const int active = activeRiff();
+    std::optional<jam::StepStart> start = jam::riffStart(riffs()[size_t(active)], grid);
     if (!start)
         return start;
-    start->riff = riff;
-    currentStep.store(0, relaxed);
+    start->riff = active;
+    currentStep_.store(0, relaxed);
     return start;
 }
 
@@ -64,19 +64,19 @@ std::optional<jam::StepStart> JamStepper::startSong(const jam::BeatGrid& grid, i
     const std::optional<jam::StepStart> start = jam::songStart(riffs(), song(), grid, fromSlot);
     if (!start)
         return start;
-    currentSlot.store(start->slot, relaxed);
-    currentRiff.store(start->riff, relaxed);
-    currentStep.store(0, relaxed);
+    currentSlot_.store(start->slot, relaxed);
+    currentRiff_.store(start->riff, relaxed);
+    currentStep_.store(0, relaxed);
     return start;
 }
 
 jam::StepCheck JamStepper::stepRiff(const jam::BeatGrid& grid, int position)
 {
-    const int riff = activeRiff();
-    jam::StepCheck check = jam::checkRiffStep(riffs()[size_t(riff)], grid, riffStep(), position);
-    check.riff = riff;
+    const int active = activeRiff();
+    jam::StepCheck check = jam::checkRiffStep(riffs()[size_t(active)], grid, riffStep(), position);
+    check.riff = active;
     if (check.kind == jam::StepCheck::Kind::Step)
-        currentStep.store(check.step, relaxed);
+        currentStep_.store(check.step, relaxed);
     return check;
 }
 
@@ -85,15 +85,15 @@ jam::StepCheck JamStepper::stepSong(const jam::BeatGrid& grid, int position)
     const jam::StepCheck check = jam::checkSongStep(riffs(), song(), grid, songSlot(), riffStep(), position);
     if (check.kind == jam::StepCheck::Kind::Stop)
         return check;
-    currentSlot.store(check.slot, relaxed);
-    currentRiff.store(check.riff, relaxed);
-    currentStep.store(check.step, relaxed);
+    currentSlot_.store(check.slot, relaxed);
+    currentRiff_.store(check.riff, relaxed);
+    currentStep_.store(check.step, relaxed);
     return check;
 }
 
-bool JamStepper::flipFlash(bool song)
+bool JamStepper::flipFlash(bool forSong)
 {
-    std::atomic<bool>& flash = song ? songFlash : riffFlash;
+    std::atomic<bool>& flash = forSong ? songFlash_ : riffFlash_;
     const bool flipped = !flash.load(relaxed);
     flash.store(flipped, relaxed);
     return flipped;
@@ -101,21 +101,21 @@ bool JamStepper::flipFlash(bool song)
 
 void JamStepper::clearFlashes()
 {
-    riffFlash.store(false, relaxed);
-    songFlash.store(false, relaxed);
+    riffFlash_.store(false, relaxed);
+    songFlash_.store(false, relaxed);
 }
 
 void JamStepper::publish(const StepNotice& notice)
 {
-    lastSong.store(notice.song, relaxed);
+    lastSong_.store(notice.song, relaxed);
     if (notice.pitchShown)
-        lastSemitones.store(notice.semitones, relaxed);
-    if (!notices.push(notice))
-        noticesLost.store(true, std::memory_order_release);
+        lastSemitones_.store(notice.semitones, relaxed);
+    if (!notices_.push(notice))
+        noticesLost_.store(true, std::memory_order_release);
 }
 
 void JamStepper::discardNotices()
 {
-    notices.discardUpTo(notices.writeCount());
-    noticesLost.store(false, relaxed);
+    notices_.discardUpTo(notices_.writeCount());
+    noticesLost_.store(false, relaxed);
 }

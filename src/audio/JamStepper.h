@@ -49,18 +49,18 @@ public:
     JamStepper();
 
     // Set-up, in the order "A" … "F": false for null or a seventh riff.
-    bool addRiff(RiffSource* riff);
-    void setSong(const SongSource* song);
+    bool addRiff(RiffSource* source);
+    void setSong(const SongSource* source);
     jam::Riffs riffs() const;
     // GUI thread: riff 0 … 5 for changes (repositionBeats), null for none.
-    RiffSource* riff(int riff) const;
-    const SongSource* song() const { return songSource.load(std::memory_order_acquire); }
+    RiffSource* riff(int index) const;
+    const SongSource* song() const { return songSource_.load(std::memory_order_acquire); }
 
     // The riff riff playback uses; a value outside 0 … 5 means riff 0.
-    void setActiveRiff(int riff);
-    int activeRiff() const { return currentRiff.load(std::memory_order_relaxed); }
-    int riffStep() const { return currentStep.load(std::memory_order_relaxed); }
-    int songSlot() const { return currentSlot.load(std::memory_order_relaxed); }
+    void setActiveRiff(int index);
+    int activeRiff() const { return currentRiff_.load(std::memory_order_relaxed); }
+    int riffStep() const { return currentStep_.load(std::memory_order_relaxed); }
+    int songSlot() const { return currentSlot_.load(std::memory_order_relaxed); }
 
     // Playback starts at step 0: of the active riff, or of the first used
     // slot at or after `fromSlot` (the song). The state moves there;
@@ -73,7 +73,7 @@ public:
     jam::StepCheck stepSong(const jam::BeatGrid& grid, int position);
 
     // The toggles flipped at every riff step and every song step.
-    bool flipFlash(bool song);
+    bool flipFlash(bool forSong);
     void clearFlashes();
 
     // Playback thread: leaves a notice for the GUI thread. Never waits.
@@ -89,19 +89,19 @@ public:
 private:
     static constexpr int noticeCapacity = 64;
 
-    std::atomic<RiffSource*> riffSources[riffCount];
-    std::atomic<const SongSource*> songSource{nullptr};
-    std::atomic<int> currentRiff{0};
-    std::atomic<int> currentStep{0};
-    std::atomic<int> currentSlot{0};
-    std::atomic<bool> riffFlash{false};
-    std::atomic<bool> songFlash{false};
+    std::atomic<RiffSource*> riffSources_[riffCount];
+    std::atomic<const SongSource*> songSource_{nullptr};
+    std::atomic<int> currentRiff_{0};
+    std::atomic<int> currentStep_{0};
+    std::atomic<int> currentSlot_{0};
+    std::atomic<bool> riffFlash_{false};
+    std::atomic<bool> songFlash_{false};
     // The last notice published; the GUI thread rebuilds it after a loss.
-    std::atomic<bool> noticesLost{false};
-    std::atomic<bool> lastSong{false};
-    std::atomic<float> lastSemitones{0.0f};
+    std::atomic<bool> noticesLost_{false};
+    std::atomic<bool> lastSong_{false};
+    std::atomic<float> lastSemitones_{0.0f};
 
-    base::SpscRing<StepNotice> notices{noticeCapacity};
+    base::SpscRing<StepNotice> notices_{noticeCapacity};
 
     static_assert(std::atomic<RiffSource*>::is_always_lock_free);
     static_assert(std::atomic<int>::is_always_lock_free);
@@ -114,17 +114,17 @@ int JamStepper::drain(Emit&& emit)
 {
     int handed = 0;
     StepNotice notice;
-    while (notices.pop(notice)) {
+    while (notices_.pop(notice)) {
         emit(notice);
         ++handed;
     }
     // Acquire pairs with the release in publish(): the notices left before
     // the loss were popped above.
-    if (noticesLost.exchange(false, std::memory_order_acquire)) {
+    if (noticesLost_.exchange(false, std::memory_order_acquire)) {
         StepNotice latest;
-        latest.song = lastSong.load(std::memory_order_relaxed);
+        latest.song = lastSong_.load(std::memory_order_relaxed);
         latest.pitchShown = true;
-        latest.semitones = lastSemitones.load(std::memory_order_relaxed);
+        latest.semitones = lastSemitones_.load(std::memory_order_relaxed);
         latest.slotShown = latest.song;
         latest.riff = activeRiff();
         latest.slot = songSlot();

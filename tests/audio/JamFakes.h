@@ -24,40 +24,40 @@ public:
         setBeats(beats);
         int s = 0;
         for (const float p : pitches)
-            pitch[s++].store(p);
+            pitch_[s++].store(p);
     }
 
     void setBeats(std::initializer_list<int> beats)
     {
         int s = 0;
         for (const int b : beats)
-            beat[s++].store(b);
-        loop.store(s - 1 >= 0 ? s - 1 : -2);
+            beat_[s++].store(b);
+        loop_.store(s - 1 >= 0 ? s - 1 : -2);
     }
-    void setBeat(int step, int b) { beat[step].store(b); }
-    void setLoopLength(int last) { loop.store(last); }
-    void setPitch(int step, float p) { pitch[step].store(p); }
+    void setBeat(int step, int b) { beat_[step].store(b); }
+    void setLoopLength(int last) { loop_.store(last); }
+    void setPitch(int step, float p) { pitch_[step].store(p); }
     // The grid's beat count, for the clamp of beatIndex.
-    void setBeatCount(int n) { beatCount.store(n); }
+    void setBeatCount(int n) { beatCount_.store(n); }
 
     int beatIndex(int step) const override
     {
         if (step < 0 || step >= stepCount)
             return 0;
-        const int n = beatCount.load();
-        return n < 2 ? 0 : std::clamp(beat[step].load(), 0, n - 2);
+        const int n = beatCount_.load();
+        return n < 2 ? 0 : std::clamp(beat_[step].load(), 0, n - 2);
     }
-    int getLoopLength() const override { return loop.load(); }
-    float stepPitch(int step) const override { return step >= 0 && step < stepCount ? pitch[step].load() : 1.0f; }
+    int getLoopLength() const override { return loop_.load(); }
+    float stepPitch(int step) const override { return step >= 0 && step < stepCount ? pitch_[step].load() : 1.0f; }
     void repositionBeats() override { ++repositioned; }
 
     int repositioned = 0;
 
 private:
-    std::atomic<int> beat[stepCount] = {};
-    std::atomic<float> pitch[stepCount] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
-    std::atomic<int> loop{-2};
-    std::atomic<int> beatCount{1 << 30};
+    std::atomic<int> beat_[stepCount] = {};
+    std::atomic<float> pitch_[stepCount] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+    std::atomic<int> loop_{-2};
+    std::atomic<int> beatCount_{1 << 30};
 };
 
 // Sixteen slots, empty unless given.
@@ -66,17 +66,17 @@ class FakeSong final : public SongSource
 public:
     FakeSong(std::initializer_list<int> slotRiffs = {})
     {
-        for (auto& s : slot)
+        for (auto& s : slot_)
             s.store(emptySlot);
         int t = 0;
         for (const int r : slotRiffs)
-            slot[t++].store(r);
+            slot_[t++].store(r);
     }
-    void setSlot(int t, int riff) { slot[t].store(riff); }
-    int riffAt(int t) const override { return t >= 0 && t < slotCount ? slot[t].load() : emptySlot; }
+    void setSlot(int t, int riff) { slot_[t].store(riff); }
+    int riffAt(int t) const override { return t >= 0 && t < slotCount ? slot_[t].load() : emptySlot; }
 
 private:
-    std::atomic<int> slot[slotCount];
+    std::atomic<int> slot_[slotCount];
 };
 
 // Beat b at first + b × spacing frames.

@@ -40,7 +40,7 @@ const std::vector<float>& shortBeats()
 class FakeChain final : public JamPort
 {
 public:
-    explicit FakeChain(int frames) : frames(frames) { }
+    explicit FakeChain(int length) : frames(length) { }
 
     void placeReadPosition(int to, bool setPlayStart) override
     {
