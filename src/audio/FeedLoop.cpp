@@ -123,7 +123,8 @@ FeedLoop::BlockResult FeedLoop::feedBlock()
     const std::int64_t remaining = std::int64_t(length_) - position;
     const chain::VocoderSwitches switches = chain::vocoderSwitches.load();
     const float reach = switches.TSMPSMEnabled ? reachFactor(chain::interpfactor.load()) : 1.0f;
-    if (stepping == Stepping::Stepped || double(remaining) > double(reach) * chain::framesize) {
+    const bool riffOrSong = stepping == Stepping::Stepped || stepping == Stepping::Skipped;
+    if (riffOrSong || double(remaining) > double(reach) * chain::framesize) {
         tailBlocks_ = 0;
         return renderStep(switches.TSMPSMEnabled, handle, position) ? BlockResult::Pushed : BlockResult::Idle;
     }
@@ -178,7 +179,9 @@ FeedLoop::Stepping FeedLoop::stepRiffAndSong(bool normalPlayback)
     if (normalPlayback || model_ == nullptr)
         return Stepping::None;
     MetaData::BeatsReadAccess access(*model_);
-    if (!access || !model_->metaDataValid.load(std::memory_order_acquire))
+    if (!access)
+        return Stepping::Skipped;
+    if (!model_->metaDataValid.load(std::memory_order_acquire))
         return Stepping::None;
     const QVector<float>& beats = model_->beats;
     const jam::BeatGrid grid{beats.constData(), beats.size(), length_};

@@ -157,7 +157,9 @@ private:
     static constexpr int pushRecordLength = 512;
     static constexpr int prerollBlocks = 3;
 
-    enum class Stepping { None, Stepped, SongOver };
+    // None: normal playback, or no analysis results to step through.
+    // Skipped: the beats were being changed; the next block steps.
+    enum class Stepping { None, Skipped, Stepped, SongOver };
     // Riff and song stepping: once per block in riff or song mode, before
     // the beat tracking, inside a MetaData::BeatsReadAccess (refused: no
     // step this block); it may move the read position and set the step's
