@@ -59,12 +59,12 @@ const std::atomic<float>& ToolSwitches::kept(Tool tool) const
 
 std::atomic<bool>& ToolSwitches::userBypass(Tool tool)
 {
-    return tool == Tool::Tempo ? hopBypassedByUser : interpBypassedByUser;
+    return tool == Tool::Tempo ? hopBypassedByUser_ : interpBypassedByUser_;
 }
 
 const std::atomic<bool>& ToolSwitches::userBypass(Tool tool) const
 {
-    return tool == Tool::Tempo ? hopBypassedByUser : interpBypassedByUser;
+    return tool == Tool::Tempo ? hopBypassedByUser_ : interpBypassedByUser_;
 }
 
 bool ToolSwitches::isBypassed(Tool tool) const
@@ -155,8 +155,8 @@ void ToolSwitches::applyStep(Tool tool, float factor)
 
 void ToolSwitches::resetAll()
 {
-    hopBypassedByUser.store(true, std::memory_order_relaxed);
-    interpBypassedByUser.store(true, std::memory_order_relaxed);
+    hopBypassedByUser_.store(true, std::memory_order_relaxed);
+    interpBypassedByUser_.store(true, std::memory_order_relaxed);
     previousHopFactor.store(1.0f, std::memory_order_relaxed);
     previousInterpFactor.store(1.0f, std::memory_order_relaxed);
 }

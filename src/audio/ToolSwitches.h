@@ -62,8 +62,8 @@ private:
 
     // The power switches as the user left them (true: bypassed); writers:
     // the slots (GUI); readers: restore, the step pitch (playback thread).
-    std::atomic<bool> hopBypassedByUser{true};
-    std::atomic<bool> interpBypassedByUser{true};
+    std::atomic<bool> hopBypassedByUser_{true};
+    std::atomic<bool> interpBypassedByUser_{true};
     // Kept factors, ratios out/in (tempo 0.25 … 1.99, pitch 0.25 … 4);
     // writers: the slots (GUI), the riff steps (pitch, playback thread).
     std::atomic<float> previousHopFactor{1.0f};

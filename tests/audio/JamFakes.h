@@ -83,6 +83,7 @@ private:
 inline std::vector<float> evenBeatList(int count, float first, float spacing)
 {
     std::vector<float> beats;
+    beats.reserve(size_t(std::max(count, 0)));
     for (int b = 0; b < count; ++b)
         beats.push_back(first + spacing * float(b));
     return beats;
