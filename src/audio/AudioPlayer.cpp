@@ -11,7 +11,9 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <thread>
 
 namespace {
 
@@ -212,7 +214,7 @@ void AudioPlayer::run()
     runsInside.fetch_add(1, std::memory_order_relaxed);
     while (running.load(std::memory_order_acquire)) {
         feedOnce();
-        QThread::msleep(feedSleepMs);
+        std::this_thread::sleep_for(std::chrono::milliseconds(feedSleepMs));
     }
     runsInside.fetch_sub(1, std::memory_order_release);
 }

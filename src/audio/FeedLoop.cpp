@@ -259,9 +259,10 @@ void FeedLoop::assembleBlock(bool vocoderRuns)
         right[0] = 0.0f;
         zeroFirstSample_ = false;
     }
+    const bool ramping = gainStep != 0.0f;
     for (int f = 0; f < blockFrames; ++f) {
         const bool last = f + 1 == blockFrames;
-        const float g = last ? gain : lastGain_ + gainStep * float(f + 1);
+        const float g = (ramping && !last) ? lastGain_ + gainStep * float(f + 1) : gain;
         float l;
         float r;
         if (monoMix) {
@@ -271,7 +272,7 @@ void FeedLoop::assembleBlock(bool vocoderRuns)
             r = right[f] * g;
         }
         if (f < clickFrames) {
-            const float cg = last ? clickGain : lastClickGain_ + clickStep * float(f + 1);
+            const float cg = (clickStep != 0.0f && !last) ? lastClickGain_ + clickStep * float(f + 1) : clickGain;
             const float c = click_[size_t(f)] * cg;
             l += c;
             r += c;
