@@ -305,9 +305,9 @@ bool FeedLoop::exportBlock(float* left, float* right)
     // The GUI thread is the only writer of the beats: no read access needed.
     if (model_ != nullptr && model_->metaDataValid.load(std::memory_order_acquire) && model_->beats.size() >= 4) {
         const QVector<float>& beats = model_->beats;
-        const BeatStep step = trackBeat(beats.constData(), beats.size(),
-                                        model_->currentBeat.load(std::memory_order_relaxed), lastClickBeat.load(),
-                                        position, beatOffsetSamples.load());
+        const BeatStep step =
+            trackBeat(beats.constData(), beats.size(), model_->currentBeat.load(std::memory_order_relaxed),
+                      lastClickBeat.load(), position, beatOffsetSamples.load());
         if (step.clicked >= 0) {
             playBeep_ = true;
             lastClickBeat.store(step.clicked);
