@@ -239,6 +239,16 @@ bool AudioPlayer::isPlaying() const
     return !stopped.load();
 }
 
+bool AudioPlayer::isLooping() const
+{
+    return looping.load();
+}
+
+float AudioPlayer::getVolume() const
+{
+    return volume.load();
+}
+
 // ---------------------------------------------------------------------------
 // The step gate
 
