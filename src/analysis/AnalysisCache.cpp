@@ -17,6 +17,11 @@ namespace {
 const QByteArray beatsLabel = QByteArrayLiteral("beats");
 const QByteArray fileNameLabel = QByteArrayLiteral("fileName: ");
 constexpr int labelCount = 4;
+// The longest first line looked at: the scrambled form of the longest text
+// the cipher restores (version, flags, random byte, a digest, the text; as
+// base64), and a line feed. A longer line is no cache, and is not read
+// whole into memory.
+constexpr qint64 maxLineBytes = 4 * ((qint64(SimpleCrypt::maxPlainBytes) + 23 + 2) / 3) + 1;
 
 // The analysis thread (end of a run) and the GUI thread (chord edit, start-up
 // conversion) both write caches; neither is the playback thread.
@@ -50,6 +55,46 @@ void reportInvalid(const QString& path, const char* reason)
 {
     qCWarning(lcAnalysis).noquote() << QStringLiteral("Analysis cache %1 is not usable (%2); analysing again.")
                                            .arg(path, QLatin1String(reason));
+}
+
+// The bytes up to and including the first line feed, or the whole file when
+// it has none. False when that is longer than maxLineBytes.
+bool readFirstLine(QFile& file, QByteArray& line)
+{
+    // In pieces: readLine(max) allocates its whole maximum up front.
+    line.clear();
+    while (true) {
+        const QByteArray piece = file.readLine(1 << 16);
+        if (piece.isEmpty())
+            return true;
+        line += piece;
+        if (line.endsWith('\n'))
+            return true;
+        if (line.size() > maxLineBytes)
+            return false;
+    }
+}
+
+// What a first line holds. The reader and the start-up conversion both
+// decide by this, on the line's bytes (a NUL or a byte that is no UTF-8
+// included), so that a converted file reads exactly as it did before.
+struct LineContent
+{
+    QByteArray plain; // the restored text, or the line itself
+    bool scrambled = false;
+    int cipherError = SimpleCrypt::ErrorNoError;
+};
+
+LineContent lineContent(const QByteArray& line)
+{
+    SimpleCrypt crypt(SimpleCrypt::cacheKey);
+    const QByteArray cypher = QByteArray::fromBase64(line);
+    const QByteArray restored = crypt.decryptToByteArray(cypher);
+    // Fewer than three bytes are no scrambled text, whatever the cipher's
+    // error code says; the line itself is then as good (as bad) a cache.
+    if (cypher.size() >= 3 && crypt.lastError() == SimpleCrypt::ErrorNoError)
+        return {restored, true, SimpleCrypt::ErrorNoError};
+    return {line, false, crypt.lastError()};
 }
 
 } // namespace
@@ -161,17 +206,18 @@ ReadStatus read(const QString& cachePath, Lists& lists)
         reportInvalid(cachePath, "cannot be opened");
         return ReadStatus::Invalid;
     }
-    const QByteArray line = file.readLine();
+    QByteArray line;
+    if (!readFirstLine(file, line)) {
+        reportInvalid(cachePath, "too large");
+        return ReadStatus::Invalid;
+    }
 
-    SimpleCrypt crypt(SimpleCrypt::cacheKey);
-    const QString restored = crypt.decryptToString(QString::fromUtf8(line));
     // A line the cipher rejects may be a plain-text cache.
-    const QByteArray plain = crypt.lastError() == SimpleCrypt::ErrorNoError ? restored.toUtf8() : line;
-
-    if (!parse(plain, lists)) {
+    const LineContent content = lineContent(line);
+    if (!parse(content.plain, lists)) {
         if (line.trimmed().isEmpty())
             reportInvalid(cachePath, "empty");
-        else if (crypt.lastError() == SimpleCrypt::ErrorIntegrityFailed)
+        else if (content.cipherError == SimpleCrypt::ErrorIntegrityFailed)
             reportInvalid(cachePath, "damaged");
         else
             reportInvalid(cachePath, "not an analysis cache");
@@ -195,11 +241,12 @@ int encryptPlainFiles(const QString& cacheFolder)
         QByteArray line;
         {
             QFile file(entry.filePath());
-            if (!file.open(QIODevice::ReadOnly))
+            if (!file.open(QIODevice::ReadOnly) || !readFirstLine(file, line))
                 continue;
-            line = file.readLine();
         }
-        if (!QString::fromUtf8(line).contains(QLatin1String("fileName")))
+        // Only what the reader takes as plain text, and only when the
+        // cipher can give it back whole.
+        if (!line.contains("fileName") || line.size() > SimpleCrypt::maxPlainBytes || lineContent(line).scrambled)
             continue;
         // The line as it stands, a trailing line feed included: the reader
         // copes with it.

@@ -59,13 +59,16 @@ enum class ReadStatus {
     Invalid,
 };
 
-// Reads and checks a cache file. Ok guarantees that setMetaDataFromFile
-// accepts the lists. GUI thread.
+// Reads and checks a cache file: its first line, restored by the cipher or,
+// when the cipher rejects it, taken as the plain text itself. Ok
+// guarantees that setMetaDataFromFile accepts the lists. GUI thread.
 ReadStatus read(const QString& cachePath, Lists& lists);
 
 // Scrambles in place every cache in the folder still stored as plain text
-// (first line contains "fileName"); others stay untouched. Returns how many
-// files were converted. Run once at start-up.
+// (the reader takes its first line as plain, and it contains "fileName");
+// others stay untouched. A converted file reads as it did before: same
+// status, same lists. Returns how many files were converted. Run once at
+// start-up.
 int encryptPlainFiles(const QString& cacheFolder);
 
 } // namespace AnalysisCache

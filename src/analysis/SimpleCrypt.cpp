@@ -5,6 +5,8 @@
 #include <QCryptographicHash>
 #include <QRandomGenerator>
 
+#include <zlib.h>
+
 namespace {
 
 constexpr char version = 0x03;
@@ -13,7 +15,7 @@ constexpr char flagChecksum = 0x02;
 constexpr char flagHash = 0x04;
 constexpr int sha1Size = 20;
 // Deflate cannot shrink data by more than about 1032:1. A stored length above
-// that bound is damage, and qUncompress would try to allocate it.
+// that bound is damage, and is not allocated.
 constexpr qint64 maxDeflateRatio = 1032;
 
 quint16 checksum(const QByteArray& data)
@@ -21,13 +23,24 @@ quint16 checksum(const QByteArray& data)
     return qChecksum(data.constData(), uint(data.size()));
 }
 
-bool plausibleCompressed(const QByteArray& data)
+// qCompress's form: the length, 4 bytes most significant first, then a
+// zlib stream. Restored into exactly that length, which qCompress always
+// writes: qUncompress would keep doubling its buffer (up to 2 GB) for a
+// stream that inflates past it. Empty on any failure.
+QByteArray uncompressBounded(const QByteArray& data)
 {
     if (data.size() < 4)
-        return false;
+        return QByteArray();
     const auto* p = reinterpret_cast<const uchar*>(data.constData());
     const qint64 stored = (qint64(p[0]) << 24) | (qint64(p[1]) << 16) | (qint64(p[2]) << 8) | p[3];
-    return stored <= (qint64(data.size()) - 4) * maxDeflateRatio + 64;
+    if (stored == 0 || stored > SimpleCrypt::maxPlainBytes || stored > (qint64(data.size()) - 4) * maxDeflateRatio + 64)
+        return QByteArray();
+    QByteArray restored(int(stored), Qt::Uninitialized);
+    uLongf length = uLongf(stored);
+    const int result = ::uncompress(reinterpret_cast<Bytef*>(restored.data()), &length, p + 4, uLong(data.size() - 4));
+    if (result != Z_OK || qint64(length) != stored)
+        return QByteArray();
+    return restored;
 }
 
 } // namespace
@@ -84,13 +97,12 @@ QByteArray SimpleCrypt::decryptToByteArray(QByteArray cypher)
     if (cypher.size() < 3)
         return QByteArray();
 
-    if (cypher.at(0) != version) {
+    const char flags = cypher.at(1);
+    if (cypher.at(0) != version || !(flags & (flagChecksum | flagHash))) {
         qCWarning(lcAnalysis) << "Invalid version or not a cyphertext.";
         m_lastError = ErrorUnknownVersion;
         return QByteArray();
     }
-
-    const char flags = cypher.at(1);
     QByteArray data = cypher.mid(2);
     char last = 0;
     for (int i = 0; i < data.size(); ++i) {
@@ -127,7 +139,7 @@ QByteArray SimpleCrypt::decryptToByteArray(QByteArray cypher)
     if (flags & flagCompressed) {
         // Only data that got shorter is stored compressed, so a compressed
         // block never restores to nothing: empty means it was damaged.
-        QByteArray restored = plausibleCompressed(data) ? qUncompress(data) : QByteArray();
+        QByteArray restored = uncompressBounded(data);
         if (restored.isEmpty()) {
             m_lastError = ErrorIntegrityFailed;
             return QByteArray();

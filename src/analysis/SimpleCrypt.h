@@ -7,6 +7,9 @@
 // 0x04 SHA-1 digest; the last is never written but honoured on reading),
 // then the chained payload: random byte, integrity field (CRC most
 // significant byte first, or the 20-byte digest), data. Text form: base64.
+// Restoring requires the CRC or the digest: without either, any bytes
+// starting 0x03 (a text starting "AwAA" in base64) would pass for
+// scrambled ones.
 //
 // This keeps the cache from being read or edited as text; it is not
 // encryption in any serious sense. One object per thread.
@@ -21,12 +24,15 @@ class SimpleCrypt
 public:
     enum Error {
         ErrorNoError = 0,
-        ErrorUnknownVersion = 2, // not a scrambled text of this version
+        ErrorUnknownVersion = 2, // not a scrambled text of this version, or one without a checksum
         ErrorIntegrityFailed = 3, // checksum, digest or decompression failed
     };
 
     // The one key of the analysis cache; writer, reader and converter share it.
     static constexpr quint64 cacheKey = 0x5D3A91C07E2B46F8ULL;
+    // The longest data restored from compressed form (a cache text is far
+    // shorter): a few damaged or hostile bytes cannot ask for more memory.
+    static constexpr int maxPlainBytes = 16 << 20;
 
     explicit SimpleCrypt(quint64 key);
 

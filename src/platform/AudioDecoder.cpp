@@ -33,6 +33,16 @@ constexpr int kMaxConsecutiveErrors = 200;
 constexpr std::int64_t kMaxGapFrames = 1 << 16;
 constexpr std::int64_t kMaxOwedFrames = 1 << 20;
 constexpr int kChunkFrames = 4096;
+// Rates a recording can have; a file announcing another is refused.
+constexpr int kMinRateHz = 8000;
+constexpr int kMaxRateHz = 384000;
+// No codec we know packs more frames into a byte: FLAC's densest frame, a
+// constant block of 65536 frames, takes 12 bytes (5462 frames a byte).
+// A length the file cannot hold by this measure is not reserved.
+constexpr std::int64_t kMaxFramesPerByte = 8192;
+// The output's first room when the length is unknown or not believed;
+// it doubles from there.
+constexpr std::int64_t kInitialFrames = 1 << 16;
 
 void logToQt(void* avClass, int level, const char* format, va_list args)
 {
@@ -88,6 +98,7 @@ struct AudioDecoder::Impl
     int outChannels = 0;
     int sourceChannels = 0;
     std::int64_t estimated = 0;
+    std::int64_t framesHeld = 0; // the most frames the file's bytes can hold
 
     // What swr was set up for; a stream may change format midway.
     AVChannelLayout swrLayout{};
@@ -105,6 +116,12 @@ struct AudioDecoder::Impl
     // (and dropped at the end of the file: nothing after it keeps time).
     std::int64_t owedSilence = 0;
     int decodeErrors = 0;
+    std::int64_t largestBuffer = 0; // frames
+
+    void noteBuffer(size_t values)
+    {
+        largestBuffer = std::max(largestBuffer, static_cast<std::int64_t>(values) / outChannels);
+    }
 
     ~Impl()
     {
@@ -118,8 +135,10 @@ struct AudioDecoder::Impl
 
     bool refill();
     bool convert();
+    void owe(std::int64_t frames);
     void owe(const AVPacket& failed);
     bool setUpResampler();
+    void noteDamage(int& errorsInARow);
 };
 
 bool AudioDecoder::Impl::setUpResampler()
@@ -169,6 +188,7 @@ bool AudioDecoder::Impl::convert()
     const size_t needed = lead + static_cast<size_t>(maxOut) * channels;
     if (pending.size() < needed)
         pending.resize(needed);
+    noteBuffer(pending.capacity());
     auto* out = reinterpret_cast<uint8_t*>(pending.data() + lead);
     const int got = swr_convert(swr, &out, maxOut, const_cast<const uint8_t**>(frame->extended_data),
                                 frame->nb_samples);
@@ -188,12 +208,22 @@ bool AudioDecoder::Impl::convert()
     return true;
 }
 
+void AudioDecoder::Impl::owe(std::int64_t frames)
+{
+    owedSilence = std::min(owedSilence + std::clamp<std::int64_t>(frames, 0, kMaxGapFrames), kMaxOwedFrames);
+}
+
 void AudioDecoder::Impl::owe(const AVPacket& failed)
 {
-    if (failed.duration <= 0)
-        return;
-    const std::int64_t frames = av_rescale_q(failed.duration, timeBase, AVRational{1, rateHz});
-    owedSilence = std::min(owedSilence + std::clamp<std::int64_t>(frames, 0, kMaxGapFrames), kMaxOwedFrames);
+    if (failed.duration > 0)
+        owe(av_rescale_q(failed.duration, timeBase, AVRational{1, rateHz}));
+}
+
+void AudioDecoder::Impl::noteDamage(int& errorsInARow)
+{
+    ++decodeErrors;
+    if (++errorsInARow > kMaxConsecutiveErrors)
+        finished = true;
 }
 
 // Decodes until some frames are pending; false at the end of the stream.
@@ -205,12 +235,19 @@ bool AudioDecoder::Impl::refill()
     while (!finished) {
         int ret = avcodec_receive_frame(codec, frame);
         if (ret == 0) {
+            // A frame may announce a rate of its own (FLAC does); resampled,
+            // a few bytes marked 1 Hz would become hours. Such a frame is
+            // damage: silence of its length at the stream's rate.
+            if (frame->sample_rate != rateHz) {
+                owe(frame->nb_samples);
+                av_frame_unref(frame);
+                noteDamage(errorsInARow);
+                continue;
+            }
             const bool converted = convert();
             av_frame_unref(frame);
             if (!converted) {
-                ++decodeErrors;
-                if (++errorsInARow > kMaxConsecutiveErrors)
-                    finished = true;
+                noteDamage(errorsInARow);
                 continue;
             }
             if (pendingFrames > 0)
@@ -222,9 +259,7 @@ bool AudioDecoder::Impl::refill()
             break;
         }
         if (ret != AVERROR(EAGAIN)) {
-            ++decodeErrors;
-            if (++errorsInARow > kMaxConsecutiveErrors)
-                finished = true;
+            noteDamage(errorsInARow);
             continue;
         }
         if (packetsDone) {
@@ -245,9 +280,7 @@ bool AudioDecoder::Impl::refill()
             // very packet.
             ret = avcodec_send_packet(codec, packet);
             if (ret < 0) {
-                ++decodeErrors;
-                if (++errorsInARow > kMaxConsecutiveErrors)
-                    finished = true;
+                noteDamage(errorsInARow);
                 owe(*packet);
                 av_packet_unref(packet);
                 continue;
@@ -328,9 +361,16 @@ bool AudioDecoder::open(const QString& path)
         return fail(DecodeError::NotAudio);
     d_->rateHz = d_->codec->sample_rate;
     d_->sourceChannels = d_->codec->ch_layout.nb_channels;
-    if (d_->rateHz <= 0 || d_->sourceChannels <= 0)
+    if (d_->rateHz < kMinRateHz || d_->rateHz > kMaxRateHz || d_->sourceChannels <= 0)
         return fail(DecodeError::NotAudio);
     d_->outChannels = d_->sourceChannels == 1 ? 1 : 2;
+
+    // Uncompressed samples fill their bits exactly; anything else is held
+    // to the densest packing we know.
+    const int bitsPerSample = av_get_bits_per_sample(d_->codec->codec_id);
+    d_->framesHeld = bitsPerSample > 0
+        ? info.size() * 8 / (std::int64_t{bitsPerSample} * d_->sourceChannels)
+        : std::min<std::int64_t>(info.size(), INT64_MAX / kMaxFramesPerByte) * kMaxFramesPerByte;
 
     if (stream->duration != AV_NOPTS_VALUE && stream->duration > 0)
         d_->estimated = av_rescale_q(stream->duration, stream->time_base, AVRational{1, d_->rateHz});
@@ -367,6 +407,11 @@ std::int64_t AudioDecoder::estimatedFrames() const
 bool AudioDecoder::atEnd() const
 {
     return !d_ || (d_->finished && d_->pendingPos == d_->pendingFrames);
+}
+
+std::int64_t AudioDecoder::largestBufferFrames() const
+{
+    return d_ ? d_->largestBuffer : 0;
 }
 
 std::int64_t AudioDecoder::framesRead() const
@@ -409,8 +454,10 @@ bool AudioDecoder::decodeAll(DecodedAudio& out, const Progress& progress)
 
     // Room for the announced length and a little over (headers round), so
     // the buffers rarely move while decoding. Reserved, not filled: the
-    // samples are written once.
-    std::int64_t capacity = estimated > 0 ? estimated + estimated / 64 + kChunkFrames : std::int64_t{1} << 20;
+    // samples are written once. A length the file cannot hold is a lie
+    // (a damaged or hostile header): start small and grow instead.
+    const bool believable = estimated > 0 && estimated <= d_->framesHeld;
+    std::int64_t capacity = believable ? estimated + estimated / 64 + kChunkFrames : kInitialFrames;
     capacity = std::min(capacity, frameLimit_ + kChunkFrames);
     float chunk[2 * kChunkFrames];
     float chunkLeft[kChunkFrames];
@@ -418,8 +465,18 @@ bool AudioDecoder::decodeAll(DecodedAudio& out, const Progress& progress)
     std::int64_t frames = 0;
     int reported = -1;
     try {
-        result.left.reserve(static_cast<size_t>(capacity));
-        result.right.reserve(static_cast<size_t>(channels == 2 ? capacity : 0));
+        try {
+            result.left.reserve(static_cast<size_t>(capacity));
+            result.right.reserve(static_cast<size_t>(channels == 2 ? capacity : 0));
+        } catch (const std::bad_alloc&) {
+            // A believable header can still be wrong, and a memory limit
+            // may not allow its claim: only the frames themselves count.
+            result.left = SampleBuffer();
+            result.right = SampleBuffer();
+            result.left.reserve(static_cast<size_t>(std::min(capacity, kInitialFrames)));
+            result.right.reserve(static_cast<size_t>(channels == 2 ? std::min(capacity, kInitialFrames) : 0));
+        }
+        d_->noteBuffer(result.left.capacity() * static_cast<size_t>(channels));
         if (progress && estimated > 0)
             progress(++reported);
         while (true) {
@@ -439,6 +496,7 @@ bool AudioDecoder::decodeAll(DecodedAudio& out, const Progress& progress)
                 result.left.insert(result.left.end(), chunk, chunk + n);
             }
             frames += n;
+            d_->noteBuffer(result.left.capacity() * static_cast<size_t>(channels));
             if (progress && estimated > 0) {
                 const int percent = static_cast<int>(std::min<std::int64_t>(100, frames * 100 / estimated));
                 while (reported < percent)

@@ -7,9 +7,13 @@
 //
 // A file that cannot be decoded gives an error code and a message, never a
 // crash: a truncated file, or one whose header claims more than it holds,
-// gives exactly the frames present; a frame inside a file that fails to
-// decode (or fails its checksum, for FLAC) becomes silence of its length,
-// so the rest keeps its time (at the very end it is simply left out).
+// gives exactly the frames present, in memory for those frames only (a
+// claim the file's size cannot back is not reserved); a frame inside a
+// file that fails to decode (or fails its checksum, for FLAC) becomes
+// silence of its length, so the rest keeps its time (at the very end it is
+// simply left out). A frame announcing another sample rate than the
+// stream's counts as such damage, never resampled; a stream rate outside
+// 8 to 384 kHz is no recording (NotAudio).
 //
 // Use: open(), read estimatedFrames() (known before decoding, for progress
 // and for refusing short files), then read() chunks or decodeAll() into
@@ -92,6 +96,11 @@ public:
     // setFrameLimit() or when the buffers cannot be allocated.
     bool decodeAll(DecodedAudio& out, const Progress& progress = {});
     void setFrameLimit(std::int64_t maxFrames) { frameLimit_ = maxFrames; }
+
+    // The most frames any of this file's buffers had room for: the queue
+    // of converted frames and decodeAll()'s output. A small file keeps it
+    // near the frames it gives, whatever its headers claim.
+    std::int64_t largestBufferFrames() const;
 
 private:
     struct Impl;

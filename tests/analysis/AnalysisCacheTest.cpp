@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -251,6 +252,84 @@ TEST_F(AnalysisCacheFiles, StartUpScramblesOnlyPlainCaches)
     EXPECT_EQ(readAll(path("notes.txt")), plain);
     EXPECT_EQ(readAll(path("empty.tbm")), QByteArray());
     EXPECT_EQ(AnalysisCache::encryptPlainFiles(dir.path()), 0);
+}
+
+// The start-up conversion must not change what a file says: the reader
+// restores exactly the bytes it read as plain text before.
+struct PlainCache
+{
+    const char* name;
+    QByteArray content;
+    AnalysisCache::ReadStatus expected;
+};
+
+std::ostream& operator<<(std::ostream& os, const PlainCache& c)
+{
+    return os << c.name;
+}
+
+QByteArray plainCache(const char* audioPath)
+{
+    return AnalysisCache::plainText(QString::fromUtf8(audioPath), exampleResult());
+}
+
+// A plain cache whose file name is these bytes, UTF-8 or not.
+QByteArray plainCacheNamed(const QByteArray& rawPath)
+{
+    return "fileName: " + rawPath + plainCache("x").mid(11);
+}
+
+class ConvertedCaches : public AnalysisCacheFiles, public ::testing::WithParamInterface<PlainCache>
+{
+};
+
+TEST_P(ConvertedCaches, ReadTheSameBeforeAndAfterConversion)
+{
+    const QString cachePath = path("song.tbm");
+    writeRaw(cachePath, GetParam().content);
+    AnalysisCache::Lists before;
+    const AnalysisCache::ReadStatus statusBefore = AnalysisCache::read(cachePath, before);
+    EXPECT_EQ(statusBefore, GetParam().expected);
+
+    ASSERT_EQ(AnalysisCache::encryptPlainFiles(dir.path()), 1);
+    EXPECT_FALSE(readAll(cachePath).contains("fileName"));
+
+    AnalysisCache::Lists after;
+    EXPECT_EQ(AnalysisCache::read(cachePath, after), statusBefore);
+    EXPECT_EQ(after, before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Contents, ConvertedCaches,
+    ::testing::Values(
+        PlainCache{"plain", plainCache("/Music/song.mp3"), AnalysisCache::ReadStatus::Ok},
+        PlainCache{"nul_in_the_file_name", plainCacheNamed(QByteArray("/Music/a\0b.mp3", 14)),
+                   AnalysisCache::ReadStatus::Ok},
+        PlainCache{"nul_before_the_label", QByteArray(1, '\0') + plainCache("/Music/song.mp3"),
+                   AnalysisCache::ReadStatus::Ok},
+        PlainCache{"nul_in_the_tempo", plainCache("/Music/song.mp3") + QByteArray(1, '\0') + "5",
+                   AnalysisCache::ReadStatus::Ok},
+        // Base64 for 0x03 0x00 0x00: version 3 without any check.
+        PlainCache{"starts_like_an_unchecked_cypher", "AwAA" + plainCache("/Music/song.mp3"),
+                   AnalysisCache::ReadStatus::Ok},
+        PlainCache{"no_utf8_in_the_file_name", plainCacheNamed("/Music/\xff\xfe\xc3.mp3"), AnalysisCache::ReadStatus::Ok},
+        PlainCache{"line_feed_then_more", plainCache("/Music/song.mp3") + "\r\nsecond line",
+                   AnalysisCache::ReadStatus::Ok},
+        PlainCache{"names_the_label_only", "fileName: /Music/song.mp3", AnalysisCache::ReadStatus::Invalid}),
+    RowName());
+
+TEST_F(AnalysisCacheFiles, OverlongLineIsNoCacheAndStaysAsItIs)
+{
+    // A plain cache but for a file name longer than any cache text.
+    QByteArray content = plainCache("/Music/song.mp3");
+    content.insert(10, QByteArray(SimpleCrypt::maxPlainBytes * 2, 'x'));
+    const QString cachePath = path("song.tbm");
+    writeRaw(cachePath, content);
+
+    AnalysisCache::Lists lists;
+    EXPECT_EQ(AnalysisCache::read(cachePath, lists), AnalysisCache::ReadStatus::Invalid);
+    EXPECT_EQ(AnalysisCache::encryptPlainFiles(dir.path()), 0);
+    EXPECT_EQ(QFileInfo(cachePath).size(), content.size());
 }
 
 TEST(AnalysisCacheConversion, MissingFolderConvertsNothing)

@@ -174,17 +174,67 @@ TEST(SimpleCrypt, Sha1DigestIsCheckedWhenFlagged)
     }
 }
 
+// qCompress's form with another stored length.
+QByteArray withStoredLength(QByteArray compressed, quint32 length)
+{
+    for (int i = 0; i < 4; ++i)
+        compressed[i] = char(length >> (24 - 8 * i));
+    return compressed;
+}
+
 TEST(SimpleCrypt, DamagedCompressedDataFailsTheIntegrityCheck)
 {
     const QByteArray notZlib = QByteArrayLiteral("\x00\x00\x00\x40garbage that is no zlib stream");
     // A stored length of almost 2 GiB over a few bytes: refused before
     // anything is allocated for it.
     const QByteArray hugeLength = QByteArrayLiteral("\x7f\xff\xff\x00\x78\xda\x01\x02\x03");
-    for (const QByteArray& data : {notZlib, hugeLength}) {
+    const QByteArray zeros(SimpleCrypt::maxPlainBytes + 1, '\0');
+    const QByteArray compressedZeros = qCompress(zeros, 9);
+    struct Case
+    {
+        const char* name;
+        QByteArray data;
+    };
+    const Case cases[] = {
+        {"no zlib stream", notZlib},
+        {"stored length past what deflate can reach", hugeLength},
+        // Restoring grew its buffer for as long as the stream went on: a
+        // small stored length let a few kilobytes inflate to gigabytes.
+        {"stream longer than its stored length", withStoredLength(compressedZeros, 64)},
+        {"stream shorter than its stored length", withStoredLength(qCompress(QByteArray(1000, 'a')), 2000)},
+        {"longer than the cipher restores", compressedZeros},
+    };
+    for (const Case& c : cases) {
         SimpleCrypt crypt(key);
-        EXPECT_TRUE(crypt.decryptToByteArray(chainedCypher(key, 0x03, crcField(data), data)).isEmpty());
-        EXPECT_EQ(crypt.lastError(), SimpleCrypt::ErrorIntegrityFailed);
+        EXPECT_TRUE(crypt.decryptToByteArray(chainedCypher(key, 0x03, crcField(c.data), c.data)).isEmpty()) << c.name;
+        EXPECT_EQ(crypt.lastError(), SimpleCrypt::ErrorIntegrityFailed) << c.name;
     }
+}
+
+TEST(SimpleCrypt, FormsWithoutChecksumOrDigestAreRefused)
+{
+    // Any text starting "AwAA" in base64 would otherwise restore to bytes
+    // nobody checked.
+    const QByteArray data = "fileName: /Music/song.mp3";
+    const QByteArray compressed = qCompress(QByteArray(400, 'a'));
+    struct Case
+    {
+        const char* name;
+        QByteArray cypher;
+    };
+    const Case cases[] = {
+        {"no flag", chainedCypher(key, 0x00, {}, data)},
+        {"compressed only", chainedCypher(key, 0x01, {}, compressed)},
+        {"unknown flags only", chainedCypher(key, 0x78, {}, data)},
+    };
+    for (const Case& c : cases) {
+        SimpleCrypt crypt(key);
+        EXPECT_TRUE(crypt.decryptToByteArray(c.cypher).isEmpty()) << c.name;
+        EXPECT_EQ(crypt.lastError(), SimpleCrypt::ErrorUnknownVersion) << c.name;
+    }
+    SimpleCrypt crypt(key);
+    EXPECT_TRUE(crypt.decryptToString(QStringLiteral("AwAAfileName: /Music/song.mp3")).isEmpty());
+    EXPECT_EQ(crypt.lastError(), SimpleCrypt::ErrorUnknownVersion);
 }
 
 } // namespace

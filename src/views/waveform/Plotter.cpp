@@ -98,6 +98,10 @@ Plotter::Plotter(QWidget* parent)
             &ChordsStrip::stopScrolling);
     connect(chordsStrip, &ChordsStrip::changeSingleChordDot, singleChordEdit,
             &SingleChordEditWidget::changeChord);
+    // A file open resets the strip: a correction still open would write the
+    // old range into the next recording, so the popup closes unwritten.
+    connect(chordsStrip, &ChordsStrip::chordEditAborted, singleChordEdit,
+            &SingleChordEditWidget::abortChordEdit);
 }
 
 void Plotter::initMetaData(MetaData* model)

@@ -6,6 +6,8 @@
 #include "PlotSelection.h"
 #include "Plotter.h"
 #include "RowName.h"
+#include "SingleChordEditWidget.h"
+#include "ChordsStrip.h"
 #include "WaveformFixtures.h"
 
 #include <QCoreApplication>
@@ -443,6 +445,23 @@ TEST_F(PlotterFixture, SelectionPagesFollowTheJamTab)
     EXPECT_EQ(plotter.selectionStack->currentIndex(), 0);
     plotter.switchSelectionWidget(1);
     EXPECT_EQ(plotter.selectionStack->currentIndex(), 1);
+}
+
+// ---- Chord correction --------------------------------------------------------
+
+TEST_F(PlotterFixture, AFileOpenClosesAnOpenCorrectionUnwritten)
+{
+    ASSERT_TRUE(waveformtest::fillModel(model, waveformtest::regularBeats(4096, 22050, 8)));
+    open(recording);
+    plotter.show();
+    plotter.singleChordEdit->showChordEdit(QStringLiteral("C"), 0, nullptr, false);
+    ASSERT_TRUE(plotter.singleChordEdit->isVisible());
+    const QVector<QString> chords = model.chordVec;
+
+    plotter.chordsStrip->reset();
+
+    EXPECT_FALSE(plotter.singleChordEdit->isVisible());
+    EXPECT_EQ(model.chordVec, chords);
 }
 
 } // namespace

@@ -1,0 +1,122 @@
+// The other ways in: the command line, open-file events, drag and drop, the
+// CD-track dialog and the recent-files menu. Each classifies its path
+// (FileRoutes) and hands it to open() or to the session road.
+#include "MainWindow.h"
+
+#include "FileRoutes.h"
+#include "RecentFiles.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileOpenEvent>
+#include <QMenu>
+#include <QMimeData>
+
+namespace {
+
+const char* const unsupportedText =
+    "Selected file is not supported.<br />Please choose a file with one of the following extensions:<br />.wav "
+    ".mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .tb";
+
+} // namespace
+
+void MainWindow::delayedLoad()
+{
+    if (busy)
+        return;
+    const FileRoute route = FileRoutes::routeCommandLine(QCoreApplication::arguments());
+    switch (route.kind) {
+    case FileKind::Audio:
+        open(route.path, false);
+        break;
+    case FileKind::Session:
+        openSessionFile(route.path);
+        break;
+    case FileKind::Refused:
+        if (!route.path.isEmpty())
+            dialogs->information(this, QStringLiteral("Cannot load file"), QString::fromLatin1(unsupportedText));
+        break;
+    }
+}
+
+bool MainWindow::eventFilter(QObject* /*watched*/, QEvent* event)
+{
+    if (event->type() == QEvent::FileOpen && !busy) {
+        const FileRoute route = FileRoutes::routeFileOpenEvent(static_cast<QFileOpenEvent*>(event)->file());
+        if (route.kind == FileKind::Session)
+            openSessionFile(route.path);
+        else
+            open(route.path, false);
+    }
+    return false;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls() && FileRoutes::acceptsDrag(event->mimeData()->urls()))
+        event->acceptProposedAction();
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (event->mimeData()->hasUrls() && FileRoutes::acceptsDrag(event->mimeData()->urls()))
+        event->acceptProposedAction();
+}
+
+void MainWindow::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    event->accept();
+    setCursor(Qt::ArrowCursor);
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    if (!busy && event->mimeData()->hasUrls()) {
+        // Every dropped file in turn; open() refuses the next one while the
+        // analysis of the first runs.
+        for (const QUrl& url : event->mimeData()->urls()) {
+            const FileRoute route = FileRoutes::routeDrop(url);
+            if (route.kind == FileKind::Audio)
+                open(route.path, false);
+            else if (route.kind == FileKind::Session)
+                openSessionFile(route.path);
+        }
+    }
+    setCursor(Qt::ArrowCursor);
+}
+
+void MainWindow::openCD()
+{
+    if (busy)
+        return;
+    const QString start = FileRoutes::cdStartFolder(cdRoots ? cdRoots() : QStringList());
+    const QString file = dialogs->getOpenFileName(this, tr("Open CD Track"), start,
+                                                  QStringLiteral("CD Track (*.aiff *.aif *.wav)"));
+    if (!file.isEmpty())
+        open(file, true);
+}
+
+void MainWindow::loadRecent(QAction* recent)
+{
+    if (busy || recent == nullptr)
+        return;
+    const FileRoute route = FileRoutes::routeRecent(recent->text());
+    if (route.kind == FileKind::Audio)
+        open(route.path, false);
+    else if (route.kind == FileKind::Session)
+        openSessionFile(route.path);
+}
+
+void MainWindow::clearRecent()
+{
+    if (busy)
+        return;
+    RecentFiles::clear(recentFilesMenu);
+}
+
+void MainWindow::openSessionFile(const QString& /*path*/)
+{
+    // The sessions issue loads the session here (and names it once loaded).
+}

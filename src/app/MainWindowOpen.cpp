@@ -1,0 +1,150 @@
+// The open road: every way in ends in open(), which decodes the recording
+// whole, draws it, names the window after it and loads its analysis from
+// the cache or starts the analysis.
+#include "MainWindow.h"
+
+#include "AnalysisCache.h"
+#include "AudioPlayer.h"
+#include "CacheReading.h"
+#include "FileRoutes.h"
+#include "MetaDataThread.h"
+#include "PathsManager.h"
+#include "RecentFiles.h"
+#include "ShellLog.h"
+#include "Startup.h"
+
+#include <QAction>
+#include <QCoreApplication>
+
+namespace {
+
+const char* const openFilter =
+    "All types (*.wav *.ogg *.mp3 *.flac *.wma *.m4a *.mp4 *.aac *.aiff *.aif);;WAV (*.wav);;Ogg Vorbis "
+    "(*.ogg);;MP3 (*.mp3);;Flac (*.flac);;WMA (*.wma);;M4A (*.m4a);;MP4 (*.mp4);;AAC (*.aac);;AIFF "
+    "(*.aiff);;AIF (*.aif)";
+const char* const relocationFilter =
+    "All types (*.wav *.ogg *.mp3 *.flac *.wma *.m4a *.mp4 *.aac* *.aiff);;WAV (*.wav);;Ogg Vorbis "
+    "(*.ogg);;MP3 (*.mp3);;Flac (*.flac);;WMA (*.wma);;M4A (*.m4a);;MP4 (*.mp4);;AAC (*.aac);;AIFF (*.aiff)";
+
+QString fileNameOf(const QString& path)
+{
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+bool hasTitleOrArtist(const QStringList& songInfo)
+{
+    return songInfo.size() >= 2 && (!songInfo.at(0).isEmpty() || !songInfo.at(1).isEmpty());
+}
+
+} // namespace
+
+int MainWindow::open(QString fn, bool /*isCDTrack*/)
+{
+    if (busy)
+        return 1;
+    BusyScope scope(busy);
+
+    if (metaDataThread->isRunning()) {
+        dialogs->warning(this, QStringLiteral("Cannot load file"),
+                         QStringLiteral("Meta data extraction still running!<br />Please wait till processing is "
+                                        "finished<br />before loading a new file."));
+        return 1;
+    }
+    audioRelocated = false;
+
+    if (fn.isEmpty())
+        fn = dialogs->getOpenFileName(this, tr("Open Audio File"), pathsManager->getFilePath(),
+                                      QString::fromLatin1(openFilter));
+    if (fn.isEmpty())
+        return 1;
+
+    // A folder, a FIFO (which would block here) or a device is no file.
+    while (!FileRoutes::isRegularFile(fn)) {
+        const auto answer = dialogs->question(this, QStringLiteral("File not found!"),
+                                              QStringLiteral("Audio file could not be located<br />Do you want "
+                                                             "to manually select an audio file?"),
+                                              QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+        if (answer != QMessageBox::Ok)
+            return 1;
+        const QString chosen =
+            dialogs->getOpenFileName(this, tr("Open Audio File"), fn, QString::fromLatin1(relocationFilter));
+        if (chosen.isEmpty())
+            return 1;
+        fn = chosen;
+        audioRelocated = true;
+    }
+
+    // Reset the views for the new recording.
+    setWindowTitle(baseTitle);
+    audioPlayer->resetMetaData();
+    metaDataThread->resetManualEntry();
+
+    const int decoded = loadAudioFile(fn);
+    if (decoded != DecodeOk) {
+        setFileActionsForNoRecording();
+        dialogs->warning(this, QStringLiteral("Cannot load file"), decodeResultMessage(decoded));
+        return -1;
+    }
+    // Only a loaded file is named: no save may name a file that is not.
+    pathsManager->setFileName(fn);
+
+    const QStringList& info = record.songInfo;
+    if (hasTitleOrArtist(info))
+        setWindowTitle(QStringLiteral("%1 | %2 - %3").arg(baseTitle, info.at(1), info.at(0)));
+    else
+        setWindowTitle(QStringLiteral("%1 | %2").arg(baseTitle, fileNameOf(fn)));
+
+    loadOrAnalyse(fn);
+
+    saveSessionAction->setEnabled(false);
+    saveSessionAsAction->setEnabled(true);
+    RecentFiles::addAudioFile(recentFilesMenu, clearRecentAction, fn);
+    checkSongLoopLength();
+    saveAudioAction->setEnabled(true);
+    saveAudioSelectionAction->setEnabled(false);
+    saveSongAudioAction->setEnabled(false);
+    saveRiffAudioAction->setEnabled(false);
+    return 0;
+}
+
+int MainWindow::loadAudioFile(const QString& fn)
+{
+    DecodeHooks hooks;
+    // The player lets go of the old buffers before they are freed.
+    hooks.releasing = [this] { audioPlayer->forgetRecording(); };
+    hooks.progress = [](int) { QCoreApplication::processEvents(); };
+    const int result = decodeRecording(fn, record, frameLimit, hooks);
+    if (result != DecodeOk)
+        return result;
+
+    audioPlayer->setPlaybackVars(record.leftData, record.rightData, record.channelCount, record.sampleCount,
+                                 record.sampleRate);
+    return DecodeOk;
+}
+
+void MainWindow::loadOrAnalyse(const QString& fn)
+{
+    const QString cachePath = CacheReading::cachePathFor(saveLocation, fn);
+    metaDataThread->setFileName(cachePath, fn);
+    AnalysisCache::Lists lists;
+    if (CacheReading::read(cachePath, fn, lists) == AnalysisCache::ReadStatus::Ok
+        && metaDataThread->metaData->setMetaDataFromFile(lists.data()))
+        return;
+    metaDataThread->initMonoData(record.leftData, record.rightData, record.sampleCount, record.isStereo,
+                                 record.sampleRate);
+    metaDataThread->start(QThread::InheritPriority);
+}
+
+void MainWindow::setFileActionsForNoRecording()
+{
+    for (QAction* action : {saveSessionAsAction, saveSessionAction, saveAudioAction, saveAudioSelectionAction,
+                            saveSongAudioAction, saveRiffAudioAction})
+        action->setEnabled(false);
+}
+
+void MainWindow::encryptTBMFiles()
+{
+    const int converted = AnalysisCache::encryptPlainFiles(AnalysisCache::folder(saveLocation));
+    if (converted > 0)
+        qCInfo(lcShell) << "Scrambled" << converted << "plain analysis caches";
+}

@@ -1,0 +1,84 @@
+#include "RecordingDecoding.h"
+
+#include "Tags.h"
+
+#include <QCoreApplication>
+
+#include <unistd.h>
+
+#include <algorithm>
+
+void DecodedRecording::release()
+{
+    audio = DecodedAudio();
+    leftData = nullptr;
+    rightData = nullptr;
+    isStereo = false;
+    sampleCount = 0;
+    sampleRate = 0;
+    channelCount = 0;
+    audioLoaded = false;
+    songInfo.clear();
+}
+
+QString decodeResultMessage(int result)
+{
+    switch (result) {
+    case DecodeTooSmall:
+        return QStringLiteral("File too small!<br />Please choose another file.");
+    case DecodeTooLarge:
+        return QStringLiteral("File too large!<br />Please choose another file.");
+    default:
+        return QStringLiteral("Please select a different audio file.");
+    }
+}
+
+std::int64_t defaultFrameLimit()
+{
+    const long pages = ::sysconf(_SC_PHYS_PAGES);
+    const long pageSize = ::sysconf(_SC_PAGE_SIZE);
+    if (pages <= 0 || pageSize <= 0)
+        return AudioDecoder::kDefaultFrameLimit;
+    const std::int64_t budget = static_cast<std::int64_t>(pages) * pageSize / 2;
+    return std::min<std::int64_t>(budget / 8, AudioDecoder::kDefaultFrameLimit);
+}
+
+int decodeRecording(const QString& path, DecodedRecording& record, std::int64_t frameLimit, const DecodeHooks& hooks)
+{
+    if (hooks.releasing)
+        hooks.releasing();
+    record.release();
+
+    AudioDecoder decoder;
+    if (!decoder.open(path))
+        return decoder.error() == DecodeError::TooLarge ? DecodeTooLarge : DecodeFailed;
+
+    Tags tags;
+    readTags(path, tags);
+    const QStringList songInfo{tags.title, tags.artist, tags.album};
+    if (hooks.showText) {
+        const QString text = !tags.title.isEmpty() || !tags.artist.isEmpty()
+            ? QCoreApplication::translate("MainWindow", "Decoding Audio | %1 - %2").arg(tags.artist, tags.title)
+            : QCoreApplication::translate("MainWindow", "Decoding Audio | %1")
+                  .arg(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
+        hooks.showText(text);
+    }
+
+    decoder.setFrameLimit(std::min(frameLimit, AudioDecoder::kDefaultFrameLimit));
+    DecodedAudio audio;
+    if (!decoder.decodeAll(audio, hooks.progress))
+        return decoder.error() == DecodeError::TooLarge ? DecodeTooLarge : DecodeFailed;
+    if (audio.numFrames < minimumFrames)
+        return DecodeTooSmall;
+
+    record.audio = std::move(audio);
+    record.leftData = record.audio.left.data();
+    record.rightData = record.audio.right.data();
+    record.isStereo = record.audio.channelCount == 2;
+    record.sampleCount = static_cast<int>(record.audio.numFrames);
+    record.sampleRate = record.audio.sampleRateHz;
+    record.channelCount = record.audio.channelCount;
+    record.songInfo = songInfo;
+    record.audioLoaded = true;
+    return DecodeOk;
+}

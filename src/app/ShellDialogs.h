@@ -1,0 +1,44 @@
+// Every dialog and message box the main window shows, behind one small
+// interface: the application uses Qt's, tests replace it and answer
+// without a modal loop.
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <QUrl>
+
+class QWidget;
+
+class ShellDialogs
+{
+public:
+    virtual ~ShellDialogs() = default;
+
+    // An existing file, or empty when cancelled.
+    virtual QString getOpenFileName(QWidget* parent, const QString& caption, const QString& startPath,
+                                    const QString& filter) = 0;
+    virtual QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text,
+                                                 QMessageBox::StandardButtons buttons,
+                                                 QMessageBox::StandardButton defaultButton) = 0;
+    virtual void warning(QWidget* parent, const QString& title, const QString& text) = 0;
+    virtual void information(QWidget* parent, const QString& title, const QString& text) = 0;
+    // The About box: rich text under the application's icon.
+    virtual void about(QWidget* parent, const QString& richText) = 0;
+    // Opens a web page in the user's browser.
+    virtual void openUrl(const QUrl& url) = 0;
+};
+
+// Qt's dialogs and boxes, modal.
+class QtShellDialogs final : public ShellDialogs
+{
+public:
+    QString getOpenFileName(QWidget* parent, const QString& caption, const QString& startPath,
+                            const QString& filter) override;
+    QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text,
+                                         QMessageBox::StandardButtons buttons,
+                                         QMessageBox::StandardButton defaultButton) override;
+    void warning(QWidget* parent, const QString& title, const QString& text) override;
+    void information(QWidget* parent, const QString& title, const QString& text) override;
+    void about(QWidget* parent, const QString& richText) override;
+    void openUrl(const QUrl& url) override;
+};

@@ -1,0 +1,3 @@
+#include "ShellLog.h"
+
+Q_LOGGING_CATEGORY(lcShell, "tonbrook.shell")

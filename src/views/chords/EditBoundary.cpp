@@ -1,0 +1,7 @@
+#include "EditBoundary.h"
+
+EditBoundary::EditBoundary(QWidget* parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}

@@ -1,0 +1,172 @@
+// The ways in besides the open dialog, and the busy flag that keeps every
+// entry out while a recording opens.
+#include "ShellTestSupport.h"
+
+#include "AudioPlayer.h"
+#include "MetaDataThread.h"
+#include "PathsManager.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileOpenEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QTimer>
+
+namespace {
+
+using shell_test::ShellTest;
+
+QMenu* recentMenu(MainWindow& window)
+{
+    for (QAction* action : window.menuBar()->actions().at(0)->menu()->actions()) {
+        if (action->menu())
+            return action->menu();
+    }
+    return nullptr;
+}
+
+QStringList recentTexts(MainWindow& window)
+{
+    QStringList texts;
+    for (QAction* action : recentMenu(window)->actions())
+        texts << (action->isSeparator() ? QStringLiteral("|") : action->text());
+    return texts;
+}
+
+void drop(MainWindow& window, const QList<QUrl>& urls)
+{
+    QMimeData mime;
+    mime.setUrls(urls);
+    QDropEvent event(QPointF(500, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &event);
+}
+
+bool dragAccepted(MainWindow& window, const QList<QUrl>& urls)
+{
+    QMimeData mime;
+    mime.setUrls(urls);
+    QDragEnterEvent event(QPoint(500, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    event.setAccepted(false);
+    QApplication::sendEvent(&window, &event);
+    return event.isAccepted();
+}
+
+TEST_F(ShellTest, EveryEntryFiredWhileARecordingOpensStartsNothing)
+{
+    const QString first = writeRecording("first.wav", 441000);
+    const QString second = writeRecording("second.wav");
+    makeWindow();
+    QAction* recentEntry = new QAction(second, recentMenu(*window));
+    recentMenu(*window)->insertAction(recentMenu(*window)->actions().first(), recentEntry);
+    const QStringList recentBefore = recentTexts(*window);
+
+    int reached = 0;
+    QStringList results;
+    // Runs inside the decode's first progress call, which lets events run.
+    QTimer::singleShot(0, window.get(), [&] {
+        ++reached;
+        EXPECT_TRUE(window->isBusy());
+        results << QString::number(window->open(second, false)) << QString::number(window->open());
+        drop(*window, {QUrl::fromLocalFile(second)});
+        QFileOpenEvent fileOpen(second);
+        QApplication::sendEvent(qApp, &fileOpen);
+        recentEntry->trigger();
+        for (const char* slot : {"delayedLoad", "openCD", "clearRecent", "playStop", "pause",
+                                 "playFromSelectionStart", "saveSessionFileAs", "saveSessionFile", "loadSession",
+                                 "exportAudioMP3", "exportSelection", "exportRiffWav", "exportSongWav"})
+            EXPECT_TRUE(QMetaObject::invokeMethod(window.get(), slot)) << slot;
+        EXPECT_TRUE(QMetaObject::invokeMethod(window.get(), "recalculateChords",
+                                              Q_ARG(QVector<QVector<int>>, QVector<QVector<int>>(12, QVector<int>(7, 1)))));
+        EXPECT_FALSE(window->player()->isPlaying());
+        EXPECT_FALSE(window->analysisThread()->isRunning());
+    });
+    ASSERT_EQ(window->open(first, false), 0);
+    window->analysisThread()->wait();
+
+    EXPECT_EQ(reached, 1);
+    EXPECT_EQ(results, (QStringList{"1", "1"})) << "open refuses without a box";
+    EXPECT_TRUE(dialogs->log.isEmpty()) << dialogs->log.join("\n").toStdString();
+    EXPECT_EQ(window->paths()->getFileName(), first);
+    EXPECT_EQ(window->recording().sampleCount, 441000);
+    EXPECT_EQ(recentTexts(*window), QStringList{first} + recentBefore) << "no clearing, no second entry";
+    EXPECT_FALSE(window->isBusy());
+}
+
+TEST_F(ShellTest, ADropOpensEachFileInTurnAndTheAnalysisRefusesTheSecond)
+{
+    const QString first = writeRecording("FIRST.WAV");
+    const QString second = writeRecording("second.wav");
+    makeWindow();
+    EXPECT_FALSE(dragAccepted(*window, {QUrl::fromLocalFile(temp.filePath("notes.txt"))}));
+    EXPECT_FALSE(dragAccepted(*window, {QUrl::fromLocalFile(temp.filePath("song.tbm"))}));
+    EXPECT_TRUE(dragAccepted(*window, {QUrl::fromLocalFile(temp.filePath("notes.txt")), QUrl::fromLocalFile(first)}));
+
+    drop(*window, {QUrl::fromLocalFile(temp.filePath("notes.txt")), QUrl::fromLocalFile(first),
+                   QUrl::fromLocalFile(second)});
+    window->analysisThread()->wait();
+    EXPECT_EQ(window->paths()->getFileName(), first) << "opened as dropped, capitals and all";
+    ASSERT_EQ(dialogs->log.size(), 1);
+    EXPECT_TRUE(dialogs->log.at(0).startsWith("warning:Cannot load file:Meta data extraction still running!"));
+}
+
+TEST_F(ShellTest, AnOpenFileEventOpensTheRecordingAndGoesOnToItsReceiver)
+{
+    const QString path = writeRecording("song.wav");
+    makeWindow();
+    QFileOpenEvent event(path);
+    QApplication::sendEvent(qApp, &event);
+    window->analysisThread()->wait();
+    EXPECT_EQ(window->paths()->getFileName(), path);
+}
+
+TEST_F(ShellTest, ARecentEntryOpensAsStoredAndClearRecentOnlyClears)
+{
+    const QString upper = writeRecording("Song.MP3.wav");
+    const QString aif = writeRecording("take.aif");
+    makeWindow();
+    recentMenu(*window)->insertAction(recentMenu(*window)->actions().first(), new QAction(aif, recentMenu(*window)));
+    recentMenu(*window)->insertAction(recentMenu(*window)->actions().first(), new QAction(upper, recentMenu(*window)));
+
+    recentMenu(*window)->actions().at(1)->trigger();
+    window->analysisThread()->wait();
+    EXPECT_EQ(window->paths()->getFileName(), aif) << "an .aif entry opens as audio";
+    EXPECT_EQ(recentTexts(*window), (QStringList{aif, upper, "|", "&Clear Recent"}));
+
+    recentMenu(*window)->actions().at(1)->trigger();
+    window->analysisThread()->wait();
+    EXPECT_EQ(window->paths()->getFileName(), upper);
+    EXPECT_EQ(recentTexts(*window), (QStringList{upper, aif, "|", "&Clear Recent"}));
+
+    recentMenu(*window)->actions().last()->trigger();
+    EXPECT_TRUE(recentMenu(*window)->actions().isEmpty());
+    EXPECT_FALSE(recentMenu(*window)->isEnabled());
+    EXPECT_EQ(window->paths()->getFileName(), upper) << "nothing opened";
+    EXPECT_TRUE(dialogs->log.isEmpty());
+}
+
+TEST_F(ShellTest, TheCdDialogStartsAtTheFirstRootHoldingATrack)
+{
+    const QString disc = temp.filePath("disc");
+    QDir().mkpath(disc);
+    QDir().mkpath(temp.filePath("empty"));
+    const QString track = writeRecording("disc/Track 01.aiff");
+    makeWindow();
+    window->setCdRoots([this, disc] { return QStringList{temp.filePath("empty"), disc}; });
+    dialogs->files = {track};
+    QMetaObject::invokeMethod(window.get(), "openCD");
+    window->analysisThread()->wait();
+    EXPECT_EQ(dialogs->log, QStringList{"file:Open CD Track"});
+    EXPECT_EQ(dialogs->startPaths, QStringList{disc});
+    EXPECT_EQ(dialogs->filters, QStringList{"CD Track (*.aiff *.aif *.wav)"});
+    EXPECT_EQ(window->paths()->getFileName(), track);
+
+    dialogs->files = {""};
+    window->setCdRoots([] { return QStringList(); });
+    QMetaObject::invokeMethod(window.get(), "openCD");
+    EXPECT_EQ(dialogs->startPaths.last(), QString()) << "no track anywhere: the dialog's own folder";
+    EXPECT_EQ(window->paths()->getFileName(), track);
+}
+
+} // namespace

@@ -1,0 +1,113 @@
+// A main window over temporary folders and settings, its dialogs answered
+// by the test, and recordings written into the test's own folder.
+#pragma once
+
+#include "MainWindow.h"
+#include "ShellDialogs.h"
+#include "Startup.h"
+
+#include "../platform/AudioFixtures.h"
+
+#include <QSettings>
+#include <QTimer>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+
+namespace shell_test {
+
+// Answers from queues; records every dialog as "kind:title" (boxes add
+// ":text"). An unexpected dialog fails the test and is cancelled.
+class FakeDialogs final : public ShellDialogs
+{
+public:
+    std::deque<QString> files; // answers of getOpenFileName ("" cancels)
+    std::deque<QMessageBox::StandardButton> answers;
+    QStringList log;
+    QStringList startPaths;
+    QStringList filters;
+
+    QString getOpenFileName(QWidget*, const QString& caption, const QString& startPath,
+                            const QString& filter) override
+    {
+        log << "file:" + caption;
+        startPaths << startPath;
+        filters << filter;
+        if (files.empty()) {
+            ADD_FAILURE() << "unexpected file dialog " << caption.toStdString();
+            return QString();
+        }
+        const QString answer = files.front();
+        files.pop_front();
+        return answer;
+    }
+    QMessageBox::StandardButton question(QWidget*, const QString& title, const QString& text,
+                                         QMessageBox::StandardButtons, QMessageBox::StandardButton) override
+    {
+        log << "question:" + title + ":" + text;
+        if (answers.empty()) {
+            ADD_FAILURE() << "unexpected question " << title.toStdString();
+            return QMessageBox::Cancel;
+        }
+        const auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void warning(QWidget*, const QString& title, const QString& text) override
+    {
+        log << "warning:" + title + ":" + text;
+    }
+    void information(QWidget*, const QString& title, const QString& text) override
+    {
+        log << "information:" + title + ":" + text;
+    }
+    void about(QWidget*, const QString& richText) override { log << "about:" + richText; }
+    void openUrl(const QUrl& url) override { log << "url:" + url.toString(); }
+};
+
+class ShellTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir temp;
+    std::unique_ptr<MainWindow> window;
+    FakeDialogs* dialogs = nullptr;
+
+    QString savedLocation;
+
+    void SetUp() override
+    {
+        savedLocation = saveLocation;
+        saveLocation = temp.path() + "/data/Tonbrook";
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, temp.path() + "/config");
+    }
+    void TearDown() override
+    {
+        window.reset();
+        saveLocation = savedLocation;
+    }
+
+    void makeWindow()
+    {
+        window = std::make_unique<MainWindow>();
+        // The command line here is the test runner's.
+        if (auto* timer = window->findChild<QTimer*>("startupLoadTimer"))
+            timer->stop();
+        auto fake = std::make_unique<FakeDialogs>();
+        dialogs = fake.get();
+        window->setDialogs(std::move(fake));
+    }
+
+    // A stereo recording: 440 Hz left, 660 Hz right, 16-bit PCM.
+    QString writeRecording(const QString& name, std::int64_t frames = 132300, int channels = 2)
+    {
+        const QString path = temp.filePath(name);
+        EXPECT_TRUE(fixtures::writeWav(path, fixtures::sines(44100, channels, frames, 440.0, 660.0), 44100,
+                                       channels));
+        return path;
+    }
+};
+
+} // namespace shell_test
