@@ -210,7 +210,7 @@ metadata MIRtoolbox::mainCall(float*& signal, int sampleRate, int sampleCount)
     if (sampleRate < 1)
         return record;
 
-    // 1.
+    // 1. Frame geometry; a short recording is padded with silence.
     const FrameGeometry geometry = frameGeometry(sampleRate, sampleCount);
     const float* x = signal;
     int n = sampleCount;
@@ -223,7 +223,7 @@ metadata MIRtoolbox::mainCall(float*& signal, int sampleRate, int sampleCount)
         n = geometry.frameLength;
     }
 
-    // 2-7.
+    // 2-7. Onset functions, tempo and metre, beat tracking.
     const OnsetFunctions onsets = onsetFunctions(x, sampleRate, n);
     const TempoEstimate estimate = tempo(onsets);
     const TrackedBeats tracked = trackBeats(onsets, estimate);
@@ -237,7 +237,7 @@ metadata MIRtoolbox::mainCall(float*& signal, int sampleRate, int sampleCount)
     const BeatGrid grid = beatGrid(tracked.beatFrames, gridPeriodFrames, onsets.frames);
     record.beats = beatPositions(grid.frames, onsets.hop);
 
-    // 10.
+    // 10. Chroma and chords per tracked beat.
     const int beatCount = int(grid.tracked.size());
     std::vector<std::vector<float>> chroma(rootCount, std::vector<float>(size_t(beatCount), 0.0f));
     float* chromaRows[rootCount];
@@ -252,7 +252,7 @@ metadata MIRtoolbox::mainCall(float*& signal, int sampleRate, int sampleCount)
     dsp.getChords(chromaRows, grid.tracked.data(), x, sampleRate, n, beatCount, onsets.hop, selection, names,
                   ranked, chordPeriod, false, voteShare, estimate.beatsPerBar);
 
-    // 11.
+    // 11. One name per grid beat: "X" outside the tracked ones.
     record.chordVec.reserve(record.beats.size());
     record.chordVec.assign(size_t(grid.pre), "X");
     record.chordVec.insert(record.chordVec.end(), names[1].begin(), names[1].begin() + beatCount);

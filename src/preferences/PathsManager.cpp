@@ -11,9 +11,9 @@ const QString sessionsFolder = QStringLiteral("/sessions");
 
 } // namespace
 
-PathsManager::PathsManager(const QString& defaultSaveLocation, QObject* parent)
+PathsManager::PathsManager(const QString& saveLocationByDefault, QObject* parent)
     : QObject(parent)
-    , defaultSaveLocation(defaultSaveLocation)
+    , defaultSaveLocation(saveLocationByDefault)
 {
     initPaths();
 }
