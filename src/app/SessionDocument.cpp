@@ -10,41 +10,41 @@ namespace {
 class Builder
 {
 public:
-    Builder(QDomDocument& doc, QDomElement parent) : m_doc(doc), m_parent(std::move(parent)) {}
+    Builder(QDomDocument& doc, const QDomElement& parent) : doc_(doc), parent_(parent) { }
 
-    void leaf(const char* name, const QString& value) { m_parent.appendChild(makeLeaf(name, value)); }
+    void leaf(const char* name, const QString& value) { parent_.appendChild(makeLeaf(name, value)); }
 
     void numberedLeaf(const char* name, int id, const QString& value)
     {
         QDomElement element = makeLeaf(name, value);
         element.setAttribute(QStringLiteral("id"), id);
-        m_parent.appendChild(element);
+        parent_.appendChild(element);
     }
 
     Builder group(const char* name)
     {
-        QDomElement element = m_doc.createElement(QLatin1String(name));
-        m_parent.appendChild(element);
-        return Builder(m_doc, element);
+        QDomElement element = doc_.createElement(QLatin1String(name));
+        parent_.appendChild(element);
+        return Builder(doc_, element);
     }
 
     Builder numbered(const char* name, int id)
     {
         Builder child = group(name);
-        child.m_parent.setAttribute(QStringLiteral("id"), id);
+        child.parent_.setAttribute(QStringLiteral("id"), id);
         return child;
     }
 
 private:
     QDomElement makeLeaf(const char* name, const QString& value)
     {
-        QDomElement element = m_doc.createElement(QLatin1String(name));
-        element.appendChild(m_doc.createTextNode(value));
+        QDomElement element = doc_.createElement(QLatin1String(name));
+        element.appendChild(doc_.createTextNode(value));
         return element;
     }
 
-    QDomDocument& m_doc;
-    QDomElement m_parent;
+    QDomDocument& doc_;
+    QDomElement parent_;
 };
 
 void addTools(Builder tools, const SessionState& s)

@@ -27,16 +27,16 @@ using session::WorkingSet;
 class SessionLoader::MetHandler final : public session::WalkHandler
 {
 public:
-    MetHandler(const SessionViews& views, SessionShell& shell) : m_views(views), m_shell(shell) {}
+    MetHandler(const SessionViews& views, SessionShell& shell) : views_(views), shell_(shell) { }
 
     bool fileName(const QString& path) override
     {
         // The recording already open applies as it is, analysis and all.
-        if (m_shell.recordingLoaded() && m_shell.audioFileName() == path)
+        if (shell_.recordingLoaded() && shell_.audioFileName() == path)
             return true;
-        if (m_shell.openRecording(path) != 0)
+        if (shell_.openRecording(path) != 0)
             return false;
-        m_shell.forgetOpenedRecent();
+        shell_.forgetOpenedRecent();
         return true;
     }
 
@@ -44,25 +44,21 @@ public:
     {
         // The button's toggled() reaches the player only when it changes.
         if (value != 0)
-            m_views.transport->loopButton->latch();
+            views_.transport->loopButton->latch();
         else
-            m_views.transport->loopButton->unlatch();
+            views_.transport->loopButton->unlatch();
     }
 
-    void currentTab(int value) override { m_shell.setCurrentTab(value); }
+    void currentTab(int value) override { shell_.setCurrentTab(value); }
 
-    void scrollButton(int value) override { m_views.waveBg->scrollButton->setValueFromSession(value != 0); }
+    void scrollButton(int value) override { views_.waveBg->scrollButton->setValueFromSession(value != 0); }
 
 private:
-    const SessionViews& m_views;
-    SessionShell& m_shell;
+    const SessionViews& views_;
+    SessionShell& shell_;
 };
 
-SessionLoader::SessionLoader(const SessionViews& views, SessionShell& shell)
-    : m_views(views)
-    , m_shell(shell)
-{
-}
+SessionLoader::SessionLoader(const SessionViews& views, SessionShell& shell) : views_(views), shell_(shell) { }
 
 SessionLoader::Status SessionLoader::load(const QString& path)
 {
@@ -83,14 +79,14 @@ SessionLoader::Status SessionLoader::load(const QByteArray& bytes)
 SessionLoader::Status SessionLoader::loadDocument(const QDomDocument& document)
 {
     WorkingSet set;
-    MetHandler handler(m_views, m_shell);
+    MetHandler handler(views_, shell_);
     if (!session::walk(document.documentElement(), set, handler))
         return Status::Stopped;
     apply(set);
     // Playback stops; the next start begins at the stored position (the
     // player keeps it within the recording).
-    m_views.player->stop();
-    m_views.player->setCurrentPositionFromSession(set.playbackPos);
+    views_.player->stop();
+    views_.player->setCurrentPositionFromSession(set.playbackPos);
     return Status::Completed;
 }
 
@@ -118,8 +114,8 @@ int SessionLoader::stepState(const QString& text)
 
 void SessionLoader::applyRiffs(const WorkingSet& set)
 {
-    Plotter& plotter = *m_views.waveBg->plotter;
-    const int frames = std::max(0, m_shell.frameCount());
+    Plotter& plotter = *views_.waveBg->plotter;
+    const int frames = std::max(0, shell_.frameCount());
     const auto sample = [frames](const QString& text) { return std::clamp(text.toInt(), 0, frames); };
 
     for (int r = 0; r < session::riffCount; ++r) {
@@ -153,7 +149,7 @@ void SessionLoader::applyRiffs(const WorkingSet& set)
         for (int s = 0; s < session::stepCount; ++s) {
             const StepTexts& step = riff.steps[size_t(s)];
             const float interp = stepInterp(step.interp);
-            ContextPitchWidget* pitch = m_views.jamTab->contextMenus.at(r * session::stepCount + s)->pitchWidget;
+            ContextPitchWidget* pitch = views_.jamTab->contextMenus.at(r * session::stepCount + s)->pitchWidget;
             pitch->setPitchInterp(interp);
             pitch->setPitchSemitone(stepSemitone(step.semitone));
             selection.riff->setInterpFactor(interp, s);
@@ -164,7 +160,7 @@ void SessionLoader::applyRiffs(const WorkingSet& set)
 
 void SessionLoader::apply(const WorkingSet& set)
 {
-    Plotter& plotter = *m_views.waveBg->plotter;
+    Plotter& plotter = *views_.waveBg->plotter;
 
     // 1. The riffs' steps and pitches.
     applyRiffs(set);
@@ -182,7 +178,7 @@ void SessionLoader::apply(const WorkingSet& set)
     QStringList song;
     for (const QString& slot : set.song)
         song.append(slot);
-    m_views.jamTab->songStep->initFromSession(song);
+    views_.jamTab->songStep->initFromSession(song);
 
     // 4. The tools tab.
     const auto list = [](const session::HeldTexts& held, std::initializer_list<const char*> names) {
@@ -191,7 +187,7 @@ void SessionLoader::apply(const WorkingSet& set)
             texts.append(held.value(QLatin1String(name)));
         return texts;
     };
-    m_views.toolsTab->setToolsFromSession(
+    views_.toolsTab->setToolsFromSession(
         list(set.tempo, {"bpm", "knobValue", "mode", "state"}),
         list(set.pitch, {"knobValue", "semitones", "fineTune", "state"}),
         list(set.sourceSep,
@@ -204,15 +200,14 @@ void SessionLoader::apply(const WorkingSet& set)
         riffLength[r] = set.riffs[size_t(r)].riffLength;
         riffLengthMax[r] = set.riffs[size_t(r)].riffLengthMax;
     }
-    m_views.jamTab->setRiffsFromSession(
-        set.jam.value(QStringLiteral("powerButton")), QString::number(currentRiff),
-        set.jam.value(QStringLiteral("beatOffset")), riffLength, riffLengthMax,
-        set.songLengths.value(QStringLiteral("songLength")), set.songLengths.value(QStringLiteral("songLengthMax")),
-        set.song.data());
+    views_.jamTab->setRiffsFromSession(set.jam.value(QStringLiteral("powerButton")), QString::number(currentRiff),
+                                       set.jam.value(QStringLiteral("beatOffset")), riffLength, riffLengthMax,
+                                       set.songLengths.value(QStringLiteral("songLength")),
+                                       set.songLengths.value(QStringLiteral("songLengthMax")), set.song.data());
 
     // 6. The chords tab: the capo last.
-    m_views.chordsTab->setChordTabFromSession(
-        list(set.chords, {"openClosed", "neckType", "openContainerPos", "powerContainerPos", "finderChord", "capo"}));
+    views_.chordsTab->setChordTabFromSession(list(
+        set.chords, {"openClosed", "neckType", "openContainerPos", "powerContainerPos", "finderChord", "capo"}));
 
     // 7. The zoom, then the selection at that zoom.
     const QString zoomFactor = set.plot.value(QStringLiteral("zoomFactor"));

@@ -47,6 +47,6 @@ private:
     void apply(const session::WorkingSet& set);
     void applyRiffs(const session::WorkingSet& set);
 
-    SessionViews m_views;
-    SessionShell& m_shell;
+    SessionViews views_;
+    SessionShell& shell_;
 };

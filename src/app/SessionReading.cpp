@@ -22,7 +22,9 @@ ReadStatus readFile(const QString& path, QByteArray& bytes)
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return ReadStatus::NotAFile;
-    struct stat info {};
+    struct stat info
+    {
+    };
     ReadStatus status = ReadStatus::Ok;
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
         status = ReadStatus::NotAFile;
@@ -80,26 +82,25 @@ ReadStatus parse(const QByteArray& bytes, QDomDocument& document)
     return ReadStatus::Ok;
 }
 
-HeldTexts::HeldTexts(QStringList names, const QString& initial)
-    : m_names(std::move(names))
+HeldTexts::HeldTexts(QStringList names, const QString& initial) : names_(std::move(names))
 {
-    for (int i = 0; i < m_names.size(); ++i)
-        m_values.append(initial);
+    for (int i = 0; i < names_.size(); ++i)
+        values_.append(initial);
 }
 
 bool HeldTexts::set(const QString& name, const QString& value)
 {
-    const int i = m_names.indexOf(name);
+    const int i = names_.indexOf(name);
     if (i < 0)
         return false;
-    m_values[i] = value;
+    values_[i] = value;
     return true;
 }
 
 QString HeldTexts::value(const QString& name) const
 {
-    const int i = m_names.indexOf(name);
-    return i < 0 ? QString() : m_values.at(i);
+    const int i = names_.indexOf(name);
+    return i < 0 ? QString() : values_.at(i);
 }
 
 int riffIdOf(const QString& id)

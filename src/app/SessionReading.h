@@ -25,11 +25,11 @@ namespace session {
 
 enum class ReadStatus {
     Ok,
-    NotAFile,  // missing, a folder, a FIFO, a device
-    TooLarge,  // beyond maxFileBytes
+    NotAFile, // missing, a folder, a FIFO, a device
+    TooLarge, // beyond maxFileBytes
     Unreadable,
-    NotXml,    // not well-formed (also XML 1.0's forbidden characters)
-    TooDeep,   // nested beyond maxDepth
+    NotXml,      // not well-formed (also XML 1.0's forbidden characters)
+    TooDeep,     // nested beyond maxDepth
     NotASession, // the root is not `tbxml`
 };
 
@@ -52,8 +52,8 @@ public:
     QString value(const QString& name) const;
 
 private:
-    QStringList m_names;
-    QStringList m_values;
+    QStringList names_;
+    QStringList values_;
 };
 
 struct StepTexts

@@ -90,27 +90,25 @@ void captureJam(const JamTab& jam, const Plotter& plotter, SessionState& s)
 
 } // namespace
 
-SessionWriter::SessionWriter(const SessionViews& views, const SessionShell& shell)
-    : m_views(views)
-    , m_shell(shell)
+SessionWriter::SessionWriter(const SessionViews& views, const SessionShell& shell) : views_(views), shell_(shell)
 {
 }
 
 SessionState SessionWriter::capture() const
 {
     SessionState s;
-    const Plotter& plotter = *m_views.waveBg->plotter;
-    s.fileName = m_shell.audioFileName();
-    s.looped = m_views.player->isLooping();
+    const Plotter& plotter = *views_.waveBg->plotter;
+    s.fileName = shell_.audioFileName();
+    s.looped = views_.player->isLooping();
     s.loopStart = plotter.plotSelection->startX;
     s.loopEnd = plotter.plotSelection->endX;
-    s.volume = m_views.player->getVolume();
-    s.currentTab = m_shell.currentTab();
-    s.playbackPos = m_views.player->getCurrentPosition();
-    s.scrollButton = m_views.waveBg->scrollButton->isOn();
-    captureTools(*m_views.toolsTab, s);
-    captureChords(*m_views.chordsTab, s);
-    captureJam(*m_views.jamTab, plotter, s);
+    s.volume = views_.player->getVolume();
+    s.currentTab = shell_.currentTab();
+    s.playbackPos = views_.player->getCurrentPosition();
+    s.scrollButton = views_.waveBg->scrollButton->isOn();
+    captureTools(*views_.toolsTab, s);
+    captureChords(*views_.chordsTab, s);
+    captureJam(*views_.jamTab, plotter, s);
     s.zoomCentre = plotter.zoomCentre;
     s.zoomFactor = plotter.zoomFactor();
     return s;
@@ -118,7 +116,7 @@ SessionState SessionWriter::capture() const
 
 SessionWriter::Result SessionWriter::save(const QString& path) const
 {
-    const QString audio = m_shell.audioFileName();
+    const QString audio = shell_.audioFileName();
     if (audio.isEmpty())
         return {Status::NoAudioFile, QString()};
     if (session::firstForbiddenXmlChar(audio) >= 0)
@@ -133,7 +131,7 @@ SessionWriter::Result SessionWriter::save(const QString& path) const
         file.cancelWriting();
         return {Status::WriteFailed, reason};
     }
-    if (m_writeHook && !m_writeHook(bytes)) {
+    if (writeHook_ && !writeHook_(bytes)) {
         file.cancelWriting();
         return {Status::WriteFailed, QStringLiteral("Write error")};
     }

@@ -17,9 +17,9 @@ class SessionWriter
 public:
     enum class Status {
         Saved,
-        NoAudioFile,       // no audio file was opened yet: nothing written
+        NoAudioFile,        // no audio file was opened yet: nothing written
         ForbiddenCharacter, // the audio path holds a character XML cannot carry
-        WriteFailed,       // the folder, the disk or the rename failed
+        WriteFailed,        // the folder, the disk or the rename failed
     };
 
     struct Result
@@ -49,10 +49,10 @@ public:
     // Tests: called with the bytes before they are committed; returning
     // false makes the write fail there, as a full disk would.
     using WriteHook = std::function<bool(const QByteArray& bytes)>;
-    void setWriteHook(WriteHook hook) { m_writeHook = std::move(hook); }
+    void setWriteHook(WriteHook hook) { writeHook_ = std::move(hook); }
 
 private:
-    SessionViews m_views;
-    const SessionShell& m_shell;
-    WriteHook m_writeHook;
+    SessionViews views_;
+    const SessionShell& shell_;
+    WriteHook writeHook_;
 };

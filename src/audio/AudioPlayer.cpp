@@ -183,12 +183,12 @@ bool AudioPlayer::isPlaying() const
 
 bool AudioPlayer::isLooping() const
 {
-    return looping.load();
+    return feed.looping.load();
 }
 
 float AudioPlayer::getVolume() const
 {
-    return volume.load();
+    return feed.volume.load();
 }
 
 // ---------------------------------------------------------------------------

@@ -120,7 +120,8 @@ struct SessionRig
         QObject::connect(transport->loopButton, &CustomButton::toggled, pl, &AudioPlayer::loop);
         QObject::connect(plotter()->plotSelection, &PlotSelection::loopPointsChanged, pl,
                          &AudioPlayer::loopPointsChanged);
-        QObject::connect(jam->powerButton, &PowerButton::buttonOn, plotter(), &Plotter::activateBeatSelecitionWidget);
+        QObject::connect(jam->powerButton, &PowerButton::buttonOn, plotter(),
+                         &Plotter::activateBeatSelecitionWidget);
         for (int r = 0; r < Plotter::riffCount; ++r) {
             BeatSelection* riff = plotter()->beatSelections[r];
             QObject::connect(jam->loopLengthWidgets[r], &LoopLengthWidget::setLoopLength, riff,
@@ -146,8 +147,8 @@ struct SessionRig
         resetViews();
         Plotter* p = plotter();
         const int frames = rig.frames();
-        EXPECT_TRUE(player()->setPlaybackVars(rig.recording.left.data(), rig.recording.right.data(), 2, frames,
-                                              44100));
+        EXPECT_TRUE(
+            player()->setPlaybackVars(rig.recording.left.data(), rig.recording.right.data(), 2, frames, 44100));
         p->initPlotter(rig.recording.left.data(), rig.recording.right.data(), frames, true);
         for (int r = 0; r < Plotter::riffCount; ++r)
             p->beatSelections[r]->setSampleCount(frames);

@@ -1,6 +1,6 @@
 // The session file's text forms and the characters it cannot carry.
-#include "RowName.h"
 #include "SessionFormat.h"
+#include "RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -45,20 +45,19 @@ const double nan = std::numeric_limits<double>::quiet_NaN();
 
 INSTANTIATE_TEST_SUITE_P(
     Table, SessionTextForms,
-    ::testing::Values(
-        FormCase{"two_without_a_point", Form::SixDigits, 2.0, "2"},
-        FormCase{"a_half", Form::SixDigits, 0.5, "0.5"},
-        FormCase{"semitone_ratio_six_digits", Form::SixDigits, std::pow(2.0, 1.0 / 12.0), "1.05946"},
-        FormCase{"start_volume_in_single_precision", Form::SixDigits, double(0.99f * 100.0f), "99"},
-        FormCase{"minus_two_point_nine", Form::SixDigits, double(-3.0f + 10.0f / 100.0f), "-2.9"},
-        FormCase{"small_uses_an_exponent", Form::SixDigits, 0.00001, "1e-05"},
-        FormCase{"a_million_uses_an_exponent", Form::SixDigits, 1234567.0, "1.23457e+06"},
-        FormCase{"zoom_level_two", Form::SixDigits, double(float(0.66 * 0.66)), "0.4356"},
-        FormCase{"tempo_truncated_not_rounded", Form::TruncatedSixDigits, 120.7, "120"},
-        FormCase{"negative_truncates_toward_zero", Form::TruncatedDecimal, -2.9, "-2"},
-        FormCase{"centre_truncated", Form::TruncatedDecimal, 441.99, "441"},
-        FormCase{"no_number_is_zero", Form::TruncatedDecimal, nan, "0"},
-        FormCase{"beyond_int_saturates", Form::TruncatedDecimal, 1e20, "2147483647"}),
+    ::testing::Values(FormCase{"two_without_a_point", Form::SixDigits, 2.0, "2"},
+                      FormCase{"a_half", Form::SixDigits, 0.5, "0.5"},
+                      FormCase{"semitone_ratio_six_digits", Form::SixDigits, std::pow(2.0, 1.0 / 12.0), "1.05946"},
+                      FormCase{"start_volume_in_single_precision", Form::SixDigits, double(0.99f * 100.0f), "99"},
+                      FormCase{"minus_two_point_nine", Form::SixDigits, double(-3.0f + 10.0f / 100.0f), "-2.9"},
+                      FormCase{"small_uses_an_exponent", Form::SixDigits, 0.00001, "1e-05"},
+                      FormCase{"a_million_uses_an_exponent", Form::SixDigits, 1234567.0, "1.23457e+06"},
+                      FormCase{"zoom_level_two", Form::SixDigits, double(float(0.66 * 0.66)), "0.4356"},
+                      FormCase{"tempo_truncated_not_rounded", Form::TruncatedSixDigits, 120.7, "120"},
+                      FormCase{"negative_truncates_toward_zero", Form::TruncatedDecimal, -2.9, "-2"},
+                      FormCase{"centre_truncated", Form::TruncatedDecimal, 441.99, "441"},
+                      FormCase{"no_number_is_zero", Form::TruncatedDecimal, nan, "0"},
+                      FormCase{"beyond_int_saturates", Form::TruncatedDecimal, 1e20, "2147483647"}),
     RowName());
 
 struct ForbiddenCase

@@ -1,8 +1,8 @@
 // Loading a session over the views' real objects: the documented edge
 // cases, untrusted values kept within the working set and the controls'
 // ranges, stopped loads, and save → load → save giving the same bytes.
-#include "RowName.h"
 #include "SessionLoader.h"
+#include "RowName.h"
 #include "SessionTestSupport.h"
 #include "SessionValidator.h"
 #include "SessionWriter.h"

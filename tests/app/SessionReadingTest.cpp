@@ -1,8 +1,8 @@
 // Reading a session file safely: only regular files of bounded size, only
 // well-formed and shallow documents whose root is `tbxml`.
+#include "SessionReading.h"
 #include "RowName.h"
 #include "SessionDocument.h"
-#include "SessionReading.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -32,7 +32,7 @@ class SessionFileReading : public ::testing::TestWithParam<FileCase>
 
 QString fileOf(const QTemporaryDir& dir, qint64 size)
 {
-    const QString path = dir.filePath("s.tb");
+    QString path = dir.filePath("s.tb");
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QByteArray(int(size), 'x'));
@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"folder", [](const QTemporaryDir& d) { return d.path(); }, ReadStatus::NotAFile, 0},
         FileCase{"fifo_without_writer",
                  [](const QTemporaryDir& d) {
-                     const QString path = d.filePath("fifo.tb");
+                     QString path = d.filePath("fifo.tb");
                      EXPECT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
                      return path;
                  },
@@ -115,10 +115,11 @@ QByteArray utf16(const QString& text)
     return bytes;
 }
 
-const QByteArray laughs = "<!DOCTYPE TBXML [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"
-                          "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">"
-                          "<!ENTITY e \"&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;\"><!ENTITY f \"&e;&e;&e;&e;&e;&e;&e;&e;&e;&e;\">]>"
-                          "<tbxml><fileName>&f;</fileName></tbxml>";
+const QByteArray laughs =
+    "<!DOCTYPE TBXML [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"
+    "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">"
+    "<!ENTITY e \"&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;\"><!ENTITY f \"&e;&e;&e;&e;&e;&e;&e;&e;&e;&e;\">]>"
+    "<tbxml><fileName>&f;</fileName></tbxml>";
 
 INSTANTIATE_TEST_SUITE_P(
     Table, SessionParsing,
@@ -127,8 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"empty_root", "<tbxml/>", ReadStatus::Ok},
         ParseCase{"byte_order_mark", "\xef\xbb\xbf<!DOCTYPE TBXML><tbxml/>", ReadStatus::Ok},
         ParseCase{"utf16", utf16(QString::fromUtf8("<tbxml><fileName>ü</fileName></tbxml>")), ReadStatus::Ok},
-        ParseCase{"nothing", "", ReadStatus::NotXml},
-        ParseCase{"text", "not a session", ReadStatus::NotXml},
+        ParseCase{"nothing", "", ReadStatus::NotXml}, ParseCase{"text", "not a session", ReadStatus::NotXml},
         ParseCase{"cut_short", "<!DOCTYPE TBXML><tbxml><fileName>/a", ReadStatus::NotXml},
         ParseCase{"control_character", "<tbxml><fileName>/a\x01</fileName></tbxml>", ReadStatus::NotXml},
         ParseCase{"root_in_capitals", "<!DOCTYPE TBXML><TBXML/>", ReadStatus::NotASession},
@@ -148,7 +148,7 @@ TEST(SessionParsing, ExternalEntityIsNeverFetched)
     file.write("secret");
     file.close();
     const QByteArray bytes = "<!DOCTYPE TBXML [<!ENTITY x SYSTEM \"file://" + QFile::encodeName(secret)
-                             + "\">]><tbxml><fileName>&x;</fileName></tbxml>";
+        + "\">]><tbxml><fileName>&x;</fileName></tbxml>";
     QDomDocument doc;
     session::parse(bytes, doc);
     EXPECT_FALSE(doc.documentElement().firstChildElement("fileName").text().contains("secret"));

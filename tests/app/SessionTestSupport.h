@@ -51,8 +51,8 @@ inline std::string firstDifference(const QByteArray& expected, const QByteArray&
         const QByteArray x = a.value(i, "<end>");
         const QByteArray y = b.value(i, "<end>");
         if (x != y)
-            return "line " + std::to_string(i + 1) + ": expected '" + x.toStdString() + "', got '" + y.toStdString()
-                   + "'";
+            return "line " + std::to_string(i + 1) + ": expected '" + x.toStdString() + "', got '"
+                + y.toStdString() + "'";
     }
     return std::string();
 }

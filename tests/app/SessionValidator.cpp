@@ -44,7 +44,7 @@ constexpr int stepCount = session::stepCount;
 class Checker
 {
 public:
-    Checker(Report& report, const Context& context) : m_report(report), m_context(context) {}
+    Checker(Report& report, const Context& context) : report_(report), context_(context) { }
 
     bool checkDocument(const QByteArray& bytes, QDomDocument& document);
     void checkRoot(const QDomElement& root);
@@ -52,7 +52,7 @@ public:
 private:
     void add(Level level, Severity severity, const QString& where, const QString& what)
     {
-        m_report.findings.append({level, severity, where, what});
+        report_.findings.append({level, severity, where, what});
     }
     void error(Level level, const QString& where, const QString& what)
     {
@@ -93,8 +93,8 @@ private:
         return where.isEmpty() ? name : where + QLatin1Char('/') + name;
     }
 
-    Report& m_report;
-    const Context& m_context;
+    Report& report_;
+    const Context& context_;
 };
 
 bool Checker::checkDocument(const QByteArray& bytes, QDomDocument& document)
@@ -171,7 +171,7 @@ bool Checker::checkDocument(const QByteArray& bytes, QDomDocument& document)
 }
 
 QHash<QString, QDomElement> Checker::children(const QDomElement& parent, const QStringList& expected,
-                                               const QString& where, const QString& repeatable)
+                                              const QString& where, const QString& repeatable)
 {
     QHash<QString, QDomElement> found;
     int lastIndex = -1;
@@ -289,7 +289,7 @@ void Checker::checkRoot(const QDomElement& root)
     const QStringList names = {"fileName",    "looped",       "loopStart", "loopEnd",   "volume",   "currentTab",
                                "playbackPos", "scrollButton", "toolsTab",  "chordsTab", "riffsTab", "plot"};
     const QHash<QString, QDomElement> c = children(root, names, QString());
-    const qint64 frames = m_context.frameCount >= 0 ? m_context.frameCount : std::numeric_limits<int>::max();
+    const qint64 frames = context_.frameCount >= 0 ? context_.frameCount : std::numeric_limits<int>::max();
 
     if (c.contains("fileName")) {
         const std::optional<QString> path = leafText(c["fileName"], "fileName");
@@ -353,10 +353,9 @@ void Checker::checkTools(const QDomElement& tools, const QString& where)
     if (groups.contains("sourceSep")) {
         const QString w = at(where, "sourceSep");
         checkAttributes(groups["sourceSep"], w, false);
-        const auto c = children(groups["sourceSep"],
-                                {"sepKnobValue", "widthKnobValue", "filterKnobValue", "hilo", "azimuthValue", "solo",
-                                 "state"},
-                                w);
+        const auto c = children(
+            groups["sourceSep"],
+            {"sepKnobValue", "widthKnobValue", "filterKnobValue", "hilo", "azimuthValue", "solo", "state"}, w);
         for (const char* knob : {"sepKnobValue", "widthKnobValue", "filterKnobValue", "azimuthValue"})
             if (c.contains(knob))
                 decimal(c[knob], at(w, knob), 0, 99);
@@ -399,7 +398,8 @@ void Checker::checkRiffsTab(const QDomElement& riffs, const QString& where)
 
     bool seen[riffCount] = {};
     int count = 0;
-    for (QDomElement riff = riffs.firstChildElement("riff"); !riff.isNull(); riff = riff.nextSiblingElement("riff")) {
+    for (QDomElement riff = riffs.firstChildElement("riff"); !riff.isNull();
+         riff = riff.nextSiblingElement("riff")) {
         const QString w = at(where, QStringLiteral("riff[%1]").arg(count));
         checkAttributes(riff, w, true);
         if (!riff.hasAttribute("id")) {
@@ -430,7 +430,8 @@ void Checker::checkRiffsTab(const QDomElement& riffs, const QString& where)
 void Checker::checkStepIds(const QVector<QDomElement>& steps, const QString& where)
 {
     if (steps.size() > stepCount)
-        error(Level::Structure, where, QStringLiteral("%1 steps; those after the 16th are ignored").arg(steps.size()));
+        error(Level::Structure, where,
+              QStringLiteral("%1 steps; those after the 16th are ignored").arg(steps.size()));
     else if (steps.size() < stepCount)
         warning(Level::Structure, where, QStringLiteral("%1 steps, not 16").arg(steps.size()));
     for (int i = 0; i < steps.size(); ++i)
@@ -465,7 +466,7 @@ void Checker::checkRiff(const QDomElement& riff, const QString& where)
 void Checker::checkStep(const QDomElement& step, const QString& where)
 {
     const auto c = children(step, {"beat", "state", "startSample", "endSample", "semitone", "interp"}, where);
-    const qint64 frames = m_context.frameCount >= 0 ? m_context.frameCount : std::numeric_limits<int>::max();
+    const qint64 frames = context_.frameCount >= 0 ? context_.frameCount : std::numeric_limits<int>::max();
     if (c.contains("beat"))
         decimal(c["beat"], at(where, "beat"), 0, std::numeric_limits<int>::max());
     if (c.contains("state"))

@@ -1,9 +1,9 @@
 // The session validator itself: a file as the writer makes it is clean,
 // and each kind of damage is found at its level and severity (a validator
 // that finds nothing would pass every writer test).
+#include "SessionValidator.h"
 #include "RowName.h"
 #include "SessionDocument.h"
-#include "SessionValidator.h"
 
 #include <gtest/gtest.h>
 
@@ -82,19 +82,20 @@ INSTANTIATE_TEST_SUITE_P(
                    [](B b) { return replaced(replaced(b, "<tbxml>", "<TBXML>"), "</tbxml>", "</TBXML>"); },
                    Level::Document, Severity::Error},
         DamageCase{"cut_short", [](B b) { return b.left(b.size() / 2); }, Level::Document, Severity::Error},
-        DamageCase{"control_character_in_the_path",
-                   [](B b) { return replaced(b, "Song.wav", "So\x01ng.wav"); }, Level::Document, Severity::Error},
+        DamageCase{"control_character_in_the_path", [](B b) { return replaced(b, "Song.wav", "So\x01ng.wav"); },
+                   Level::Document, Severity::Error},
         DamageCase{"invalid_utf8", [](B b) { return replaced(b, "Song.wav", "So\xc3ng.wav"); }, Level::Document,
                    Severity::Error},
         DamageCase{"other_indentation", [](B b) { return replaced(b, "\n <looped>", "\n  <looped>"); },
                    Level::Document, Severity::Warning},
-        DamageCase{"nested_too_deep",
-                   [](B b) {
-                       return replaced(b, "<plot>", (QByteArray("<a>").repeated(40) + QByteArray("</a>").repeated(40)
-                                                     + "<plot>")
-                                                        .constData());
-                   },
-                   Level::Document, Severity::Error},
+        DamageCase{
+            "nested_too_deep",
+            [](B b) {
+                return replaced(
+                    b, "<plot>",
+                    (QByteArray("<a>").repeated(40) + QByteArray("</a>").repeated(40) + "<plot>").constData());
+            },
+            Level::Document, Severity::Error},
         DamageCase{"element_missing", [](B b) { return replaced(b, " <volume>99</volume>\n", ""); },
                    Level::Structure, Severity::Warning},
         DamageCase{"unknown_element", [](B b) { return replaced(b, "<plot>", "<extra>1</extra><plot>"); },
@@ -135,17 +136,18 @@ INSTANTIATE_TEST_SUITE_P(
                    Severity::Error},
         DamageCase{"interp_not_finite", [](B b) { return replaced(b, "<interp>1.18921", "<interp>nan"); },
                    Level::Values, Severity::Error},
-        DamageCase{"six_digits_padded", [](B b) { return replaced(b, "<zoomFactor>0.4356", "<zoomFactor>0.43560"); },
-                   Level::Values, Severity::Warning},
+        DamageCase{"six_digits_padded",
+                   [](B b) { return replaced(b, "<zoomFactor>0.4356", "<zoomFactor>0.43560"); }, Level::Values,
+                   Severity::Warning},
         DamageCase{"zoom_between_levels", [](B b) { return replaced(b, "<zoomFactor>0.4356", "<zoomFactor>0.5"); },
                    Level::Values, Severity::Error},
         DamageCase{"position_past_the_recording",
                    [](B b) { return replaced(b, "<playbackPos>1000", "<playbackPos>44100"); }, Level::Values,
                    Severity::Error, 44100},
-        DamageCase{"maximum_below_length",
-                   [](B b) { return replaced(b, "<riffLengthMax>2", "<riffLengthMax>0"); }, Level::Values,
-                   Severity::Error},
-        DamageCase{"song_slot_beyond_f", [](B b) { return replaced(b, "<step id=\"0\">1</step>", "<step id=\"0\">6</step>"); },
+        DamageCase{"maximum_below_length", [](B b) { return replaced(b, "<riffLengthMax>2", "<riffLengthMax>0"); },
+                   Level::Values, Severity::Error},
+        DamageCase{"song_slot_beyond_f",
+                   [](B b) { return replaced(b, "<step id=\"0\">1</step>", "<step id=\"0\">6</step>"); },
                    Level::Values, Severity::Error}),
     RowName());
 

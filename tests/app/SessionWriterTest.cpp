@@ -1,13 +1,13 @@
 // Saving a session over the views' real objects: the golden file, the
 // values' text forms, the names Save As proposes, paths that need escaping
 // or cannot be written, and failures that must keep the old file.
+#include "SessionWriter.h"
 #include "RowName.h"
 #include "SessionDocument.h"
 #include "SessionFormat.h"
 #include "SessionReading.h"
 #include "SessionTestSupport.h"
 #include "SessionValidator.h"
-#include "SessionWriter.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -167,7 +167,8 @@ TEST_P(SessionSaveAsNames, ProposalAndSuffix)
 INSTANTIATE_TEST_SUITE_P(
     Table, SessionSaveAsNames,
     ::testing::Values(
-        NameCase{"folder_and_extension_go", "/Users/u/Music/My Song.mp3", "S/My Song", "S/My Song", "S/My Song.tb"},
+        NameCase{"folder_and_extension_go", "/Users/u/Music/My Song.mp3", "S/My Song", "S/My Song",
+                 "S/My Song.tb"},
         NameCase{"capital_extension_stays", "/m/Track.MP3", "S/Track.MP3", "S/Track.MP3", "S/Track.MP3.tb"},
         NameCase{"every_known_extension_goes", "/m/a.wav.mp3", "S/a", "S/a", "S/a.tb"},
         NameCase{"extension_inside_the_name_goes_too", "/m/live.wave.flac", "S/livee", "S/x.tb", "S/x.tb"},
@@ -187,9 +188,9 @@ public:
         found = path;
         return true;
     }
-    void looped(int) override {}
-    void currentTab(int) override {}
-    void scrollButton(int) override {}
+    void looped(int) override { }
+    void currentTab(int) override { }
+    void scrollButton(int) override { }
     QString found = QStringLiteral("<none>");
 };
 
@@ -221,16 +222,16 @@ TEST_P(SessionWriterPaths, EscapedAndReadBackUnchanged)
     EXPECT_EQ(probe.found, c.path);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, SessionWriterPaths,
-    ::testing::Values(PathCase{"ampersand", QStringLiteral("/m/Rock & Roll.mp3")},
-                      PathCase{"angle_brackets", QStringLiteral("/m/<live>.wav")},
-                      PathCase{"quotes_and_cdata_end", QStringLiteral("/m/\"it's\" ]]>.ogg")},
-                      PathCase{"blanks_inside_and_at_the_end", QStringLiteral("/m/My  Song .mp3 ")},
-                      PathCase{"non_ascii", QString::fromUtf8("/m/Björk – Jóga 音楽.flac")},
-                      PathCase{"tab_and_carriage_return", QStringLiteral("/m/a\tb\rc.wav")},
-                      PathCase{"line_feed", QStringLiteral("/m/a\nb.wav")}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, SessionWriterPaths,
+                         ::testing::Values(PathCase{"ampersand", QStringLiteral("/m/Rock & Roll.mp3")},
+                                           PathCase{"angle_brackets", QStringLiteral("/m/<live>.wav")},
+                                           PathCase{"quotes_and_cdata_end", QStringLiteral("/m/\"it's\" ]]>.ogg")},
+                                           PathCase{"blanks_inside_and_at_the_end",
+                                                    QStringLiteral("/m/My  Song .mp3 ")},
+                                           PathCase{"non_ascii", QString::fromUtf8("/m/Björk – Jóga 音楽.flac")},
+                                           PathCase{"tab_and_carriage_return", QStringLiteral("/m/a\tb\rc.wav")},
+                                           PathCase{"line_feed", QStringLiteral("/m/a\nb.wav")}),
+                         RowName());
 
 class SessionWriterForbidden : public ::testing::TestWithParam<PathCase>
 {
