@@ -290,10 +290,10 @@ private:
     void leaveRiffAndSongMode();
     // Riffs and song (AudioPlayerJam.cpp).
     class GuiJamPort;
-    jam::BeatGrid guiBeatGrid() const;
+    jamplay::BeatGrid guiBeatGrid() const;
     bool jamPlayable() const;
     void emitStepNotice(const StepNotice& notice);
-    void startJamPlayback(const jam::StepStart& start, bool song);
+    void startJamPlayback(const jamplay::StepStart& start, bool song);
     void reapplyStepPitch();
     void endRender();
 

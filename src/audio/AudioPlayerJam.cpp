@@ -29,7 +29,7 @@ public:
     int readPosition() const override { return chain::currentposition.load(); }
     float setStepInterp(float stepFactor) override
     {
-        return jam::applyStepPitch(player_.tools, player_.feed.basePitch.load(), stepFactor);
+        return jamplay::applyStepPitch(player_.tools, player_.feed.basePitch.load(), stepFactor);
     }
     bool renderBlock(float* left, float* right) override { return processaudio(left, right, nullptr); }
     void notify(const StepNotice& notice) override { player_.emitStepNotice(notice); }
@@ -77,12 +77,12 @@ void AudioPlayer::stopSongPlayback()
 
 // The GUI thread is the only writer of the beats, so it reads them as
 // they are.
-jam::BeatGrid AudioPlayer::guiBeatGrid() const
+jamplay::BeatGrid AudioPlayer::guiBeatGrid() const
 {
     const MetaData* model = feed.model();
     if (model == nullptr || !model->metaDataValid.load(std::memory_order_acquire))
-        return jam::BeatGrid{};
-    return jam::BeatGrid{model->beats.constData(), model->beats.size(), feed.length()};
+        return jamplay::BeatGrid{};
+    return jamplay::BeatGrid{model->beats.constData(), model->beats.size(), feed.length()};
 }
 
 bool AudioPlayer::jamPlayable() const
@@ -111,13 +111,13 @@ void AudioPlayer::emitStepNotice(const StepNotice& notice)
 
 // Inside the hold: step 0 in place with its pitch, told at once, and a
 // fresh stream from there.
-void AudioPlayer::startJamPlayback(const jam::StepStart& start, bool song)
+void AudioPlayer::startJamPlayback(const jamplay::StepStart& start, bool song)
 {
     feed.riffMode.store(!song);
     feed.songMode.store(song);
     feed.jam.clearFlashes();
     GuiJamPort port(*this);
-    jam::applyStart(start, song, port);
+    jamplay::applyStart(start, song, port);
     feed.stopped.store(false);
     startStream();
 }
@@ -132,7 +132,7 @@ void AudioPlayer::reapplyStepPitch()
     restorePitch();
     const RiffSource* riff = feed.jam.riffs()[size_t(feed.jam.activeRiff())];
     const float stepFactor = riff != nullptr ? riff->stepPitch(feed.jam.riffStep()) : 1.0f;
-    jam::applyStepPitch(tools, feed.basePitch.load(), stepFactor);
+    jamplay::applyStepPitch(tools, feed.basePitch.load(), stepFactor);
 }
 
 // The renders end with the pitch tool bypassed at 1.0 and the pitch
@@ -160,7 +160,7 @@ void AudioPlayer::playRiff()
     bool started = false;
     {
         PlaybackHold hold(*this);
-        if (const std::optional<jam::StepStart> start = feed.jam.startRiff(guiBeatGrid())) {
+        if (const std::optional<jamplay::StepStart> start = feed.jam.startRiff(guiBeatGrid())) {
             startJamPlayback(*start, false);
             started = true;
         }
@@ -202,8 +202,8 @@ void AudioPlayer::playSong()
     bool started = false;
     {
         PlaybackHold hold(*this);
-        const jam::BeatGrid grid = guiBeatGrid();
-        if (const std::optional<jam::StepStart> start = feed.jam.startSong(grid, feed.jam.songSlot())) {
+        const jamplay::BeatGrid grid = guiBeatGrid();
+        if (const std::optional<jamplay::StepStart> start = feed.jam.startSong(grid, feed.jam.songSlot())) {
             startJamPlayback(*start, true);
             started = true;
         }
@@ -234,7 +234,7 @@ void AudioPlayer::calculatePosFromRiff()
 {
     PlaybackHold hold(*this);
     GuiJamPort port(*this);
-    jam::stepRiffOnce(feed.jam, guiBeatGrid(), port);
+    jamplay::stepRiffOnce(feed.jam, guiBeatGrid(), port);
 }
 
 void AudioPlayer::calculatePosFromSong()
@@ -243,7 +243,7 @@ void AudioPlayer::calculatePosFromSong()
     {
         PlaybackHold hold(*this);
         GuiJamPort port(*this);
-        songOver = jam::stepSongOnce(feed.jam, guiBeatGrid(), port).kind == jam::StepCheck::Kind::Stop;
+        songOver = jamplay::stepSongOnce(feed.jam, guiBeatGrid(), port).kind == jamplay::StepCheck::Kind::Stop;
     }
     if (songOver && feed.songMode.load())
         stop();
@@ -254,7 +254,7 @@ void AudioPlayer::setStepInterp(float factor)
     float semitones = 0.0f;
     {
         PlaybackHold hold(*this);
-        semitones = jam::applyStepPitch(tools, feed.basePitch.load(), factor);
+        semitones = jamplay::applyStepPitch(tools, feed.basePitch.load(), factor);
     }
     emit changeBeatPitch(semitones);
 }
@@ -318,7 +318,7 @@ void AudioPlayer::calculateRiffWavData()
     // Nothing of an earlier playback or render sounds in it.
     flushBuffers();
     GuiJamPort port(*this);
-    jam::renderRiff(feed.jam, guiBeatGrid(), port, riffWavLeft, riffWavRight);
+    jamplay::renderRiff(feed.jam, guiBeatGrid(), port, riffWavLeft, riffWavRight);
     endRender();
 }
 
@@ -328,6 +328,6 @@ void AudioPlayer::calculateSongWavData()
     PlaybackHold hold(*this);
     flushBuffers();
     GuiJamPort port(*this);
-    jam::renderSong(feed.jam, guiBeatGrid(), port, songWavLeft, songWavRight);
+    jamplay::renderSong(feed.jam, guiBeatGrid(), port, songWavLeft, songWavRight);
     endRender();
 }

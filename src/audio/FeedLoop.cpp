@@ -162,7 +162,7 @@ public:
     int readPosition() const override { return chain::currentposition.load(); }
     float setStepInterp(float stepFactor) override
     {
-        return jam::applyStepPitch(tools_, feed_.basePitch.load(), stepFactor);
+        return jamplay::applyStepPitch(tools_, feed_.basePitch.load(), stepFactor);
     }
     bool renderBlock(float*, float*) override { return false; } // the feed loop makes the blocks
     void notify(const StepNotice& notice) override { feed_.jam.publish(notice); }
@@ -184,13 +184,13 @@ FeedLoop::Stepping FeedLoop::stepRiffAndSong(bool normalPlayback)
     if (!model_->metaDataValid.load(std::memory_order_acquire))
         return Stepping::None;
     const QVector<float>& beats = model_->beats;
-    const jam::BeatGrid grid{beats.constData(), beats.size(), length_};
+    const jamplay::BeatGrid grid{beats.constData(), beats.size(), length_};
     PlaybackJamPort port(*this, tools_);
     if (songMode.load()) {
-        const jam::StepCheck check = jam::stepSongOnce(jam, grid, port);
-        return check.kind == jam::StepCheck::Kind::Stop ? Stepping::SongOver : Stepping::Stepped;
+        const jamplay::StepCheck check = jamplay::stepSongOnce(jam, grid, port);
+        return check.kind == jamplay::StepCheck::Kind::Stop ? Stepping::SongOver : Stepping::Stepped;
     }
-    jam::stepRiffOnce(jam, grid, port);
+    jamplay::stepRiffOnce(jam, grid, port);
     return Stepping::Stepped;
 }
 

@@ -3,7 +3,7 @@
 #include "ChainControls.h"
 #include "ToolSwitches.h"
 
-namespace jam {
+namespace jamplay {
 
 namespace {
 
@@ -132,4 +132,4 @@ void renderSong(JamStepper& stepper, const BeatGrid& grid, JamPort& port, QList<
     }
 }
 
-} // namespace jam
+} // namespace jamplay

@@ -39,7 +39,7 @@ public:
 
 class ToolSwitches;
 
-namespace jam {
+namespace jamplay {
 
 // A step's pitch in the chain: its factor on top of the pitch controls'
 // (basePitch, counted only while the user's pitch tool is on), through
@@ -66,4 +66,4 @@ void renderRiff(JamStepper& stepper, const BeatGrid& grid, JamPort& port, QList<
 // wraps back to it. Both lists stay empty when no slot is used.
 void renderSong(JamStepper& stepper, const BeatGrid& grid, JamPort& port, QList<float>& left, QList<float>& right);
 
-} // namespace jam
+} // namespace jamplay

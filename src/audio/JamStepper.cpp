@@ -30,9 +30,9 @@ void JamStepper::setSong(const SongSource* source)
     songSource_.store(source, std::memory_order_release);
 }
 
-jam::Riffs JamStepper::riffs() const
+jamplay::Riffs JamStepper::riffs() const
 {
-    jam::Riffs all{};
+    jamplay::Riffs all{};
     for (int r = 0; r < riffCount; ++r)
         all[size_t(r)] = riffSources_[r].load(std::memory_order_acquire);
     return all;
@@ -48,10 +48,10 @@ void JamStepper::setActiveRiff(int index)
     currentRiff_.store(index >= 0 && index < riffCount ? index : 0, relaxed);
 }
 
-std::optional<jam::StepStart> JamStepper::startRiff(const jam::BeatGrid& grid)
+std::optional<jamplay::StepStart> JamStepper::startRiff(const jamplay::BeatGrid& grid)
 {
     const int active = activeRiff();
-    std::optional<jam::StepStart> start = jam::riffStart(riffs()[size_t(active)], grid);
+    std::optional<jamplay::StepStart> start = jamplay::riffStart(riffs()[size_t(active)], grid);
     if (!start)
         return start;
     start->riff = active;
@@ -59,9 +59,9 @@ std::optional<jam::StepStart> JamStepper::startRiff(const jam::BeatGrid& grid)
     return start;
 }
 
-std::optional<jam::StepStart> JamStepper::startSong(const jam::BeatGrid& grid, int fromSlot)
+std::optional<jamplay::StepStart> JamStepper::startSong(const jamplay::BeatGrid& grid, int fromSlot)
 {
-    const std::optional<jam::StepStart> start = jam::songStart(riffs(), song(), grid, fromSlot);
+    const std::optional<jamplay::StepStart> start = jamplay::songStart(riffs(), song(), grid, fromSlot);
     if (!start)
         return start;
     currentSlot_.store(start->slot, relaxed);
@@ -70,20 +70,21 @@ std::optional<jam::StepStart> JamStepper::startSong(const jam::BeatGrid& grid, i
     return start;
 }
 
-jam::StepCheck JamStepper::stepRiff(const jam::BeatGrid& grid, int position)
+jamplay::StepCheck JamStepper::stepRiff(const jamplay::BeatGrid& grid, int position)
 {
     const int active = activeRiff();
-    jam::StepCheck check = jam::checkRiffStep(riffs()[size_t(active)], grid, riffStep(), position);
+    jamplay::StepCheck check = jamplay::checkRiffStep(riffs()[size_t(active)], grid, riffStep(), position);
     check.riff = active;
-    if (check.kind == jam::StepCheck::Kind::Step)
+    if (check.kind == jamplay::StepCheck::Kind::Step)
         currentStep_.store(check.step, relaxed);
     return check;
 }
 
-jam::StepCheck JamStepper::stepSong(const jam::BeatGrid& grid, int position)
+jamplay::StepCheck JamStepper::stepSong(const jamplay::BeatGrid& grid, int position)
 {
-    const jam::StepCheck check = jam::checkSongStep(riffs(), song(), grid, songSlot(), riffStep(), position);
-    if (check.kind == jam::StepCheck::Kind::Stop)
+    const jamplay::StepCheck check =
+        jamplay::checkSongStep(riffs(), song(), grid, songSlot(), riffStep(), position);
+    if (check.kind == jamplay::StepCheck::Kind::Stop)
         return check;
     currentSlot_.store(check.slot, relaxed);
     currentRiff_.store(check.riff, relaxed);

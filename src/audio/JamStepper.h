@@ -44,14 +44,14 @@ struct StepNotice
 class JamStepper
 {
 public:
-    static constexpr int riffCount = jam::riffCount;
+    static constexpr int riffCount = jamplay::riffCount;
 
     JamStepper();
 
     // Set-up, in the order "A" … "F": false for null or a seventh riff.
     bool addRiff(RiffSource* source);
     void setSong(const SongSource* source);
-    jam::Riffs riffs() const;
+    jamplay::Riffs riffs() const;
     // GUI thread: riff 0 … 5 for changes (repositionBeats), null for none.
     RiffSource* riff(int index) const;
     const SongSource* song() const { return songSource_.load(std::memory_order_acquire); }
@@ -65,12 +65,12 @@ public:
     // Playback starts at step 0: of the active riff, or of the first used
     // slot at or after `fromSlot` (the song). The state moves there;
     // nothing happens when nothing can play.
-    std::optional<jam::StepStart> startRiff(const jam::BeatGrid& grid);
-    std::optional<jam::StepStart> startSong(const jam::BeatGrid& grid, int fromSlot);
+    std::optional<jamplay::StepStart> startRiff(const jamplay::BeatGrid& grid);
+    std::optional<jamplay::StepStart> startSong(const jamplay::BeatGrid& grid, int fromSlot);
 
     // One stepping check at the read position; the state follows it.
-    jam::StepCheck stepRiff(const jam::BeatGrid& grid, int position);
-    jam::StepCheck stepSong(const jam::BeatGrid& grid, int position);
+    jamplay::StepCheck stepRiff(const jamplay::BeatGrid& grid, int position);
+    jamplay::StepCheck stepSong(const jamplay::BeatGrid& grid, int position);
 
     // The toggles flipped at every riff step and every song step.
     bool flipFlash(bool forSong);

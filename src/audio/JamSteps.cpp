@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
-namespace jam {
+namespace jamplay {
 
 namespace {
 
@@ -217,4 +217,4 @@ std::optional<StepStart> songStart(const Riffs& riffs, const SongSource* song, c
     return start;
 }
 
-} // namespace jam
+} // namespace jamplay

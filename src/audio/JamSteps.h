@@ -19,7 +19,7 @@
 #include <array>
 #include <optional>
 
-namespace jam {
+namespace jamplay {
 
 constexpr int riffCount = 6;
 // Steps play this many frames before their beat.
@@ -149,4 +149,4 @@ std::optional<StepStart> riffStart(const RiffSource* riff, const BeatGrid& grid)
 // when no slot is used or nothing can play.
 std::optional<StepStart> songStart(const Riffs& riffs, const SongSource* song, const BeatGrid& grid, int fromSlot);
 
-} // namespace jam
+} // namespace jamplay

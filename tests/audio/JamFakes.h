@@ -11,7 +11,7 @@
 #include <initializer_list>
 #include <vector>
 
-namespace jam_test {
+namespace jamplay_test {
 
 // Steps on the given beats; the loop plays all of them unless told
 // otherwise. Beats are kept within 0 … n − 2 as the real riff does.
@@ -89,22 +89,22 @@ inline std::vector<float> evenBeatList(int count, float first, float spacing)
     return beats;
 }
 
-inline jam::BeatGrid gridOf(const std::vector<float>& beats, int frames)
+inline jamplay::BeatGrid gridOf(const std::vector<float>& beats, int frames)
 {
-    return jam::BeatGrid{beats.data(), int(beats.size()), frames};
+    return jamplay::BeatGrid{beats.data(), int(beats.size()), frames};
 }
 
 // Six riffs A … F.
 struct RiffSet
 {
-    FakeRiff riff[jam::riffCount];
-    jam::Riffs pointers() const
+    FakeRiff riff[jamplay::riffCount];
+    jamplay::Riffs pointers() const
     {
-        jam::Riffs all{};
-        for (int r = 0; r < jam::riffCount; ++r)
+        jamplay::Riffs all{};
+        for (int r = 0; r < jamplay::riffCount; ++r)
             all[size_t(r)] = &riff[r];
         return all;
     }
 };
 
-} // namespace jam_test
+} // namespace jamplay_test

@@ -11,7 +11,7 @@
 #include <ostream>
 #include <vector>
 
-using namespace jam_test;
+using namespace jamplay_test;
 
 namespace {
 
@@ -97,11 +97,11 @@ struct JamRig
 {
     JamRig()
     {
-        for (int r = 0; r < jam::riffCount; ++r)
+        for (int r = 0; r < jamplay::riffCount; ++r)
             stepper.addRiff(&riffs.riff[r]);
         stepper.setSong(&song);
     }
-    jam::BeatGrid grid() const { return gridOf(shortBeats(), frames); }
+    jamplay::BeatGrid grid() const { return gridOf(shortBeats(), frames); }
 
     const int frames = 400000;
     RiffSet riffs;
@@ -120,7 +120,7 @@ TEST(JamRiffRender, PlaysEachStepOnceAndEndsTwoBlocksAfterTheWrap)
     JamRig rig;
     rig.riffs.riff[2].setBeats({1, 2, 5});
     rig.stepper.setActiveRiff(2);
-    jam::renderRiff(rig.stepper, rig.grid(), rig.chain, rig.out.left, rig.out.right);
+    jamplay::renderRiff(rig.stepper, rig.grid(), rig.chain, rig.out.left, rig.out.right);
 
     // From beat 1 itself, on into beat 2 without a jump, a jump to 2048
     // before beat 5, back to 2048 before beat 1 and up to beat 1 again.
@@ -136,7 +136,7 @@ TEST(JamRiffRender, AppliesStep0sPitchAtTheStartAndEveryStepsOnTheWay)
     rig.riffs.riff[0].setBeats({1, 2, 5});
     rig.riffs.riff[0].setPitch(0, 1.5f);
     rig.riffs.riff[0].setPitch(2, 0.5f);
-    jam::renderRiff(rig.stepper, rig.grid(), rig.chain, rig.out.left, rig.out.right);
+    jamplay::renderRiff(rig.stepper, rig.grid(), rig.chain, rig.out.left, rig.out.right);
 
     EXPECT_EQ(rig.chain.factors, (std::vector<float>{1.5f, 1.0f, 0.5f, 1.5f}));
     // Each step is told at once: step 0 at the start, then 1, 2, 0.
@@ -155,7 +155,7 @@ TEST(JamRiffRender, AtTempoThreeQuartersEndsAtTheFirstBlockBackAtTheBeat)
     JamRig rig;
     rig.riffs.riff[0].setBeats({1, 2, 5});
     rig.chain.advance = 768;
-    jam::renderRiff(rig.stepper, rig.grid(), rig.chain, rig.out.left, rig.out.right);
+    jamplay::renderRiff(rig.stepper, rig.grid(), rig.chain, rig.out.left, rig.out.right);
 
     const std::vector<int>& starts = rig.chain.blockStarts;
     ASSERT_GE(starts.size(), 4u);
@@ -174,7 +174,7 @@ TEST(JamRiffRender, ARiffThatNeverComesBackEndsAtItsSecondWrap)
     const std::vector<float> beats = {500.0f, 3000.0f, 7000.0f, 11000.0f};
     JamRig rig;
     rig.riffs.riff[0].setBeats({0});
-    jam::renderRiff(rig.stepper, gridOf(beats, rig.frames), rig.chain, rig.out.left, rig.out.right);
+    jamplay::renderRiff(rig.stepper, gridOf(beats, rig.frames), rig.chain, rig.out.left, rig.out.right);
     expectBlocks(rig.out, {1024, 1024});
 }
 
@@ -184,11 +184,11 @@ TEST(JamRiffRender, NothingIsRenderedForARiffThePlayerLacksOrWithoutBeats)
     JamStepper bare;
     rig.out.left.append(1.0f); // a previous render's content goes
     rig.out.right.append(1.0f);
-    jam::renderRiff(bare, rig.grid(), rig.chain, rig.out.left, rig.out.right);
+    jamplay::renderRiff(bare, rig.grid(), rig.chain, rig.out.left, rig.out.right);
     EXPECT_TRUE(rig.out.left.isEmpty());
     EXPECT_TRUE(rig.out.right.isEmpty());
 
-    jam::renderRiff(rig.stepper, jam::BeatGrid{}, rig.chain, rig.out.left, rig.out.right);
+    jamplay::renderRiff(rig.stepper, jamplay::BeatGrid{}, rig.chain, rig.out.left, rig.out.right);
     EXPECT_TRUE(rig.out.left.isEmpty());
     EXPECT_TRUE(rig.chain.factors.empty());
 }
@@ -223,7 +223,7 @@ TEST_P(JamSongRender, PlaysTheSongOnceFromItsFirstUsedSlot)
         rig.song.setSlot(int(t), c.slots[t]);
     rig.out.left.append(1.0f);
 
-    jam::renderSong(rig.stepper, rig.grid(), rig.chain, rig.out.left, rig.out.right);
+    jamplay::renderSong(rig.stepper, rig.grid(), rig.chain, rig.out.left, rig.out.right);
     expectBlocks(rig.out, c.blockStarts);
     if (!c.blockStarts.empty()) {
         EXPECT_EQ(rig.stepper.songSlot(), c.endSlot) << "the render ends back at its first slot";
@@ -258,7 +258,7 @@ TEST(JamSongRenderNotices, TellTheSlotAtTheStartAndAtEveryJump)
     rig.riffs.riff[2].setPitch(0, 2.0f);
     rig.song.setSlot(0, 2);
     rig.song.setSlot(2, 0);
-    jam::renderSong(rig.stepper, rig.grid(), rig.chain, rig.out.left, rig.out.right);
+    jamplay::renderSong(rig.stepper, rig.grid(), rig.chain, rig.out.left, rig.out.right);
 
     struct Seen
     {
@@ -295,7 +295,7 @@ TEST(JamStepOnce, FlipsTheFlashAtEveryStepAndStaysQuietInsideOne)
     for (const int position : {beatAt(1) + 10, lead(2) + 1, lead(2) + 100, lead(3) + 1}) {
         rig.chain.position = position;
         rig.chain.notices.clear();
-        jam::stepRiffOnce(rig.stepper, rig.grid(), rig.chain);
+        jamplay::stepRiffOnce(rig.stepper, rig.grid(), rig.chain);
         for (const StepNotice& n : rig.chain.notices)
             flashes.push_back(n.flash);
     }
@@ -311,6 +311,6 @@ TEST(JamStepOnce, ASongWithoutRiffsIsReportedForTheCallerToStop)
     ASSERT_TRUE(rig.stepper.startSong(rig.grid(), 0));
     rig.song.setSlot(3, -1);
     rig.chain.notices.clear();
-    EXPECT_EQ(jam::stepSongOnce(rig.stepper, rig.grid(), rig.chain).kind, jam::StepCheck::Kind::Stop);
+    EXPECT_EQ(jamplay::stepSongOnce(rig.stepper, rig.grid(), rig.chain).kind, jamplay::StepCheck::Kind::Stop);
     EXPECT_TRUE(rig.chain.notices.empty());
 }

@@ -17,7 +17,7 @@
 #include <vector>
 
 using namespace player_test;
-using namespace jam_test;
+using namespace jamplay_test;
 using Tool = ToolSwitches::Tool;
 
 namespace {
@@ -49,7 +49,7 @@ struct JamRig
         : rig(Signal::Sine, frames)
     {
         rig.model.handOver(evenBeats(beats, spacing, spacing));
-        for (int r = 0; r < jam::riffCount; ++r) {
+        for (int r = 0; r < jamplay::riffCount; ++r) {
             riffs.riff[r].setBeatCount(beats);
             rig.player->addRiff(&riffs.riff[r]);
         }
@@ -484,7 +484,7 @@ TEST(BeatOffset, MovesEveryBeatByAHundredthOfTheAverageBeatAndBack)
     for (int b = 0; b < start.size(); ++b)
         EXPECT_EQ(jam.rig.model.beats[b], start[b] + 220.0f) << "beat " << b;
     EXPECT_EQ(intsOf(updates), (std::vector<int>{50, 0}));
-    for (int r = 0; r < jam::riffCount; ++r)
+    for (int r = 0; r < jamplay::riffCount; ++r)
         EXPECT_EQ(jam.riffs.riff[r].repositioned, 1) << "riff " << r;
 
     jam.rig.player->setBeatOffset(49);

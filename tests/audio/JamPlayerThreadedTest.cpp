@@ -19,7 +19,7 @@
 #include <thread>
 #include <vector>
 
-using namespace jam_test;
+using namespace jamplay_test;
 
 namespace {
 
@@ -67,11 +67,11 @@ void editWhilePlaying(AudioPlayer& player, RiffSet& riffs, FakeSong& song, std::
                       std::chrono::milliseconds duration)
 {
     std::uniform_int_distribution<int> what(0, 8);
-    std::uniform_int_distribution<int> riffOf(0, jam::riffCount - 1);
+    std::uniform_int_distribution<int> riffOf(0, jamplay::riffCount - 1);
     std::uniform_int_distribution<int> stepOf(0, RiffSource::stepCount - 1);
     std::uniform_int_distribution<int> beatOf(0, beatCount + 3); // a few beyond the grid
     std::uniform_int_distribution<int> loopOf(-2, RiffSource::stepCount - 1);
-    std::uniform_int_distribution<int> slotValue(-1, jam::riffCount - 1);
+    std::uniform_int_distribution<int> slotValue(-1, jamplay::riffCount - 1);
     std::uniform_int_distribution<int> offsetOf(40, 58);
     const float pitches[] = {0.5f, 0.75f, 1.0f, 1.5f, 2.0f};
     std::uniform_int_distribution<int> pitchOf(0, 4);
@@ -124,14 +124,14 @@ TEST(JamPlayerThreads, TheGuiEditsEverythingTheSteppingReadsWhileARiffAndASongPl
     MetaData model;
     RiffSet riffs;
     FakeSong song({0, 1, -1, 2});
-    for (int r = 0; r < jam::riffCount; ++r) {
+    for (int r = 0; r < jamplay::riffCount; ++r) {
         riffs.riff[r].setBeatCount(beatCount);
         riffs.riff[r].setBeats({2 + r, 3 + r, 10 + r});
     }
 
     auto player = std::make_unique<AudioPlayer>(*output);
     player->initMetaData(&model);
-    for (int r = 0; r < jam::riffCount; ++r)
+    for (int r = 0; r < jamplay::riffCount; ++r)
         player->addRiff(&riffs.riff[r]);
     player->setSong(&song);
     model.handOver(beatsEvery(4096.0f, beatCount));

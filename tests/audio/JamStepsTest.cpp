@@ -10,8 +10,8 @@
 #include <ostream>
 #include <vector>
 
-using namespace jam_test;
-using Kind = jam::StepCheck::Kind;
+using namespace jamplay_test;
+using Kind = jamplay::StepCheck::Kind;
 
 namespace {
 
@@ -24,7 +24,7 @@ constexpr int recordingFrames = 1000000;
 
 constexpr int lead(int beat)
 {
-    return int(firstBeat + spacing * float(beat)) - jam::beatLeadFrames;
+    return int(firstBeat + spacing * float(beat)) - jamplay::beatLeadFrames;
 }
 
 const std::vector<float>& evenBeats()
@@ -33,7 +33,7 @@ const std::vector<float>& evenBeats()
     return beats;
 }
 
-jam::BeatGrid evenGrid()
+jamplay::BeatGrid evenGrid()
 {
     return gridOf(evenBeats(), recordingFrames);
 }
@@ -77,7 +77,7 @@ class StepWindows : public ::testing::TestWithParam<WindowCase>
 TEST_P(StepWindows, SpanTheBeatPlayedEarlyBothEndsIncluded)
 {
     const WindowCase& c = GetParam();
-    const jam::StepWindow w = jam::stepWindow(gridOf(c.beats, c.frames), c.beat);
+    const jamplay::StepWindow w = jamplay::stepWindow(gridOf(c.beats, c.frames), c.beat);
     EXPECT_EQ(w.first, c.first);
     EXPECT_EQ(w.last, c.last);
     if (c.first <= c.last) {
@@ -104,12 +104,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(StepJumps, LandTwoThousandFortyEightFramesEarlyNeverBeforeZero)
 {
     const std::vector<float> beats = {500.0f, 10000.7f, 30000.0f};
-    const jam::BeatGrid grid = gridOf(beats, 100000);
-    EXPECT_EQ(jam::jumpTarget(grid, 0), 0);
-    EXPECT_EQ(jam::jumpTarget(grid, 1), 7952);
+    const jamplay::BeatGrid grid = gridOf(beats, 100000);
+    EXPECT_EQ(jamplay::jumpTarget(grid, 0), 0);
+    EXPECT_EQ(jamplay::jumpTarget(grid, 1), 7952);
     // A riff's first pass starts at the beat itself.
-    EXPECT_EQ(jam::beatStart(grid, 1), 10000);
-    EXPECT_EQ(jam::beatStart(grid, 0), 500);
+    EXPECT_EQ(jamplay::beatStart(grid, 1), 10000);
+    EXPECT_EQ(jamplay::beatStart(grid, 0), 500);
 }
 
 // --- The step pitch on top of the pitch controls -------------------------------
@@ -135,7 +135,7 @@ class StepPitches : public ::testing::TestWithParam<PitchCase>
 TEST_P(StepPitches, AddTheirSemitonesToTheBasePitch)
 {
     const PitchCase& c = GetParam();
-    const jam::StepPitch p = jam::combinePitch(c.step, c.base);
+    const jamplay::StepPitch p = jamplay::combinePitch(c.step, c.base);
     // Single precision through a logarithm and a power: a few ulps.
     EXPECT_NEAR(p.semitones, c.semitones, 1e-5);
     EXPECT_NEAR(p.factor, c.factor, 1e-6);
@@ -155,8 +155,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(StepPitches, CancellingPitchesGiveExactlyOneSoThePitchToolCanGoOff)
 {
-    EXPECT_EQ(jam::combinePitch(0.5f, 2.0f).factor, 1.0f);
-    EXPECT_EQ(jam::combinePitch(1.0f, 1.0f).factor, 1.0f);
+    EXPECT_EQ(jamplay::combinePitch(0.5f, 2.0f).factor, 1.0f);
+    EXPECT_EQ(jamplay::combinePitch(1.0f, 1.0f).factor, 1.0f);
 }
 
 // --- Riff stepping ---------------------------------------------------------------
@@ -193,7 +193,7 @@ TEST_P(RiffStepping, TakesTheNextStepWhenThePositionLeavesThePlayingOne)
     }
     riff.setLoopLength(c.loopLast == -9 ? int(c.beats.size()) - 1 : c.loopLast);
 
-    const jam::StepCheck check = jam::checkRiffStep(&riff, evenGrid(), c.step, c.position);
+    const jamplay::StepCheck check = jamplay::checkRiffStep(&riff, evenGrid(), c.step, c.position);
     EXPECT_STREQ(kindName(check.kind), kindName(c.kind));
     EXPECT_EQ(check.step, c.nextStep);
     if (c.kind == Kind::Step) {
@@ -256,20 +256,20 @@ TEST(RiffStepping, NothingHappensWithoutARiffOrWithoutBeats)
 {
     FakeRiff riff({3, 9});
     const std::vector<float> oneBeat = {10000.0f};
-    EXPECT_EQ(jam::checkRiffStep(nullptr, evenGrid(), 1, 0).kind, Kind::Stay);
-    EXPECT_EQ(jam::checkRiffStep(&riff, gridOf(oneBeat, recordingFrames), 1, 0).kind, Kind::Stay);
-    EXPECT_EQ(jam::checkRiffStep(&riff, gridOf({}, recordingFrames), 1, 0).kind, Kind::Stay);
+    EXPECT_EQ(jamplay::checkRiffStep(nullptr, evenGrid(), 1, 0).kind, Kind::Stay);
+    EXPECT_EQ(jamplay::checkRiffStep(&riff, gridOf(oneBeat, recordingFrames), 1, 0).kind, Kind::Stay);
+    EXPECT_EQ(jamplay::checkRiffStep(&riff, gridOf({}, recordingFrames), 1, 0).kind, Kind::Stay);
 }
 
 TEST(RiffStepping, AStepOnTheLastBeatsEndsWithTheRecording)
 {
     // The model's last beat lies after the recording (it is extrapolated).
     const std::vector<float> beats = {10000.0f, 30000.0f, 50000.0f, 70000.0f};
-    const jam::BeatGrid grid = gridOf(beats, 60000);
+    const jamplay::BeatGrid grid = gridOf(beats, 60000);
     FakeRiff riff({2, 0});
     riff.setBeatCount(4);
-    EXPECT_EQ(jam::checkRiffStep(&riff, grid, 0, 59999).kind, Kind::Stay);
-    const jam::StepCheck check = jam::checkRiffStep(&riff, grid, 0, 60000);
+    EXPECT_EQ(jamplay::checkRiffStep(&riff, grid, 0, 59999).kind, Kind::Stay);
+    const jamplay::StepCheck check = jamplay::checkRiffStep(&riff, grid, 0, 60000);
     EXPECT_EQ(check.kind, Kind::Step);
     EXPECT_EQ(check.jumpTo, 7952);
 }
@@ -322,8 +322,8 @@ TEST_P(SongStepping, PlaysTheUsedSlotsInOrderAndStartsOver)
     for (size_t t = 0; t < c.slots.size(); ++t)
         song.setSlot(int(t), c.slots[t]);
 
-    const jam::StepCheck check =
-        jam::checkSongStep(riffs.pointers(), &song, evenGrid(), c.slot, c.step, c.position);
+    const jamplay::StepCheck check =
+        jamplay::checkSongStep(riffs.pointers(), &song, evenGrid(), c.slot, c.step, c.position);
     EXPECT_STREQ(kindName(check.kind), kindName(c.kind));
     if (c.kind == Kind::Stop)
         return;
@@ -448,13 +448,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SongStepping, ASlotOfARiffThePlayerLacksIsEmpty)
 {
     SongRiffs riffs;
-    jam::Riffs some = riffs.pointers();
+    jamplay::Riffs some = riffs.pointers();
     some[2] = nullptr;
     const FakeSong song({2, 1});
-    EXPECT_EQ(jam::riffOfSlot(&song, some, 0), -1);
-    EXPECT_EQ(jam::firstUsedSlotFrom(&song, some, 0).slot, 1);
-    EXPECT_EQ(jam::riffOfSlot(nullptr, some, 1), -1);
-    EXPECT_EQ(jam::riffOfSlot(&song, some, 16), -1);
+    EXPECT_EQ(jamplay::riffOfSlot(&song, some, 0), -1);
+    EXPECT_EQ(jamplay::firstUsedSlotFrom(&song, some, 0).slot, 1);
+    EXPECT_EQ(jamplay::riffOfSlot(nullptr, some, 1), -1);
+    EXPECT_EQ(jamplay::riffOfSlot(&song, some, 16), -1);
 }
 
 // --- Starts ------------------------------------------------------------------------
@@ -487,7 +487,8 @@ TEST_P(SongStarts, BeginAtTheFirstUsedSlotFromTheCurrentOneWrapping)
     for (size_t t = 0; t < c.slots.size(); ++t)
         song.setSlot(int(t), c.slots[t]);
 
-    const std::optional<jam::StepStart> start = jam::songStart(riffs.pointers(), &song, evenGrid(), c.fromSlot);
+    const std::optional<jamplay::StepStart> start =
+        jamplay::songStart(riffs.pointers(), &song, evenGrid(), c.fromSlot);
     ASSERT_EQ(start.has_value(), c.starts);
     if (!start)
         return;
@@ -510,11 +511,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(RiffStarts, BeginAtTheBeatOfStep0ItselfWithItsPitch)
 {
     FakeRiff riff({7, 8}, {1.5f, 1.0f});
-    const std::optional<jam::StepStart> start = jam::riffStart(&riff, evenGrid());
+    const std::optional<jamplay::StepStart> start = jamplay::riffStart(&riff, evenGrid());
     ASSERT_TRUE(start);
-    EXPECT_EQ(start->position, lead(7) + jam::beatLeadFrames);
+    EXPECT_EQ(start->position, lead(7) + jamplay::beatLeadFrames);
     EXPECT_EQ(start->stepFactor, 1.5f);
-    EXPECT_FALSE(jam::riffStart(nullptr, evenGrid()));
+    EXPECT_FALSE(jamplay::riffStart(nullptr, evenGrid()));
 }
 
 // --- The stepper's state ----------------------------------------------------------
@@ -555,7 +556,7 @@ TEST(JamStepperSetUp, TakesSixRiffsInOrderAndNoMore)
     FakeRiff seventh;
     JamStepper stepper;
     EXPECT_FALSE(stepper.addRiff(nullptr));
-    for (int r = 0; r < jam::riffCount; ++r)
+    for (int r = 0; r < jamplay::riffCount; ++r)
         EXPECT_TRUE(stepper.addRiff(&riffs.riff[r]));
     EXPECT_FALSE(stepper.addRiff(&seventh));
     EXPECT_EQ(stepper.riffs(), riffs.pointers());
@@ -566,7 +567,7 @@ TEST(JamStepperState, TheSongCarriesTheActiveRiffAlong)
     SongRiffs riffs;
     FakeSong song({2, -1, 0});
     JamStepper stepper;
-    for (int r = 0; r < jam::riffCount; ++r)
+    for (int r = 0; r < jamplay::riffCount; ++r)
         stepper.addRiff(&riffs.riff[r]);
     stepper.setSong(&song);
 
