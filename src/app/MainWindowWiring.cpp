@@ -26,6 +26,7 @@
 #include "RealTimeToolsTab.h"
 #include "RiffStep.h"
 #include "SSSPlot.h"
+#include "SingleChordEditWidget.h"
 #include "SmallPlot.h"
 #include "SongStep.h"
 #include "StepContextMenu.h"
@@ -148,6 +149,8 @@ void MainWindow::initConnections()
     connect(transport->metronomeKnob, &Knob::valueChanged, player, &AudioPlayer::setMetroVolume);
     connect(chordsTab->chordFilterWidget, &ChordFilterWidget::recalculateChords, this,
             &MainWindow::recalculateChords);
+    // After the player has moved the beats the tags stand on.
+    connect(jamTab->beatOffsetKnob, &Knob::valueChanged, strip, qOverload<int>(&ChordsStrip::repositionChords));
 
     // Analysis thread (the rest of its results): the processing notice goes.
     connect(analysis, &MetaDataThread::setChordFilterSelection, chordsTab->chordFilterWidget,
@@ -155,8 +158,14 @@ void MainWindow::initConnections()
     connect(analysis, &MetaDataThread::gotMetaData, processing, &QWidget::hide);
     connect(analysis, &MetaDataThread::gotMetaData, processing->dotTimer, &QTimer::stop);
 
-    // Player (the rest).
+    // A chord correction rebuilds the chords tab's grid and rewrites the cache.
+    SingleChordEditWidget* chordEdit = plotter->singleChordEdit;
+    connect(chordEdit, &SingleChordEditWidget::reInitDetectedChordsWidget, chordsTab,
+            qOverload<>(&ChordsTab::initDetectedChords));
     connect(player, &AudioPlayer::playRiffSong, plotter, &Plotter::riffSongPlayback);
+    connect(chordEdit, &SingleChordEditWidget::saveTBM, analysis, &MetaDataThread::saveTBM);
+
+    // Player (the rest).
     connect(player, &AudioPlayer::unlatchMainPlay, transport->playButton, &CustomButton::unlatch);
     connect(player, &AudioPlayer::unlatchRiffPlay, jamTab->playRiffButton, &CustomButton::unlatch);
     connect(player, &AudioPlayer::unlatchSongPlay, jamTab->playSongButton, &CustomButton::unlatch);
