@@ -1,6 +1,6 @@
 # Warnings and sanitizers for every target of the project.
 
-add_compile_options(-Wall -Wextra -Wpedantic -Wno-unused-parameter)
+add_compile_options(-Wall -Wextra -Wpedantic -Wshadow -Wno-unused-parameter)
 if(WARNINGS_AS_ERRORS)
     add_compile_options(-Werror)
 endif()

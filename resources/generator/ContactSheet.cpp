@@ -90,8 +90,8 @@ QImage necksWithChords(const QString& dir)
 class Mockup
 {
 public:
-    Mockup(const QString& dir, int page)
-        : dir(dir), image(1000, 674, QImage::Format_ARGB32_Premultiplied)
+    Mockup(const QString& folder, int page)
+        : dir(folder), image(1000, 674, QImage::Format_ARGB32_Premultiplied)
     {
         image.fill(QColor(30, 30, 32));
         p.begin(&image);

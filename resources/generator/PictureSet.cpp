@@ -6,8 +6,8 @@
 #include <QTextStream>
 #include <cstdio>
 
-PictureSet::PictureSet(const QString& outputDir)
-    : outputDir(outputDir)
+PictureSet::PictureSet(const QString& folder)
+    : outputDir(folder)
 {
 }
 

@@ -10,7 +10,9 @@
 // weighted by a 60 .. 120 .. 400 .. 800 Hz band with soft edges.
 #include "DSP.h"
 #include "FFTReal.h"
+#include "FastMath.h"
 #include "PhaseMath.h"
+#include "WorkerPool.h"
 
 #include <cmath>
 
@@ -25,6 +27,8 @@ constexpr int semitoneRows = 84;
 constexpr int tuningBins = 100;
 // Two peaks of neighbouring frames closer than this belong to one partial.
 constexpr float continuityHz = 3.0f;
+// Frames per chunk of the parallel frame loop.
+constexpr int framesPerChunk = 32;
 
 int roundHalfAway(float v)
 {
@@ -83,66 +87,78 @@ void DSP::getStandardIF(int nFrames, const std::vector<ChordFrame>& frames, cons
     for (int i = 0; i < frameLength; ++i)
         window[size_t(i)] = float(0.5 * (1.0 - std::cos(double(twoPi) * double(i + 1) / double(frameLength + 1))));
 
-    FFTReal fft(N);
-    std::vector<float> buffer(size_t(N), 0.0f);
-    std::vector<float> spectrum(size_t(N), 0.0f);
-    std::vector<float> previousPhase(size_t(B), 0.0f);
-    std::vector<float> frameFrequency(size_t(B), 0.0f);
-    std::vector<unsigned char> agrees(size_t(B), 0);
     const float threshold = 0.75f * float(sr) / float(N);
     const float hzPerRadian = float(sr) / (twoPi * float(hop));
     const int half = N / 2;
 
-    for (int t = 0; t < nFrames; ++t) {
-        const int start = frames[size_t(t)].start;
-        // Samples outside the signal read as silence.
-        for (int i = 0; i < frameLength; ++i) {
-            const long long s = (long long)start + i;
-            buffer[size_t(i)] = (s >= 0 && s < sampleCount) ? x[s] * window[size_t(i)] : 0.0f;
-        }
-        std::fill(buffer.begin() + frameLength, buffer.end(), 0.0f);
-        fft.do_fft(spectrum.data(), buffer.data());
+    // Frames in chunks over the cores. A frame's frequencies need the phases
+    // of the frame before it, so a chunk starts from that frame's phases.
+    base::WorkerPool::shared().parallelFor(nFrames, framesPerChunk, [&](int begin, int end) {
+        FFTReal fft(N);
+        std::vector<float> buffer(size_t(N), 0.0f);
+        std::vector<float> spectrum(size_t(N), 0.0f);
+        std::vector<float> frameMagnitude(size_t(B), 0.0f);
+        std::vector<float> phase(size_t(B), 0.0f);
+        std::vector<float> previousPhase(size_t(B), 0.0f);
+        std::vector<float> frameFrequency(size_t(B), 0.0f);
+        std::vector<unsigned char> agrees(size_t(B), 0);
 
-        for (int k = 0; k < B; ++k) {
-            const float re = spectrum[size_t(k)];
-            const float im = spectrum[size_t(half + k)];
-            const float m = std::sqrt(re * re + im * im);
-            const float phase = std::atan2(-im, re);
-
-            const float expected = float(k) * float(2 * hop) * pi / float(N);
-            const float d = phase - previousPhase[size_t(k)] - expected + pi;
-            // Phase deviation wrapped into (-pi, pi].
-            const float u = d + pi + twoPi * std::floor(d / -twoPi);
-            frameFrequency[size_t(k)] = (u + expected) * hzPerRadian;
-            frequency[size_t(k)][size_t(t)] = frameFrequency[size_t(k)];
-            magnitude[size_t(k)][size_t(t)] = m;
-            previousPhase[size_t(k)] = phase;
-        }
-
-        // A bin is consistent when it sits in a stretch of bins that all
-        // report about the same frequency, as around one stable sinusoid.
-        const auto& f = frameFrequency;
-        if (B == 1) {
-            agrees[0] = 0;
-        } else {
-            agrees[0] = std::fabs(f[1] - f[0]) < threshold;
-            agrees[size_t(B - 1)] = std::fabs(f[size_t(B - 1)] - f[size_t(B - 2)]) < threshold;
-            for (int k = 1; k <= B - 2; ++k)
-                agrees[size_t(k)] = std::fabs(f[size_t(k + 1)] - f[size_t(k - 1)]) < threshold;
-        }
-        for (int k = 0; k < B; ++k) {
-            bool c = false;
-            if (B >= 2) {
-                if (k == 0)
-                    c = agrees[0] && agrees[1];
-                else if (k == B - 1)
-                    c = agrees[size_t(B - 1)] && agrees[size_t(B - 2)];
-                else
-                    c = agrees[size_t(k)] && (agrees[size_t(k - 1)] || agrees[size_t(k + 1)]);
+        // Magnitudes and phases of bins 0 .. B-1 of frame t.
+        const auto transform = [&](int t) {
+            const int start = frames[size_t(t)].start;
+            // Samples outside the signal read as silence.
+            for (int i = 0; i < frameLength; ++i) {
+                const long long s = (long long)start + i;
+                buffer[size_t(i)] = (s >= 0 && s < sampleCount) ? x[s] * window[size_t(i)] : 0.0f;
             }
-            consistent[size_t(k)][size_t(t)] = c ? 1 : 0;
+            std::fill(buffer.begin() + frameLength, buffer.end(), 0.0f);
+            fft.do_fft(spectrum.data(), buffer.data());
+            base::polarOfBinsExact(spectrum.data(), spectrum.data() + half, frameMagnitude.data(), phase.data(), B);
+        };
+
+        if (begin > 0) {
+            transform(begin - 1);
+            previousPhase = phase;
         }
-    }
+        for (int t = begin; t < end; ++t) {
+            transform(t);
+            for (int k = 0; k < B; ++k) {
+                const float expected = float(k) * float(2 * hop) * pi / float(N);
+                const float d = phase[size_t(k)] - previousPhase[size_t(k)] - expected + pi;
+                // Phase deviation wrapped into (-pi, pi].
+                const float u = d + pi + twoPi * std::floor(d / -twoPi);
+                frameFrequency[size_t(k)] = (u + expected) * hzPerRadian;
+                frequency[size_t(k)][size_t(t)] = frameFrequency[size_t(k)];
+                magnitude[size_t(k)][size_t(t)] = frameMagnitude[size_t(k)];
+                previousPhase[size_t(k)] = phase[size_t(k)];
+            }
+
+            // A bin is consistent when it sits in a stretch of bins that all
+            // report about the same frequency, as around one stable sinusoid.
+            const auto& f = frameFrequency;
+            if (B == 1) {
+                agrees[0] = 0;
+            } else {
+                agrees[0] = std::fabs(f[1] - f[0]) < threshold;
+                agrees[size_t(B - 1)] = std::fabs(f[size_t(B - 1)] - f[size_t(B - 2)]) < threshold;
+                for (int k = 1; k <= B - 2; ++k)
+                    agrees[size_t(k)] = std::fabs(f[size_t(k + 1)] - f[size_t(k - 1)]) < threshold;
+            }
+            for (int k = 0; k < B; ++k) {
+                bool c = false;
+                if (B >= 2) {
+                    if (k == 0)
+                        c = agrees[0] && agrees[1];
+                    else if (k == B - 1)
+                        c = agrees[size_t(B - 1)] && agrees[size_t(B - 2)];
+                    else
+                        c = agrees[size_t(k)] && (agrees[size_t(k - 1)] || agrees[size_t(k + 1)]);
+                }
+                // Rows are shared by the chunks; each writes its own frames only.
+                consistent[size_t(k)][size_t(t)] = c ? 1 : 0;
+            }
+        }
+    });
 }
 
 void DSP::getGramsIF(int nFrames, const std::vector<std::vector<unsigned char>>& consistent,

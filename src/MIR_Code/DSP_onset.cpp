@@ -10,11 +10,13 @@
 #include "DSP.h"
 
 #include "FFTReal.h"
+#include "FastMath.h"
 #include "PhaseMath.h"
 #include "RhythmMath.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 using rhythm::notZero;
@@ -41,33 +43,49 @@ void DSP::processFrame(const FFTReal& fft, float* spectrum, const float* frame, 
                        float* magnitude, float* phase)
 {
     fft.do_fft(spectrum, frame);
-    const int half = n / 2;
-    for (int k = 0; k < half; ++k) {
-        const float re = spectrum[k];
-        const float im = spectrum[half + k];
-        magnitude[k] = std::sqrt(re * re + im * im);
-        // The transform's upper half holds +sin sums: negate for the angle of
-        // sum x[n] e^(-2 pi i k n / N).
-        phase[k] = std::atan2(-im, re);
-    }
+    // The transform's upper half holds +sin sums: the phase is the angle of
+    // sum x[n] e^(-2 pi i k n / N), atan2(-upper, lower).
+    base::polarOfBinsExact(spectrum, spectrum + n / 2, magnitude, phase, n / 2);
 }
 
 namespace {
 
-// Distance between bin k and its prediction: the previous magnitude turned
-// by the phase advance of the two frames before.
-inline float deviation(const float* magnitude, const float* phase, const float* prevMagnitude,
-                       const float* prevPhase, const float* prevPrevPhase, int k)
+// The phase advance of bin k against its prediction from the two frames
+// before, wrapped into (-pi, pi].
+inline float deviationAngle(const float* phase, const float* prevPhase, const float* prevPrevPhase, int k)
 {
     const float d = (prevPhase[k] * -2.0f + phase[k]) + prevPrevPhase[k];
     const float y = static_cast<float>(double(d) + base::analysisPi);
-    // y into (-2pi, 0], so dev lands in (-pi, pi].
+    // y into (-2pi, 0], so the deviation lands in (-pi, pi].
     const float z = base::wrapBelowZero(y, float(base::analysisTwoPi));
-    const float dev = static_cast<float>(double(z) + base::analysisPi);
-    const float re = prevMagnitude[k] - magnitude[k] * std::cos(dev);
-    const float im = magnitude[k] * std::sin(dev);
-    return std::sqrt(re * re + im * im);
+    return static_cast<float>(double(z) + base::analysisPi);
 }
+
+// The smallest float ratio whose level, 20 · log10 in float, exceeds 3 dB.
+// The level rises with the ratio, so every larger ratio exceeds it and no
+// smaller one does: the onset counts compare ratios and skip the logarithm.
+// The floats around the threshold are checked against the logarithm itself;
+// should any disagree, NaN: the counts then take the logarithm.
+float riseRatio()
+{
+    const auto rises = [](float ratio) { return 20.0f * std::log10(ratio) > 3.0f; };
+    float r = 1.4125375f; // 10^(3/20)
+    while (rises(r))
+        r = std::nextafter(r, 0.0f);
+    while (!rises(r))
+        r = std::nextafter(r, 2.0f);
+    float x = r;
+    for (int i = 0; i < 4096; ++i)
+        x = std::nextafter(x, 0.0f);
+    for (int i = 0; i < 8192; ++i, x = std::nextafter(x, 2.0f))
+        if (rises(x) != (x >= r))
+            return std::numeric_limits<float>::quiet_NaN();
+    return r;
+}
+
+// Bins per block of the deviation loop: the angles' sines and cosines are
+// taken a block at a time.
+constexpr int deviationBlock = 256;
 
 } // namespace
 
@@ -81,32 +99,62 @@ void DSP::getOD_MB(const float* magnitude, const float* phase, float* prevMagnit
     // and the high band is empty.
     const int midEnd = std::min(limits.k2, half - 1);
     const int lowEnd = std::min(limits.k1, half - 1);
+    const int midStart = std::max(limits.k1, 0);
+    const int highStart = std::max(limits.k2, 0);
+    const bool highBand = limits.k2 < half;
 
-    auto sumOver = [&](int from, int to) {
-        float s = 0.0f;
-        for (int k = std::max(from, 0); k <= to; ++k)
-            s += deviation(magnitude, phase, prevMagnitude, prevPhase, prevPrevPhase, k);
-        return s;
-    };
+    // Per bin, the distance between the bin and its prediction: the
+    // previous magnitude turned by the phase advance. Each band sums its
+    // bins in increasing order; the limit bins count in both neighbours.
+    float s1 = 0.0f;
+    float s2 = 0.0f;
+    float s3 = 0.0f;
+    float angle[deviationBlock];
+    float sine[deviationBlock];
+    float cosine[deviationBlock];
+    for (int first = 0; first < half; first += deviationBlock) {
+        const int count = std::min(deviationBlock, half - first);
+        for (int i = 0; i < count; ++i)
+            angle[i] = deviationAngle(phase, prevPhase, prevPrevPhase, first + i);
+        base::sinCosArray(angle, sine, cosine, count);
+        for (int i = 0; i < count; ++i) {
+            const int k = first + i;
+            const float re = prevMagnitude[k] - magnitude[k] * cosine[i];
+            const float im = magnitude[k] * sine[i];
+            const float distance = std::sqrt(re * re + im * im);
+            if (k <= lowEnd)
+                s1 += distance;
+            if (k >= midStart && k <= midEnd)
+                s2 += distance;
+            if (highBand && k >= highStart)
+                s3 += distance;
+        }
+    }
 
-    const float s1 = sumOver(0, lowEnd);
     onset[f] += s1;
     bands[0][f] = s1;
-
-    const float s2 = sumOver(limits.k1, midEnd);
     onset[f] += s2;
     bands[1][f] = s2;
-
-    if (limits.k2 < half) {
-        const float s3 = sumOver(limits.k2, half - 1);
+    if (highBand) {
         onset[f] += s3;
-        for (int k = std::max(limits.k2, 0); k < half; ++k) {
-            if (20.0f * std::log10((magnitude[k] + notZero) / (notZero + prevMagnitude[k])) > 3.0f)
+        // 20 · log10(ratio) > 3 dB, decided by the ratio alone where the
+        // threshold could be established.
+        static const float rise = riseRatio();
+        const bool byRatio = !std::isnan(rise);
+        for (int k = highStart; k < half; ++k) {
+            const float ratio = (magnitude[k] + notZero) / (notZero + prevMagnitude[k]);
+            if (byRatio ? ratio >= rise : 20.0f * std::log10(ratio) > 3.0f)
                 bands[2][f] += 1.0f;
         }
     }
 
-    for (int k = 0; k < half; ++k) {
+    advanceOnsetState(magnitude, phase, prevMagnitude, prevPhase, prevPrevPhase, n);
+}
+
+void DSP::advanceOnsetState(const float* magnitude, const float* phase, float* prevMagnitude, float* prevPhase,
+                            float* prevPrevPhase, int n)
+{
+    for (int k = 0; k < n / 2; ++k) {
         prevPrevPhase[k] = prevPhase[k];
         prevPhase[k] = phase[k];
         prevMagnitude[k] = magnitude[k];

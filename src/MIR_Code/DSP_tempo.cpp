@@ -206,7 +206,7 @@ float DSP::afterWeight(const float* combSum, int hop, int sampleRate, const floa
     if (bestScore <= 0.0f || chosen <= 0)
         return rhythm::defaultTempoBpm;
 
-    // 7.
+    // 7. The chosen lag as a tempo in BPM.
     return (float(sampleRate) * 60.0f) / (float(hop * chosen) + notZero);
 }
 

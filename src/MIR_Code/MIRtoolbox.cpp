@@ -9,6 +9,7 @@
 #include "DSP.h"
 #include "FFTReal.h"
 #include "RhythmMath.h"
+#include "WorkerPool.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,6 +22,10 @@ constexpr int qualityCount = 7;
 
 // Onset functions are smoothed over ~0.37 s.
 constexpr double smoothingSeconds = 0.3715;
+
+// Onset frames per chunk of the parallel frame loop: large enough that
+// replaying two frames before each chunk costs little.
+constexpr int framesPerChunk = 128;
 
 } // namespace
 
@@ -70,27 +75,38 @@ MIRtoolbox::OnsetFunctions MIRtoolbox::onsetFunctions(const float* signal, int s
     const size_t size = size_t(n);
 
     DSP dsp;
-    FFTReal fft(n);
-    std::vector<float> window(size), frame(size), transform(2 * size);
-    std::vector<float> magnitude(size), phase(size);
-    std::vector<float> prevMagnitude(size), prevPhase(size), prevPrevPhase(size);
+    std::vector<float> window(size);
     std::vector<float> onset(size_t(frames), 0.0f);
     std::vector<float> band[3];
     for (auto& b : band)
         b.assign(size_t(frames), 0.0f);
     float* bandRows[3] = {band[0].data(), band[1].data(), band[2].data()};
-
     dsp.hanning(window.data(), n);
-    dsp.initialise(magnitude.data(), phase.data(), prevMagnitude.data(), prevPhase.data(), prevPrevPhase.data(),
-                   n);
-    for (int f = 0; f < frames; ++f) {
-        const float* x = signal + size_t(f) * size_t(g.hop);
-        for (size_t i = 0; i < size; ++i)
-            frame[i] = x[i] * window[i];
-        dsp.processFrame(fft, transform.data(), frame.data(), n, magnitude.data(), phase.data());
-        dsp.getOD_MB(magnitude.data(), phase.data(), prevMagnitude.data(), prevPhase.data(), prevPrevPhase.data(),
-                     onset.data(), f, n, sampleRate, bandRows);
-    }
+
+    // Frames in chunks over the cores. A frame's deviation needs the two
+    // frames before it, so each chunk first replays those into its state:
+    // every frame then sees exactly the state a single pass would give it.
+    base::WorkerPool::shared().parallelFor(frames, framesPerChunk, [&](int begin, int end) {
+        DSP chunkDsp;
+        FFTReal fft(n);
+        std::vector<float> frame(size), transform(2 * size);
+        std::vector<float> magnitude(size), phase(size);
+        std::vector<float> prevMagnitude(size), prevPhase(size), prevPrevPhase(size);
+        chunkDsp.initialise(magnitude.data(), phase.data(), prevMagnitude.data(), prevPhase.data(),
+                            prevPrevPhase.data(), n);
+        for (int f = std::max(0, begin - 2); f < end; ++f) {
+            const float* x = signal + size_t(f) * size_t(g.hop);
+            for (size_t i = 0; i < size; ++i)
+                frame[i] = x[i] * window[i];
+            chunkDsp.processFrame(fft, transform.data(), frame.data(), n, magnitude.data(), phase.data());
+            if (f < begin)
+                chunkDsp.advanceOnsetState(magnitude.data(), phase.data(), prevMagnitude.data(), prevPhase.data(),
+                                           prevPrevPhase.data(), n);
+            else
+                chunkDsp.getOD_MB(magnitude.data(), phase.data(), prevMagnitude.data(), prevPhase.data(),
+                                  prevPrevPhase.data(), onset.data(), f, n, sampleRate, bandRows);
+        }
+    });
 
     // The smoother writes 2F values; the first F are the function.
     const int width = smoothingLength(sampleRate, g.hop);
@@ -210,7 +226,7 @@ metadata MIRtoolbox::mainCall(float*& signal, int sampleRate, int sampleCount)
     if (sampleRate < 1)
         return record;
 
-    // 1.
+    // 1. Frame geometry; a short recording is padded with silence.
     const FrameGeometry geometry = frameGeometry(sampleRate, sampleCount);
     const float* x = signal;
     int n = sampleCount;
@@ -223,7 +239,7 @@ metadata MIRtoolbox::mainCall(float*& signal, int sampleRate, int sampleCount)
         n = geometry.frameLength;
     }
 
-    // 2-7.
+    // 2-7. Onset functions, tempo and metre, beat tracking.
     const OnsetFunctions onsets = onsetFunctions(x, sampleRate, n);
     const TempoEstimate estimate = tempo(onsets);
     const TrackedBeats tracked = trackBeats(onsets, estimate);
@@ -237,7 +253,7 @@ metadata MIRtoolbox::mainCall(float*& signal, int sampleRate, int sampleCount)
     const BeatGrid grid = beatGrid(tracked.beatFrames, gridPeriodFrames, onsets.frames);
     record.beats = beatPositions(grid.frames, onsets.hop);
 
-    // 10.
+    // 10. Chroma and chords per tracked beat.
     const int beatCount = int(grid.tracked.size());
     std::vector<std::vector<float>> chroma(rootCount, std::vector<float>(size_t(beatCount), 0.0f));
     float* chromaRows[rootCount];
@@ -252,7 +268,7 @@ metadata MIRtoolbox::mainCall(float*& signal, int sampleRate, int sampleCount)
     dsp.getChords(chromaRows, grid.tracked.data(), x, sampleRate, n, beatCount, onsets.hop, selection, names,
                   ranked, chordPeriod, false, voteShare, estimate.beatsPerBar);
 
-    // 11.
+    // 11. One name per grid beat: "X" outside the tracked ones.
     record.chordVec.reserve(record.beats.size());
     record.chordVec.assign(size_t(grid.pre), "X");
     record.chordVec.insert(record.chordVec.end(), names[1].begin(), names[1].begin() + beatCount);

@@ -1,9 +1,99 @@
 #include "FFTReal.h"
 
+#include "CpuDispatch.h"
+
 #include <cassert>
 #include <cmath>
 
 namespace {
+
+// Eight floats at a time through the compiler's vector extension: the
+// default build gets two SSE operations per line, the AVX2 clone one. Every
+// element is computed by the same operations in the same order as the scalar
+// form, and nothing is fused (no FMA): the results are bit for bit the same.
+typedef float Vec8 __attribute__((vector_size(32)));
+typedef int Idx8 __attribute__((vector_size(32)));
+
+#define TB_LOAD8(p) (__extension__({ Vec8 v_; __builtin_memcpy(&v_, (p), sizeof v_); v_; }))
+#define TB_STORE8(p, v) (__extension__({ const Vec8 s_ = (v); __builtin_memcpy((p), &s_, sizeof s_); }))
+#define TB_REVERSE8(v) __builtin_shuffle((v), Idx8{7, 6, 5, 4, 3, 2, 1, 0})
+
+// One level of the forward transform: butterflies of length 2n from s to d.
+TB_AVX2_CLONES
+void forwardLevel(float* d, const float* s, const float* cosTable, int64_t n, int64_t length)
+{
+    const int64_t h = n >> 1;
+    // Below eight the vector loop has nothing to do.
+    const int64_t scalarEnd = h >= 16 ? 8 : h;
+    for (int64_t i = 0; i < length; i += n * 2) {
+        d[i] = s[i] + s[i + n];
+        d[i + n] = s[i] - s[i + n];
+        d[i + h] = s[i + h];
+        d[i + n + h] = s[i + n + h];
+        for (int64_t j = 1; j < scalarEnd; ++j) {
+            const float c = cosTable[j];
+            const float q = cosTable[h - j];
+            float v = s[i + n + j] * c - s[i + n + h + j] * q;
+            d[i + j] = s[i + j] + v;
+            d[i + n - j] = s[i + j] - v;
+            v = s[i + n + j] * q + s[i + n + h + j] * c;
+            d[i + n + j] = v + s[i + h + j];
+            d[i + 2 * n - j] = v - s[i + h + j];
+        }
+        for (int64_t j = scalarEnd; j < h; j += 8) {
+            const Vec8 c = TB_LOAD8(cosTable + j);
+            const Vec8 q = TB_REVERSE8(TB_LOAD8(cosTable + h - j - 7));
+            const Vec8 a = TB_LOAD8(s + i + n + j);
+            const Vec8 b = TB_LOAD8(s + i + n + h + j);
+            const Vec8 e = TB_LOAD8(s + i + j);
+            const Vec8 g = TB_LOAD8(s + i + h + j);
+            const Vec8 v1 = a * c - b * q;
+            TB_STORE8(d + i + j, e + v1);
+            TB_STORE8(d + i + n - j - 7, TB_REVERSE8(e - v1));
+            const Vec8 v2 = a * q + b * c;
+            TB_STORE8(d + i + n + j, v2 + g);
+            TB_STORE8(d + i + 2 * n - j - 7, TB_REVERSE8(v2 - g));
+        }
+    }
+}
+
+// One level of the inverse transform, from s to d.
+TB_AVX2_CLONES
+void inverseLevel(float* d, const float* s, const float* cosTable, int64_t n, int64_t length)
+{
+    const int64_t h = n >> 1;
+    const int64_t scalarEnd = h >= 16 ? 8 : h;
+    for (int64_t i = 0; i < length; i += n * 2) {
+        d[i] = s[i] + s[i + n];
+        d[i + n] = s[i] - s[i + n];
+        d[i + h] = s[i + h] * 2;
+        d[i + n + h] = s[i + n + h] * 2;
+        for (int64_t j = 1; j < scalarEnd; ++j) {
+            d[i + j] = s[i + j] + s[i + n - j];
+            d[i + h + j] = s[i + n + j] - s[i + 2 * n - j];
+            const float c = cosTable[j];
+            const float q = cosTable[h - j];
+            const float vr = s[i + j] - s[i + n - j];
+            const float vi = s[i + n + j] + s[i + 2 * n - j];
+            d[i + n + j] = vr * c + vi * q;
+            d[i + n + h + j] = vi * c - vr * q;
+        }
+        for (int64_t j = scalarEnd; j < h; j += 8) {
+            const Vec8 c = TB_LOAD8(cosTable + j);
+            const Vec8 q = TB_REVERSE8(TB_LOAD8(cosTable + h - j - 7));
+            const Vec8 a = TB_LOAD8(s + i + j);
+            const Vec8 b = TB_REVERSE8(TB_LOAD8(s + i + n - j - 7));
+            const Vec8 e = TB_LOAD8(s + i + n + j);
+            const Vec8 g = TB_REVERSE8(TB_LOAD8(s + i + 2 * n - j - 7));
+            TB_STORE8(d + i + j, a + b);
+            TB_STORE8(d + i + h + j, e - g);
+            const Vec8 vr = a - b;
+            const Vec8 vi = e + g;
+            TB_STORE8(d + i + n + j, vr * c + vi * q);
+            TB_STORE8(d + i + n + h + j, vi * c - vr * q);
+        }
+    }
+}
 
 int bitsForLength(long length)
 {
@@ -168,27 +258,7 @@ void FFTReal::forward8plus(float* f, const float* x) const
 
     // Remaining stages, one per level.
     for (int level = 3; level < _nbr_bits; ++level) {
-        const int64_t n = int64_t(1) << level;
-        const int64_t h = n >> 1;
-        const float* cosTable = _trigo_lut.get_ptr(level);
-        const float* s = sf;
-        float* d = df;
-        for (int64_t i = 0; i < _length; i += n * 2) {
-            d[i] = s[i] + s[i + n];
-            d[i + n] = s[i] - s[i + n];
-            d[i + h] = s[i + h];
-            d[i + n + h] = s[i + n + h];
-            for (int64_t j = 1; j < h; ++j) {
-                const float c = cosTable[j];
-                const float q = cosTable[h - j];
-                float v = s[i + n + j] * c - s[i + n + h + j] * q;
-                d[i + j] = s[i + j] + v;
-                d[i + n - j] = s[i + j] - v;
-                v = s[i + n + j] * q + s[i + n + h + j] * c;
-                d[i + n + j] = v + s[i + h + j];
-                d[i + 2 * n - j] = v - s[i + h + j];
-            }
-        }
+        forwardLevel(df, sf, _trigo_lut.get_ptr(level), int64_t(1) << level, _length);
         float* t = sf;
         sf = df;
         df = t;
@@ -208,25 +278,7 @@ void FFTReal::inverse8plus(const float* f, float* x) const
     float* other = (levelStages & 1) ? _buffer_ptr : x;
 
     for (int level = _nbr_bits - 1; level >= 3; --level) {
-        const int64_t n = int64_t(1) << level;
-        const int64_t h = n >> 1;
-        const float* cosTable = _trigo_lut.get_ptr(level);
-        for (int64_t i = 0; i < _length; i += n * 2) {
-            d[i] = s[i] + s[i + n];
-            d[i + n] = s[i] - s[i + n];
-            d[i + h] = s[i + h] * 2;
-            d[i + n + h] = s[i + n + h] * 2;
-            for (int64_t j = 1; j < h; ++j) {
-                d[i + j] = s[i + j] + s[i + n - j];
-                d[i + h + j] = s[i + n + j] - s[i + 2 * n - j];
-                const float c = cosTable[j];
-                const float q = cosTable[h - j];
-                const float vr = s[i + j] - s[i + n - j];
-                const float vi = s[i + n + j] + s[i + 2 * n - j];
-                d[i + n + j] = vr * c + vi * q;
-                d[i + n + h + j] = vi * c - vr * q;
-            }
-        }
+        inverseLevel(d, s, _trigo_lut.get_ptr(level), int64_t(1) << level, _length);
         s = d;
         float* t = d;
         d = other;

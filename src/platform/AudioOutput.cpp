@@ -35,6 +35,7 @@ class DeviceAudioOutput final : public AudioOutput
 public:
     explicit DeviceAudioOutput(const AudioOutputOptions& options)
         : silentRateHz_(options.silentRateHz > 0 ? options.silentRateHz : 44100),
+          silentInPeriods_(options.silentDrainsInPeriods),
           silent_(mixer_, silentRateHz_, options.manualClock)
     {
         if (wantRealDevices(options.backend) && !options.manualClock) {
@@ -82,6 +83,7 @@ public:
         if (ms == bufferMs_)
             return;
         bufferMs_ = ms;
+        updateSilentPeriod();
         if (!real_)
             return;
         // The latency is fixed when the device opens: reopen it, and the
@@ -125,12 +127,17 @@ public:
         return frames < 0 ? -1 : frames * kBytesPerStreamFrame;
     }
 
+    bool markEnd(StreamHandle stream) override { return mixer_.markEnd(stream); }
+    double drainPeriodMs() const override { return device_->drainPeriodMs(); }
+    std::int64_t underrunCount() const override { return mixer_.underrunCount(); }
+
 private:
     // Points device_ at the selected entry, without starting it.
     void useSelected()
     {
         real_.reset();
         silent_.setSampleRateHz(silentRateHz_);
+        updateSilentPeriod();
         device_ = &silent_;
         if (!portAudio_ || selected_ == names_.size() - 1)
             return;
@@ -151,12 +158,21 @@ private:
         // same rate, so the streams made for the card stay valid.
         qCWarning(lcOutput) << "Falling back to the silent device";
         silent_.setSampleRateHz(device_->sampleRateHz());
+        updateSilentPeriod();
         device_ = &silent_;
         silent_.start();
     }
 
+    // While stopped: a quarter of the buffer length, or smooth draining.
+    void updateSilentPeriod()
+    {
+        const std::int64_t quarter = std::int64_t(silent_.sampleRateHz()) * bufferMs_ / 4000;
+        silent_.setPeriodFrames(silentInPeriods_ ? std::max<std::int64_t>(quarter, 1) : 0);
+    }
+
     StreamMixer mixer_; // outlives the devices that drain it
     int silentRateHz_;
+    bool silentInPeriods_;
     SilentDevice silent_;
     std::unique_ptr<PortAudioSystem> portAudio_;
     std::unique_ptr<PortAudioDevice> real_;
@@ -187,6 +203,9 @@ public:
     StreamState state(StreamHandle) const override { return StreamState::Invalid; }
     bool push(StreamHandle, const float*, std::int64_t) override { return false; }
     std::int64_t queuedBytes(StreamHandle) const override { return -1; }
+    bool markEnd(StreamHandle) override { return false; }
+    double drainPeriodMs() const override { return 0.0; }
+    std::int64_t underrunCount() const override { return 0; }
 };
 
 } // namespace

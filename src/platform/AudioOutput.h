@@ -24,7 +24,14 @@
 //
 // queuedBytes() counts everything pushed and not yet taken by the device,
 // in the stream's own float stereo bytes (8 per frame); the device's own
-// output latency (bufferLengthMs) comes on top of it.
+// output latency (bufferLengthMs) comes on top of it. Once pause() has
+// returned, the device takes nothing more of the stream, so the count is
+// exactly what was pushed and not played, until play() or stop().
+//
+// The device drains the streams in periods: drainPeriodMs() is the most it
+// takes at once, so a producer keeps more than that queued. A playing
+// stream that runs dry after its first push counts an underrun, unless its
+// producer said no more frames follow (markEnd).
 //
 // Threading contract:
 //   - control thread (the GUI thread): construction, destruction,
@@ -32,10 +39,11 @@
 //     bufferLengthMs, setBufferLengthMs, deviceSampleRateHz, createStream,
 //     freeStream, play, pause, stop. One thread at a time; they may block
 //     briefly (opening a device).
-//   - producer thread (the player's playback thread): push. One producer per
-//     stream. push never locks or allocates.
-//   - any thread: queuedBytes, state, isActive, isInitialised. Lock-free and
-//     allocation-free.
+//   - control thread also: drainPeriodMs.
+//   - producer thread (the player's playback thread): push, markEnd. One
+//     producer per stream. They never lock or allocate.
+//   - any thread: queuedBytes, state, isActive, isInitialised,
+//     underrunCount. Lock-free and allocation-free.
 //   - the device's thread (PortAudio's callback or the silent device's
 //     clock) only drains the queues; it calls no code outside this layer.
 //   A stream may be stopped, paused or freed by the control thread while the
@@ -99,6 +107,11 @@ struct AudioOutputOptions
     int silentRateHz = 44100;
     // Drive the silent device by hand (not owned; must outlive the output).
     ManualClock* manualClock = nullptr;
+    // The silent device drains in periods of a quarter of the buffer
+    // length, taking a whole period at its start, as a sound card's host
+    // layer does; otherwise it drains smoothly (every 5 ms, or exactly what
+    // the manual clock advances).
+    bool silentDrainsInPeriods = false;
 };
 
 class AudioOutput
@@ -149,4 +162,11 @@ public:
     virtual bool push(StreamHandle stream, const float* interleaved, std::int64_t numFrames) = 0;
     // Bytes pushed and not yet taken by the device; -1 for a dead handle.
     virtual std::int64_t queuedBytes(StreamHandle stream) const = 0;
+    // No more frames follow: the queue plays out without an underrun.
+    virtual bool markEnd(StreamHandle stream) = 0;
+
+    // The most the device takes from the streams at once, in ms.
+    virtual double drainPeriodMs() const = 0;
+    // Times a playing stream ran dry (see above), since the layer started.
+    virtual std::int64_t underrunCount() const = 0;
 };

@@ -12,4 +12,6 @@ public:
     // Returns once no render is in progress and none will start.
     virtual void stop() = 0;
     virtual bool isRunning() const = 0;
+    // The most the device takes from the mixer at once, in ms.
+    virtual double drainPeriodMs() const = 0;
 };

@@ -5,6 +5,7 @@
 
 #include <portaudio.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
@@ -127,8 +128,17 @@ void PortAudioDevice::stop()
     stream_ = nullptr;
 }
 
+double PortAudioDevice::drainPeriodMs() const
+{
+    const double seenMs = 1000.0 * double(largestCallbackFrames_.load(std::memory_order_relaxed))
+                          / double(std::max(info_.sampleRateHz, 1));
+    return std::max(seenMs, latencyMs_ / 4.0);
+}
+
 void PortAudioDevice::renderInto(float* out, unsigned long numFrames)
 {
+    if (numFrames > largestCallbackFrames_.load(std::memory_order_relaxed))
+        largestCallbackFrames_.store(numFrames, std::memory_order_relaxed);
     if (channels_ == 2) {
         mixer_.render(out, static_cast<int>(numFrames));
         return;

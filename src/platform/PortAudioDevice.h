@@ -9,6 +9,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <vector>
 
 class StreamMixer;
@@ -54,6 +55,9 @@ public:
     bool start() override;
     void stop() override;
     bool isRunning() const override { return stream_ != nullptr; }
+    // The largest callback seen, and at least a quarter of the latency:
+    // the host layer asks for about that much at a time.
+    double drainPeriodMs() const override;
 
     // The PortAudio callback's body; allocation- and lock-free.
     void renderInto(float* out, unsigned long numFrames);
@@ -67,4 +71,6 @@ private:
     int channels_ = 2;
     void* stream_ = nullptr; // PaStream
     float chunk_[2 * kChunkFrames];
+    // Written by the callback, read by the control thread.
+    std::atomic<unsigned long> largestCallbackFrames_{0};
 };

@@ -3,6 +3,7 @@
 #include "AudioOutput.h"
 #include "StreamMixer.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace {
@@ -44,10 +45,33 @@ bool SilentDevice::isRunning() const
     return running_.load();
 }
 
+void SilentDevice::setPeriodFrames(std::int64_t frames)
+{
+    periodFrames_.store(std::max<std::int64_t>(frames, 0));
+}
+
+double SilentDevice::drainPeriodMs() const
+{
+    const std::int64_t period = periodFrames_.load();
+    if (period == 0)
+        return double(kRealTimePeriod.count());
+    return 1000.0 * double(period) / double(rateHz_.load());
+}
+
+std::int64_t SilentDevice::takenBy(std::int64_t elapsed) const
+{
+    const std::int64_t period = periodFrames_.load();
+    if (period == 0 || elapsed <= 0)
+        return std::max<std::int64_t>(elapsed, 0);
+    return (elapsed + period - 1) / period * period;
+}
+
 bool SilentDevice::start()
 {
     if (running_.load())
         return true;
+    manualElapsed_ = 0;
+    manualTaken_ = 0;
     running_.store(true);
     if (!clock_)
         thread_ = std::thread(&SilentDevice::runRealTime, this);
@@ -68,8 +92,12 @@ void SilentDevice::stop()
 void SilentDevice::advance(std::int64_t numFrames, std::vector<float>* rendered)
 {
     rendering_.fetch_add(1);
-    if (running_.load())
-        render(numFrames, rendered);
+    if (running_.load()) {
+        manualElapsed_ += numFrames;
+        const std::int64_t due = takenBy(manualElapsed_);
+        render(due - manualTaken_, rendered);
+        manualTaken_ = due;
+    }
     rendering_.fetch_sub(1);
 }
 
@@ -82,7 +110,7 @@ void SilentDevice::runRealTime()
     while (running_.load(std::memory_order_acquire)) {
         std::this_thread::sleep_for(kRealTimePeriod);
         const auto elapsedNs = std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - origin).count();
-        const std::int64_t due = elapsedNs * rate / 1000000000;
+        const std::int64_t due = takenBy(elapsedNs * rate / 1000000000);
         render(due - renderedFrames, nullptr);
         renderedFrames = due;
     }

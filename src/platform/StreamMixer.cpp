@@ -37,6 +37,7 @@ struct StreamMixer::Slot
     alignas(64) std::atomic<std::uint32_t> handle{0}; // 0: free
     std::atomic<int> users{0};
     std::atomic<int> state{kStopped};
+    std::atomic<bool> ended{false}; // set by the producer's markEnd
 
     // Control-thread fields.
     std::uint32_t generation = 0;
@@ -44,6 +45,7 @@ struct StreamMixer::Slot
 
     // Consumer fields, set up by create() before the handle is published.
     std::int64_t lastDiscardMark = 0;
+    bool dry = false; // ran dry in the last render; counted once per episode
     Resampler resampler;
 };
 
@@ -117,7 +119,9 @@ StreamHandle StreamMixer::create(int streamRateHz, int deviceRateHz)
         slot.read.store(0, std::memory_order_relaxed);
         slot.discardMark.store(0, std::memory_order_relaxed);
         slot.state.store(kStopped, std::memory_order_relaxed);
+        slot.ended.store(false, std::memory_order_relaxed);
         slot.lastDiscardMark = 0;
+        slot.dry = false;
         slot.resampler.configure(streamRateHz, deviceRateHz);
         slot.generation = (slot.generation + 1) & (0xffffffffu >> kSlotBits);
         if (slot.generation == 0)
@@ -234,6 +238,16 @@ bool StreamMixer::push(StreamHandle handle, const float* interleaved, std::int64
     return fits;
 }
 
+bool StreamMixer::markEnd(StreamHandle handle)
+{
+    Slot* slot = enter(handle);
+    if (!slot)
+        return false;
+    slot->ended.store(true, std::memory_order_relaxed);
+    leave(slot);
+    return true;
+}
+
 std::int64_t StreamMixer::queuedFrames(StreamHandle handle) const
 {
     Slot* slot = enter(handle);
@@ -279,8 +293,15 @@ void StreamMixer::renderSlot(Slot& slot, float* out, int numFrames)
     if (slot.state.load() != kPlaying)
         return;
 
-    RingSource source{slot.ring.get(), read, slot.written.load(std::memory_order_acquire) - read};
-    slot.resampler.process(source, out, numFrames);
+    const std::int64_t written = slot.written.load(std::memory_order_acquire);
+    RingSource source{slot.ring.get(), read, written - read};
+    const int produced = slot.resampler.process(source, out, numFrames);
     if (source.read != read)
         slot.read.store(source.read, std::memory_order_release);
+    // Silence before the first push is the stream's start, not a shortage;
+    // one run dry counts once, however many renders it lasts.
+    const bool dry = produced < numFrames && written > 0 && !slot.ended.load(std::memory_order_relaxed);
+    if (dry && !slot.dry)
+        underruns_.fetch_add(1, std::memory_order_relaxed);
+    slot.dry = dry;
 }

@@ -4,9 +4,9 @@
 //
 // Threads (see AudioOutput.h for the public contract):
 //   control thread: create, free, freeAll, play, pause, stop;
-//   producer thread (one per stream): push;
+//   producer thread (one per stream): push, markEnd;
 //   device thread: render;
-//   any thread: queuedFrames, state.
+//   any thread: queuedFrames, state, underrunCount.
 // No call takes a lock. Only create() allocates (a slot's ring, once, and
 // the resampler table); push() and render() never do.
 //
@@ -50,6 +50,12 @@ public:
 
     bool push(StreamHandle handle, const float* interleaved, std::int64_t numFrames);
     std::int64_t queuedFrames(StreamHandle handle) const;
+    // No more frames follow on this stream: running dry is no underrun.
+    bool markEnd(StreamHandle handle);
+    // Times a playing stream that had been pushed to, and not marked
+    // ended, had fewer frames than the device asked for (a run of such
+    // renders counts once).
+    std::int64_t underrunCount() const { return underruns_.load(std::memory_order_relaxed); }
 
     // Writes numFrames interleaved stereo frames: the sum of the playing
     // streams, silence where they have no data.
@@ -66,4 +72,5 @@ private:
     // Odd while render() runs; lets pause, stop and free return only once
     // the device has seen them.
     std::atomic<std::uint64_t> renderSequence_{0};
+    std::atomic<std::int64_t> underruns_{0};
 };

@@ -1,5 +1,7 @@
 #include "PathsManager.h"
 
+#include "FolderCheck.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,9 +13,9 @@ const QString sessionsFolder = QStringLiteral("/sessions");
 
 } // namespace
 
-PathsManager::PathsManager(const QString& defaultSaveLocation, QObject* parent)
+PathsManager::PathsManager(const QString& saveLocationByDefault, QObject* parent)
     : QObject(parent)
-    , defaultSaveLocation(defaultSaveLocation)
+    , defaultSaveLocation(saveLocationByDefault)
 {
     initPaths();
 }
@@ -76,10 +78,19 @@ void PathsManager::changeDefaultSavePath(const QString& oldPath, bool withMetada
     }
 }
 
-void PathsManager::updatePaths(const QString& audioPath, const QString& newSaveLocation)
+bool PathsManager::updatePaths(const QString& audioPath, const QString& newSaveLocation)
 {
-    const QString oldLocation = savePath;
     alwaysOpenFilePath = audioPath;
+    if (newSaveLocation == savePath)
+        return true;
+    // Sessions and exports saved to a folder that takes no files would be
+    // lost: the location in use stays.
+    if (!FolderCheck::canHoldUserFiles(newSaveLocation)) {
+        emit saveLocationRefused(newSaveLocation);
+        return false;
+    }
+    const QString oldLocation = savePath;
     setSavePath(newSaveLocation);
     changeDefaultSavePath(oldLocation, false);
+    return true;
 }

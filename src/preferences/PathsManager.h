@@ -51,8 +51,13 @@ public:
 public slots:
     // audioPath: the always-open folder, empty when that choice is off;
     // newSaveLocation: the save location. The user's files follow to the
-    // new location, the analysis cache does not.
-    void updatePaths(const QString& audioPath, const QString& newSaveLocation);
+    // new location, the analysis cache does not. A new location that
+    // cannot be made or written is refused (saveLocationRefused, false);
+    // the always-open folder is taken all the same.
+    bool updatePaths(const QString& audioPath, const QString& newSaveLocation);
+
+signals:
+    void saveLocationRefused(const QString& folder);
 
 private:
     const QString defaultSaveLocation;

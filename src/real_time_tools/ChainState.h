@@ -14,8 +14,12 @@ constexpr int N = framesize;
 constexpr int H = framesize / 2;
 constexpr int Q = framesize / 4;
 
+// Every buffer starts on a cache line: the transforms' vector code wants
+// them aligned alike.
 template <int Length>
-using Buffer = std::array<float, Length>;
+struct alignas(64) Buffer : std::array<float, Length>
+{
+};
 
 struct ChainBuffers
 {
@@ -23,6 +27,8 @@ struct ChainBuffers
     Buffer<N> Audio_Frame_Left, Audio_Frame_Right;
     Buffer<N> Audio_Frame_Previous_Left, Audio_Frame_Previous_Right;
     Buffer<N> L_FFTframe, R_FFTframe;
+    // A transform's complex half spectrum, bins 0 … N/2 as (real, imaginary).
+    Buffer<N + 2> spectrum;
     Buffer<H> FFT_Magnitudes_Left, FFT_Magnitudes_Right, FFT_Phases_Left, FFT_Phases_Right;
     Buffer<H> Previous_FFT_Magnitudes_Left, Previous_FFT_Magnitudes_Right;
     Buffer<H> Previous_FFT_Phases_Left, Previous_FFT_Phases_Right;

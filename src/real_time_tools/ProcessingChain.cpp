@@ -2,7 +2,9 @@
 
 #include "ADRess.h"
 #include "ChainState.h"
+#include "CpuDispatch.h"
 #include "FFTReal.h"
+#include "FastMath.h"
 #include "PhaseMath.h"
 #include "PhaseVocoder.h"
 
@@ -12,6 +14,8 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+
+#include <fftw3.h>
 
 namespace chain::detail {
 
@@ -23,8 +27,45 @@ namespace {
 constexpr float toTransformScale = 32767.0f;
 constexpr float fromTransformScale = 3.0517578125e-5f; // 1 / 32768
 
-// Built once: building the tables allocates, and a step must not.
-std::unique_ptr<FFTReal> fft;
+// The transforms, built once: building them allocates, and a step must
+// not. The forward one is the scalar-exact FFTReal: the vocoder's peaks and
+// transient counts compare magnitudes, and a magnitude rounded otherwise can
+// tip a comparison and with it the phases of a whole region for many steps.
+// The inverse transform decides nothing: FFTW's plan, executed on the
+// chain's own aligned buffers only.
+struct Transforms
+{
+    std::unique_ptr<FFTReal> forward;
+    fftwf_plan inverse = nullptr; // N/2 + 1 complex bins to N real frames, unscaled
+};
+Transforms transforms;
+
+fftwf_complex* complexBins()
+{
+    return reinterpret_cast<fftwf_complex*>(buffers.spectrum.data());
+}
+
+// The unscaled inverse transform of a spectrum in FFTReal's layout into
+// frame: N · the frame a forward transform came from.
+void inverseTransform(const float* spectrum, float* frame)
+{
+    float* bins = buffers.spectrum.data();
+    for (int k = 0; k < H; ++k) {
+        bins[2 * k] = spectrum[k];
+        bins[2 * k + 1] = -spectrum[H + k];
+    }
+    bins[1] = 0.0f;
+    bins[N] = spectrum[H];
+    bins[N + 1] = 0.0f;
+    fftwf_execute_dft_c2r(transforms.inverse, complexBins(), frame);
+}
+
+void rescale(float* frame)
+{
+    constexpr float scale = float(1.0 / double(N));
+    for (int i = 0; i < N; ++i)
+        frame[i] *= scale;
+}
 
 std::atomic<bool> initialised{false};
 // Set while a step runs; the exchange at entry and the store at exit also
@@ -62,6 +103,40 @@ void readPlainFrame(const float* source, int64_t length, int64_t position, float
         frame[i] = sampleAt(source, length, first + i) * toTransformScale * w[i];
 }
 
+typedef float Vec8 __attribute__((vector_size(32)));
+typedef int Int8 __attribute__((vector_size(32)));
+
+// Vocoder on, the frames inside the recording: eight samples at a time,
+// the same arithmetic as the general form below. floor(x) for the read
+// offsets (0 … 8 · N) is exact: adding and removing 1.5 · 2^23 rounds to
+// the nearest integer, one less where that lies above x.
+TB_AVX2_CLONES void readResampledInside(const float* source, int64_t position,
+                                                                          float interp, const float* w,
+                                                                          float* frame, float* previousFrame)
+{
+    const float* at = source + position;
+    for (int i = 0; i < N; i += 8) {
+        const Vec8 x = (Vec8{0, 1, 2, 3, 4, 5, 6, 7} + float(i)) * interp;
+        const Vec8 magic = Vec8{} + 12582912.0f;
+        const Vec8 nearest = (x + magic) - magic;
+        const Vec8 whole = nearest > x ? nearest - 1.0f : nearest;
+        const Vec8 fraction = x - whole;
+        const Int8 j = __builtin_convertvector(whole, Int8);
+        Vec8 a, b, c, d, window;
+        for (int l = 0; l < 8; ++l) {
+            a[l] = at[j[l]];
+            b[l] = at[j[l] + 1];
+            c[l] = at[j[l] - hop];
+            d[l] = at[j[l] + 1 - hop];
+        }
+        __builtin_memcpy(&window, w + i, sizeof window);
+        const Vec8 current = (a + (b - a) * fraction) * toTransformScale * window;
+        const Vec8 previous = (c + (d - c) * fraction) * toTransformScale * window;
+        __builtin_memcpy(frame + i, &current, sizeof current);
+        __builtin_memcpy(previousFrame + i, &previous, sizeof previous);
+    }
+}
+
 // Vocoder on: the current frame resampled with step interp from the
 // position, and the same one hop of input earlier.
 void readResampledFrames(const float* source, int64_t length, int64_t position, float interp,
@@ -70,24 +145,19 @@ void readResampledFrames(const float* source, int64_t length, int64_t position, 
     const float* w = buffers.window.data();
     // x = i · interp grows with i, so the last frame sample reads furthest.
     const int64_t lastOffset = int64_t(std::floor(float(N - 1) * interp)) + 1;
-    const bool inside = position - hop >= 0 && position + lastOffset < length;
+    if (position - hop >= 0 && position + lastOffset < length) {
+        readResampledInside(source, position, interp, w, frame, previousFrame);
+        return;
+    }
     for (int i = 0; i < N; ++i) {
         const float x = float(i) * interp;
         const float whole = std::floor(x);
         const float fraction = x - whole;
         const int64_t j = position + int64_t(whole);
-        float a, b, c, d;
-        if (inside) {
-            a = source[j];
-            b = source[j + 1];
-            c = source[j - hop];
-            d = source[j + 1 - hop];
-        } else {
-            a = sampleAt(source, length, j);
-            b = sampleAt(source, length, j + 1);
-            c = sampleAt(source, length, j - hop);
-            d = sampleAt(source, length, j + 1 - hop);
-        }
+        const float a = sampleAt(source, length, j);
+        const float b = sampleAt(source, length, j + 1);
+        const float c = sampleAt(source, length, j - hop);
+        const float d = sampleAt(source, length, j + 1 - hop);
         frame[i] = (a + (b - a) * fraction) * toTransformScale * w[i];
         previousFrame[i] = (c + (d - c) * fraction) * toTransformScale * w[i];
     }
@@ -167,17 +237,17 @@ void renderBlock(const ChainSnapshot& s, float* outLeft, float* outRight, std::a
     }
 
     // 2. Current spectra in polar form.
-    fft->do_fft(b.L_FFTframe.data(), b.Audio_Frame_Left.data());
+    transforms.forward->do_fft(b.L_FFTframe.data(), b.Audio_Frame_Left.data());
     convert_polar(b.L_FFTframe.data(), b.FFT_Magnitudes_Left.data(), b.FFT_Phases_Left.data(), N);
-    fft->do_fft(b.R_FFTframe.data(), b.Audio_Frame_Right.data());
+    transforms.forward->do_fft(b.R_FFTframe.data(), b.Audio_Frame_Right.data());
     convert_polar(b.R_FFTframe.data(), b.FFT_Magnitudes_Right.data(), b.FFT_Phases_Right.data(), N);
 
     // 3. Previous spectra; only the vocoder reads them, so skip them otherwise.
     if (s.vocoder) {
-        fft->do_fft(b.L_FFTframe.data(), b.Audio_Frame_Previous_Left.data());
+        transforms.forward->do_fft(b.L_FFTframe.data(), b.Audio_Frame_Previous_Left.data());
         convert_polar(b.L_FFTframe.data(), b.Previous_FFT_Magnitudes_Left.data(),
                       b.Previous_FFT_Phases_Left.data(), N);
-        fft->do_fft(b.R_FFTframe.data(), b.Audio_Frame_Previous_Right.data());
+        transforms.forward->do_fft(b.R_FFTframe.data(), b.Audio_Frame_Previous_Right.data());
         convert_polar(b.R_FFTframe.data(), b.Previous_FFT_Magnitudes_Right.data(),
                       b.Previous_FFT_Phases_Right.data(), N);
     }
@@ -212,10 +282,10 @@ void renderBlock(const ChainSnapshot& s, float* outLeft, float* outRight, std::a
     }
 
     // 6. Back to the time domain.
-    fft->do_ifft(b.L_FFTframe.data(), b.Audio_Frame_Processed_Left.data());
-    fft->do_ifft(b.R_FFTframe.data(), b.Audio_Frame_Processed_Right.data());
-    fft->rescale(b.Audio_Frame_Processed_Left.data());
-    fft->rescale(b.Audio_Frame_Processed_Right.data());
+    inverseTransform(b.L_FFTframe.data(), b.Audio_Frame_Processed_Left.data());
+    inverseTransform(b.R_FFTframe.data(), b.Audio_Frame_Processed_Right.data());
+    rescale(b.Audio_Frame_Processed_Left.data());
+    rescale(b.Audio_Frame_Processed_Right.data());
 
     // 7. and 8. Overlap-add and output.
     frame_crossfades();
@@ -282,9 +352,17 @@ using namespace chain::detail;
 
 void init_buffers()
 {
-    if (!fft)
-        fft = std::make_unique<FFTReal>(N);
     std::memset(&buffers, 0, sizeof buffers); // a ChainBuffers{} temporary would be 300 kB of stack
+    if (!transforms.forward) {
+        transforms.forward = std::make_unique<FFTReal>(N);
+        // An estimated plan: measuring would delay the start by a third of a
+        // second for a microsecond a transform. FFTW's planner is not
+        // thread-safe; this is the process's only caller. The transform uses
+        // its input (the complex bins) as work space.
+        transforms.inverse = fftwf_plan_dft_c2r_1d(N, complexBins(), buffers.Audio_Frame_Processed_Left.data(),
+                                                   FFTW_ESTIMATE | FFTW_DESTROY_INPUT);
+        assert(transforms.inverse);
+    }
     hanning(buffers.window.data(), N);
     std::fill(std::begin(plotarray), std::end(plotarray), 0.0f);
     std::fill(std::begin(grapharray), std::end(grapharray), 0.0f);
@@ -323,22 +401,12 @@ bool processaudio(float* outLeft, float* outRight, std::atomic<float>* graph)
 
 void convert_polar(const float* spectrum, float* magnitudes, float* phases, int n)
 {
-    const int half = n / 2;
-    for (int k = 0; k < half; ++k) {
-        const float a = spectrum[k];
-        const float b = spectrum[half + k];
-        magnitudes[k] = std::sqrt(a * a + b * b);
-        phases[k] = float(std::atan2(-double(b), double(a)));
-    }
+    base::polarOfBins(spectrum, spectrum + n / 2, magnitudes, phases, n / 2);
 }
 
 void convert_cartesian(float* spectrum, const float* magnitudes, const float* phases, int n)
 {
-    const int half = n / 2;
-    for (int k = 0; k < half; ++k) {
-        spectrum[k] = std::cos(phases[k]) * magnitudes[k];
-        spectrum[half + k] = -(std::sin(phases[k]) * magnitudes[k]);
-    }
+    base::binsOfPolar(magnitudes, phases, spectrum, spectrum + n / 2, n / 2);
 }
 
 void flushBuffers()

@@ -178,8 +178,8 @@ INSTANTIATE_TEST_SUITE_P(SampleRates, OnsetBands,
                                            BandCase{48000, 1024, 4, 106},
                                            BandCase{96000, 2048, 4, 106},
                                            BandCase{8000, 512, 12, 319}),
-                         [](const ::testing::TestParamInfo<BandCase>& info) {
-                             return "Hz" + std::to_string(info.param.sampleRate);
+                         [](const ::testing::TestParamInfo<BandCase>& row) {
+                             return "Hz" + std::to_string(row.param.sampleRate);
                          });
 
 // --- Phase prediction -----------------------------------------------------------

@@ -94,9 +94,9 @@ INSTANTIATE_TEST_SUITE_P(TemposAndRates, ClickTrack,
                                            ClickCase{44100, 70.0f}, ClickCase{44100, 160.0f},
                                            ClickCase{22050, 100.0f}, ClickCase{22050, 70.0f},
                                            ClickCase{48000, 140.0f}, ClickCase{96000, 120.0f}),
-                         [](const ::testing::TestParamInfo<ClickCase>& info) {
-                             return "Hz" + std::to_string(info.param.sampleRate) + "_Bpm"
-                                    + std::to_string(int(info.param.bpm));
+                         [](const ::testing::TestParamInfo<ClickCase>& row) {
+                             return "Hz" + std::to_string(row.param.sampleRate) + "_Bpm"
+                                    + std::to_string(int(row.param.bpm));
                          });
 
 TEST(ClickTrack, At120BpmAnd44kBeatsAre43Or44FramesApart)

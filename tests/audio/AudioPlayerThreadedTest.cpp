@@ -9,9 +9,11 @@
 #include "SyntheticSignals.h"
 
 #include <QCoreApplication>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cmath>
@@ -297,6 +299,56 @@ TEST(PlayerThreads, GuiHammersThePlayerWhileItPlays)
     EXPECT_TRUE(processaudio(out, out + chain::hop, nullptr));
     QCoreApplication::processEvents();
     EXPECT_GT(beatChanges.load(), 0);
+}
+
+// The playback thread raises events; the GUI's tick turns them into the
+// signals, on the GUI thread, one beat change and one toggle of the light
+// per beat, in order.
+TEST(PlayerThreads, BeatSignalsComeFromTheGuiThread)
+{
+    AudioOutputOptions options;
+    options.backend = AudioBackend::SilentOnly;
+    auto output = AudioOutput::create(options);
+    Buffers buffers(220500, 0.4f);
+    MetaData model;
+    AudioPlayer player(*output);
+    player.initMetaData(&model);
+    const auto& click = metronomeClick();
+    player.initBeep(click.data(), click.data(), int(click.size()));
+    player.setMetroVolume(60);
+    model.handOver(beatsEvery(5512.0f, 38)); // eight beats a second
+    ASSERT_TRUE(player.setPlaybackVars(buffers.left.data(), buffers.right.data(), 2, 220500, 44100));
+
+    QThread* const gui = QThread::currentThread();
+    int offThread = 0;
+    std::vector<char> log; // 'c' click, 'b' beat, '+' / '-' the light
+    const auto note = [&](char what) {
+        if (QThread::currentThread() != gui)
+            ++offThread;
+        log.push_back(what);
+    };
+    QObject::connect(&player, &AudioPlayer::flashMetro, [&] { note('c'); });
+    QObject::connect(&player, &AudioPlayer::changeBeat, [&] { note('b'); });
+    QObject::connect(&player, &AudioPlayer::flashMainPlay, [&](bool on) { note(on ? '+' : '-'); });
+
+    player.play();
+    log.clear();
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (std::count(log.begin(), log.end(), 'b') < 6 && std::chrono::steady_clock::now() < until) {
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    player.stop();
+    EXPECT_EQ(offThread, 0);
+    ASSERT_GE(std::count(log.begin(), log.end(), 'b'), 6);
+    EXPECT_GE(std::count(log.begin(), log.end(), 'c'), 5);
+    bool light = false;
+    for (size_t i = 0; i + 1 < log.size(); ++i) {
+        if (log[i] != 'b')
+            continue;
+        light = !light;
+        EXPECT_EQ(log[i + 1], light ? '+' : '-') << "the light toggles right after beat change " << i;
+    }
 }
 
 } // namespace

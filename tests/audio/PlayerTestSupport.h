@@ -74,8 +74,12 @@ public:
         return ok;
     }
     std::int64_t queuedBytes(StreamHandle stream) const override { return m_inner->queuedBytes(stream); }
+    bool markEnd(StreamHandle stream) override { return m_inner->markEnd(stream); }
+    double drainPeriodMs() const override { return m_inner->drainPeriodMs(); }
+    std::int64_t underrunCount() const override { return m_inner->underrunCount(); }
 
     std::int64_t queuedNow() const { return m_inner->queuedBytes(lastStream); }
+    std::int64_t queuedFramesNow() const { return queuedNow() / kBytesPerStreamFrame; }
 
     std::set<StreamHandle> live;
     StreamHandle lastStream = 0;
@@ -128,14 +132,20 @@ inline AnalysisResult evenBeats(int count, float first, float spacing)
     return result;
 }
 
+// How the silent device drains: smoothly, or in periods of a quarter of
+// the buffer length, as a sound card's host layer does.
+enum class Drain { Smooth, QuarterBufferPeriods };
+
 struct Rig
 {
-    explicit Rig(Signal kind = Signal::Sine, int frames = 200000, int rateHz = 44100, int channels = 2)
+    explicit Rig(Signal kind = Signal::Sine, int frames = 200000, int rateHz = 44100, int channels = 2,
+                 Drain drain = Drain::Smooth)
         : recording(makeRecording(kind, frames, rateHz, channels))
     {
         AudioOutputOptions options;
         options.backend = AudioBackend::SilentOnly;
         options.manualClock = &clock;
+        options.silentDrainsInPeriods = drain == Drain::QuarterBufferPeriods;
         probe = new ProbeOutput(AudioOutput::create(options));
         output.reset(probe);
         player = std::make_unique<AudioPlayer>(*output, AudioPlayer::FeedDriver::Caller);
@@ -154,18 +164,38 @@ struct Rig
         player->loopPointsChanged();
     }
 
-    // The device plays ms of audio, then the playback loop takes its turn.
-    int turn(double ms)
+    // The device plays ms of audio (appended to `rendered` when given),
+    // then the playback loop takes its turn.
+    int turn(double ms, std::vector<float>* rendered = nullptr)
     {
-        clock.advanceMs(ms);
+        clock.advanceMs(ms, rendered);
         return player->feedOnce();
     }
 
-    // Turns until the player stops or maxTurns pass.
-    void playOut(double ms, int maxTurns)
+    // A turn, then the GUI's tick, as the event loop runs them.
+    int turnAndTick(double ms, std::vector<float>* rendered = nullptr)
+    {
+        const int pushed = turn(ms, rendered);
+        tick();
+        return pushed;
+    }
+
+    // Turns and ticks until the player stops or maxTurns pass.
+    void playOut(double ms, int maxTurns, std::vector<float>* rendered = nullptr)
     {
         for (int i = 0; i < maxTurns && player->isPlaying(); ++i)
-            turn(ms);
+            turnAndTick(ms, rendered);
+    }
+
+    // The step positions of the pushes to one stream, in order.
+    std::vector<int> stepStarts(StreamHandle stream, int advance) const
+    {
+        std::vector<int> starts;
+        for (const ProbeOutput::Push& push : probe->pushes) {
+            if (push.stream == stream)
+                starts.push_back(push.positionAfter - advance);
+        }
+        return starts;
     }
 
     // Calls the position timer's slot, as the GUI's event loop would.
@@ -180,5 +210,27 @@ struct Rig
     MetaData model;
     std::unique_ptr<AudioPlayer> player; // last: goes first
 };
+
+// Frames the read position moved in the step that made a block.
+inline int stepAdvance()
+{
+    const chain::VocoderSwitches switches = chain::vocoderSwitches.load();
+    return switches.TSMPSMEnabled ? int(std::floor(float(chain::hop) * chain::hopfactor.load())) : chain::hop;
+}
+
+// How far past its start a step reads, in multiples of the frame length.
+inline float readReach()
+{
+    return chain::vocoderSwitches.load().TSMPSMEnabled ? chain::interpfactor.load() : 1.0f;
+}
+
+inline const ProbeOutput::Push* firstPushTo(const ProbeOutput& probe, StreamHandle stream)
+{
+    for (const ProbeOutput::Push& push : probe.pushes) {
+        if (push.stream == stream)
+            return &push;
+    }
+    return nullptr;
+}
 
 } // namespace player_test

@@ -3,6 +3,7 @@
 #include "AudioOutput.h"
 
 #include "AudioFixtures.h"
+#include "RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -206,6 +207,96 @@ TEST(AudioOutput, ResamplesAStreamToTheDeviceRate)
     EXPECT_LT(fixtures::toneLevel(mid + 1, n, 2, 1000.0, 44100), 0.001);
 }
 
+// ---------------------------------------------------------------------------
+// Draining in periods, as a sound card's host layer asks for its buffer: a
+// quarter of the buffer length at the start of each period.
+
+struct PeriodCase
+{
+    const char* name;
+    int bufferMs;
+    int deviceHz;
+    std::int64_t periodFrames;
+};
+
+std::ostream& operator<<(std::ostream& os, const PeriodCase& c)
+{
+    return os << c.name;
+}
+
+class DrainPeriods : public ::testing::TestWithParam<PeriodCase>
+{
+};
+
+TEST_P(DrainPeriods, TakeAQuarterOfTheBufferAtTheStartOfEachPeriod)
+{
+    const PeriodCase c = GetParam();
+    ManualClock clock;
+    AudioOutputOptions options;
+    options.backend = AudioBackend::SilentOnly;
+    options.silentRateHz = c.deviceHz;
+    options.manualClock = &clock;
+    options.silentDrainsInPeriods = true;
+    auto output = AudioOutput::create(options);
+    output->setBufferLengthMs(c.bufferMs);
+    EXPECT_NEAR(output->drainPeriodMs(), c.bufferMs / 4.0, 1000.0 / c.deviceHz);
+
+    const StreamHandle stream = output->createStream(c.deviceHz);
+    const std::int64_t pushed = 2 * c.periodFrames + 100;
+    ASSERT_TRUE(output->push(stream, ramp(pushed).data(), pushed));
+    ASSERT_TRUE(output->play(stream));
+    const auto queued = [&] { return output->queuedBytes(stream) / kBytesPerStreamFrame; };
+    clock.advanceFrames(1);
+    EXPECT_EQ(queued(), pushed - c.periodFrames) << "a whole period at its start";
+    clock.advanceFrames(c.periodFrames - 1);
+    EXPECT_EQ(queued(), pushed - c.periodFrames) << "nothing more within the period";
+    clock.advanceFrames(1);
+    EXPECT_EQ(queued(), pushed - 2 * c.periodFrames);
+    EXPECT_EQ(output->underrunCount(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Buffers, DrainPeriods,
+                         ::testing::Values(PeriodCase{"ms40_at_44k1", 40, 44100, 441},
+                                           PeriodCase{"ms500_at_48k", 500, 48000, 6000},
+                                           PeriodCase{"ms2000_at_96k", 2000, 96000, 48000}),
+                         RowName());
+
+// A playing stream that runs dry counts once per run; after markEnd its
+// queue plays out without one; before the first push it is the start.
+TEST(AudioOutput, CountsEachTimeAPlayingStreamRunsDry)
+{
+    ManualClock clock;
+    auto output = silentOutput(clock);
+    const StreamHandle stream = output->createStream(44100);
+    ASSERT_TRUE(output->play(stream));
+    clock.advanceFrames(5000);
+    EXPECT_EQ(output->underrunCount(), 0) << "silence before the first push";
+
+    ASSERT_TRUE(output->push(stream, ramp(3000).data(), 3000));
+    clock.advanceFrames(5000); // runs dry over several renders
+    EXPECT_EQ(output->underrunCount(), 1);
+    clock.advanceFrames(5000);
+    EXPECT_EQ(output->underrunCount(), 1) << "one run dry counts once";
+
+    ASSERT_TRUE(output->push(stream, ramp(3000).data(), 3000));
+    clock.advanceFrames(1000);
+    ASSERT_TRUE(output->push(stream, ramp(3000).data(), 3000));
+    clock.advanceFrames(8000);
+    EXPECT_EQ(output->underrunCount(), 2);
+
+    ASSERT_TRUE(output->push(stream, ramp(3000).data(), 3000));
+    ASSERT_TRUE(output->markEnd(stream));
+    clock.advanceFrames(8000);
+    EXPECT_EQ(output->underrunCount(), 2) << "running dry after the end";
+
+    const StreamHandle paused = output->createStream(44100);
+    ASSERT_TRUE(output->play(paused));
+    ASSERT_TRUE(output->push(paused, ramp(100).data(), 100));
+    ASSERT_TRUE(output->pause(paused));
+    clock.advanceFrames(8000);
+    EXPECT_EQ(output->underrunCount(), 2) << "a paused stream takes nothing";
+}
+
 TEST(AudioOutput, StaleHandlesFailHarmlessly)
 {
     ManualClock clock;
@@ -321,8 +412,8 @@ TEST_P(OutputBackends, DrainsOnItsOwnClock)
 
 INSTANTIATE_TEST_SUITE_P(Backends, OutputBackends,
                          ::testing::Values(AudioBackend::SilentOnly, AudioBackend::RealDevices),
-                         [](const ::testing::TestParamInfo<AudioBackend>& info) {
-                             return info.param == AudioBackend::SilentOnly ? "silent" : "portaudio";
+                         [](const ::testing::TestParamInfo<AudioBackend>& row) {
+                             return row.param == AudioBackend::SilentOnly ? "silent" : "portaudio";
                          });
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -135,6 +136,24 @@ TEST_F(PathsManagerTest, AcceptingTheSameLocationAgainChangesNothingOnDisk)
     EXPECT_EQ(entriesBelow(saveLocation()), before);
     EXPECT_EQ(readFile(saveLocation() + "/sessions/a.tb"), "session a");
     EXPECT_TRUE(paths.getFilePath().isEmpty()) << "the always-open choice is off";
+}
+
+TEST_F(PathsManagerTest, ALocationThatCannotBeWrittenIsRefusedAndTheOldOneKept)
+{
+    PathsManager paths(saveLocation());
+    writeFile(saveLocation() + "/sessions/a.tb", "session a");
+    // A file where the folder should be: it can be neither made nor
+    // written, whoever runs the test.
+    writeFile(temp.path() + "/blocker", "file");
+    QSignalSpy refused(&paths, &PathsManager::saveLocationRefused);
+
+    EXPECT_FALSE(paths.updatePaths("/music/practice", temp.path() + "/blocker/sessions here"));
+
+    EXPECT_EQ(paths.getSavePath(), saveLocation());
+    EXPECT_EQ(paths.getSessionPath(), saveLocation() + "/sessions");
+    EXPECT_EQ(paths.getFilePath(), "/music/practice") << "the other choice of the page still holds";
+    ASSERT_EQ(refused.count(), 1);
+    EXPECT_EQ(refused.at(0).at(0).toString(), temp.path() + "/blocker/sessions here");
 }
 
 TEST_F(PathsManagerTest, AMissingOldLocationStillMovesThePaths)

@@ -44,8 +44,8 @@ INSTANTIATE_TEST_SUITE_P(Table, KnownVoicing,
                                            KnownCase{"Dm7", {x, x, 0, 2, 1, 1}},
                                            KnownCase{"Cmaj7", {x, 3, 2, 0, 0, 0}},
                                            KnownCase{"Bm", {x, 2, 4, 4, 3, 2}}),
-                         [](const auto& info) {
-                             std::string n = info.param.name;
+                         [](const auto& row) {
+                             std::string n = row.param.name;
                              std::replace(n.begin(), n.end(), '#', 's');
                              return n;
                          });

@@ -161,7 +161,7 @@ TEST_P(EveryPicture, HasItsSizeAndDistinctFrames)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, EveryPicture, ::testing::ValuesIn(pictures),
-                         [](const auto& info) { return testName(info.param.path); });
+                         [](const auto& row) { return testName(row.param.path); });
 
 TEST(Pictures, NothingIsCompiledInThatTheTableDoesNotName)
 {
@@ -217,7 +217,7 @@ INSTANTIATE_TEST_SUITE_P(Table, KnobSweep,
                          ::testing::Values(KnobCase{"real_time_tools/knob_large.png", 85, 200},
                                            KnobCase{"real_time_tools/knob_small.png", 64, 100},
                                            KnobCase{"transport/transport_knob.png", 50, 100}),
-                         [](const auto& info) { return testName(info.param.path); });
+                         [](const auto& row) { return testName(row.param.path); });
 
 // ---- Backgrounds ------------------------------------------------------------
 
@@ -404,7 +404,7 @@ TEST_P(ChordSheet, CellsHoldOnlyTheirMarksAndName)
 INSTANTIATE_TEST_SUITE_P(Table, ChordSheet,
                          ::testing::Values(SheetCase{"chords/chords.png", false},
                                            SheetCase{"chords/power_chords.png", true}),
-                         [](const auto& info) { return info.param.power ? "power" : "open"; });
+                         [](const auto& row) { return row.param.power ? "power" : "open"; });
 
 TEST(ChordSheet, PowerSheetRepeatsTheTwelveShapesInEveryGroup)
 {

@@ -490,18 +490,18 @@ TEST_P(ToolsTabIsolationControl, AnyChangeSwitchesIsolationOn)
 INSTANTIATE_TEST_SUITE_P(
     Table, ToolsTabIsolationControl,
     ::testing::Values(
-        IsolationCase{"width", [](RealTimeToolsTab& t) { t.widthKnobWidget()->setValue(60); },
+        IsolationCase{"width", [](RealTimeToolsTab& tab) { tab.widthKnobWidget()->setValue(60); },
                       [] { return std::fabs(rangeValue.load() - 0.60001f) < 1e-4f; }},
-        IsolationCase{"separation", [](RealTimeToolsTab& t) { t.separationKnobWidget()->setValue(40); },
+        IsolationCase{"separation", [](RealTimeToolsTab& tab) { tab.separationKnobWidget()->setValue(40); },
                       [] { return bleedThresholdValue.load() == 60.0f; }},
-        IsolationCase{"filter", [](RealTimeToolsTab& t) { t.filterKnobWidget()->setValue(30); },
+        IsolationCase{"filter", [](RealTimeToolsTab& tab) { tab.filterKnobWidget()->setValue(30); },
                       [] { return cutFrequencyValue.load() == 30.0f; }},
-        IsolationCase{"azimuth", [](RealTimeToolsTab& t) { t.azimuthSlider()->setValue(10); },
+        IsolationCase{"azimuth", [](RealTimeToolsTab& tab) { tab.azimuthSlider()->setValue(10); },
                       [] { return azimuthValue.load() < 0.0f; }},
-        IsolationCase{"mute", [](RealTimeToolsTab& t) { press(t.muteSoloSwitch(), QPoint(35, 9), Qt::LeftButton); },
+        IsolationCase{"mute", [](RealTimeToolsTab& tab) { press(tab.muteSoloSwitch(), QPoint(35, 9), Qt::LeftButton); },
                       [] { return !invert.load(); }},
         IsolationCase{"low_band",
-                      [](RealTimeToolsTab& t) { press(t.filterSwitch(), QPoint(35, 9), Qt::LeftButton); },
+                      [](RealTimeToolsTab& tab) { press(tab.filterSwitch(), QPoint(35, 9), Qt::LeftButton); },
                       [] { return !hipass.load(); }}),
     RowName());
 

@@ -19,9 +19,9 @@ using Area = StepBox::Area;
 class RecordingBox : public StepBox
 {
 public:
-    explicit RecordingBox(bool middleHolds = false)
+    explicit RecordingBox(bool holdsInTheMiddle = false)
         : StepBox(nullptr, Pictures::plain())
-        , middleHolds(middleHolds)
+        , middleHolds(holdsInTheMiddle)
     {
         clock.start();
     }

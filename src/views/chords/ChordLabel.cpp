@@ -24,16 +24,16 @@ bool startsCorrection(const QMouseEvent& event)
 
 } // namespace
 
-ChordLabel::ChordLabel(QWidget* parent, QString text, int startSample, int endSample, int firstBeat,
-                       int beatCount, MetaData* metaData)
+ChordLabel::ChordLabel(QWidget* parent, QString text, int start, int end, int first, int count,
+                       MetaData* model)
     : QWidget(parent)
-    , metaData(metaData)
-    , startSample(startSample)
-    , endSample(endSample)
+    , metaData(model)
+    , startSample(start)
+    , endSample(end)
     , shownText(text)
     , baseText(text)
-    , firstBeat(firstBeat)
-    , beatCount(beatCount)
+    , firstBeat(first)
+    , beatCount(count)
     , flashTimer(new QTimer(this))
     , colour(restColour)
 {

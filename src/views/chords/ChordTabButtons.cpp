@@ -123,12 +123,12 @@ void NeckTypeWidget::paintEvent(QPaintEvent*)
 
 // ---- ChordTypeButton --------------------------------------------------------
 
-ChordTypeButton::ChordTypeButton(QWidget* parent, bool open)
+ChordTypeButton::ChordTypeButton(QWidget* parent, bool openChords)
     : QAbstractButton(parent)
-    , open(open)
-    , strip(cachedPixmap(open ? QStringLiteral(":/images/chords/open.png")
+    , open(openChords)
+    , strip(cachedPixmap(openChords ? QStringLiteral(":/images/chords/open.png")
                               : QStringLiteral(":/images/chords/power.png")))
-    , offset(open ? 0 : unlitOffset)
+    , offset(openChords ? 0 : unlitOffset)
 {
     setFixedSize(typeButtonWidth, typeButtonHeight);
     connect(this, &ChordTypeButton::pressed, this, &ChordTypeButton::animateButtonPress);
@@ -169,10 +169,10 @@ void ChordTypeButton::paintEvent(QPaintEvent*)
 
 // ---- ChordsScrollButton -----------------------------------------------------
 
-ChordsScrollButton::ChordsScrollButton(QWidget* parent, bool up)
+ChordsScrollButton::ChordsScrollButton(QWidget* parent, bool upward)
     : QAbstractButton(parent)
-    , up(up)
-    , strip(cachedPixmap(up ? QStringLiteral(":/images/chords/up.png")
+    , up(upward)
+    , strip(cachedPixmap(upward ? QStringLiteral(":/images/chords/up.png")
                             : QStringLiteral(":/images/chords/down.png")))
 {
     setAutoRepeat(true);

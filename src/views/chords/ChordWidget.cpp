@@ -52,14 +52,14 @@ QPixmap ChordWidget::neckPicture(int neckType)
     }
 }
 
-ChordWidget::ChordWidget(QWidget* parent, const QPixmap* openSheet, const QPixmap* powerSheet,
-                         bool takesMouseEvents)
+ChordWidget::ChordWidget(QWidget* parent, const QPixmap* openPictures, const QPixmap* powerPictures,
+                         bool mouseEvents)
     : QLabel(parent)
     , chordPicture(new Cell(this))
-    , sheet(openSheet)
-    , openSheet(openSheet)
-    , powerSheet(powerSheet)
-    , takesMouseEvents(takesMouseEvents)
+    , sheet(openPictures)
+    , openSheet(openPictures)
+    , powerSheet(powerPictures)
+    , takesMouseEvents(mouseEvents)
 {
     if (!takesMouseEvents)
         setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -7,9 +7,9 @@ namespace {
 constexpr int dotSize = 14;
 }
 
-Dot::Dot(QWidget* parent, const QPixmap* pixmap, int root, int type, QString name)
+Dot::Dot(QWidget* parent, const QPixmap* picture, int root, int type, QString name)
     : QLabel(parent)
-    , pixmap(pixmap)
+    , pixmap(picture)
     , dotRoot(root)
     , dotType(type)
     , dotName(std::move(name))

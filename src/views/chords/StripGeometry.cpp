@@ -29,9 +29,9 @@ QVector<Run> chordRuns(const QVector<QString>& chords)
     return runs;
 }
 
-PixelScale::PixelScale(int frames, int width, int offset)
+PixelScale::PixelScale(int frames, int width, int offsetFrames)
     : scale(frames, width)
-    , offset(offset)
+    , offset(offsetFrames)
 {
 }
 

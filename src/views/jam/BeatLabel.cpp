@@ -35,9 +35,9 @@ bool isShownState(int state)
 
 } // namespace
 
-BeatLabel::BeatLabel(int step, QWidget* parent)
+BeatLabel::BeatLabel(int stepIndex, QWidget* parent)
     : QLabel(parent)
-    , step(step)
+    , step(stepIndex)
 {
     initWidgets();
     hide();

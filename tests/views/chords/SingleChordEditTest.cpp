@@ -462,9 +462,9 @@ TEST_P(FileOpenDuringCorrection, ClosesThePopupAndWritesNothing)
 
 INSTANTIATE_TEST_SUITE_P(Buttons, FileOpenDuringCorrection,
                          ::testing::Values(Button::Replace, Button::ReplaceAll, Button::Cancel),
-                         [](const ::testing::TestParamInfo<Button>& info) {
-                             return std::string(info.param == Button::Replace      ? "Replace"
-                                                : info.param == Button::ReplaceAll ? "ReplaceAll"
+                         [](const ::testing::TestParamInfo<Button>& row) {
+                             return std::string(row.param == Button::Replace      ? "Replace"
+                                                : row.param == Button::ReplaceAll ? "ReplaceAll"
                                                                                    : "Cancel");
                          });
 

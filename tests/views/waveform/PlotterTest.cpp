@@ -32,10 +32,9 @@ protected:
         plotter.initMetaData(&model);
     }
 
-    void open(const waveformtest::Recording& recording, bool stereo = true)
+    void open(const waveformtest::Recording& shown, bool stereo = true)
     {
-        plotter.initPlotter(recording.left.data(), recording.right.data(), recording.frames(),
-                            stereo);
+        plotter.initPlotter(shown.left.data(), shown.right.data(), shown.frames(), stereo);
     }
 
     void wheelAt(QWidget* target, QPointF pos, int delta, Qt::KeyboardModifiers modifiers)

@@ -1,0 +1,3 @@
+#include "AudioPlayerLog.h"
+
+Q_LOGGING_CATEGORY(lcPlayer, "tonbrook.audio.player", QtWarningMsg)
