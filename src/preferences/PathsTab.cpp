@@ -21,8 +21,8 @@ const char* const openPreviousLabelName = "openPreviousLocationLabel";
 
 } // namespace
 
-PathsTab::PathsTab(const QString& defaultSaveLocation, QWidget* parent)
-    : QWidget(parent), defaultSaveLocation(defaultSaveLocation), dialogs(PreferencesDialogs::qtDialogs())
+PathsTab::PathsTab(const QString& defaultFolder, QWidget* parent)
+    : QWidget(parent), defaultSaveLocation(defaultFolder), dialogs(PreferencesDialogs::qtDialogs())
 {
     initWidgets();
     initConnections();
