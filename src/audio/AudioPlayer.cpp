@@ -181,6 +181,16 @@ bool AudioPlayer::isPlaying() const
     return !feed.stopped.load();
 }
 
+bool AudioPlayer::isLooping() const
+{
+    return feed.looping.load();
+}
+
+float AudioPlayer::getVolume() const
+{
+    return feed.volume.load();
+}
+
 // ---------------------------------------------------------------------------
 // The step gate
 

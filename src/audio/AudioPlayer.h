@@ -108,6 +108,10 @@ public:
     void setCurrentPositionFromSession(int pos);
     int getCurrentPosition() const;
     bool isPlaying() const;
+    // The loop button's state as the player took it (sessions save it).
+    bool isLooping() const;
+    // The playback gain, 0 … 0.99 (sessions and settings save it).
+    float getVolume() const;
 
     // One turn of the playback loop: pushes blocks while the stream holds
     // less than queueThresholdFrames(). Returns the blocks pushed. The
