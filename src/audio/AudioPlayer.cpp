@@ -279,6 +279,7 @@ void AudioPlayer::emitPlaybackEvents()
             break;
         }
     });
+    feed.jam.drain([this](const StepNotice& notice) { emitStepNotice(notice); });
 }
 
 // The end of the recording, found by the playback thread: the transport
