@@ -20,6 +20,7 @@
 #include "PowerButton.h"
 #include "RealTimeToolsTab.h"
 #include "RiffStep.h"
+#include "SongStep.h"
 #include "SmallPlot.h"
 #include "Startup.h"
 #include "TabWidget.h"
@@ -141,9 +142,11 @@ void MainWindow::initWidgets()
     // The riff overlays blink with their step row's highlight.
     for (int i = 0; i < Plotter::riffCount; ++i) {
         BeatSelection* overlay = plotter->beatSelections[i];
+        audioPlayer->addRiff(overlay);
         overlay->flashTimer = jamTab->riffSteps[i]->highlight->flashTimer;
         overlay->initMetaData(model);
     }
+    audioPlayer->setSong(jamTab->songStep);
 
     plotter->initMetaData(model);
     plotter->playMarker->initSampleIndex(playPosition);

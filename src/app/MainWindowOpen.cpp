@@ -94,6 +94,7 @@ int MainWindow::open(QString fn, bool /*isCDTrack*/)
     audioPlayer->resetMetaData();
     metaDataThread->resetManualEntry();
     tabWidget->resetTabWidget();
+    audioPlayer->setRiff(0);
     audioPlayer->setFilterKnob(19);
     plotter->chordsStrip->reset();
     waveBg->scrollButton->setValueFromSession(true);

@@ -24,6 +24,7 @@
 #include "PowerButton.h"
 #include "ProcessingLabel.h"
 #include "RealTimeToolsTab.h"
+#include "RiffIdWidget.h"
 #include "RiffStep.h"
 #include "SSSPlot.h"
 #include "SingleChordEditWidget.h"
@@ -36,6 +37,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QStackedWidget>
 #include <QTimer>
 
 void MainWindow::initConnections()
@@ -113,13 +115,17 @@ void MainWindow::initConnections()
     // Jam tab and the riff overlays.
     connect(jamTab->powerButton, &PowerButton::buttonOn, plotter, &Plotter::activateBeatSelecitionWidget);
     connect(jamTab, &JamTab::setActiveRiff, plotter, &Plotter::setActiveRiff);
+    connect(player, &AudioPlayer::enableJamTab, jamTab->powerButton, &PowerButton::setValueFromSession);
     for (int i = 0; i < JamTab::riffCount; ++i) {
         RiffStep* steps = jamTab->riffSteps[i];
         LoopLengthWidget* ruler = jamTab->loopLengthWidgets[i];
         BeatSelection* overlay = plotter->beatSelections[i];
         connect(steps, &RiffStep::showStepSelection, plotter, &Plotter::switchSelectionWidget);
         connect(steps, &RiffStep::stepArmed, overlay, qOverload<int>(&BeatSelection::setArmedStep));
+        connect(steps, &StepWidget::setLoopLength, player, &AudioPlayer::setRiffLength);
+        connect(ruler, &LoopLengthWidget::setLoopLength, player, &AudioPlayer::setRiffLength);
         connect(steps, &RiffStep::lockSelection, overlay, &BeatSelection::lockSelection);
+        connect(player, &AudioPlayer::setCurrentBeatStep, steps, &StepWidget::setStep);
         for (int j = 0; j < JamTab::stepCount; ++j)
             connect(jamTab->contextMenus.at(i * JamTab::stepCount + j), &StepContextMenu::contextPitchChanged,
                     overlay, &BeatSelection::interpChanged);
@@ -130,10 +136,25 @@ void MainWindow::initConnections()
         connect(overlay, &BeatSelection::commitStep, steps, &RiffStep::commitStep);
         connect(overlay, &BeatSelection::commitStep, this, &MainWindow::checkEnableAudioExport);
         connect(overlay, &BeatSelection::checkEnableAudioExport, this, &MainWindow::checkEnableAudioExport);
+        // Every beat-offset change repaints all six, active or not.
+        connect(player, &AudioPlayer::updateBeatSelections, overlay, qOverload<>(&QWidget::update));
+        connect(player, &AudioPlayer::setCurrentBeatStep, overlay, &BeatSelection::setAnimatedStep);
     }
+    connect(jamTab, &JamTab::setActiveRiff, player, &AudioPlayer::setRiff);
+    connect(jamTab, &JamTab::playRiff, player, &AudioPlayer::playRiff);
+    connect(jamTab, &JamTab::playSong, player, &AudioPlayer::playSong);
 
-    // Player.
+    // Player: song playback moves the views to the riff it reaches.
+    connect(player, &AudioPlayer::setCurrentSongStep, jamTab->songStep, &StepWidget::setStep);
+    connect(player, &AudioPlayer::songRiffChanged, plotter, &Plotter::setActiveRiff);
+    connect(player, &AudioPlayer::songRiffChanged, jamTab->riffIdWidget, &RiffIdWidget::setRiffId);
+    connect(player, &AudioPlayer::songRiffChanged, jamTab->riffStepStack, &QStackedWidget::setCurrentIndex);
+    connect(player, &AudioPlayer::songRiffChanged, jamTab->loopLengthStack, &QStackedWidget::setCurrentIndex);
+    connect(player, &AudioPlayer::updateBeatSelections, selection, &PlotSelection::updateSelectionFromOffset);
     connect(player, &AudioPlayer::setGreyedButtonsHidden, transport, &TransportWidget::setGreyedButtonsHidden);
+    connect(jamTab->songStep, &StepWidget::setLoopLength, player, &AudioPlayer::setSongLength);
+    // The player moves the beats before the chord strip lays out on them.
+    connect(jamTab->beatOffsetKnob, &Knob::valueChanged, player, &AudioPlayer::setBeatOffset);
 
     // Menus, jam power, play marker, chord strip and tabs, volumes.
     connect(recentFilesMenu, &QMenu::triggered, this, &MainWindow::loadRecent);
@@ -163,6 +184,7 @@ void MainWindow::initConnections()
     connect(chordEdit, &SingleChordEditWidget::reInitDetectedChordsWidget, chordsTab,
             qOverload<>(&ChordsTab::initDetectedChords));
     connect(player, &AudioPlayer::playRiffSong, plotter, &Plotter::riffSongPlayback);
+    connect(player, &AudioPlayer::changeBeatPitch, jamTab, &JamTab::setBeatPitchLabel);
     connect(chordEdit, &SingleChordEditWidget::saveTBM, analysis, &MetaDataThread::saveTBM);
 
     // Player (the rest).
@@ -170,6 +192,7 @@ void MainWindow::initConnections()
     connect(player, &AudioPlayer::unlatchRiffPlay, jamTab->playRiffButton, &CustomButton::unlatch);
     connect(player, &AudioPlayer::unlatchSongPlay, jamTab->playSongButton, &CustomButton::unlatch);
     connect(jamTab->songStep, &StepWidget::setLoopLength, this, &MainWindow::checkSongLoopLength);
+    connect(jamTab->songStep, &SongStep::stopSongPlayback, player, &AudioPlayer::stopSongPlayback);
     connect(chordsTab->chordFilterWidget, &ChordFilterWidget::stopPlayback, player, &AudioPlayer::stop);
     connect(player, &AudioPlayer::flashMetro, transport, &TransportWidget::flashMetronome);
 

@@ -19,6 +19,8 @@
 #include "RealTimeToolsTab.h"
 #include "SmallPlot.h"
 #include "Slider.h"
+#include "SongStep.h"
+#include "ChordLabel.h"
 #include "TabWidget.h"
 #include "TransportWidget.h"
 #include "WaveBg.h"
@@ -240,7 +242,7 @@ TEST_F(ShellTest, AnEmptySongDisablesItsPlayButton)
     CustomButton* song = window->tabArea()->jamTab->playSongButton;
     song->latch();
     QMetaObject::invokeMethod(window.get(), "checkSongLoopLength");
-    EXPECT_FALSE(song->isEnabled());
+    EXPECT_FALSE(song->isEnabledTo(window->tabArea()->jamTab));
     EXPECT_FALSE(song->isChecked());
 }
 
@@ -266,6 +268,50 @@ TEST_F(ShellTest, RecalculatingChordsNeedsARecordingAndNoRunningAnalysis)
     EXPECT_FALSE(plotter->chordsStrip->isVisibleTo(plotter));
     ASSERT_TRUE(waitForAnalysis(*window));
     EXPECT_FALSE(plotter->processingLabel->isVisible());
+}
+
+} // namespace
+
+namespace {
+
+using shell_test::ShellTest;
+
+TEST_F(ShellTest, TheBeatOffsetKnobMovesTheBeatsBeforeTheStripLaysOutOnThem)
+{
+    const QString song = writeSong("song.wav", 8);
+    makeWindow();
+    ASSERT_EQ(window->open(song, false), 0);
+    ASSERT_TRUE(window->analysisThread()->wait(60000));
+    QCoreApplication::processEvents();
+    ChordsStrip* strip = window->waveArea()->plotter->chordsStrip;
+    ASSERT_FALSE(strip->chordLabels().isEmpty());
+    const QVector<float> before = window->analysisThread()->metaData->beats;
+
+    window->tabArea()->jamTab->beatOffsetKnob->setValue(60);
+    const QVector<float> after = window->analysisThread()->metaData->beats;
+    ASSERT_EQ(after.size(), before.size());
+    EXPECT_GT(after.at(1), before.at(1)) << "the player moved the beats";
+    QList<QRect> shown;
+    for (ChordLabel* label : strip->chordLabels())
+        shown << label->geometry();
+    // A layout made now, on the moved beats, is the one already shown.
+    strip->initChordStrip();
+    QList<QRect> fresh;
+    for (ChordLabel* label : strip->chordLabels())
+        fresh << label->geometry();
+    EXPECT_EQ(shown, fresh);
+}
+
+TEST_F(ShellTest, AFilledSongSlotEnablesSongPlayback)
+{
+    makeWindow();
+    JamTab* jam = window->tabArea()->jamTab;
+    // The jam tab itself waits for an analysis: ask of the button alone.
+    EXPECT_FALSE(jam->playSongButton->isEnabledTo(jam));
+    jam->songStep->setRiff(2, 5);
+    EXPECT_TRUE(jam->playSongButton->isEnabledTo(jam));
+    jam->songStep->setRiff(-1, 5);
+    EXPECT_FALSE(jam->playSongButton->isEnabledTo(jam));
 }
 
 } // namespace
