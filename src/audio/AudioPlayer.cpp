@@ -181,6 +181,16 @@ bool AudioPlayer::isPlaying() const
     return !feed.stopped.load();
 }
 
+bool AudioPlayer::isLooping() const
+{
+    return feed.looping.load();
+}
+
+float AudioPlayer::getVolume() const
+{
+    return feed.volume.load();
+}
+
 // ---------------------------------------------------------------------------
 // The step gate
 
@@ -269,6 +279,7 @@ void AudioPlayer::emitPlaybackEvents()
             break;
         }
     });
+    feed.jam.drain([this](const StepNotice& notice) { emitStepNotice(notice); });
 }
 
 // The end of the recording, found by the playback thread: the transport

@@ -10,14 +10,17 @@
 // tempo and pitch switches ToolSwitches, the beat tracking trackBeat
 // (BeatTracking.h), the device lookup DeviceChoice.h. Its slots live in
 // AudioPlayer.cpp (set-up, thread, tick), AudioPlayerTransport.cpp,
-// AudioPlayerTools.cpp (tempo, pitch, mode, isolation) and
-// AudioPlayerDevices.cpp (output device).
+// AudioPlayerTools.cpp (tempo, pitch, mode, isolation),
+// AudioPlayerDevices.cpp (output device) and AudioPlayerJam.cpp (riff and
+// song playback, the beat offset and the offline renders; their rules are
+// JamSteps.h, their state JamStepper, their loops JamPlayback.h).
 //
 // Set-up order (GUI thread):
 //   AudioPlayer player(output);          // output outlives the player
 //   player.initMetaData(&model);
 //   player.initLoop(&selection.loopStart, &selection.loopEnd);
 //   player.initBeep(click, click, length);
+//   player.addRiff(riff) six times, "A" … "F"; player.setSong(&song);
 //   per file: player.forgetRecording() (stops and waits; the old buffers
 //   may go now), player.resetMetaData(), decode, then
 //   player.setPlaybackVars(left, right, channels, frames, rate).
@@ -50,6 +53,7 @@
 #include "TryGate.h"
 
 #include <QElapsedTimer>
+#include <QList>
 #include <QPointF>
 #include <QString>
 #include <QStringList>
@@ -108,6 +112,10 @@ public:
     void setCurrentPositionFromSession(int pos);
     int getCurrentPosition() const;
     bool isPlaying() const;
+    // The loop button's state as the player took it (sessions save it).
+    bool isLooping() const;
+    // The playback gain, 0 … 0.99 (sessions and settings save it).
+    float getVolume() const;
 
     // One turn of the playback loop: pushes blocks while the stream holds
     // less than queueThresholdFrames(). Returns the blocks pushed. The
@@ -118,6 +126,40 @@ public:
     // least 4096 (93 ms at 44.1 kHz), and more than the device takes at
     // once whatever the buffer length.
     int queueThresholdFrames() const { return feed.queueThresholdFrames(); }
+
+    // Riffs and song, at set-up: the jam tab's six riffs in the order
+    // "A" … "F" (a seventh is ignored), and its song. Not owned; they
+    // outlive the player or are never replaced while it plays.
+    void addRiff(RiffSource* riff);
+    void setSong(const SongSource* song);
+
+    // GUI thread. One stepping check of riff or song playback at the read
+    // position, its signals emitted at once (the playback thread makes its
+    // own checks while playing).
+    void calculatePosFromRiff();
+    void calculatePosFromSong();
+    // A step's pitch factor on top of the pitch controls' factor; emits
+    // changeBeatPitch with the step's semitones.
+    void setStepInterp(float factor);
+
+    // Offline renders, GUI thread; each stops playback first and holds it.
+    // One block of the export into exportLeft/exportRight (a hop each);
+    // true, with a block of zeros and the position back at the start, once
+    // 8191 frames or fewer remain after the position.
+    bool processAudioFrame();
+    // The active riff once, into riffWavLeft/riffWavRight, and the song
+    // once, into songWavLeft/songWavRight (both empty when nothing can
+    // play). Both end with the pitch tool bypassed at 1.0 and the pitch
+    // controls' factor 1.0.
+    void calculateRiffWavData();
+    void calculateSongWavData();
+
+    QList<float> exportLeft;
+    QList<float> exportRight;
+    QList<float> riffWavLeft;
+    QList<float> riffWavRight;
+    QList<float> songWavLeft;
+    QList<float> songWavRight;
 
     // GUI thread: while one is alive, the playback thread makes no step
     // (offline renders, releasing buffers). Waits for the block in flight.
@@ -173,6 +215,19 @@ public slots:
     void setPScale(int plotScale);
     QVector<QPointF> getSSSCurve() const;
 
+    // Riffs and song. A riff outside 0 … 5 means riff "A".
+    void setRiff(int riff);
+    void setRiffLength(int steps);
+    void setSongLength(int steps);
+    // The jam tab's beat-offset knob: moves every beat by the change times
+    // a hundredth of the average beat.
+    void setBeatOffset(int beatOffset);
+    // Start a riff or the song, or stop it when it plays.
+    void playRiff();
+    void playSong();
+    // The song has no riff left.
+    void stopSongPlayback();
+
     // Output device.
     QStringList getDeviceList() const;
     QString getAudioDevice() const;
@@ -196,6 +251,18 @@ signals:
     void unlatchMainPlay();
     void unlatchSongPlay();
     void unlatchRiffPlay();
+    // Riff and song steps (from the tick while playing, at once from the
+    // renders): the step's own pitch in semitones, the step and song slot
+    // playing, the riff of a new song slot.
+    void changeBeatPitch(float pitch);
+    void setCurrentBeatStep(int step);
+    void setCurrentSongStep(int step);
+    void songRiffChanged(int index);
+    // The beats moved (the beat-offset knob): sent with the offset, then
+    // with 0.
+    void updateBeatSelections(int offset = 0);
+    // A riff or the song started (true).
+    void enableJamTab(bool on);
 
 protected:
     void run() override;
@@ -221,6 +288,14 @@ private:
     void updateQueueThreshold();
     void restorePitch();
     void leaveRiffAndSongMode();
+    // Riffs and song (AudioPlayerJam.cpp).
+    class GuiJamPort;
+    jamplay::BeatGrid guiBeatGrid() const;
+    bool jamPlayable() const;
+    void emitStepNotice(const StepNotice& notice);
+    void startJamPlayback(const jamplay::StepStart& start, bool song);
+    void reapplyStepPitch();
+    void endRender();
 
     AudioOutput& output;
     const FeedDriver driver;
@@ -240,8 +315,10 @@ private:
     // GUI thread only.
     int* loopStart = nullptr;
     int* loopEnd = nullptr;
-    bool riffFlash = false;
-    bool songFlash = false;
+    // The beat-offset knob's last value (its centre is 49).
+    int beatOffset = 49;
+    int riffLength = 0;
+    int songLength = 0;
     // A stream the end left playing out its queue; stopped once drained.
     StreamHandle drainingStream = 0;
     QTimer* positionTimer = nullptr;

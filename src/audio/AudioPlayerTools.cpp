@@ -37,11 +37,13 @@ void AudioPlayer::setInterp(float interpFactor)
 {
     feed.basePitch.store(interpFactor);
     tools.setFactor(ToolSwitches::Tool::Pitch, interpFactor);
+    reapplyStepPitch();
 }
 
 void AudioPlayer::activatePitch(bool activate)
 {
     tools.bypass(ToolSwitches::Tool::Pitch, activate);
+    reapplyStepPitch();
 }
 
 void AudioPlayer::changeMode(int mode)

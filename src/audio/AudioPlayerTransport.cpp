@@ -38,8 +38,7 @@ void AudioPlayer::play()
     positionTimer->start();
     elapsed.restart();
     feed.mainFlash.store(false);
-    riffFlash = false;
-    songFlash = false;
+    feed.jam.clearFlashes();
     emit flashSongPlay(false);
     emit flashRiffPlay(false);
     emit unlatchRiffPlay();
@@ -66,11 +65,14 @@ void AudioPlayer::pause()
         PlaybackHold hold(*this);
         if (feed.stopped.load()) {
             leaveRiffAndSongMode();
+            restorePitch();
             startStream();
             feed.stopped.store(false);
             resumed = true;
         } else if (feed.riffMode.load()) {
+            // Normal playback goes on from here at the user's own pitch.
             feed.riffMode.store(false);
+            restorePitch();
             leftRiff = true;
         } else {
             const StreamHandle handle = feed.stream.load();

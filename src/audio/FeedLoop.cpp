@@ -2,6 +2,7 @@
 
 #include "BeatTracking.h"
 #include "ChainControls.h"
+#include "JamPlayback.h"
 #include "MetaData.h"
 #include "ProcessingChain.h"
 #include "ToolSwitches.h"
@@ -106,17 +107,24 @@ FeedLoop::BlockResult FeedLoop::feedBlock()
         resetPhases();
     }
 
-    stepRiffAndSong(normalPlayback);
+    const Stepping stepping = stepRiffAndSong(normalPlayback);
+    if (stepping == Stepping::SongOver) {
+        endPlayback(loop, handle);
+        return BlockResult::Ended;
+    }
     position = chain::currentposition.load();
     playBeep_ = false;
     trackBeats(position, normalPlayback);
 
     // Signed: a position past the end (a seek there, a long tempo step)
-    // is an end, never a huge remainder.
+    // is an end, never a huge remainder. A riff or the song does not end
+    // there: its steps end with the recording and jump back (the frames
+    // past the end read as silence).
     const std::int64_t remaining = std::int64_t(length_) - position;
     const chain::VocoderSwitches switches = chain::vocoderSwitches.load();
     const float reach = switches.TSMPSMEnabled ? reachFactor(chain::interpfactor.load()) : 1.0f;
-    if (double(remaining) > double(reach) * chain::framesize) {
+    const bool riffOrSong = stepping == Stepping::Stepped || stepping == Stepping::Skipped;
+    if (riffOrSong || double(remaining) > double(reach) * chain::framesize) {
         tailBlocks_ = 0;
         return renderStep(switches.TSMPSMEnabled, handle, position) ? BlockResult::Pushed : BlockResult::Idle;
     }
@@ -138,9 +146,52 @@ FeedLoop::BlockResult FeedLoop::feedBlock()
     return BlockResult::Ended;
 }
 
-void FeedLoop::stepRiffAndSong(bool normalPlayback)
+namespace {
+
+// The stepping's hold on the chain while playing: the position rule, the
+// step pitch, and the notices left for the GUI's tick.
+class PlaybackJamPort final : public JamPort
 {
-    (void)normalPlayback; // riff and song playback is not wired in yet
+public:
+    PlaybackJamPort(FeedLoop& feed, ToolSwitches& tools) : feed_(feed), tools_(tools) { }
+
+    void placeReadPosition(int frames, bool setPlayStart) override
+    {
+        feed_.placeReadPosition(frames, setPlayStart);
+    }
+    int readPosition() const override { return chain::currentposition.load(); }
+    float setStepInterp(float stepFactor) override
+    {
+        return jamplay::applyStepPitch(tools_, feed_.basePitch.load(), stepFactor);
+    }
+    bool renderBlock(float*, float*) override { return false; } // the feed loop makes the blocks
+    void notify(const StepNotice& notice) override { feed_.jam.publish(notice); }
+
+private:
+    FeedLoop& feed_;
+    ToolSwitches& tools_;
+};
+
+} // namespace
+
+FeedLoop::Stepping FeedLoop::stepRiffAndSong(bool normalPlayback)
+{
+    if (normalPlayback || model_ == nullptr)
+        return Stepping::None;
+    MetaData::BeatsReadAccess access(*model_);
+    if (!access)
+        return Stepping::Skipped;
+    if (!model_->metaDataValid.load(std::memory_order_acquire))
+        return Stepping::None;
+    const QVector<float>& beats = model_->beats;
+    const jamplay::BeatGrid grid{beats.constData(), beats.size(), length_};
+    PlaybackJamPort port(*this, tools_);
+    if (songMode.load()) {
+        const jamplay::StepCheck check = jamplay::stepSongOnce(jam, grid, port);
+        return check.kind == jamplay::StepCheck::Kind::Stop ? Stepping::SongOver : Stepping::Stepped;
+    }
+    jamplay::stepRiffOnce(jam, grid, port);
+    return Stepping::Stepped;
 }
 
 void FeedLoop::trackBeats(int position, bool normalPlayback)
@@ -245,6 +296,49 @@ void FeedLoop::endPlayback(const LoopPoints& loop, StreamHandle handle)
     songMode.store(false);
     restorePitch();
     endPending.store(true);
+}
+
+bool FeedLoop::exportBlock(float* left, float* right)
+{
+    playBeep_ = false;
+    const int position = chain::currentposition.load();
+    // The GUI thread is the only writer of the beats: no read access needed.
+    if (model_ != nullptr && model_->metaDataValid.load(std::memory_order_acquire) && model_->beats.size() >= 4) {
+        const QVector<float>& beats = model_->beats;
+        const BeatStep step =
+            trackBeat(beats.constData(), beats.size(), model_->currentBeat.load(std::memory_order_relaxed),
+                      lastClickBeat.load(), position, beatOffsetSamples.load());
+        if (step.clicked >= 0) {
+            playBeep_ = true;
+            lastClickBeat.store(step.clicked);
+        }
+        if (step.entered >= 0)
+            model_->currentBeat.store(step.entered, std::memory_order_relaxed);
+    }
+
+    // The frame may read up to twice its length with the pitch at 2.0.
+    constexpr std::int64_t exportReachFrames = 2 * chain::framesize - 1;
+    if (std::int64_t(length_) - position > exportReachFrames) {
+        if (!processaudio(left, right, nullptr)) {
+            // Cannot happen with playback held; a silent block, not an end.
+            std::fill(left, left + blockFrames, 0.0f);
+            std::fill(right, right + blockFrames, 0.0f);
+            return false;
+        }
+        if (playBeep_) {
+            const float gain = metroVolume.load();
+            const int frames = std::min(int(click_.size()), blockFrames);
+            for (int f = 0; f < frames; ++f) {
+                left[f] += click_[size_t(f)] * gain;
+                right[f] += click_[size_t(f)] * gain;
+            }
+        }
+        return false;
+    }
+    std::fill(left, left + blockFrames, 0.0f);
+    std::fill(right, right + blockFrames, 0.0f);
+    placeReadPosition(0);
+    return true;
 }
 
 void FeedLoop::report(PlaybackEvent::Kind kind, bool on)

@@ -15,6 +15,7 @@
 #pragma once
 
 #include "AudioOutput.h"
+#include "JamStepper.h"
 #include "SpscRing.h"
 
 #include <array>
@@ -88,6 +89,15 @@ public:
     void publishLoop(int start, int end);
     LoopPoints loadLoop() const;
 
+    // GUI thread, inside the gate, playback stopped: one block of the
+    // export render into left and right (a hop each): the beat and click
+    // scan as in playback (the model's current beat follows, no event;
+    // the click windows moved back by beatOffsetSamples), one chain step
+    // and the click at the metronome gain, no volume. When 8191 frames or
+    // fewer remain after the position: zeros, the position back at the
+    // start, and true.
+    bool exportBlock(float* left, float* right);
+
     // GUI thread: hands every event made since the last call to f, in order.
     template <class F>
     void takeEvents(F&& f)
@@ -135,6 +145,10 @@ public:
     // Events the GUI's tick could not take in time (the ring was full).
     std::atomic<int> droppedEvents{0};
 
+    // Riff and song playback: the riffs, the song, the playing step and
+    // slot, and the notices of each step for the GUI's tick.
+    JamStepper jam;
+
 private:
     static constexpr int blockFrames = 1024; // the chain's hop
     static constexpr int curveLength = 400;
@@ -143,10 +157,14 @@ private:
     static constexpr int pushRecordLength = 512;
     static constexpr int prerollBlocks = 3;
 
-    // Riff and song stepping goes here: once per block in riff or song
-    // mode, before the beat tracking; it may move the read position and
-    // set the step's pitch (see RiffSource.h).
-    void stepRiffAndSong(bool normalPlayback);
+    // None: normal playback, or no analysis results to step through.
+    // Skipped: the beats were being changed; the next block steps.
+    enum class Stepping { None, Skipped, Stepped, SongOver };
+    // Riff and song stepping: once per block in riff or song mode, before
+    // the beat tracking, inside a MetaData::BeatsReadAccess (refused: no
+    // step this block); it may move the read position and set the step's
+    // pitch.
+    Stepping stepRiffAndSong(bool normalPlayback);
     void trackBeats(int position, bool normalPlayback);
     bool renderStep(bool vocoderRuns, StreamHandle handle, int position);
     void assembleBlock(bool vocoderRuns);

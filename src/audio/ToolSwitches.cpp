@@ -57,9 +57,24 @@ const std::atomic<float>& ToolSwitches::kept(Tool tool) const
     return tool == Tool::Tempo ? previousHopFactor : previousInterpFactor;
 }
 
+std::atomic<bool>& ToolSwitches::userBypass(Tool tool)
+{
+    return tool == Tool::Tempo ? hopBypassedByUser_ : interpBypassedByUser_;
+}
+
+const std::atomic<bool>& ToolSwitches::userBypass(Tool tool) const
+{
+    return tool == Tool::Tempo ? hopBypassedByUser_ : interpBypassedByUser_;
+}
+
 bool ToolSwitches::isBypassed(Tool tool) const
 {
     return bypassFlag(chain::vocoderSwitches.load(), tool);
+}
+
+bool ToolSwitches::isBypassedByUser(Tool tool) const
+{
+    return userBypass(tool).load(std::memory_order_relaxed);
 }
 
 float ToolSwitches::keptFactor(Tool tool) const
@@ -83,6 +98,7 @@ void ToolSwitches::setFactor(Tool tool, float factor)
 
 void ToolSwitches::bypass(Tool tool, bool bypassed)
 {
+    userBypass(tool).store(bypassed, std::memory_order_relaxed);
     if (bypassed) {
         const chain::VocoderSwitches before = switchOff(tool);
         if (!bypassFlag(before, tool)) {
@@ -101,6 +117,7 @@ void ToolSwitches::bypass(Tool tool, bool bypassed)
 
 void ToolSwitches::reset(Tool tool)
 {
+    userBypass(tool).store(true, std::memory_order_relaxed);
     switchOff(tool);
     kept(tool).store(1.0f, std::memory_order_relaxed);
     chainFactor(tool).store(1.0f, std::memory_order_relaxed);
@@ -108,15 +125,38 @@ void ToolSwitches::reset(Tool tool)
 
 void ToolSwitches::restore(Tool tool, float factor)
 {
-    const chain::VocoderSwitches switches = chain::vocoderSwitches.load();
-    if (switches.TSMPSMEnabled && !bypassFlag(switches, tool))
-        chainFactor(tool).store(factor, std::memory_order_relaxed);
-    else
+    const bool bypassed = isBypassedByUser(tool);
+    updateSwitches([tool, bypassed](chain::VocoderSwitches& s) {
+        bypassFlag(s, tool) = bypassed;
+        s.TSMPSMEnabled = !(s.hopBypassed && s.interpBypassed);
+    });
+    if (bypassed) {
         kept(tool).store(factor, std::memory_order_relaxed);
+        chainFactor(tool).store(1.0f, std::memory_order_relaxed);
+    } else {
+        chainFactor(tool).store(factor, std::memory_order_relaxed);
+    }
+}
+
+void ToolSwitches::applyStep(Tool tool, float factor)
+{
+    if (factor == 1.0f) {
+        switchOff(tool);
+        chainFactor(tool).store(1.0f, std::memory_order_relaxed);
+        return;
+    }
+    // The factor first: the vocoder never starts on a stale one.
+    chainFactor(tool).store(factor, std::memory_order_relaxed);
+    updateSwitches([tool](chain::VocoderSwitches& s) {
+        bypassFlag(s, tool) = false;
+        s.TSMPSMEnabled = true;
+    });
 }
 
 void ToolSwitches::resetAll()
 {
+    hopBypassedByUser_.store(true, std::memory_order_relaxed);
+    interpBypassedByUser_.store(true, std::memory_order_relaxed);
     previousHopFactor.store(1.0f, std::memory_order_relaxed);
     previousInterpFactor.store(1.0f, std::memory_order_relaxed);
 }

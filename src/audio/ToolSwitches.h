@@ -8,6 +8,11 @@
 //     puts the kept factor back. A switch to the state the tool is already
 //     in changes nothing, so the kept factor survives a repeated bypass.
 //
+// Riff and song steps play their own pitch: they switch the pitch tool in
+// the chain on or off for it (applyStep) without touching the user's
+// switch or kept factor, so restore() can put the chain back to what the
+// user chose.
+//
 // Threads: the GUI thread's slots call everything; the riff and song steps
 // (playback thread) also change the pitch tool. The bypass flags and the
 // vocoder switch change together as one atomic unit (compare-and-swap), the
@@ -27,12 +32,19 @@ public:
     void bypass(Tool tool, bool bypassed);
     // Bypassed at factor 1, the kept factor 1 too (resetHopFactor).
     void reset(Tool tool);
-    // Puts factor where the tool's factor lives now: the chain while the
-    // tool is on and the vocoder runs, the kept factor otherwise (play and
-    // stop restore the pitch controls' factor after riff steps changed it).
+    // The chain back to the user's own state (play, stop, the end, leaving
+    // a riff or the song): the tool switched as its power switch left it,
+    // and factor in the chain while it is on, kept while it is off.
     void restore(Tool tool, float factor);
+    // A riff or song step's factor in the chain: the tool runs for any
+    // factor but 1.0 and is bypassed at 1.0; the user's switch and the
+    // kept factor stay as they are.
+    void applyStep(Tool tool, float factor);
 
+    // The chain's switch (a step may have changed it).
     bool isBypassed(Tool tool) const;
+    // The tool's power switch as the user left it.
+    bool isBypassedByUser(Tool tool) const;
     // The factor kept while the tool is bypassed.
     float keptFactor(Tool tool) const;
     void setKeptFactor(Tool tool, float factor);
@@ -45,9 +57,17 @@ private:
     std::atomic<float>& kept(Tool tool);
     const std::atomic<float>& kept(Tool tool) const;
 
+    std::atomic<bool>& userBypass(Tool tool);
+    const std::atomic<bool>& userBypass(Tool tool) const;
+
+    // The power switches as the user left them (true: bypassed); writers:
+    // the slots (GUI); readers: restore, the step pitch (playback thread).
+    std::atomic<bool> hopBypassedByUser_{true};
+    std::atomic<bool> interpBypassedByUser_{true};
     // Kept factors, ratios out/in (tempo 0.25 … 1.99, pitch 0.25 … 4);
     // writers: the slots (GUI), the riff steps (pitch, playback thread).
     std::atomic<float> previousHopFactor{1.0f};
     std::atomic<float> previousInterpFactor{1.0f};
     static_assert(std::atomic<float>::is_always_lock_free);
+    static_assert(std::atomic<bool>::is_always_lock_free);
 };

@@ -1,0 +1,333 @@
+// The player's riff and song slots, the beat offset and the offline
+// renders. The stepping rules are in JamSteps.h; while playing, the feed
+// loop makes the checks on the playback thread and leaves their notices
+// for the tick; here, on the GUI thread, the starts, the single checks
+// and the renders run with playback held and emit at once.
+#include "AudioPlayer.h"
+
+#include "ChainControls.h"
+#include "JamPlayback.h"
+#include "MetaData.h"
+#include "ProcessingChain.h"
+
+#include <QTimer>
+
+#include <cmath>
+
+// The GUI thread's hold on the chain for the starts, the single checks and
+// the renders (playback held): the position rule, the step pitch, one
+// chain step, and the notices emitted as signals at once.
+class AudioPlayer::GuiJamPort final : public JamPort
+{
+public:
+    explicit GuiJamPort(AudioPlayer& owner) : player_(owner) { }
+
+    void placeReadPosition(int frames, bool setPlayStart) override
+    {
+        player_.feed.placeReadPosition(frames, setPlayStart);
+    }
+    int readPosition() const override { return chain::currentposition.load(); }
+    float setStepInterp(float stepFactor) override
+    {
+        return jamplay::applyStepPitch(player_.tools, player_.feed.basePitch.load(), stepFactor);
+    }
+    bool renderBlock(float* left, float* right) override { return processaudio(left, right, nullptr); }
+    void notify(const StepNotice& notice) override { player_.emitStepNotice(notice); }
+
+private:
+    AudioPlayer& player_;
+};
+
+// ---------------------------------------------------------------------------
+// Set-up and the plain slots
+
+void AudioPlayer::addRiff(RiffSource* riff)
+{
+    feed.jam.addRiff(riff);
+}
+
+void AudioPlayer::setSong(const SongSource* song)
+{
+    feed.jam.setSong(song);
+}
+
+void AudioPlayer::setRiff(int riff)
+{
+    feed.jam.setActiveRiff(riff);
+}
+
+void AudioPlayer::setRiffLength(int steps)
+{
+    riffLength = steps;
+}
+
+void AudioPlayer::setSongLength(int steps)
+{
+    songLength = steps;
+}
+
+void AudioPlayer::stopSongPlayback()
+{
+    if (feed.songMode.load())
+        stop();
+}
+
+// ---------------------------------------------------------------------------
+// GUI-thread helpers
+
+// The GUI thread is the only writer of the beats, so it reads them as
+// they are.
+jamplay::BeatGrid AudioPlayer::guiBeatGrid() const
+{
+    const MetaData* model = feed.model();
+    if (model == nullptr || !model->metaDataValid.load(std::memory_order_acquire))
+        return jamplay::BeatGrid{};
+    return jamplay::BeatGrid{model->beats.constData(), model->beats.size(), feed.length()};
+}
+
+bool AudioPlayer::jamPlayable() const
+{
+    const MetaData* model = feed.model();
+    return hasRecording() && model != nullptr && model->metaDataValid.load(std::memory_order_acquire);
+}
+
+void AudioPlayer::emitStepNotice(const StepNotice& notice)
+{
+    if (notice.pitchShown)
+        emit changeBeatPitch(notice.semitones);
+    if (notice.slotShown) {
+        emit songRiffChanged(notice.riff);
+        emit setCurrentSongStep(notice.slot);
+    }
+    if (notice.stepShown)
+        emit setCurrentBeatStep(notice.step);
+    if (notice.flashed) {
+        if (notice.song)
+            emit flashSongPlay(notice.flash);
+        else
+            emit flashRiffPlay(notice.flash);
+    }
+}
+
+// Inside the hold: step 0 in place with its pitch, told at once, and a
+// fresh stream from there.
+void AudioPlayer::startJamPlayback(const jamplay::StepStart& start, bool song)
+{
+    feed.riffMode.store(!song);
+    feed.songMode.store(song);
+    feed.jam.clearFlashes();
+    GuiJamPort port(*this);
+    jamplay::applyStart(start, song, port);
+    feed.stopped.store(false);
+    startStream();
+}
+
+// While a riff or the song plays, the playing step's pitch goes on over
+// the pitch controls' new state.
+void AudioPlayer::reapplyStepPitch()
+{
+    if (!isPlaying() || (!feed.riffMode.load() && !feed.songMode.load()))
+        return;
+    PlaybackHold hold(*this);
+    restorePitch();
+    const RiffSource* riff = feed.jam.riffs()[size_t(feed.jam.activeRiff())];
+    const float stepFactor = riff != nullptr ? riff->stepPitch(feed.jam.riffStep()) : 1.0f;
+    jamplay::applyStepPitch(tools, feed.basePitch.load(), stepFactor);
+}
+
+// The renders end with the pitch tool bypassed at 1.0 and the pitch
+// controls' factor 1.0.
+void AudioPlayer::endRender()
+{
+    tools.bypass(ToolSwitches::Tool::Pitch, true);
+    tools.setKeptFactor(ToolSwitches::Tool::Pitch, 1.0f);
+    feed.basePitch.store(1.0f);
+}
+
+// ---------------------------------------------------------------------------
+// Riff and song playback
+
+void AudioPlayer::playRiff()
+{
+    if (!jamPlayable())
+        return;
+    if (isPlaying() && feed.riffMode.load()) {
+        stop();
+        emit setGreyedButtonsHidden(true);
+        return;
+    }
+    emitPlaybackEvents();
+    bool started = false;
+    {
+        PlaybackHold hold(*this);
+        if (const std::optional<jamplay::StepStart> start = feed.jam.startRiff(guiBeatGrid())) {
+            startJamPlayback(*start, false);
+            started = true;
+        }
+    }
+    if (!started) {
+        // No such riff, or no beats to play: the button comes back up.
+        emit unlatchRiffPlay();
+        return;
+    }
+    updateQueueThreshold();
+    ensureThread();
+    positionEstimate.restart(0.0f);
+    displayPosition.store(0.0f);
+    positionTimer->start();
+    elapsed.restart();
+    feed.mainFlash.store(false);
+    emit playRiffSong(true);
+    emit setGreyedButtonsHidden(false);
+    emit flashMainPlay(false);
+    emit flashRiffPlay(false);
+    emit flashSongPlay(false);
+    emit enableJamTab(true);
+    emit unlatchMainPlay();
+    emit unlatchSongPlay();
+}
+
+// The song starts at the slot the last song playback left, or at the next
+// used slot after it when that one is empty now.
+void AudioPlayer::playSong()
+{
+    if (!jamPlayable())
+        return;
+    if (isPlaying() && feed.songMode.load()) {
+        stop();
+        emit setGreyedButtonsHidden(true);
+        return;
+    }
+    emitPlaybackEvents();
+    bool started = false;
+    {
+        PlaybackHold hold(*this);
+        const jamplay::BeatGrid grid = guiBeatGrid();
+        if (const std::optional<jamplay::StepStart> start = feed.jam.startSong(grid, feed.jam.songSlot())) {
+            startJamPlayback(*start, true);
+            started = true;
+        }
+    }
+    if (!started) {
+        // Every slot empty: only the button comes back up.
+        emit unlatchSongPlay();
+        return;
+    }
+    updateQueueThreshold();
+    ensureThread();
+    positionEstimate.restart(0.0f);
+    displayPosition.store(0.0f);
+    positionTimer->start();
+    elapsed.restart();
+    feed.mainFlash.store(false);
+    emit playRiffSong(true);
+    emit setGreyedButtonsHidden(false);
+    emit flashMainPlay(false);
+    emit flashRiffPlay(false);
+    emit flashSongPlay(false);
+    emit enableJamTab(true);
+    emit unlatchMainPlay();
+    emit unlatchRiffPlay();
+}
+
+void AudioPlayer::calculatePosFromRiff()
+{
+    PlaybackHold hold(*this);
+    GuiJamPort port(*this);
+    jamplay::stepRiffOnce(feed.jam, guiBeatGrid(), port);
+}
+
+void AudioPlayer::calculatePosFromSong()
+{
+    bool songOver = false;
+    {
+        PlaybackHold hold(*this);
+        GuiJamPort port(*this);
+        songOver = jamplay::stepSongOnce(feed.jam, guiBeatGrid(), port).kind == jamplay::StepCheck::Kind::Stop;
+    }
+    if (songOver && feed.songMode.load())
+        stop();
+}
+
+void AudioPlayer::setStepInterp(float factor)
+{
+    float semitones = 0.0f;
+    {
+        PlaybackHold hold(*this);
+        semitones = jamplay::applyStepPitch(tools, feed.basePitch.load(), factor);
+    }
+    emit changeBeatPitch(semitones);
+}
+
+// ---------------------------------------------------------------------------
+// The beat offset
+
+void AudioPlayer::setBeatOffset(int offset)
+{
+    if (offset == beatOffset)
+        return;
+    MetaData* model = feed.model();
+    const int shift = model != nullptr ? (offset - beatOffset) * model->beatLengthPercent : 0;
+    feed.beatOffsetSamples.fetch_add(shift);
+    if (model != nullptr && shift != 0) {
+        // Beats that would move before the recording's start stay.
+        model->changeBeats([shift](QVector<float>& beats) {
+            for (float& b : beats) {
+                const float moved = std::trunc(b + float(shift));
+                if (moved >= 0.0f)
+                    b = moved;
+            }
+        });
+    }
+    for (int r = 0; r < JamStepper::riffCount; ++r) {
+        if (RiffSource* riff = feed.jam.riff(r))
+            riff->repositionBeats();
+    }
+    beatOffset = offset;
+    emit updateBeatSelections(offset);
+    emit updateBeatSelections();
+}
+
+// ---------------------------------------------------------------------------
+// Offline renders
+
+bool AudioPlayer::processAudioFrame()
+{
+    if (!feed.stopped.load())
+        stop();
+    float left[chain::hop];
+    float right[chain::hop];
+    bool ended = false;
+    {
+        PlaybackHold hold(*this);
+        ended = feed.exportBlock(left, right);
+    }
+    exportLeft.clear();
+    exportRight.clear();
+    for (int f = 0; f < chain::hop; ++f) {
+        exportLeft.append(left[f]);
+        exportRight.append(right[f]);
+    }
+    return ended;
+}
+
+void AudioPlayer::calculateRiffWavData()
+{
+    stop();
+    PlaybackHold hold(*this);
+    // Nothing of an earlier playback or render sounds in it.
+    flushBuffers();
+    GuiJamPort port(*this);
+    jamplay::renderRiff(feed.jam, guiBeatGrid(), port, riffWavLeft, riffWavRight);
+    endRender();
+}
+
+void AudioPlayer::calculateSongWavData()
+{
+    stop();
+    PlaybackHold hold(*this);
+    flushBuffers();
+    GuiJamPort port(*this);
+    jamplay::renderSong(feed.jam, guiBeatGrid(), port, songWavLeft, songWavRight);
+    endRender();
+}

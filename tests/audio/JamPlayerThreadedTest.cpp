@@ -1,0 +1,175 @@
+// Riff and song playback on the player's own thread while the GUI edits
+// everything the stepping reads: steps, loop lengths, pitches, song slots,
+// the active riff, the pitch controls and the beat offset. Bounded in
+// count and time, fixed seeds; also run under ThreadSanitizer.
+#include "AudioPlayer.h"
+#include "JamFakes.h"
+#include "MetaData.h"
+#include "SyntheticSignals.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <random>
+#include <thread>
+#include <vector>
+
+using namespace jamplay_test;
+
+namespace {
+
+constexpr int frames = 300000;
+constexpr int beatCount = 60;
+
+AnalysisResult beatsEvery(float spacing, int count)
+{
+    AnalysisResult result;
+    result.bpm = 120.0f;
+    for (int i = 0; i < count; ++i)
+        result.beats.append(spacing * float(i + 1));
+    result.chordVec = QVector<QString>(count - 1, QStringLiteral("G"));
+    result.chordVecDetected = {QStringLiteral("G")};
+    result.beatLengthPercent = int(spacing / 100.0f);
+    return result;
+}
+
+// Drains the silent device as fast as it can, so the playback thread is
+// nearly always inside a step while the GUI edits.
+class FastDevice
+{
+public:
+    explicit FastDevice(ManualClock& clock)
+        : m_thread([this, &clock] {
+              while (!m_done.load())
+                  clock.advanceFrames(512);
+          })
+    {
+    }
+    ~FastDevice()
+    {
+        m_done.store(true);
+        m_thread.join();
+    }
+
+private:
+    std::atomic<bool> m_done{false};
+    std::thread m_thread;
+};
+
+// The GUI's side for `duration`: random edits between event-loop turns
+// (which run the tick that sends the step signals).
+void editWhilePlaying(AudioPlayer& player, RiffSet& riffs, FakeSong& song, std::mt19937& rng,
+                      std::chrono::milliseconds duration)
+{
+    std::uniform_int_distribution<int> what(0, 8);
+    std::uniform_int_distribution<int> riffOf(0, jamplay::riffCount - 1);
+    std::uniform_int_distribution<int> stepOf(0, RiffSource::stepCount - 1);
+    std::uniform_int_distribution<int> beatOf(0, beatCount + 3); // a few beyond the grid
+    std::uniform_int_distribution<int> loopOf(-2, RiffSource::stepCount - 1);
+    std::uniform_int_distribution<int> slotValue(-1, jamplay::riffCount - 1);
+    std::uniform_int_distribution<int> offsetOf(40, 58);
+    const float pitches[] = {0.5f, 0.75f, 1.0f, 1.5f, 2.0f};
+    std::uniform_int_distribution<int> pitchOf(0, 4);
+
+    const auto until = std::chrono::steady_clock::now() + duration;
+    while (std::chrono::steady_clock::now() < until) {
+        FakeRiff& riff = riffs.riff[riffOf(rng)];
+        switch (what(rng)) {
+        case 0:
+            riff.setBeat(stepOf(rng), beatOf(rng));
+            break;
+        case 1:
+            riff.setLoopLength(loopOf(rng));
+            break;
+        case 2:
+            riff.setPitch(stepOf(rng), pitches[pitchOf(rng)]);
+            break;
+        case 3:
+            song.setSlot(stepOf(rng), slotValue(rng));
+            break;
+        case 4:
+            player.setRiff(riffOf(rng));
+            break;
+        case 5:
+            player.setBeatOffset(offsetOf(rng));
+            break;
+        case 6:
+            player.setInterp(pitches[pitchOf(rng)]);
+            break;
+        case 7:
+            player.activatePitch(rng() % 2 == 0);
+            break;
+        default:
+            player.setStepInterp(pitches[pitchOf(rng)]);
+            break;
+        }
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::microseconds(300));
+    }
+}
+
+TEST(JamPlayerThreads, TheGuiEditsEverythingTheSteppingReadsWhileARiffAndASongPlay)
+{
+    ManualClock clock;
+    AudioOutputOptions options;
+    options.backend = AudioBackend::SilentOnly;
+    options.manualClock = &clock;
+    auto output = AudioOutput::create(options);
+    synth::Stereo recording = synth::tones({{220.0, 0.4f, 1.0f, 0.5f}, {660.0, 0.2f, 0.3f, 1.0f}}, frames);
+    MetaData model;
+    RiffSet riffs;
+    FakeSong song({0, 1, -1, 2});
+    for (int r = 0; r < jamplay::riffCount; ++r) {
+        riffs.riff[r].setBeatCount(beatCount);
+        riffs.riff[r].setBeats({2 + r, 3 + r, 10 + r});
+    }
+
+    auto player = std::make_unique<AudioPlayer>(*output);
+    player->initMetaData(&model);
+    for (int r = 0; r < jamplay::riffCount; ++r)
+        player->addRiff(&riffs.riff[r]);
+    player->setSong(&song);
+    model.handOver(beatsEvery(4096.0f, beatCount));
+    ASSERT_TRUE(player->setPlaybackVars(recording.left.data(), recording.right.data(), 2, frames, 44100));
+
+    QThread* const gui = QThread::currentThread();
+    int offThread = 0;
+    int steps = 0;
+    QObject::connect(player.get(), &AudioPlayer::setCurrentBeatStep, [&](int step) {
+        if (QThread::currentThread() != gui)
+            ++offThread;
+        EXPECT_GE(step, 0);
+        EXPECT_LT(step, RiffSource::stepCount);
+        ++steps;
+    });
+    QObject::connect(player.get(), &AudioPlayer::setCurrentSongStep, [&](int slot) {
+        if (QThread::currentThread() != gui)
+            ++offThread;
+        EXPECT_GE(slot, 0);
+        EXPECT_LT(slot, SongSource::slotCount);
+    });
+
+    std::mt19937 rng(16);
+    {
+        FastDevice device(clock);
+        player->playRiff();
+        ASSERT_TRUE(player->isPlaying());
+        editWhilePlaying(*player, riffs, song, rng, std::chrono::milliseconds(700));
+
+        song.setSlot(0, 3);
+        player->playSong();
+        editWhilePlaying(*player, riffs, song, rng, std::chrono::milliseconds(700));
+        player->stop();
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(offThread, 0);
+    EXPECT_GT(steps, 0);
+    player->close();
+}
+
+} // namespace
