@@ -5,6 +5,7 @@
 // never where they route.
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 #include <array>
@@ -90,6 +91,16 @@ constexpr std::array<Action, count> actions = {{
 constexpr const char* name(Id id)
 {
     return actions[std::size_t(id)].name;
+}
+
+// The action an object name routes to, compared exactly; -1 for none.
+inline int indexOf(const QString& objectName)
+{
+    for (std::size_t i = 0; i < actions.size(); ++i) {
+        if (objectName == QLatin1String(actions[i].name))
+            return int(i);
+    }
+    return -1;
 }
 
 // The stored list is read by position, so the table must stay in name
