@@ -2,11 +2,30 @@
 
 #include "AudioOutput.h"
 #include "AudioPlayer.h"
+#include "BeatLabel.h"
+#include "BeatSelection.h"
+#include "ChordStepBoxes.h"
+#include "ChordsTab.h"
 #include "FileRoutes.h"
+#include "IncrementWidget.h"
+#include "JamTab.h"
+#include "Knob.h"
 #include "MetaDataThread.h"
 #include "MetronomeClick.h"
 #include "PathsManager.h"
+#include "PitchSyncWidget.h"
+#include "PlayMarker.h"
+#include "PlotSelection.h"
+#include "Plotter.h"
+#include "PowerButton.h"
+#include "RealTimeToolsTab.h"
+#include "RiffStep.h"
+#include "SongStep.h"
+#include "SmallPlot.h"
 #include "Startup.h"
+#include "TabWidget.h"
+#include "TransportWidget.h"
+#include "WaveBg.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -23,6 +42,11 @@
 namespace {
 
 constexpr int startupLoadDelayMs = 1050;
+// The three areas, top to bottom; their heights make up the content area.
+constexpr int waveAreaHeight = 228;
+constexpr int tabAreaHeight = 355;
+constexpr int transportHeight = 91;
+static_assert(waveAreaHeight + tabAreaHeight + transportHeight == MainWindow::contentHeight);
 
 } // namespace
 
@@ -70,7 +94,6 @@ void MainWindow::startTonbrook()
     audioPlayer = new AudioPlayer(*audioOutput);
     metaDataThread = new MetaDataThread(nullptr);
     audioRelocated = false;
-    audioPlayer->initMetaData(metaDataThread->metaData);
 
     initWidgets();
     initLayout();
@@ -82,7 +105,9 @@ void MainWindow::startTonbrook()
     background.setBrush(QPalette::Window, QBrush(QColor(40, 40, 40)));
     setPalette(background);
 
-    // Centred on the first screen; the settings may move it.
+    // Centred on the first screen at its final size (the content area and
+    // the menu bar); the settings may move it.
+    adjustSize();
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
         move(available.width() / 2 - width() / 2, available.height() / 2 - height() / 2);
@@ -105,6 +130,49 @@ void MainWindow::startTonbrook()
 
 void MainWindow::initWidgets()
 {
+    waveBg = new WaveBg(this);
+    tabWidget = new TabWidget(this);
+    transportWidget = new TransportWidget(this);
+
+    MetaData* model = metaDataThread->metaData;
+    const std::atomic<float>* playPosition = audioPlayer->getSampleIndexPtr();
+    Plotter* plotter = waveBg->plotter;
+    JamTab* jamTab = tabWidget->jamTab;
+
+    // The riff overlays blink with their step row's highlight.
+    for (int i = 0; i < Plotter::riffCount; ++i) {
+        BeatSelection* overlay = plotter->beatSelections[i];
+        audioPlayer->addRiff(overlay);
+        overlay->flashTimer = jamTab->riffSteps[i]->highlight->flashTimer;
+        overlay->initMetaData(model);
+    }
+    audioPlayer->setSong(jamTab->songStep);
+
+    plotter->initMetaData(model);
+    plotter->playMarker->initSampleIndex(playPosition);
+    waveBg->scrollButton->setValueFromSession(true);
+    transportWidget->setTimePtr(playPosition);
+    audioPlayer->initMetaData(model);
+    tabWidget->chordsTab->initMetaData(model);
+    jamTab->setMetaData(model);
+    waveBg->setFixedSize(contentWidth, waveAreaHeight);
+    tabWidget->setFixedSize(contentWidth, tabAreaHeight);
+    transportWidget->setFixedSize(contentWidth, transportHeight);
+    waveBg->smallPlotPlayMarker->initPos(playPosition);
+    for (BeatSelection* overlay : plotter->beatSelections) {
+        for (BeatLabel* label : overlay->beatLabels)
+            label->initPos(playPosition);
+    }
+    audioPlayer->initLoop(&plotter->plotSelection->loopStart, &plotter->plotSelection->loopEnd);
+
+    // One pitch shared by the tools tab's three pitch controls and the
+    // chords tab's key shift.
+    RealTimeToolsTab* tools = tabWidget->realTimeToolsTab;
+    pitchSync = new PitchSyncWidget(this);
+    pitchSync->addWidget(tools->pitchKnobWidget());
+    pitchSync->addWidget(tools->fineTuneWidget());
+    pitchSync->addWidget(tools->semitoneWidget());
+    pitchSync->addWidget(tabWidget->chordsTab->keyShiftWidget);
 }
 
 void MainWindow::initLayout()
@@ -114,6 +182,9 @@ void MainWindow::initLayout()
     auto* grid = new QGridLayout;
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(0);
+    grid->addWidget(waveBg, 0, 0, 1, 1, Qt::AlignBottom);
+    grid->addWidget(tabWidget, 1, 0, 1, 1, Qt::AlignCenter);
+    grid->addWidget(transportWidget, 2, 0, 1, 1, Qt::AlignTop);
     auto* central = new QWidget(this);
     central->setFixedSize(contentWidth, contentHeight);
     central->setLayout(grid);

@@ -31,6 +31,10 @@ class AudioOutput;
 class AudioPlayer;
 class MetaDataThread;
 class PathsManager;
+class PitchSyncWidget;
+class TabWidget;
+class TransportWidget;
+class WaveBg;
 class QAction;
 class QActionGroup;
 class QMenu;
@@ -64,6 +68,10 @@ public:
     const DecodedRecording& recording() const { return record; }
     bool isAudioRelocated() const { return audioRelocated; }
     AudioPlayer* player() const { return audioPlayer; }
+    WaveBg* waveArea() const { return waveBg; }
+    TabWidget* tabArea() const { return tabWidget; }
+    TransportWidget* transport() const { return transportWidget; }
+    PitchSyncWidget* pitchModel() const { return pitchSync; }
     MetaDataThread* analysisThread() const { return metaDataThread; }
     PathsManager* paths() const { return pathsManager; }
 
@@ -153,6 +161,8 @@ private:
     void shutDown();
 
     QString baseTitle = QStringLiteral("Tonbrook");
+    TabWidget* tabWidget = nullptr;
+    TransportWidget* transportWidget = nullptr;
     QMenu* fileMenu = nullptr;
     QMenu* optionsMenu = nullptr;
     QMenu* recentFilesMenu = nullptr;
@@ -180,8 +190,10 @@ private:
     // Outlives the player, which streams into it.
     std::unique_ptr<AudioOutput> audioOutput;
     AudioPlayer* audioPlayer = nullptr;
+    WaveBg* waveBg = nullptr;
     MetaDataThread* metaDataThread = nullptr;
     bool audioRelocated = false;
+    PitchSyncWidget* pitchSync = nullptr;
     PathsManager* pathsManager = nullptr;
     QTimer* startupTimer = nullptr;
 

@@ -2,13 +2,30 @@
 #include "MainWindow.h"
 
 #include "AudioPlayer.h"
+#include "ChordsStrip.h"
+#include "CustomButton.h"
+#include "JamTab.h"
 #include "MetaDataThread.h"
+#include "Plotter.h"
+#include "PowerButton.h"
+#include "ProcessingLabel.h"
+#include "RealTimeToolsTab.h"
+#include "SongStep.h"
+#include "TabWidget.h"
+#include "TransportWidget.h"
+#include "WaveBg.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QTimer>
 
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace {
 
@@ -88,14 +105,25 @@ void MainWindow::initMenus()
 
 void MainWindow::checkSongLoopLength()
 {
+    JamTab* jamTab = tabWidget->jamTab;
+    const QList<int> song = jamTab->songStep->song();
+    const bool anyRiff = std::any_of(song.begin(), song.end(), [](int slot) { return slot != -1; });
+    if (anyRiff) {
+        jamTab->playSongButton->setEnabled(true);
+    } else {
+        jamTab->playSongButton->unlatch();
+        jamTab->playSongButton->setEnabled(false);
+    }
 }
 
 void MainWindow::jamTabPowerPressed(bool power)
 {
     // power is the state the button leaves: true when the jam tools go off.
-    if (!power)
+    if (!power || busy)
         return;
     audioPlayer->stop();
+    tabWidget->jamTab->playRiffButton->unlatch();
+    tabWidget->jamTab->playSongButton->unlatch();
 }
 
 void MainWindow::recalculateChords(QVector<QVector<int>> chords)
@@ -106,6 +134,11 @@ void MainWindow::recalculateChords(QVector<QVector<int>> chords)
     metaDataThread->initMonoData(record.leftData, record.rightData, record.sampleCount, record.isStereo,
                                  record.sampleRate);
     metaDataThread->start(QThread::InheritPriority);
+    Plotter* plotter = waveBg->plotter;
+    plotter->processingLabel->show();
+    plotter->processingLabel->dotTimer->start();
+    // Rebuilt from the new results (gotMetaData).
+    plotter->chordsStrip->hide();
 }
 
 void MainWindow::viewOnlineDocs()
@@ -124,28 +157,60 @@ void MainWindow::about()
 
 void MainWindow::toggleLoop()
 {
+    if (busy)
+        return;
+    // The button is checkable and its toggled() sets the player's looping,
+    // so its check state is the looping the user chose.
+    if (transportWidget->loopButton->isChecked())
+        transportWidget->loopButton->unlatch();
+    else
+        transportWidget->loopButton->latch();
 }
 
 void MainWindow::toggleScroll()
 {
+    if (busy)
+        return;
+    waveBg->scrollButton->setValueFromSession(!waveBg->scrollButton->isOn());
 }
+
+namespace {
+
+// The button behaves exactly as when clicked.
+void pressPowerButton(PowerButton* button)
+{
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(0, 0), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(button, &press);
+}
+
+} // namespace
 
 void MainWindow::toggleTempo()
 {
+    if (!busy)
+        pressPowerButton(tabWidget->realTimeToolsTab->tempoPowerButton());
 }
 
 void MainWindow::toggleIsolate()
 {
+    if (!busy)
+        pressPowerButton(tabWidget->realTimeToolsTab->isolationPowerButton());
 }
 
 void MainWindow::togglePitch()
 {
+    if (!busy)
+        pressPowerButton(tabWidget->realTimeToolsTab->pitchPowerButton());
 }
 
 void MainWindow::playStop()
 {
     if (busy)
         return;
+    if (audioPlayer->isPlaying())
+        transportWidget->playButton->unlatch();
+    else
+        transportWidget->playButton->latch();
     audioPlayer->playStop();
 }
 
@@ -153,6 +218,7 @@ void MainWindow::playFromSelectionStart()
 {
     if (busy)
         return;
+    transportWidget->playButton->latch();
     audioPlayer->playFromSelectionStart();
 }
 
@@ -160,5 +226,9 @@ void MainWindow::pause()
 {
     if (busy)
         return;
+    if (audioPlayer->isPlaying())
+        transportWidget->playButton->unlatch();
+    else
+        transportWidget->playButton->latch();
     audioPlayer->pause();
 }

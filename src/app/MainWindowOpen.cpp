@@ -6,15 +6,27 @@
 #include "AnalysisCache.h"
 #include "AudioPlayer.h"
 #include "CacheReading.h"
+#include "ChordsStrip.h"
 #include "FileRoutes.h"
+#include "Knob.h"
 #include "MetaDataThread.h"
 #include "PathsManager.h"
+#include "Plotter.h"
+#include "PowerButton.h"
+#include "ProcessingLabel.h"
+#include "ProgressBar.h"
+#include "RealTimeToolsTab.h"
 #include "RecentFiles.h"
 #include "ShellLog.h"
+#include "SmallPlot.h"
+#include "Slider.h"
 #include "Startup.h"
+#include "TabWidget.h"
+#include "TransportWidget.h"
+#include "WaveBg.h"
 
 #include <QAction>
-#include <QCoreApplication>
+#include <QTimer>
 
 namespace {
 
@@ -75,9 +87,17 @@ int MainWindow::open(QString fn, bool /*isCDTrack*/)
     }
 
     // Reset the views for the new recording.
+    Plotter* plotter = waveBg->plotter;
+    plotter->hide();
+    waveBg->smallPlot->hide();
     setWindowTitle(baseTitle);
     audioPlayer->resetMetaData();
     metaDataThread->resetManualEntry();
+    tabWidget->resetTabWidget();
+    audioPlayer->setRiff(0);
+    audioPlayer->setFilterKnob(19);
+    plotter->chordsStrip->reset();
+    waveBg->scrollButton->setValueFromSession(true);
 
     const int decoded = loadAudioFile(fn);
     if (decoded != DecodeOk) {
@@ -89,6 +109,17 @@ int MainWindow::open(QString fn, bool /*isCDTrack*/)
     pathsManager->setFileName(fn);
 
     const QStringList& info = record.songInfo;
+    if (hasTitleOrArtist(info))
+        waveBg->setProgressLabelText(tr("Drawing Waveform | %1 - %2").arg(info.at(1), info.at(0)));
+    else
+        waveBg->setProgressLabelText(tr("Drawing Waveform | %1").arg(fileNameOf(fn)));
+
+    plotter->initPlotter(record.leftData, record.rightData, record.sampleCount, record.isStereo);
+    waveBg->clearProgressLabel();
+    plotter->show();
+    waveBg->smallPlot->show();
+    transportWidget->setMaxTime(record.sampleCount);
+
     if (hasTitleOrArtist(info))
         setWindowTitle(QStringLiteral("%1 | %2 - %3").arg(baseTitle, info.at(1), info.at(0)));
     else
@@ -104,6 +135,7 @@ int MainWindow::open(QString fn, bool /*isCDTrack*/)
     saveAudioSelectionAction->setEnabled(false);
     saveSongAudioAction->setEnabled(false);
     saveRiffAudioAction->setEnabled(false);
+    audioPlayer->setFilterKnob(tabWidget->realTimeToolsTab->filterKnobWidget()->value());
     return 0;
 }
 
@@ -112,13 +144,26 @@ int MainWindow::loadAudioFile(const QString& fn)
     DecodeHooks hooks;
     // The player lets go of the old buffers before they are freed.
     hooks.releasing = [this] { audioPlayer->forgetRecording(); };
-    hooks.progress = [](int) { QCoreApplication::processEvents(); };
+    hooks.showText = [this](const QString& text) { waveBg->setProgressLabelText(text); };
+    // The progress bar repaints and lets pending events run.
+    hooks.progress = [this](int percent) { waveBg->progressBar->updatePercentage(float(percent)); };
     const int result = decodeRecording(fn, record, frameLimit, hooks);
-    if (result != DecodeOk)
+    if (result != DecodeOk) {
+        waveBg->progressBar->updatePercentage(100.0f);
+        waveBg->clearProgressLabel();
         return result;
+    }
 
     audioPlayer->setPlaybackVars(record.leftData, record.rightData, record.channelCount, record.sampleCount,
                                  record.sampleRate);
+    transportWidget->setSampleRate(record.sampleRate);
+    // A new recording resets the player's isolation values; the knobs keep
+    // showing theirs, so the player takes them again.
+    const RealTimeToolsTab* tools = tabWidget->realTimeToolsTab;
+    audioPlayer->setWidth(tools->widthKnobWidget()->value());
+    audioPlayer->setSeparation(tools->separationKnobWidget()->value());
+    audioPlayer->setAzimuth(tools->azimuthSlider()->value());
+    audioPlayer->setFilterKnob(tools->filterKnobWidget()->value());
     return DecodeOk;
 }
 
@@ -133,6 +178,9 @@ void MainWindow::loadOrAnalyse(const QString& fn)
     metaDataThread->initMonoData(record.leftData, record.rightData, record.sampleCount, record.isStereo,
                                  record.sampleRate);
     metaDataThread->start(QThread::InheritPriority);
+    ProcessingLabel* processing = waveBg->plotter->processingLabel;
+    processing->show();
+    processing->dotTimer->start();
 }
 
 void MainWindow::setFileActionsForNoRecording()

@@ -53,7 +53,7 @@ void setStartupEnvironment()
     qputenv("QT_LOGGING_RULES", "qt.network.ssl.warning=false");
 }
 
-int main_(int argc, char** argv)
+int main_(int argc, char** argv, const StartupObserver& onShown)
 {
     QApplication app(argc, argv);
 
@@ -95,6 +95,8 @@ int main_(int argc, char** argv)
     MainWindow window;
     splash.finish(&window);
     throwAway->deleteLater();
+    if (onShown)
+        onShown(window);
 
     return app.exec();
 }

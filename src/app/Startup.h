@@ -5,6 +5,10 @@
 #include <QLocale>
 #include <QString>
 
+#include <functional>
+
+class MainWindow;
+
 // The default save location: the per-user data folder, taken before the
 // application object exists, with "/Tonbrook" appended once by main_.
 extern QString saveLocation;
@@ -17,5 +21,11 @@ QString languageCodeFor(const QString& storedCode, QLocale::Language systemLangu
 // Sets the environment variable the application needs for itself.
 void setStartupEnvironment();
 
-// The application set-up after main: returns the event loop's exit code.
-int main_(int argc, char** argv);
+// Called once the main window is shown, before the event loop runs: the
+// end-to-end test drives the application from there.
+using StartupObserver = std::function<void(MainWindow&)>;
+
+// The application set-up after main: returns the event loop's exit code
+// once the window has closed and the player, the analysis and the output
+// have shut down.
+int main_(int argc, char** argv, const StartupObserver& onShown = {});

@@ -100,6 +100,29 @@ protected:
         window->setDialogs(std::move(fake));
     }
 
+    // A song to analyse: C, G, Am and F, one bar each at 120 BPM, over a
+    // click on every beat; the left channel a little louder.
+    QString writeSong(const QString& name, int seconds)
+    {
+        const int rate = 44100;
+        const int frames = rate * seconds;
+        std::vector<float> mono = synth::clickTrack(synth::clickPositions(120.0f, rate, frames, 0), rate, frames);
+        const int roots[4] = {0, 7, 9, 5};
+        const char* suffixes[4] = {"", "", "m", ""};
+        const size_t bar = size_t(rate) * 2;
+        for (size_t start = 0, k = 0; start < size_t(frames); start += bar, ++k)
+            synth::addChord(mono, rate, roots[k % 4], suffixes[k % 4], 0.0, start, start + bar);
+        std::vector<float> left(mono.size());
+        std::vector<float> right(mono.size());
+        for (size_t i = 0; i < mono.size(); ++i) {
+            left[i] = 0.5f * mono[i];
+            right[i] = 0.4f * mono[i];
+        }
+        const QString path = temp.filePath(name);
+        EXPECT_TRUE(fixtures::writeWav(path, synth::interleave(left, right), rate, 2));
+        return path;
+    }
+
     // A stereo recording: 440 Hz left, 660 Hz right, 16-bit PCM.
     QString writeRecording(const QString& name, std::int64_t frames = 132300, int channels = 2)
     {
