@@ -45,8 +45,8 @@ public:
                   int sampleRate, float** bands);
     // The state advance getOD_MB ends with, alone: for the frames before
     // the first one a pass adds.
-    void advanceOnsetState(const float* magnitude, const float* phase, float* prevMagnitude,
-                           float* prevPhase, float* prevPrevPhase, int n);
+    void advanceOnsetState(const float* magnitude, const float* phase, float* prevMagnitude, float* prevPhase,
+                           float* prevPrevPhase, int n);
     // Direct-form recursive filter from rest; a[0] is taken as 1 and never
     // read. y must not alias x.
     void filter(int order, const float* a, const float* b, int np, const float* x, float* y);

@@ -113,7 +113,8 @@ void DSP::getStandardIF(int nFrames, const std::vector<ChordFrame>& frames, cons
             }
             std::fill(buffer.begin() + frameLength, buffer.end(), 0.0f);
             fft.do_fft(spectrum.data(), buffer.data());
-            base::polarOfBinsExact(spectrum.data(), spectrum.data() + half, frameMagnitude.data(), phase.data(), B);
+            base::polarOfBinsExact(spectrum.data(), spectrum.data() + half, frameMagnitude.data(), phase.data(),
+                                   B);
         };
 
         if (begin > 0) {

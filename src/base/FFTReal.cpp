@@ -14,33 +14,85 @@ namespace {
 typedef float Vec8 __attribute__((vector_size(32)));
 typedef int Idx8 __attribute__((vector_size(32)));
 
-#define TB_LOAD8(p) (__extension__({ Vec8 v_; __builtin_memcpy(&v_, (p), sizeof v_); v_; }))
-#define TB_STORE8(p, v) (__extension__({ const Vec8 s_ = (v); __builtin_memcpy((p), &s_, sizeof s_); }))
+#define TB_LOAD8(p)                                                                                               \
+    (__extension__({                                                                                              \
+        Vec8 v_;                                                                                                  \
+        __builtin_memcpy(&v_, (p), sizeof v_);                                                                    \
+        v_;                                                                                                       \
+    }))
+#define TB_STORE8(p, v)                                                                                           \
+    (__extension__({                                                                                              \
+        const Vec8 s_ = (v);                                                                                      \
+        __builtin_memcpy((p), &s_, sizeof s_);                                                                    \
+    }))
+#if defined(__clang__)
+#define TB_REVERSE8(v) __builtin_shufflevector((v), (v), 7, 6, 5, 4, 3, 2, 1, 0)
+#else
 #define TB_REVERSE8(v) __builtin_shuffle((v), Idx8{7, 6, 5, 4, 3, 2, 1, 0})
+#endif
+
+typedef float Vec4 __attribute__((vector_size(16)));
+typedef int Idx4 __attribute__((vector_size(16)));
+
+#define TB_LOAD4(p)                                                                                               \
+    (__extension__({                                                                                              \
+        Vec4 v_;                                                                                                  \
+        __builtin_memcpy(&v_, (p), sizeof v_);                                                                    \
+        v_;                                                                                                       \
+    }))
+#define TB_STORE4(p, v)                                                                                           \
+    (__extension__({                                                                                              \
+        const Vec4 s_ = (v);                                                                                      \
+        __builtin_memcpy((p), &s_, sizeof s_);                                                                    \
+    }))
+// TB_TURN: lane j ≥ 1 takes lane W − j, the reversed order one lane on.
+#if defined(__clang__)
+#define TB_REVERSE4(v) __builtin_shufflevector((v), (v), 3, 2, 1, 0)
+#define TB_TURN4(v) __builtin_shufflevector((v), (v), 0, 3, 2, 1)
+#define TB_TURN8(v) __builtin_shufflevector((v), (v), 0, 7, 6, 5, 4, 3, 2, 1)
+#else
+#define TB_REVERSE4(v) __builtin_shuffle((v), Idx4{3, 2, 1, 0})
+#define TB_TURN4(v) __builtin_shuffle((v), Idx4{0, 3, 2, 1})
+#define TB_TURN8(v) __builtin_shuffle((v), Idx8{0, 7, 6, 5, 4, 3, 2, 1})
+#endif
 
 // One level of the forward transform: butterflies of length 2n from s to d.
+// The butterflies j = 1 … W − 1 run as one vector of W lanes whose lane 0
+// computes nothing of use: its four results land on the places of the j = 0
+// butterfly (or of j = W's, written after them) and are overwritten.
 TB_AVX2_CLONES
 void forwardLevel(float* d, const float* s, const float* cosTable, int64_t n, int64_t length)
 {
     const int64_t h = n >> 1;
-    // Below eight the vector loop has nothing to do.
-    const int64_t scalarEnd = h >= 16 ? 8 : h;
     for (int64_t i = 0; i < length; i += n * 2) {
-        d[i] = s[i] + s[i + n];
-        d[i + n] = s[i] - s[i + n];
-        d[i + h] = s[i + h];
-        d[i + n + h] = s[i + n + h];
-        for (int64_t j = 1; j < scalarEnd; ++j) {
-            const float c = cosTable[j];
-            const float q = cosTable[h - j];
-            float v = s[i + n + j] * c - s[i + n + h + j] * q;
-            d[i + j] = s[i + j] + v;
-            d[i + n - j] = s[i + j] - v;
-            v = s[i + n + j] * q + s[i + n + h + j] * c;
-            d[i + n + j] = v + s[i + h + j];
-            d[i + 2 * n - j] = v - s[i + h + j];
+        if (h >= 8) {
+            const Vec8 c = TB_LOAD8(cosTable);
+            const Vec8 q = TB_TURN8(TB_LOAD8(cosTable + h - 8));
+            const Vec8 a = TB_LOAD8(s + i + n);
+            const Vec8 b = TB_LOAD8(s + i + n + h);
+            const Vec8 e = TB_LOAD8(s + i);
+            const Vec8 g = TB_LOAD8(s + i + h);
+            const Vec8 v1 = a * c - b * q;
+            TB_STORE8(d + i, e + v1);
+            TB_STORE8(d + i + n - 7, TB_REVERSE8(e - v1));
+            const Vec8 v2 = a * q + b * c;
+            TB_STORE8(d + i + n, v2 + g);
+            TB_STORE8(d + i + 2 * n - 8, TB_TURN8(v2 - g));
+        } else {
+            const Vec4 c = TB_LOAD4(cosTable);
+            const Vec4 q = TB_TURN4(TB_LOAD4(cosTable + h - 4));
+            const Vec4 a = TB_LOAD4(s + i + n);
+            const Vec4 b = TB_LOAD4(s + i + n + h);
+            const Vec4 e = TB_LOAD4(s + i);
+            const Vec4 g = TB_LOAD4(s + i + h);
+            const Vec4 v1 = a * c - b * q;
+            TB_STORE4(d + i, e + v1);
+            TB_STORE4(d + i + n - 3, TB_REVERSE4(e - v1));
+            const Vec4 v2 = a * q + b * c;
+            TB_STORE4(d + i + n, v2 + g);
+            TB_STORE4(d + i + 2 * n - 4, TB_TURN4(v2 - g));
         }
-        for (int64_t j = scalarEnd; j < h; j += 8) {
+        for (int64_t j = 8; j < h; j += 8) {
             const Vec8 c = TB_LOAD8(cosTable + j);
             const Vec8 q = TB_REVERSE8(TB_LOAD8(cosTable + h - j - 7));
             const Vec8 a = TB_LOAD8(s + i + n + j);
@@ -54,6 +106,11 @@ void forwardLevel(float* d, const float* s, const float* cosTable, int64_t n, in
             TB_STORE8(d + i + n + j, v2 + g);
             TB_STORE8(d + i + 2 * n - j - 7, TB_REVERSE8(v2 - g));
         }
+        // The j = 0 butterfly, over the lanes that stood in for it.
+        d[i] = s[i] + s[i + n];
+        d[i + n] = s[i] - s[i + n];
+        d[i + h] = s[i + h];
+        d[i + n + h] = s[i + n + h];
     }
 }
 

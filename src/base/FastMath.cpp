@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 #if defined(__SSE__)
@@ -147,16 +148,16 @@ TB_INLINE void sinCosLanes(const Vec8& x, Vec8& s, Vec8& c)
 // atan(1), atan(3/2) and π/2, then two polynomials in x⁴.
 constexpr float atanHigh[4] = {4.6364760399e-01f, 7.8539812565e-01f, 9.8279368877e-01f, 1.5707962513e+00f};
 constexpr float atanLow[4] = {5.0121582440e-09f, 3.7748947079e-08f, 3.4473217170e-08f, 7.5497894159e-08f};
-constexpr float atanTerms[11] = {3.3333334327e-01f,  -2.0000000298e-01f, 1.4285714924e-01f, -1.1111110449e-01f,
-                                 9.0908870101e-02f,  -7.6918758452e-02f, 6.6610731184e-02f, -5.8335702866e-02f,
-                                 4.9768779427e-02f,  -3.6531571299e-02f, 1.6285819933e-02f};
+constexpr float atanTerms[11] = {3.3333334327e-01f, -2.0000000298e-01f, 1.4285714924e-01f, -1.1111110449e-01f,
+                                 9.0908870101e-02f, -7.6918758452e-02f, 6.6610731184e-02f, -5.8335702866e-02f,
+                                 4.9768779427e-02f, -3.6531571299e-02f, 1.6285819933e-02f};
 
 TB_INLINE Vec8 pick(const Int8& id, const float (&values)[4])
 {
-    return id == splatInt(0)   ? splat(values[0])
-           : id == splatInt(1) ? splat(values[1])
-           : id == splatInt(2) ? splat(values[2])
-                               : splat(values[3]);
+    return id == splatInt(0) ? splat(values[0])
+        : id == splatInt(1)  ? splat(values[1])
+        : id == splatInt(2)  ? splat(values[2])
+                             : splat(values[3]);
 }
 
 TB_INLINE void libraryAtanLanes(const Vec8& input, Vec8& out)
@@ -165,19 +166,19 @@ TB_INLINE void libraryAtanLanes(const Vec8& input, Vec8& out)
     const Int8 ix = hx & splatInt(0x7fffffff);
     const Vec8 x = absolute(input);
     // -1: no reduction; 0 … 3: the interval.
-    const Int8 id = ix < splatInt(0x3ee00000)   ? splatInt(-1)
-                    : ix < splatInt(0x3f300000) ? splatInt(0)
-                    : ix < splatInt(0x3f980000) ? splatInt(1)
-                    : ix < splatInt(0x401c0000) ? splatInt(2)
-                                                : splatInt(3);
-    const Vec8 num = id == splatInt(0)   ? splat(2.0f) * x - splat(1.0f)
-                     : id == splatInt(1) ? x - splat(1.0f)
-                     : id == splatInt(2) ? x - splat(1.5f)
-                                         : splat(-1.0f);
-    const Vec8 den = id == splatInt(0)   ? splat(2.0f) + x
-                     : id == splatInt(1) ? x + splat(1.0f)
-                     : id == splatInt(2) ? splat(1.0f) + splat(1.5f) * x
-                                         : x;
+    const Int8 id = ix < splatInt(0x3ee00000) ? splatInt(-1)
+        : ix < splatInt(0x3f300000)           ? splatInt(0)
+        : ix < splatInt(0x3f980000)           ? splatInt(1)
+        : ix < splatInt(0x401c0000)           ? splatInt(2)
+                                              : splatInt(3);
+    const Vec8 num = id == splatInt(0) ? splat(2.0f) * x - splat(1.0f)
+        : id == splatInt(1)            ? x - splat(1.0f)
+        : id == splatInt(2)            ? x - splat(1.5f)
+                                       : splat(-1.0f);
+    const Vec8 den = id == splatInt(0) ? splat(2.0f) + x
+        : id == splatInt(1)            ? x + splat(1.0f)
+        : id == splatInt(2)            ? splat(1.0f) + splat(1.5f) * x
+                                       : x;
     // Lanes that take the tiny or the huge result skip the polynomial: a
     // zero keeps their squares out of the slow subnormal range.
     const Int8 outside = (ix < splatInt(0x31000000)) | (ix >= splatInt(0x4c000000));
@@ -185,14 +186,18 @@ TB_INLINE void libraryAtanLanes(const Vec8& input, Vec8& out)
     reduced = outside ? splat(0.0f) : reduced;
     const Vec8 z = reduced * reduced;
     const Vec8 w = z * z;
-    const Vec8 s1 =
-        z * (splat(atanTerms[0])
-             + w * (splat(atanTerms[2])
-                    + w * (splat(atanTerms[4])
-                           + w * (splat(atanTerms[6]) + w * (splat(atanTerms[8]) + w * splat(atanTerms[10]))))));
-    const Vec8 s2 = w * (splat(atanTerms[1])
-                         + w * (splat(atanTerms[3])
-                                + w * (splat(atanTerms[5]) + w * (splat(atanTerms[7]) + w * splat(atanTerms[9])))));
+    const Vec8 s1 = z
+        * (splat(atanTerms[0])
+           + w
+               * (splat(atanTerms[2])
+                  + w
+                      * (splat(atanTerms[4])
+                         + w * (splat(atanTerms[6]) + w * (splat(atanTerms[8]) + w * splat(atanTerms[10]))))));
+    const Vec8 s2 = w
+        * (splat(atanTerms[1])
+           + w
+               * (splat(atanTerms[3])
+                  + w * (splat(atanTerms[5]) + w * (splat(atanTerms[7]) + w * splat(atanTerms[9])))));
     const Vec8 sum = s1 + s2;
     const Vec8 unreduced = reduced - reduced * sum;
     const Vec8 magnitude = pick(id, atanHigh) - ((reduced * sum - pick(id, atanLow)) - reduced);
@@ -277,32 +282,37 @@ TB_INLINE void overArrays(const float* const (&in)[Inputs], float* const (&out)[
 
 TB_AVX2_CLONES void atan2Array(const float* y, const float* x, float* out, int n)
 {
-    overArrays<2, 1>({y, x}, {out}, n, [](const Vec8* v, Vec8* r) __attribute__((always_inline)) { atan2Lanes(v[0], v[1], r[0]); });
+    overArrays<2, 1>(
+        {y, x}, {out}, n,
+        [](const Vec8* v, Vec8* r) __attribute__((always_inline)) { atan2Lanes(v[0], v[1], r[0]); });
 }
 
 TB_AVX2_CLONES void sinCosArray(const float* x, float* s, float* c, int n)
 {
-    overArrays<1, 2>({x}, {s, c}, n, [](const Vec8* v, Vec8* r) __attribute__((always_inline)) { sinCosLanes(v[0], r[0], r[1]); });
+    overArrays<1, 2>(
+        {x}, {s, c}, n,
+        [](const Vec8* v, Vec8* r) __attribute__((always_inline)) { sinCosLanes(v[0], r[0], r[1]); });
 }
 
-TB_AVX2_CLONES void polarOfBins(const float* a, const float* b, float* magnitudes,
-                                                                  float* phases, int n)
+TB_AVX2_CLONES void polarOfBins(const float* a, const float* b, float* magnitudes, float* phases, int n)
 {
-    overArrays<2, 2>({a, b}, {magnitudes, phases}, n, [](const Vec8* v, Vec8* r) __attribute__((always_inline)) {
-        r[0] = squareRoot(v[0] * v[0] + v[1] * v[1]);
-        atan2Lanes(-v[1], v[0], r[1]);
-    });
+    overArrays<2, 2>(
+        {a, b}, {magnitudes, phases}, n, [](const Vec8* v, Vec8* r) __attribute__((always_inline)) {
+            r[0] = squareRoot(v[0] * v[0] + v[1] * v[1]);
+            atan2Lanes(-v[1], v[0], r[1]);
+        });
 }
 
 namespace {
 
-TB_AVX2_CLONES void polarOfBinsLibraryLanes(const float* a, const float* b,
-                                                                              float* magnitudes, float* phases, int n)
+TB_AVX2_CLONES void polarOfBinsLibraryLanes(const float* a, const float* b, float* magnitudes, float* phases,
+                                            int n)
 {
-    overArrays<2, 2>({a, b}, {magnitudes, phases}, n, [](const Vec8* v, Vec8* r) __attribute__((always_inline)) {
-        r[0] = squareRoot(v[0] * v[0] + v[1] * v[1]);
-        libraryAtan2Lanes(-v[1], v[0], r[1]);
-    });
+    overArrays<2, 2>(
+        {a, b}, {magnitudes, phases}, n, [](const Vec8* v, Vec8* r) __attribute__((always_inline)) {
+            r[0] = squareRoot(v[0] * v[0] + v[1] * v[1]);
+            libraryAtan2Lanes(-v[1], v[0], r[1]);
+        });
 }
 
 // Whether the lanes give the C library's atan2f bit for bit: checked once
@@ -334,8 +344,13 @@ bool lanesMatchTheLibrary()
         }
     polarOfBinsLibraryLanes(a, b, magnitudes, phases, count);
     for (int k = 0; k < count; ++k) {
+        // Bit patterns, so that a zero's sign counts.
         const float expected = std::atan2(-b[k], a[k]);
-        if (std::memcmp(&expected, &phases[k], sizeof expected) != 0)
+        uint32_t expectedBits;
+        uint32_t phaseBits;
+        std::memcpy(&expectedBits, &expected, sizeof expectedBits);
+        std::memcpy(&phaseBits, &phases[k], sizeof phaseBits);
+        if (expectedBits != phaseBits)
             return false;
     }
     return true;
@@ -356,15 +371,15 @@ void polarOfBinsExact(const float* a, const float* b, float* magnitudes, float* 
     }
 }
 
-TB_AVX2_CLONES void binsOfPolar(const float* magnitudes, const float* phases,
-                                                                  float* a, float* b, int n)
+TB_AVX2_CLONES void binsOfPolar(const float* magnitudes, const float* phases, float* a, float* b, int n)
 {
-    overArrays<2, 2>({magnitudes, phases}, {a, b}, n, [](const Vec8* v, Vec8* r) __attribute__((always_inline)) {
-        Vec8 s, c;
-        sinCosLanes(v[1], s, c);
-        r[0] = c * v[0];
-        r[1] = -(s * v[0]);
-    });
+    overArrays<2, 2>(
+        {magnitudes, phases}, {a, b}, n, [](const Vec8* v, Vec8* r) __attribute__((always_inline)) {
+            Vec8 s, c;
+            sinCosLanes(v[1], s, c);
+            r[0] = c * v[0];
+            r[1] = -(s * v[0]);
+        });
 }
 
 } // namespace base

@@ -23,9 +23,8 @@ constexpr int block = 256;
 // agree (opposite phases place a bin like equal ones: the sign goes with
 // fabs). A silent channel gives an infinite or undefined ratio. The
 // arithmetic matches the scalar form bit for bit.
-TB_AVX2_CLONES void sideRatios(const float* left, const float* right,
-                                                                 const float* agreement, float* ratioLeft,
-                                                                 float* ratioRight, int count)
+TB_AVX2_CLONES void sideRatios(const float* left, const float* right, const float* agreement, float* ratioLeft,
+                               float* ratioRight, int count)
 {
     const Vec8 sign = (Vec8)(Int8{} + 0x7fffffff);
     int k = 0;

@@ -24,22 +24,21 @@ typedef double Vec8d __attribute__((vector_size(64)));
 // floor in lanes, exactly std::floor for |x| below 2^51 (phases and their
 // turn counts are far below): adding and removing 1.5 · 2^52 rounds to the
 // nearest integer, one less where that lies above x.
-#define TB_FLOOR8D(x)                                                                                      \
-    (__extension__({                                                                                       \
-        const Vec8d x_ = (x);                                                                              \
-        const Vec8d magic_ = Vec8d{} + 6755399441055744.0;                                                 \
-        const Vec8d r_ = (x_ + magic_) - magic_;                                                           \
-        r_ > x_ ? r_ - 1.0 : r_;                                                                           \
+#define TB_FLOOR8D(x)                                                                                             \
+    (__extension__({                                                                                              \
+        const Vec8d x_ = (x);                                                                                     \
+        const Vec8d magic_ = Vec8d{} + 6755399441055744.0;                                                        \
+        const Vec8d r_ = (x_ + magic_) - magic_;                                                                  \
+        r_ > x_ ? r_ - 1.0 : r_;                                                                                  \
     }))
 
 // The synthesis phase of every bin: the previous one advanced at the
 // frequency measured between the two analysis frames. The arithmetic, in
 // float and double as written, matches the scalar form bit for bit (no
 // fused operations; the vector floor is exact).
-TB_AVX2_CLONES void advancePhases(const float* phases, const float* previousPhases,
-                                                                    float* estimate, float* previousEstimate,
-                                                                    int bins, int n, float analysisHop,
-                                                                    float synthesisHop, bool atRecordingStart)
+TB_AVX2_CLONES void advancePhases(const float* phases, const float* previousPhases, float* estimate,
+                                  float* previousEstimate, int bins, int n, float analysisHop, float synthesisHop,
+                                  bool atRecordingStart)
 {
     const double frameLength = double(float(n));
     int k = 0;
@@ -54,7 +53,8 @@ TB_AVX2_CLONES void advancePhases(const float* phases, const float* previousPhas
         const Vec8 turns = __builtin_convertvector(delta / twoPi, Vec8);
         const Vec8d nearest = TB_FLOOR8D(__builtin_convertvector(turns, Vec8d) + 0.5);
         const Vec8 twiceNearest = __builtin_convertvector(nearest, Vec8) * -2.0f;
-        const Vec8 deviation = __builtin_convertvector(__builtin_convertvector(twiceNearest, Vec8d) * pi + delta, Vec8);
+        const Vec8 deviation =
+            __builtin_convertvector(__builtin_convertvector(twiceNearest, Vec8d) * pi + delta, Vec8);
         Vec8 value = (deviation / analysisHop + omega) * synthesisHop + pe;
         if (atRecordingStart) {
             value = ph;

@@ -110,9 +110,8 @@ typedef int Int8 __attribute__((vector_size(32)));
 // the same arithmetic as the general form below. floor(x) for the read
 // offsets (0 … 8 · N) is exact: adding and removing 1.5 · 2^23 rounds to
 // the nearest integer, one less where that lies above x.
-TB_AVX2_CLONES void readResampledInside(const float* source, int64_t position,
-                                                                          float interp, const float* w,
-                                                                          float* frame, float* previousFrame)
+TB_AVX2_CLONES void readResampledInside(const float* source, int64_t position, float interp, const float* w,
+                                        float* frame, float* previousFrame)
 {
     const float* at = source + position;
     for (int i = 0; i < N; i += 8) {

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 #include <ostream>
@@ -78,7 +79,8 @@ INSTANTIATE_TEST_SUITE_P(Ranges, FastAtan2,
 TEST(FastAtan2, ZerosAndAxesAsTheStandardFunction)
 {
     const std::vector<float> y{0.0f, -0.0f, 0.0f, -0.0f, 0.0f, -0.0f, 3.0f, -3.0f, 3.0f, -3.0f, 2.0f, -2.0f, 5.0f};
-    const std::vector<float> x{0.0f, 0.0f, -0.0f, -0.0f, -4.0f, -4.0f, 0.0f, 0.0f, -0.0f, -0.0f, 2.0f, -2.0f, 5.0f};
+    const std::vector<float> x{0.0f, 0.0f,  -0.0f, -0.0f, -4.0f, -4.0f, 0.0f,
+                               0.0f, -0.0f, -0.0f, 2.0f,  -2.0f, 5.0f};
     std::vector<float> out(y.size());
     base::atan2Array(y.data(), x.data(), out.data(), int(y.size()));
     for (size_t k = 0; k < y.size(); ++k) {
@@ -134,6 +136,15 @@ TEST(FastPolar, MagnitudesExactPhasesCloseAndBackAgain)
     }
 }
 
+// A float's bit pattern: equal patterns are the same value with the same
+// zero sign.
+uint32_t bitsOf(float value)
+{
+    uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
 // The exact polar form: every phase bit for bit the float std::atan2 of
 // the C library, whatever the sizes, signs and zeros of the parts.
 struct ExactCase
@@ -174,9 +185,9 @@ TEST_P(FastPolarExact, PhasesAreTheLibrarysAtan2BitForBit)
     for (size_t k = 0; k < n; ++k) {
         const float phase = std::atan2(-b[k], a[k]);
         const float magnitude = std::sqrt(a[k] * a[k] + b[k] * b[k]);
-        ASSERT_EQ(std::memcmp(&phases[k], &phase, sizeof phase), 0)
+        ASSERT_EQ(bitsOf(phases[k]), bitsOf(phase))
             << "atan2(" << -b[k] << ", " << a[k] << "): " << phases[k] << " against " << phase;
-        ASSERT_EQ(std::memcmp(&magnitudes[k], &magnitude, sizeof magnitude), 0) << "bin " << k;
+        ASSERT_EQ(bitsOf(magnitudes[k]), bitsOf(magnitude)) << "bin " << k;
     }
 }
 

@@ -1,7 +1,7 @@
 // The worker pool hands out every index once, on any number of workers,
 // and passes a chunk's exception to the caller.
-#include "RowName.h"
 #include "WorkerPool.h"
+#include "RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -46,13 +46,14 @@ TEST_P(WorkerPoolRanges, EveryIndexOnceInChunksOfAtMostTheGrain)
         ASSERT_EQ(visits[i].load(), 1) << "index " << i;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, WorkerPoolRanges,
-    ::testing::Values(RangeCase{"Nothing", 3, 0, 4}, RangeCase{"NegativeCount", 3, -5, 4},
-                      RangeCase{"FewerThanOneChunk", 3, 3, 8}, RangeCase{"UnevenLastChunk", 3, 1001, 16},
-                      RangeCase{"GrainZeroMeansOne", 2, 50, 0}, RangeCase{"NoWorkers", 0, 100, 7},
-                      RangeCase{"MoreWorkersThanChunks", 8, 20, 10}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Cases, WorkerPoolRanges,
+                         ::testing::Values(RangeCase{"Nothing", 3, 0, 4}, RangeCase{"NegativeCount", 3, -5, 4},
+                                           RangeCase{"FewerThanOneChunk", 3, 3, 8},
+                                           RangeCase{"UnevenLastChunk", 3, 1001, 16},
+                                           RangeCase{"GrainZeroMeansOne", 2, 50, 0},
+                                           RangeCase{"NoWorkers", 0, 100, 7},
+                                           RangeCase{"MoreWorkersThanChunks", 8, 20, 10}),
+                         RowName());
 
 TEST(WorkerPool, AChunksExceptionReachesTheCallerAndThePoolGoesOn)
 {

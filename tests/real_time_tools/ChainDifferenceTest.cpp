@@ -106,7 +106,8 @@ TEST_P(ChainDifference, StaysWithinRoundingOfTheReference)
                 peak = d;
                 peakStep = step;
             }
-            signalPeak = std::max({signalPeak, double(std::fabs(refLeft[size_t(i)])), double(std::fabs(refRight[size_t(i)]))});
+            signalPeak = std::max(
+                {signalPeak, double(std::fabs(refLeft[size_t(i)])), double(std::fabs(refRight[size_t(i)]))});
         }
     }
     // A silent render would compare nothing.
@@ -121,14 +122,17 @@ INSTANTIATE_TEST_SUITE_P(
     Modes, ChainDifference,
     ::testing::Values(
         ModeCase{"AllToolsOff", tools(false, 1.0f, false, 1.0f, 1)},
-        ModeCase{"IsolationSoloAboveTheEdge", withIsolation(tools(false, 1.0f, false, 1.0f, 1), true, 1.0f, 0.34f, 19.0f, 1.0f, true)},
-        ModeCase{"IsolationMuteLeftBelowTheEdge", withIsolation(tools(false, 1.0f, false, 1.0f, 1), false, -0.6f, 0.2f, 60.0f, 30.0f, false)},
+        ModeCase{"IsolationSoloAboveTheEdge",
+                 withIsolation(tools(false, 1.0f, false, 1.0f, 1), true, 1.0f, 0.34f, 19.0f, 1.0f, true)},
+        ModeCase{"IsolationMuteLeftBelowTheEdge",
+                 withIsolation(tools(false, 1.0f, false, 1.0f, 1), false, -0.6f, 0.2f, 60.0f, 30.0f, false)},
         ModeCase{"TempoSlower", tools(true, 0.75f, false, 1.0f, 1)},
         ModeCase{"TempoFasterPeaksOnly", tools(true, 1.5f, false, 1.0f, 2)},
         ModeCase{"PitchUp", tools(false, 1.0f, true, 1.3348399f, 1)},
         ModeCase{"PitchDownTransientsOnly", tools(false, 1.0f, true, 0.7f, 3)},
         ModeCase{"TempoAndPitch", tools(true, 1.25f, true, 0.8908987f, 1)},
-        ModeCase{"TransientsIsolationPitchTwo", withIsolation(tools(false, 1.0f, true, 2.0f, 3), true, 1.0f, 0.34f, 19.0f, 1.0f, true)}),
+        ModeCase{"TransientsIsolationPitchTwo",
+                 withIsolation(tools(false, 1.0f, true, 2.0f, 3), true, 1.0f, 0.34f, 19.0f, 1.0f, true)}),
     RowName());
 
 } // namespace

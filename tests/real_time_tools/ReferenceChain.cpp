@@ -29,18 +29,14 @@ float principalAngle(float phase)
 } // namespace
 
 ReferenceChain::ReferenceChain(const float* left, const float* right, int frames, int position)
-    : m_left(left)
-    , m_right(right)
-    , m_length(frames)
-    , m_position(position)
-    , m_fft(N)
+    : m_left(left), m_right(right), m_length(frames), m_position(position), m_fft(N)
 {
     for (Buffer* b : {&m_window, &m_frameL, &m_frameR, &m_previousFrameL, &m_previousFrameR, &m_spectrumL,
                       &m_spectrumR, &m_processedL, &m_processedR})
         b->assign(N, 0.0f);
-    for (Buffer* b : {&m_magL, &m_magR, &m_phaseL, &m_phaseR, &m_prevMagL, &m_prevMagR, &m_prevPhaseL,
-                      &m_prevPhaseR, &m_estimateL, &m_estimateR, &m_prevEstimateL, &m_prevEstimateR, &m_peaks,
-                      &m_part2048L, &m_part2048R})
+    for (Buffer* b :
+         {&m_magL, &m_magR, &m_phaseL, &m_phaseR, &m_prevMagL, &m_prevMagR, &m_prevPhaseL, &m_prevPhaseR,
+          &m_estimateL, &m_estimateR, &m_prevEstimateL, &m_prevEstimateR, &m_peaks, &m_part2048L, &m_part2048R})
         b->assign(H, 0.0f);
     for (Buffer* b : {&m_outputL, &m_outputR, &m_part1024L, &m_part1024R})
         b->assign(Q, 0.0f);
@@ -166,9 +162,12 @@ void ReferenceChain::timePitch(int mode, const Buffer& phases, const Buffer& pre
         for (int p = 1;; ++p) {
             const int peak = int(peaks[size_t(p)]);
             const float peakPhase = phases[size_t(peak)];
-            const int start = p == 1 ? 0 : int(std::floor((peaks[size_t(p)] - peaks[size_t(p - 1)]) * 0.5f + peaks[size_t(p - 1)]));
-            const int end = p == peakCount ? int(peaks[size_t(p)] + 3.0f)
-                                           : int(std::floor((peaks[size_t(p + 1)] - peaks[size_t(p)]) * 0.5f + peaks[size_t(p)]));
+            const int start = p == 1
+                ? 0
+                : int(std::floor((peaks[size_t(p)] - peaks[size_t(p - 1)]) * 0.5f + peaks[size_t(p - 1)]));
+            const int end = p == peakCount
+                ? int(peaks[size_t(p)] + 3.0f)
+                : int(std::floor((peaks[size_t(p + 1)] - peaks[size_t(p)]) * 0.5f + peaks[size_t(p)]));
             for (int j = start; j < end && j < H; ++j) {
                 if (j == peak)
                     continue;
@@ -194,7 +193,8 @@ void ReferenceChain::crossfade(Buffer& processed, Buffer& output, Buffer& part10
     for (int i = 0; i < N; ++i)
         processed[size_t(i)] *= m_window[size_t(i)];
     for (int i = 0; i < Q; ++i) {
-        output[size_t(i)] = (processed[size_t(i)] + part1024[size_t(i)] + part2048[size_t(i)] + part3072[size_t(i)]) * 0.5f;
+        output[size_t(i)] =
+            (processed[size_t(i)] + part1024[size_t(i)] + part2048[size_t(i)] + part3072[size_t(i)]) * 0.5f;
         part1024[size_t(i)] = part2048[size_t(Q + i)];
     }
     for (int i = 0; i < H; ++i)

@@ -6,7 +6,7 @@
 // difference test holds the two together.
 #pragma once
 
-#include "FFTReal.h"
+#include "ScalarFFT.h"
 
 #include <vector>
 
@@ -56,7 +56,7 @@ private:
     const float* m_right;
     long long m_length;
     int m_position;
-    FFTReal m_fft;
+    ScalarFFT m_fft;
     Buffer m_window;
     Buffer m_frameL, m_frameR, m_previousFrameL, m_previousFrameR;
     Buffer m_spectrumL, m_spectrumR;
