@@ -165,13 +165,14 @@ void SessionLoader::apply(const WorkingSet& set)
     // 1. The riffs' steps and pitches.
     applyRiffs(set);
 
-    // 2. The current riff on the waveform; the power button's page of the
-    //    selection stack.
+    // 2. The current riff, on the waveform and in the player; the power
+    //    button's page of the selection stack.
     const QString currentRiffText = set.jam.value(QStringLiteral("currentRiff"));
     int currentRiff = currentRiffText.toInt();
     if (currentRiff < 0 || currentRiff >= session::riffCount)
         currentRiff = 0;
     plotter.beatSelectionStack->setCurrentIndex(currentRiff);
+    views_.player->setRiff(currentRiff);
     plotter.switchSelectionWidget(set.jam.value(QStringLiteral("powerButton")).toInt());
 
     // 3. The song's slots.

@@ -20,6 +20,7 @@
 #include "RealTimeToolsTab.h"
 #include "RiffStep.h"
 #include "SessionTargets.h"
+#include "SongStep.h"
 #include "TransportWidget.h"
 #include "WaveBg.h"
 
@@ -104,7 +105,9 @@ struct SessionRig
         for (int r = 0; r < Plotter::riffCount; ++r) {
             p->beatSelections[r]->flashTimer = jam->riffSteps[r]->highlight->flashTimer;
             p->beatSelections[r]->initMetaData(&model);
+            pl->addRiff(p->beatSelections[r]);
         }
+        pl->setSong(jam->songStep);
         jam->setMetaData(&model);
         chords->initMetaData(&model);
         wire();
@@ -150,6 +153,7 @@ struct SessionRig
         EXPECT_TRUE(
             player()->setPlaybackVars(rig.recording.left.data(), rig.recording.right.data(), 2, frames, 44100));
         p->initPlotter(rig.recording.left.data(), rig.recording.right.data(), frames, true);
+        p->show();
         for (int r = 0; r < Plotter::riffCount; ++r)
             p->beatSelections[r]->setSampleCount(frames);
         model.handOver(player_test::evenBeats(frames / beatSpacing, float(firstBeat), float(beatSpacing)));
