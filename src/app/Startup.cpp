@@ -1,11 +1,12 @@
 #include "Startup.h"
 
 #include "MainWindow.h"
+#include "SettingsStore.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLibraryInfo>
 #include <QPixmap>
-#include <QSettings>
 #include <QSplashScreen>
 #include <QStandardPaths>
 #include <QThread>
@@ -33,6 +34,17 @@ const LocaleCode localeFallback[] = {
     {QLocale::Swedish, "se"},
 };
 
+// Qt's translations as Debian's qttranslations5-l10n ships them. It has
+// none for Norwegian Bokmål or Hindi, whose boxes keep Qt's English.
+// Portugal's catalogue lacks the standard buttons; Brazil's spells them as
+// Portugal does (OK, Cancelar, Sim, Não). Sweden's lacks them too and
+// still translates the file dialogs.
+const char* const qtTranslations[][2] = {
+    {"cn", "qt_zh_CN"}, {"de", "qt_de"}, {"dk", "qt_da"}, {"es", "qt_es"}, {"fi", "qt_fi"},
+    {"fr", "qt_fr"},    {"it", "qt_it"}, {"jp", "qt_ja"}, {"kr", "qt_ko"}, {"nl", "qt_nl"},
+    {"pl", "qt_pl"},    {"pt", "qt_pt_BR"}, {"ru", "qt_ru"}, {"se", "qt_sv"},
+};
+
 const int minimumSplashMs = 1000;
 
 } // namespace
@@ -48,6 +60,45 @@ QString languageCodeFor(const QString& storedCode, QLocale::Language systemLangu
     return QString();
 }
 
+QStringList translatedLanguageCodes()
+{
+    QStringList codes;
+    for (const LocaleCode& entry : localeFallback)
+        codes << QString::fromLatin1(entry.code);
+    return codes;
+}
+
+QString qtTranslationName(const QString& code)
+{
+    for (const auto& entry : qtTranslations) {
+        if (code == QLatin1String(entry[0]))
+            return QString::fromLatin1(entry[1]);
+    }
+    return QString();
+}
+
+QList<QTranslator*> installTranslators(const QString& code)
+{
+    QList<QTranslator*> installed;
+    if (code.isEmpty() || code == QLatin1String("en"))
+        return installed;
+    auto* translator = new QTranslator(qApp);
+    translator->load(":/translations/tonbrook_" + code + ".qm");
+    QCoreApplication::installTranslator(translator);
+    installed << translator;
+    const QString qtName = qtTranslationName(code);
+    if (qtName.isEmpty())
+        return installed;
+    auto* qtTranslator = new QTranslator(qApp);
+    if (qtTranslator->load(qtName, QLibraryInfo::location(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qtTranslator);
+        installed << qtTranslator;
+    } else {
+        delete qtTranslator;
+    }
+    return installed;
+}
+
 void setStartupEnvironment()
 {
     qputenv("QT_LOGGING_RULES", "qt.network.ssl.warning=false");
@@ -57,18 +108,14 @@ int main_(int argc, char** argv, const StartupObserver& onShown)
 {
     QApplication app(argc, argv);
 
-    QSettings settings("Halvarine", "Tonbrook");
-    settings.beginGroup("Language");
-    const QString code = languageCodeFor(settings.value("language").toString(),
-                                         QLocale().language());
-    if (!code.isEmpty() && code != "en") {
-        // Installed even when the load fails: the interface then stays English.
-        auto* translator = new QTranslator;
-        translator->load(":/translations/tonbrook_" + code + ".qm");
-        QCoreApplication::installTranslator(translator);
+    {
+        const auto settings = SettingsStore::open();
+        settings->beginGroup(QStringLiteral("Language"));
+        installTranslators(languageCodeFor(settings->value(QStringLiteral("language")).toString(),
+                                           QLocale().language()));
+        settings->endGroup();
+        settings->sync();
     }
-    settings.endGroup();
-    settings.sync();
 
     // Qt's own plug-in paths are kept: there is no application bundle here.
 

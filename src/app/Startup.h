@@ -4,10 +4,13 @@
 
 #include <QLocale>
 #include <QString>
+#include <QList>
+#include <QStringList>
 
 #include <functional>
 
 class MainWindow;
+class QTranslator;
 
 // The default save location: the per-user data folder, taken before the
 // application object exists, with "/Tonbrook" appended once by main_.
@@ -17,6 +20,20 @@ extern QString saveLocation;
 // the system language's code from the fallback table; empty or "en" means
 // no translator.
 QString languageCodeFor(const QString& storedCode, QLocale::Language systemLanguage);
+
+// The sixteen codes with a translation of our own, in the fallback table's
+// order: ":/translations/tonbrook_" + code + ".qm".
+QStringList translatedLanguageCodes();
+
+// The name of Qt's own translation for a code ("qt_de" for "de"), for the
+// standard buttons of dialogs and boxes; empty where Debian ships none.
+QString qtTranslationName(const QString& code);
+
+// Installs our translation for code and Qt's own beside it; nothing for
+// an empty code or "en". Ours is installed even when it fails to load:
+// the interface then stays English. Returns what it installed (children
+// of the application).
+QList<QTranslator*> installTranslators(const QString& code);
 
 // Sets the environment variable the application needs for itself.
 void setStartupEnvironment();

@@ -1,0 +1,442 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>AudioExporter</name>
+    <message>
+        <source>Saving Audio | %1</source>
+        <translation>Audio wird gespeichert | %1</translation>
+    </message>
+    <message>
+        <source>Saving Song | %1</source>
+        <translation>Song wird gespeichert | %1</translation>
+    </message>
+</context>
+<context>
+    <name>DevicesTab</name>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation>Gerät:</translation>
+    </message>
+    <message>
+        <source>Audio Buffer:</source>
+        <translation>Audiopuffer:</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageTab</name>
+    <message>
+        <source>Select Language:</source>
+        <translation>Sprache auswählen:</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Language Selection - Restart Required</source>
+        <translation>Sprachauswahl - Neustart erforderlich</translation>
+    </message>
+    <message>
+        <source>Tonbrook must be restarted for language change to take effect.</source>
+        <translation>Tonbrook muss neu gestartet werden, damit die neue Sprache wirksam wird.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>Jetzt neu starten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Open CD Track</source>
+        <translation>CD-Titel öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Open Audio File...</source>
+        <translation>Audiodatei ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Open CD Track...</source>
+        <translation>CD-Titel öffnen...</translation>
+    </message>
+    <message>
+        <source>Save Session &amp;As...</source>
+        <translation>Session speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Session</source>
+        <translation>Session &amp;speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Load Session...</source>
+        <translation>Session &amp;laden...</translation>
+    </message>
+    <message>
+        <source>Save Audio Selection</source>
+        <translation>Audioauswahl speichern</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>Audio speichern</translation>
+    </message>
+    <message>
+        <source>Save Song Audio...</source>
+        <translation>Song-Audio speichern...</translation>
+    </message>
+    <message>
+        <source>Save Riff Audio...</source>
+        <translation>Riff-Audio speichern...</translation>
+    </message>
+    <message>
+        <source>Set &amp;Audio Device</source>
+        <translation>&amp;Audiogerät wählen</translation>
+    </message>
+    <message>
+        <source>Set &amp;Default Folders</source>
+        <translation>Standard&amp;ordner festlegen</translation>
+    </message>
+    <message>
+        <source>Set &amp;Keyboard Shortcuts</source>
+        <translation>&amp;Tastenkürzel festlegen</translation>
+    </message>
+    <message>
+        <source>Set &amp;Language</source>
+        <translation>&amp;Sprache wählen</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>Hilfe anzeigen</translation>
+    </message>
+    <message>
+        <source>About Tonbrook</source>
+        <translation>Über Tonbrook</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Audiodatei öffnen</translation>
+    </message>
+    <message>
+        <source>Drawing Waveform | %1 - %2</source>
+        <translation>Wellenform wird gezeichnet | %1 - %2</translation>
+    </message>
+    <message>
+        <source>Drawing Waveform | %1</source>
+        <translation>Wellenform wird gezeichnet | %1</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent</source>
+        <translation>Liste &amp;leeren</translation>
+    </message>
+    <message>
+        <source>Cannot Use Folder</source>
+        <translation>Ordner nicht verwendbar</translation>
+    </message>
+    <message>
+        <source>Tonbrook cannot write to the folder &quot;%0&quot;.&lt;br /&gt;The save location stays &quot;%1&quot;.</source>
+        <translation>Tonbrook kann nicht in den Ordner „%0“ schreiben.&lt;br /&gt;Der Speicherort bleibt „%1“.</translation>
+    </message>
+    <message>
+        <source>Decoding Audio | %1 - %2</source>
+        <translation>Audio wird dekodiert | %1 - %2</translation>
+    </message>
+    <message>
+        <source>Decoding Audio | %1</source>
+        <translation>Audio wird dekodiert | %1</translation>
+    </message>
+</context>
+<context>
+    <name>PathsTab</name>
+    <message>
+        <source>Default Audio File Open Behaviour:</source>
+        <translation>Beim Öffnen von Audiodateien:</translation>
+    </message>
+    <message>
+        <source>Open previous audio file location</source>
+        <translation>Ordner der letzten Audiodatei öffnen</translation>
+    </message>
+    <message>
+        <source>Always open selected folder:</source>
+        <translation>Immer diesen Ordner öffnen:</translation>
+    </message>
+    <message>
+        <source>Tonbrook Save Location</source>
+        <translation>Speicherort von Tonbrook</translation>
+    </message>
+    <message>
+        <source>Location of saved sessions and exported audio:</source>
+        <translation>Ort für gespeicherte Sessions und exportiertes Audio:</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Standard wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Select Default Audio Path</source>
+        <translation>Standard-Audioordner auswählen</translation>
+    </message>
+    <message>
+        <source>Select Default Tonbrook Save Folder</source>
+        <translation>Speicherordner für Tonbrook auswählen</translation>
+    </message>
+    <message>
+        <source>Cannot Use Folder</source>
+        <translation>Ordner nicht verwendbar</translation>
+    </message>
+    <message>
+        <source>Tonbrook cannot write to the folder &quot;%0&quot;.&lt;br /&gt;The save location stays &quot;%1&quot;.</source>
+        <translation>Tonbrook kann nicht in den Ordner „%0“ schreiben.&lt;br /&gt;Der Speicherort bleibt „%1“.</translation>
+    </message>
+    <message>
+        <source>Restore Default Folder Paths</source>
+        <translation>Standardordner wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to restore the default folder settings?</source>
+        <translation>Sollen die Standardordner wirklich wiederhergestellt werden?</translation>
+    </message>
+</context>
+<context>
+    <name>PlotSelection</name>
+    <message>
+        <source>%1 BEATS</source>
+        <translation>%1 SCHLÄGE</translation>
+    </message>
+    <message>
+        <source>BEATS</source>
+        <translation>SCHLÄGE</translation>
+    </message>
+    <message>
+        <source>BEAT</source>
+        <translation>SCHLAG</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesMenu</name>
+    <message>
+        <source>Audio Device</source>
+        <translation>Audiogerät</translation>
+    </message>
+    <message>
+        <source>Default Folders</source>
+        <translation>Standardordner</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>ProcessingLabel</name>
+    <message>
+        <source>Calculating chords</source>
+        <translation>Akkorde werden berechnet</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFiles</name>
+    <message>
+        <source>Clear Recent</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent</source>
+        <translation>Liste &amp;leeren</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsTab</name>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Fast Forward</source>
+        <translation>Vorspulen</translation>
+    </message>
+    <message>
+        <source>Load Session</source>
+        <translation>Session laden</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Down</source>
+        <translation>Metronom leiser</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Up</source>
+        <translation>Metronom lauter</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Audiodatei öffnen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Pitch Down (-1 Semitone)</source>
+        <translation>Tonhöhe runter (-1 Halbton)</translation>
+    </message>
+    <message>
+        <source>Pitch Up (+1 Semitone)</source>
+        <translation>Tonhöhe rauf (+1 Halbton)</translation>
+    </message>
+    <message>
+        <source>Play From Selection Start</source>
+        <translation>Ab Auswahlbeginn abspielen</translation>
+    </message>
+    <message>
+        <source>Play/Stop</source>
+        <translation>Wiedergabe/Stopp</translation>
+    </message>
+    <message>
+        <source>Rewind</source>
+        <translation>Zurückspulen</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>Audio speichern</translation>
+    </message>
+    <message>
+        <source>Save Session</source>
+        <translation>Session speichern</translation>
+    </message>
+    <message>
+        <source>Show Chord Viewer Tab</source>
+        <translation>Registerkarte „Akkorde“ zeigen</translation>
+    </message>
+    <message>
+        <source>Show Jam Master Tab</source>
+        <translation>Registerkarte „Echtzeit-Werkzeuge“ zeigen</translation>
+    </message>
+    <message>
+        <source>Show Riff Builder Tab</source>
+        <translation>Registerkarte „Jam“ zeigen</translation>
+    </message>
+    <message>
+        <source>Tempo Down (-1 BPM)</source>
+        <translation>Tempo runter (-1 BPM)</translation>
+    </message>
+    <message>
+        <source>Tempo Up (+1 BPM)</source>
+        <translation>Tempo rauf (+1 BPM)</translation>
+    </message>
+    <message>
+        <source>Toggle Isolate Tool</source>
+        <translation>Isolieren ein/aus</translation>
+    </message>
+    <message>
+        <source>Toggle Loop</source>
+        <translation>Schleife ein/aus</translation>
+    </message>
+    <message>
+        <source>Toggle Pitch Tool</source>
+        <translation>Tonhöhe ein/aus</translation>
+    </message>
+    <message>
+        <source>Toggle Scroll</source>
+        <translation>Mitlaufen ein/aus</translation>
+    </message>
+    <message>
+        <source>Toggle Tempo Tool</source>
+        <translation>Tempo ein/aus</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>Hilfe anzeigen</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Leiser</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Lauter</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Zuweisen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Standard wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>The keystroke &quot;%0&quot; is currently being used for the action &quot;%1&quot;</source>
+        <translation>Die Tastenkombination „%0“ ist bereits der Aktion „%1“ zugewiesen</translation>
+    </message>
+    <message>
+        <source>Do you want to overwrite that shortcut?</source>
+        <translation>Soll dieses Tastenkürzel ersetzt werden?</translation>
+    </message>
+    <message>
+        <source>Overwrite Existing Shortcut?</source>
+        <translation>Vorhandenes Tastenkürzel ersetzen?</translation>
+    </message>
+    <message>
+        <source>Restore Default Shortcuts</source>
+        <translation>Standard-Tastenkürzel wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the keyboard shortcuts?</source>
+        <translation>Sollen die Tastenkürzel wirklich zurückgesetzt werden?</translation>
+    </message>
+    <message>
+        <source>Enter keystroke for &quot;%0&quot;:</source>
+        <translation>Tastenkombination für „%0“ drücken:</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,442 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fi">
+<context>
+    <name>AudioExporter</name>
+    <message>
+        <source>Saving Audio | %1</source>
+        <translation>Tallennetaan ääntä | %1</translation>
+    </message>
+    <message>
+        <source>Saving Song | %1</source>
+        <translation>Tallennetaan kappaletta | %1</translation>
+    </message>
+</context>
+<context>
+    <name>DevicesTab</name>
+    <message>
+        <source>Apply</source>
+        <translation>Käytä</translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation>Laite:</translation>
+    </message>
+    <message>
+        <source>Audio Buffer:</source>
+        <translation>Äänipuskuri:</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageTab</name>
+    <message>
+        <source>Select Language:</source>
+        <translation>Valitse kieli:</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Käytä</translation>
+    </message>
+    <message>
+        <source>Language Selection - Restart Required</source>
+        <translation>Kielen valinta - uudelleenkäynnistys tarvitaan</translation>
+    </message>
+    <message>
+        <source>Tonbrook must be restarted for language change to take effect.</source>
+        <translation>Tonbrook on käynnistettävä uudelleen, jotta kielen vaihto tulee voimaan.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>Käynnistä uudelleen nyt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peruuta</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Open CD Track</source>
+        <translation>Avaa CD-raita</translation>
+    </message>
+    <message>
+        <source>&amp;Open Audio File...</source>
+        <translation>&amp;Avaa äänitiedosto...</translation>
+    </message>
+    <message>
+        <source>Open CD Track...</source>
+        <translation>Avaa CD-raita...</translation>
+    </message>
+    <message>
+        <source>Save Session &amp;As...</source>
+        <translation>Tallenna istunto &amp;nimellä...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Session</source>
+        <translation>&amp;Tallenna istunto</translation>
+    </message>
+    <message>
+        <source>&amp;Load Session...</source>
+        <translation>&amp;Lataa istunto...</translation>
+    </message>
+    <message>
+        <source>Save Audio Selection</source>
+        <translation>Tallenna äänivalinta</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>Tallenna ääni</translation>
+    </message>
+    <message>
+        <source>Save Song Audio...</source>
+        <translation>Tallenna kappaleen ääni...</translation>
+    </message>
+    <message>
+        <source>Save Riff Audio...</source>
+        <translation>Tallenna riffin ääni...</translation>
+    </message>
+    <message>
+        <source>Set &amp;Audio Device</source>
+        <translation>Valitse &amp;äänilaite</translation>
+    </message>
+    <message>
+        <source>Set &amp;Default Folders</source>
+        <translation>Valitse &amp;oletuskansiot</translation>
+    </message>
+    <message>
+        <source>Set &amp;Keyboard Shortcuts</source>
+        <translation>Valitse &amp;pikanäppäimet</translation>
+    </message>
+    <message>
+        <source>Set &amp;Language</source>
+        <translation>Valitse &amp;kieli</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>Näytä ohje</translation>
+    </message>
+    <message>
+        <source>About Tonbrook</source>
+        <translation>Tietoja Tonbrookista</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Tiedosto</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Viimeisimmät tiedostot</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Asetukset</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Ohje</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Avaa äänitiedosto</translation>
+    </message>
+    <message>
+        <source>Drawing Waveform | %1 - %2</source>
+        <translation>Piirretään aaltomuotoa | %1 - %2</translation>
+    </message>
+    <message>
+        <source>Drawing Waveform | %1</source>
+        <translation>Piirretään aaltomuotoa | %1</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent</source>
+        <translation>&amp;Tyhjennä luettelo</translation>
+    </message>
+    <message>
+        <source>Cannot Use Folder</source>
+        <translation>Kansiota ei voi käyttää</translation>
+    </message>
+    <message>
+        <source>Tonbrook cannot write to the folder &quot;%0&quot;.&lt;br /&gt;The save location stays &quot;%1&quot;.</source>
+        <translation>Tonbrook ei voi kirjoittaa kansioon &quot;%0&quot;.&lt;br /&gt;Tallennuspaikaksi jää &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Decoding Audio | %1 - %2</source>
+        <translation>Puretaan ääntä | %1 - %2</translation>
+    </message>
+    <message>
+        <source>Decoding Audio | %1</source>
+        <translation>Puretaan ääntä | %1</translation>
+    </message>
+</context>
+<context>
+    <name>PathsTab</name>
+    <message>
+        <source>Default Audio File Open Behaviour:</source>
+        <translation>Äänitiedostoja avattaessa:</translation>
+    </message>
+    <message>
+        <source>Open previous audio file location</source>
+        <translation>Avaa edellisen äänitiedoston kansio</translation>
+    </message>
+    <message>
+        <source>Always open selected folder:</source>
+        <translation>Avaa aina tämä kansio:</translation>
+    </message>
+    <message>
+        <source>Tonbrook Save Location</source>
+        <translation>Tonbrookin tallennuspaikka</translation>
+    </message>
+    <message>
+        <source>Location of saved sessions and exported audio:</source>
+        <translation>Tallennettujen istuntojen ja viedyn äänen sijainti:</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Palauta oletukset</translation>
+    </message>
+    <message>
+        <source>Select Default Audio Path</source>
+        <translation>Valitse äänen oletuskansio</translation>
+    </message>
+    <message>
+        <source>Select Default Tonbrook Save Folder</source>
+        <translation>Valitse Tonbrookin tallennuskansio</translation>
+    </message>
+    <message>
+        <source>Cannot Use Folder</source>
+        <translation>Kansiota ei voi käyttää</translation>
+    </message>
+    <message>
+        <source>Tonbrook cannot write to the folder &quot;%0&quot;.&lt;br /&gt;The save location stays &quot;%1&quot;.</source>
+        <translation>Tonbrook ei voi kirjoittaa kansioon &quot;%0&quot;.&lt;br /&gt;Tallennuspaikaksi jää &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Restore Default Folder Paths</source>
+        <translation>Palauta oletuskansiot</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to restore the default folder settings?</source>
+        <translation>Haluatko varmasti palauttaa oletuskansiot?</translation>
+    </message>
+</context>
+<context>
+    <name>PlotSelection</name>
+    <message>
+        <source>%1 BEATS</source>
+        <translation>%1 ISKUA</translation>
+    </message>
+    <message>
+        <source>BEATS</source>
+        <translation>ISKUA</translation>
+    </message>
+    <message>
+        <source>BEAT</source>
+        <translation>ISKU</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesMenu</name>
+    <message>
+        <source>Audio Device</source>
+        <translation>Äänilaite</translation>
+    </message>
+    <message>
+        <source>Default Folders</source>
+        <translation>Oletuskansiot</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Pikanäppäimet</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Kieli</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Asetukset</translation>
+    </message>
+</context>
+<context>
+    <name>ProcessingLabel</name>
+    <message>
+        <source>Calculating chords</source>
+        <translation>Lasketaan sointuja</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFiles</name>
+    <message>
+        <source>Clear Recent</source>
+        <translation>Tyhjennä luettelo</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent</source>
+        <translation>&amp;Tyhjennä luettelo</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsTab</name>
+    <message>
+        <source>Exit</source>
+        <translation>Lopeta</translation>
+    </message>
+    <message>
+        <source>Fast Forward</source>
+        <translation>Pikakelaus eteenpäin</translation>
+    </message>
+    <message>
+        <source>Load Session</source>
+        <translation>Lataa istunto</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Down</source>
+        <translation>Metronomi hiljemmalle</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Up</source>
+        <translation>Metronomi kovemmalle</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Avaa äänitiedosto</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Tauko</translation>
+    </message>
+    <message>
+        <source>Pitch Down (-1 Semitone)</source>
+        <translation>Sävelkorkeus alas (-1 puolisävel)</translation>
+    </message>
+    <message>
+        <source>Pitch Up (+1 Semitone)</source>
+        <translation>Sävelkorkeus ylös (+1 puolisävel)</translation>
+    </message>
+    <message>
+        <source>Play From Selection Start</source>
+        <translation>Toista valinnan alusta</translation>
+    </message>
+    <message>
+        <source>Play/Stop</source>
+        <translation>Toista/Pysäytä</translation>
+    </message>
+    <message>
+        <source>Rewind</source>
+        <translation>Kelaa taaksepäin</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>Tallenna ääni</translation>
+    </message>
+    <message>
+        <source>Save Session</source>
+        <translation>Tallenna istunto</translation>
+    </message>
+    <message>
+        <source>Show Chord Viewer Tab</source>
+        <translation>Näytä Soinnut-välilehti</translation>
+    </message>
+    <message>
+        <source>Show Jam Master Tab</source>
+        <translation>Näytä Reaaliaikatyökalut-välilehti</translation>
+    </message>
+    <message>
+        <source>Show Riff Builder Tab</source>
+        <translation>Näytä Jam-välilehti</translation>
+    </message>
+    <message>
+        <source>Tempo Down (-1 BPM)</source>
+        <translation>Tempo alas (-1 BPM)</translation>
+    </message>
+    <message>
+        <source>Tempo Up (+1 BPM)</source>
+        <translation>Tempo ylös (+1 BPM)</translation>
+    </message>
+    <message>
+        <source>Toggle Isolate Tool</source>
+        <translation>Eristys päälle/pois</translation>
+    </message>
+    <message>
+        <source>Toggle Loop</source>
+        <translation>Silmukka päälle/pois</translation>
+    </message>
+    <message>
+        <source>Toggle Pitch Tool</source>
+        <translation>Sävelkorkeus päälle/pois</translation>
+    </message>
+    <message>
+        <source>Toggle Scroll</source>
+        <translation>Vieritys päälle/pois</translation>
+    </message>
+    <message>
+        <source>Toggle Tempo Tool</source>
+        <translation>Tempo päälle/pois</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>Näytä ohje</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Äänenvoimakkuus alas</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Äänenvoimakkuus ylös</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Lähennä</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Loitonna</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Aseta</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Tyhjennä</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Palauta oletukset</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Toiminto</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Pikanäppäin</translation>
+    </message>
+    <message>
+        <source>The keystroke &quot;%0&quot; is currently being used for the action &quot;%1&quot;</source>
+        <translation>Näppäinyhdistelmä &quot;%0&quot; on jo käytössä toiminnolle &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Do you want to overwrite that shortcut?</source>
+        <translation>Haluatko korvata tämän pikanäppäimen?</translation>
+    </message>
+    <message>
+        <source>Overwrite Existing Shortcut?</source>
+        <translation>Korvataanko nykyinen pikanäppäin?</translation>
+    </message>
+    <message>
+        <source>Restore Default Shortcuts</source>
+        <translation>Palauta oletuspikanäppäimet</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the keyboard shortcuts?</source>
+        <translation>Haluatko varmasti palauttaa pikanäppäimet?</translation>
+    </message>
+    <message>
+        <source>Enter keystroke for &quot;%0&quot;:</source>
+        <translation>Paina näppäimiä toiminnolle &quot;%0&quot;:</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,442 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>AudioExporter</name>
+    <message>
+        <source>Saving Audio | %1</source>
+        <translation>Enregistrement de l&apos;audio | %1</translation>
+    </message>
+    <message>
+        <source>Saving Song | %1</source>
+        <translation>Enregistrement du morceau | %1</translation>
+    </message>
+</context>
+<context>
+    <name>DevicesTab</name>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation>Périphérique :</translation>
+    </message>
+    <message>
+        <source>Audio Buffer:</source>
+        <translation>Tampon audio :</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageTab</name>
+    <message>
+        <source>Select Language:</source>
+        <translation>Choisir la langue :</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Language Selection - Restart Required</source>
+        <translation>Choix de la langue - redémarrage nécessaire</translation>
+    </message>
+    <message>
+        <source>Tonbrook must be restarted for language change to take effect.</source>
+        <translation>Tonbrook doit redémarrer pour que le changement de langue prenne effet.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>Redémarrer maintenant</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Open CD Track</source>
+        <translation>Ouvrir une piste de CD</translation>
+    </message>
+    <message>
+        <source>&amp;Open Audio File...</source>
+        <translation>&amp;Ouvrir un fichier audio...</translation>
+    </message>
+    <message>
+        <source>Open CD Track...</source>
+        <translation>Ouvrir une piste de CD...</translation>
+    </message>
+    <message>
+        <source>Save Session &amp;As...</source>
+        <translation>Enregistrer la session &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Session</source>
+        <translation>&amp;Enregistrer la session</translation>
+    </message>
+    <message>
+        <source>&amp;Load Session...</source>
+        <translation>&amp;Charger une session...</translation>
+    </message>
+    <message>
+        <source>Save Audio Selection</source>
+        <translation>Enregistrer la sélection audio</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>Enregistrer l&apos;audio</translation>
+    </message>
+    <message>
+        <source>Save Song Audio...</source>
+        <translation>Enregistrer l&apos;audio du morceau...</translation>
+    </message>
+    <message>
+        <source>Save Riff Audio...</source>
+        <translation>Enregistrer l&apos;audio du riff...</translation>
+    </message>
+    <message>
+        <source>Set &amp;Audio Device</source>
+        <translation>Choisir le périphérique &amp;audio</translation>
+    </message>
+    <message>
+        <source>Set &amp;Default Folders</source>
+        <translation>Choisir les &amp;dossiers par défaut</translation>
+    </message>
+    <message>
+        <source>Set &amp;Keyboard Shortcuts</source>
+        <translation>Définir les raccourcis &amp;clavier</translation>
+    </message>
+    <message>
+        <source>Set &amp;Language</source>
+        <translation>Choisir la &amp;langue</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>Afficher l&apos;aide</translation>
+    </message>
+    <message>
+        <source>About Tonbrook</source>
+        <translation>À propos de Tonbrook</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Fichiers récents</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Ouvrir un fichier audio</translation>
+    </message>
+    <message>
+        <source>Drawing Waveform | %1 - %2</source>
+        <translation>Tracé de la forme d&apos;onde | %1 - %2</translation>
+    </message>
+    <message>
+        <source>Drawing Waveform | %1</source>
+        <translation>Tracé de la forme d&apos;onde | %1</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent</source>
+        <translation>&amp;Effacer la liste</translation>
+    </message>
+    <message>
+        <source>Cannot Use Folder</source>
+        <translation>Dossier inutilisable</translation>
+    </message>
+    <message>
+        <source>Tonbrook cannot write to the folder &quot;%0&quot;.&lt;br /&gt;The save location stays &quot;%1&quot;.</source>
+        <translation>Tonbrook ne peut pas écrire dans le dossier « %0 ».&lt;br /&gt;L&apos;emplacement d&apos;enregistrement reste « %1 ».</translation>
+    </message>
+    <message>
+        <source>Decoding Audio | %1 - %2</source>
+        <translation>Décodage de l&apos;audio | %1 - %2</translation>
+    </message>
+    <message>
+        <source>Decoding Audio | %1</source>
+        <translation>Décodage de l&apos;audio | %1</translation>
+    </message>
+</context>
+<context>
+    <name>PathsTab</name>
+    <message>
+        <source>Default Audio File Open Behaviour:</source>
+        <translation>À l&apos;ouverture d&apos;un fichier audio :</translation>
+    </message>
+    <message>
+        <source>Open previous audio file location</source>
+        <translation>Ouvrir le dossier du dernier fichier audio</translation>
+    </message>
+    <message>
+        <source>Always open selected folder:</source>
+        <translation>Toujours ouvrir ce dossier :</translation>
+    </message>
+    <message>
+        <source>Tonbrook Save Location</source>
+        <translation>Emplacement d&apos;enregistrement de Tonbrook</translation>
+    </message>
+    <message>
+        <source>Location of saved sessions and exported audio:</source>
+        <translation>Emplacement des sessions et de l&apos;audio exporté :</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Select Default Audio Path</source>
+        <translation>Choisir le dossier audio par défaut</translation>
+    </message>
+    <message>
+        <source>Select Default Tonbrook Save Folder</source>
+        <translation>Choisir le dossier d&apos;enregistrement de Tonbrook</translation>
+    </message>
+    <message>
+        <source>Cannot Use Folder</source>
+        <translation>Dossier inutilisable</translation>
+    </message>
+    <message>
+        <source>Tonbrook cannot write to the folder &quot;%0&quot;.&lt;br /&gt;The save location stays &quot;%1&quot;.</source>
+        <translation>Tonbrook ne peut pas écrire dans le dossier « %0 ».&lt;br /&gt;L&apos;emplacement d&apos;enregistrement reste « %1 ».</translation>
+    </message>
+    <message>
+        <source>Restore Default Folder Paths</source>
+        <translation>Rétablir les dossiers par défaut</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to restore the default folder settings?</source>
+        <translation>Voulez-vous vraiment rétablir les dossiers par défaut ?</translation>
+    </message>
+</context>
+<context>
+    <name>PlotSelection</name>
+    <message>
+        <source>%1 BEATS</source>
+        <translation>%1 TEMPS</translation>
+    </message>
+    <message>
+        <source>BEATS</source>
+        <translation>TEMPS</translation>
+    </message>
+    <message>
+        <source>BEAT</source>
+        <translation>TEMPS</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesMenu</name>
+    <message>
+        <source>Audio Device</source>
+        <translation>Périphérique audio</translation>
+    </message>
+    <message>
+        <source>Default Folders</source>
+        <translation>Dossiers par défaut</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+</context>
+<context>
+    <name>ProcessingLabel</name>
+    <message>
+        <source>Calculating chords</source>
+        <translation>Calcul des accords</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFiles</name>
+    <message>
+        <source>Clear Recent</source>
+        <translation>Effacer la liste</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent</source>
+        <translation>&amp;Effacer la liste</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsTab</name>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Fast Forward</source>
+        <translation>Avance rapide</translation>
+    </message>
+    <message>
+        <source>Load Session</source>
+        <translation>Ouvrir une session</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Down</source>
+        <translation>Baisser le métronome</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Up</source>
+        <translation>Monter le métronome</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Ouvrir un fichier audio</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Pitch Down (-1 Semitone)</source>
+        <translation>Transposer vers le bas (-1 demi-ton)</translation>
+    </message>
+    <message>
+        <source>Pitch Up (+1 Semitone)</source>
+        <translation>Transposer vers le haut (+1 demi-ton)</translation>
+    </message>
+    <message>
+        <source>Play From Selection Start</source>
+        <translation>Lire depuis le début de la sélection</translation>
+    </message>
+    <message>
+        <source>Play/Stop</source>
+        <translation>Lecture/Arrêt</translation>
+    </message>
+    <message>
+        <source>Rewind</source>
+        <translation>Retour rapide</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>Enregistrer l&apos;audio</translation>
+    </message>
+    <message>
+        <source>Save Session</source>
+        <translation>Enregistrer la session</translation>
+    </message>
+    <message>
+        <source>Show Chord Viewer Tab</source>
+        <translation>Afficher l&apos;onglet Accords</translation>
+    </message>
+    <message>
+        <source>Show Jam Master Tab</source>
+        <translation>Afficher l&apos;onglet Outils en temps réel</translation>
+    </message>
+    <message>
+        <source>Show Riff Builder Tab</source>
+        <translation>Afficher l&apos;onglet Jam</translation>
+    </message>
+    <message>
+        <source>Tempo Down (-1 BPM)</source>
+        <translation>Ralentir le tempo (-1 BPM)</translation>
+    </message>
+    <message>
+        <source>Tempo Up (+1 BPM)</source>
+        <translation>Accélérer le tempo (+1 BPM)</translation>
+    </message>
+    <message>
+        <source>Toggle Isolate Tool</source>
+        <translation>Activer/désactiver l&apos;isolation</translation>
+    </message>
+    <message>
+        <source>Toggle Loop</source>
+        <translation>Activer/désactiver la boucle</translation>
+    </message>
+    <message>
+        <source>Toggle Pitch Tool</source>
+        <translation>Activer/désactiver la transposition</translation>
+    </message>
+    <message>
+        <source>Toggle Scroll</source>
+        <translation>Activer/désactiver le défilement</translation>
+    </message>
+    <message>
+        <source>Toggle Tempo Tool</source>
+        <translation>Activer/désactiver le tempo</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>Afficher l&apos;aide</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Baisser le volume</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Monter le volume</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Définir</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Commande</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Raccourci</translation>
+    </message>
+    <message>
+        <source>The keystroke &quot;%0&quot; is currently being used for the action &quot;%1&quot;</source>
+        <translation>La combinaison « %0 » est déjà utilisée pour l&apos;action « %1 »</translation>
+    </message>
+    <message>
+        <source>Do you want to overwrite that shortcut?</source>
+        <translation>Voulez-vous remplacer ce raccourci ?</translation>
+    </message>
+    <message>
+        <source>Overwrite Existing Shortcut?</source>
+        <translation>Remplacer le raccourci existant ?</translation>
+    </message>
+    <message>
+        <source>Restore Default Shortcuts</source>
+        <translation>Rétablir les raccourcis par défaut</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the keyboard shortcuts?</source>
+        <translation>Voulez-vous vraiment réinitialiser les raccourcis clavier ?</translation>
+    </message>
+    <message>
+        <source>Enter keystroke for &quot;%0&quot;:</source>
+        <translation>Appuyez sur les touches pour « %0 » :</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,442 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hi">
+<context>
+    <name>AudioExporter</name>
+    <message>
+        <source>Saving Audio | %1</source>
+        <translation>ऑडियो सहेजा जा रहा है | %1</translation>
+    </message>
+    <message>
+        <source>Saving Song | %1</source>
+        <translation>गीत सहेजा जा रहा है | %1</translation>
+    </message>
+</context>
+<context>
+    <name>DevicesTab</name>
+    <message>
+        <source>Apply</source>
+        <translation>लागू करें</translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation>डिवाइस:</translation>
+    </message>
+    <message>
+        <source>Audio Buffer:</source>
+        <translation>ऑडियो बफ़र:</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageTab</name>
+    <message>
+        <source>Select Language:</source>
+        <translation>भाषा चुनें:</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>लागू करें</translation>
+    </message>
+    <message>
+        <source>Language Selection - Restart Required</source>
+        <translation>भाषा चयन - पुनः आरंभ आवश्यक</translation>
+    </message>
+    <message>
+        <source>Tonbrook must be restarted for language change to take effect.</source>
+        <translation>भाषा परिवर्तन लागू करने के लिए Tonbrook को पुनः आरंभ करना होगा।</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>अभी पुनः आरंभ करें</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Open CD Track</source>
+        <translation>CD ट्रैक खोलें</translation>
+    </message>
+    <message>
+        <source>&amp;Open Audio File...</source>
+        <translation>ऑडियो फ़ाइल खोलें(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Open CD Track...</source>
+        <translation>CD ट्रैक खोलें...</translation>
+    </message>
+    <message>
+        <source>Save Session &amp;As...</source>
+        <translation>सत्र इस रूप में सहेजें(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Session</source>
+        <translation>सत्र सहेजें(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Load Session...</source>
+        <translation>सत्र लोड करें(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Save Audio Selection</source>
+        <translation>चयनित ऑडियो सहेजें</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>ऑडियो सहेजें</translation>
+    </message>
+    <message>
+        <source>Save Song Audio...</source>
+        <translation>गीत का ऑडियो सहेजें...</translation>
+    </message>
+    <message>
+        <source>Save Riff Audio...</source>
+        <translation>रिफ़ का ऑडियो सहेजें...</translation>
+    </message>
+    <message>
+        <source>Set &amp;Audio Device</source>
+        <translation>ऑडियो डिवाइस सेट करें(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Set &amp;Default Folders</source>
+        <translation>डिफ़ॉल्ट फ़ोल्डर सेट करें(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Set &amp;Keyboard Shortcuts</source>
+        <translation>कीबोर्ड शॉर्टकट सेट करें(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Set &amp;Language</source>
+        <translation>भाषा सेट करें(&amp;L)</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>सहायता देखें</translation>
+    </message>
+    <message>
+        <source>About Tonbrook</source>
+        <translation>Tonbrook के बारे में</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>फ़ाइल(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>हाल की फ़ाइलें</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>विकल्प(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>सहायता(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>ऑडियो फ़ाइल खोलें</translation>
+    </message>
+    <message>
+        <source>Drawing Waveform | %1 - %2</source>
+        <translation>वेवफ़ॉर्म बन रहा है | %1 - %2</translation>
+    </message>
+    <message>
+        <source>Drawing Waveform | %1</source>
+        <translation>वेवफ़ॉर्म बन रहा है | %1</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent</source>
+        <translation>सूची साफ़ करें(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Cannot Use Folder</source>
+        <translation>फ़ोल्डर का उपयोग नहीं किया जा सकता</translation>
+    </message>
+    <message>
+        <source>Tonbrook cannot write to the folder &quot;%0&quot;.&lt;br /&gt;The save location stays &quot;%1&quot;.</source>
+        <translation>Tonbrook फ़ोल्डर &quot;%0&quot; में नहीं लिख सकता।&lt;br /&gt;सहेजने का स्थान &quot;%1&quot; ही रहेगा।</translation>
+    </message>
+    <message>
+        <source>Decoding Audio | %1 - %2</source>
+        <translation>ऑडियो डिकोड हो रहा है | %1 - %2</translation>
+    </message>
+    <message>
+        <source>Decoding Audio | %1</source>
+        <translation>ऑडियो डिकोड हो रहा है | %1</translation>
+    </message>
+</context>
+<context>
+    <name>PathsTab</name>
+    <message>
+        <source>Default Audio File Open Behaviour:</source>
+        <translation>ऑडियो फ़ाइल खोलते समय:</translation>
+    </message>
+    <message>
+        <source>Open previous audio file location</source>
+        <translation>पिछली ऑडियो फ़ाइल का फ़ोल्डर खोलें</translation>
+    </message>
+    <message>
+        <source>Always open selected folder:</source>
+        <translation>हमेशा यह फ़ोल्डर खोलें:</translation>
+    </message>
+    <message>
+        <source>Tonbrook Save Location</source>
+        <translation>Tonbrook सहेजने का स्थान</translation>
+    </message>
+    <message>
+        <source>Location of saved sessions and exported audio:</source>
+        <translation>सहेजे गए सत्रों और निर्यात किए गए ऑडियो का स्थान:</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>डिफ़ॉल्ट पुनर्स्थापित करें</translation>
+    </message>
+    <message>
+        <source>Select Default Audio Path</source>
+        <translation>डिफ़ॉल्ट ऑडियो फ़ोल्डर चुनें</translation>
+    </message>
+    <message>
+        <source>Select Default Tonbrook Save Folder</source>
+        <translation>Tonbrook सहेजने का फ़ोल्डर चुनें</translation>
+    </message>
+    <message>
+        <source>Cannot Use Folder</source>
+        <translation>फ़ोल्डर का उपयोग नहीं किया जा सकता</translation>
+    </message>
+    <message>
+        <source>Tonbrook cannot write to the folder &quot;%0&quot;.&lt;br /&gt;The save location stays &quot;%1&quot;.</source>
+        <translation>Tonbrook फ़ोल्डर &quot;%0&quot; में नहीं लिख सकता।&lt;br /&gt;सहेजने का स्थान &quot;%1&quot; ही रहेगा।</translation>
+    </message>
+    <message>
+        <source>Restore Default Folder Paths</source>
+        <translation>डिफ़ॉल्ट फ़ोल्डर पुनर्स्थापित करें</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to restore the default folder settings?</source>
+        <translation>क्या आप वाकई डिफ़ॉल्ट फ़ोल्डर सेटिंग पुनर्स्थापित करना चाहते हैं?</translation>
+    </message>
+</context>
+<context>
+    <name>PlotSelection</name>
+    <message>
+        <source>%1 BEATS</source>
+        <translation>%1 बीट</translation>
+    </message>
+    <message>
+        <source>BEATS</source>
+        <translation>बीट</translation>
+    </message>
+    <message>
+        <source>BEAT</source>
+        <translation>बीट</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesMenu</name>
+    <message>
+        <source>Audio Device</source>
+        <translation>ऑडियो डिवाइस</translation>
+    </message>
+    <message>
+        <source>Default Folders</source>
+        <translation>डिफ़ॉल्ट फ़ोल्डर</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>कीबोर्ड शॉर्टकट</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>भाषा</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>प्राथमिकताएँ</translation>
+    </message>
+</context>
+<context>
+    <name>ProcessingLabel</name>
+    <message>
+        <source>Calculating chords</source>
+        <translation>कॉर्ड की गणना हो रही है</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFiles</name>
+    <message>
+        <source>Clear Recent</source>
+        <translation>सूची साफ़ करें</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent</source>
+        <translation>सूची साफ़ करें(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsTab</name>
+    <message>
+        <source>Exit</source>
+        <translation>बाहर निकलें</translation>
+    </message>
+    <message>
+        <source>Fast Forward</source>
+        <translation>आगे बढ़ाएँ</translation>
+    </message>
+    <message>
+        <source>Load Session</source>
+        <translation>सत्र लोड करें</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Down</source>
+        <translation>मेट्रोनोम की आवाज़ कम करें</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Up</source>
+        <translation>मेट्रोनोम की आवाज़ बढ़ाएँ</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>ऑडियो फ़ाइल खोलें</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>रोकें</translation>
+    </message>
+    <message>
+        <source>Pitch Down (-1 Semitone)</source>
+        <translation>पिच नीचे (-1 सेमीटोन)</translation>
+    </message>
+    <message>
+        <source>Pitch Up (+1 Semitone)</source>
+        <translation>पिच ऊपर (+1 सेमीटोन)</translation>
+    </message>
+    <message>
+        <source>Play From Selection Start</source>
+        <translation>चयन की शुरुआत से चलाएँ</translation>
+    </message>
+    <message>
+        <source>Play/Stop</source>
+        <translation>चलाएँ/रोकें</translation>
+    </message>
+    <message>
+        <source>Rewind</source>
+        <translation>पीछे करें</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>ऑडियो सहेजें</translation>
+    </message>
+    <message>
+        <source>Save Session</source>
+        <translation>सत्र सहेजें</translation>
+    </message>
+    <message>
+        <source>Show Chord Viewer Tab</source>
+        <translation>कॉर्ड टैब दिखाएँ</translation>
+    </message>
+    <message>
+        <source>Show Jam Master Tab</source>
+        <translation>रीयल-टाइम टूल टैब दिखाएँ</translation>
+    </message>
+    <message>
+        <source>Show Riff Builder Tab</source>
+        <translation>जैम टैब दिखाएँ</translation>
+    </message>
+    <message>
+        <source>Tempo Down (-1 BPM)</source>
+        <translation>टेम्पो कम करें (-1 BPM)</translation>
+    </message>
+    <message>
+        <source>Tempo Up (+1 BPM)</source>
+        <translation>टेम्पो बढ़ाएँ (+1 BPM)</translation>
+    </message>
+    <message>
+        <source>Toggle Isolate Tool</source>
+        <translation>आइसोलेट टूल चालू/बंद</translation>
+    </message>
+    <message>
+        <source>Toggle Loop</source>
+        <translation>लूप चालू/बंद</translation>
+    </message>
+    <message>
+        <source>Toggle Pitch Tool</source>
+        <translation>पिच टूल चालू/बंद</translation>
+    </message>
+    <message>
+        <source>Toggle Scroll</source>
+        <translation>स्क्रॉल चालू/बंद</translation>
+    </message>
+    <message>
+        <source>Toggle Tempo Tool</source>
+        <translation>टेम्पो टूल चालू/बंद</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>सहायता देखें</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>आवाज़ कम करें</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>आवाज़ बढ़ाएँ</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>ज़ूम इन</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>ज़ूम आउट</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>सेट करें</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>हटाएँ</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>डिफ़ॉल्ट पुनर्स्थापित करें</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>क्रिया</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>शॉर्टकट</translation>
+    </message>
+    <message>
+        <source>The keystroke &quot;%0&quot; is currently being used for the action &quot;%1&quot;</source>
+        <translation>कुंजी &quot;%0&quot; पहले से क्रिया &quot;%1&quot; के लिए उपयोग हो रही है</translation>
+    </message>
+    <message>
+        <source>Do you want to overwrite that shortcut?</source>
+        <translation>क्या आप उस शॉर्टकट को बदलना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>Overwrite Existing Shortcut?</source>
+        <translation>मौजूदा शॉर्टकट बदलें?</translation>
+    </message>
+    <message>
+        <source>Restore Default Shortcuts</source>
+        <translation>डिफ़ॉल्ट शॉर्टकट पुनर्स्थापित करें</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the keyboard shortcuts?</source>
+        <translation>क्या आप वाकई कीबोर्ड शॉर्टकट रीसेट करना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>Enter keystroke for &quot;%0&quot;:</source>
+        <translation>&quot;%0&quot; के लिए कुंजियाँ दबाएँ:</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,442 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko">
+<context>
+    <name>AudioExporter</name>
+    <message>
+        <source>Saving Audio | %1</source>
+        <translation>오디오 저장 중 | %1</translation>
+    </message>
+    <message>
+        <source>Saving Song | %1</source>
+        <translation>곡 저장 중 | %1</translation>
+    </message>
+</context>
+<context>
+    <name>DevicesTab</name>
+    <message>
+        <source>Apply</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation>장치:</translation>
+    </message>
+    <message>
+        <source>Audio Buffer:</source>
+        <translation>오디오 버퍼:</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageTab</name>
+    <message>
+        <source>Select Language:</source>
+        <translation>언어 선택:</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>Language Selection - Restart Required</source>
+        <translation>언어 선택 - 다시 시작해야 합니다</translation>
+    </message>
+    <message>
+        <source>Tonbrook must be restarted for language change to take effect.</source>
+        <translation>언어 변경을 적용하려면 Tonbrook을 다시 시작해야 합니다.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>지금 다시 시작</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Open CD Track</source>
+        <translation>CD 트랙 열기</translation>
+    </message>
+    <message>
+        <source>&amp;Open Audio File...</source>
+        <translation>오디오 파일 열기(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Open CD Track...</source>
+        <translation>CD 트랙 열기...</translation>
+    </message>
+    <message>
+        <source>Save Session &amp;As...</source>
+        <translation>다른 이름으로 세션 저장(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Session</source>
+        <translation>세션 저장(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Load Session...</source>
+        <translation>세션 불러오기(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Save Audio Selection</source>
+        <translation>선택한 오디오 저장</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>오디오 저장</translation>
+    </message>
+    <message>
+        <source>Save Song Audio...</source>
+        <translation>곡 오디오 저장...</translation>
+    </message>
+    <message>
+        <source>Save Riff Audio...</source>
+        <translation>리프 오디오 저장...</translation>
+    </message>
+    <message>
+        <source>Set &amp;Audio Device</source>
+        <translation>오디오 장치 설정(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Set &amp;Default Folders</source>
+        <translation>기본 폴더 설정(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Set &amp;Keyboard Shortcuts</source>
+        <translation>단축키 설정(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Set &amp;Language</source>
+        <translation>언어 설정(&amp;L)</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>도움말 보기</translation>
+    </message>
+    <message>
+        <source>About Tonbrook</source>
+        <translation>Tonbrook 정보</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>파일(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>최근 파일</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>옵션(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>도움말(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>오디오 파일 열기</translation>
+    </message>
+    <message>
+        <source>Drawing Waveform | %1 - %2</source>
+        <translation>파형 그리는 중 | %1 - %2</translation>
+    </message>
+    <message>
+        <source>Drawing Waveform | %1</source>
+        <translation>파형 그리는 중 | %1</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent</source>
+        <translation>목록 지우기(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Cannot Use Folder</source>
+        <translation>폴더를 사용할 수 없음</translation>
+    </message>
+    <message>
+        <source>Tonbrook cannot write to the folder &quot;%0&quot;.&lt;br /&gt;The save location stays &quot;%1&quot;.</source>
+        <translation>Tonbrook이 폴더 &quot;%0&quot;에 쓸 수 없습니다.&lt;br /&gt;저장 위치는 &quot;%1&quot; 그대로 유지됩니다.</translation>
+    </message>
+    <message>
+        <source>Decoding Audio | %1 - %2</source>
+        <translation>오디오 디코딩 중 | %1 - %2</translation>
+    </message>
+    <message>
+        <source>Decoding Audio | %1</source>
+        <translation>오디오 디코딩 중 | %1</translation>
+    </message>
+</context>
+<context>
+    <name>PathsTab</name>
+    <message>
+        <source>Default Audio File Open Behaviour:</source>
+        <translation>오디오 파일을 열 때:</translation>
+    </message>
+    <message>
+        <source>Open previous audio file location</source>
+        <translation>이전 오디오 파일 위치 열기</translation>
+    </message>
+    <message>
+        <source>Always open selected folder:</source>
+        <translation>항상 이 폴더 열기:</translation>
+    </message>
+    <message>
+        <source>Tonbrook Save Location</source>
+        <translation>Tonbrook 저장 위치</translation>
+    </message>
+    <message>
+        <source>Location of saved sessions and exported audio:</source>
+        <translation>저장한 세션과 내보낸 오디오의 위치:</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>기본값 복원</translation>
+    </message>
+    <message>
+        <source>Select Default Audio Path</source>
+        <translation>기본 오디오 폴더 선택</translation>
+    </message>
+    <message>
+        <source>Select Default Tonbrook Save Folder</source>
+        <translation>Tonbrook 저장 폴더 선택</translation>
+    </message>
+    <message>
+        <source>Cannot Use Folder</source>
+        <translation>폴더를 사용할 수 없음</translation>
+    </message>
+    <message>
+        <source>Tonbrook cannot write to the folder &quot;%0&quot;.&lt;br /&gt;The save location stays &quot;%1&quot;.</source>
+        <translation>Tonbrook이 폴더 &quot;%0&quot;에 쓸 수 없습니다.&lt;br /&gt;저장 위치는 &quot;%1&quot; 그대로 유지됩니다.</translation>
+    </message>
+    <message>
+        <source>Restore Default Folder Paths</source>
+        <translation>기본 폴더 복원</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to restore the default folder settings?</source>
+        <translation>기본 폴더 설정을 복원하시겠습니까?</translation>
+    </message>
+</context>
+<context>
+    <name>PlotSelection</name>
+    <message>
+        <source>%1 BEATS</source>
+        <translation>%1 박</translation>
+    </message>
+    <message>
+        <source>BEATS</source>
+        <translation>박</translation>
+    </message>
+    <message>
+        <source>BEAT</source>
+        <translation>박</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesMenu</name>
+    <message>
+        <source>Audio Device</source>
+        <translation>오디오 장치</translation>
+    </message>
+    <message>
+        <source>Default Folders</source>
+        <translation>기본 폴더</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>단축키</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>환경설정</translation>
+    </message>
+</context>
+<context>
+    <name>ProcessingLabel</name>
+    <message>
+        <source>Calculating chords</source>
+        <translation>코드 계산 중</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFiles</name>
+    <message>
+        <source>Clear Recent</source>
+        <translation>목록 지우기</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent</source>
+        <translation>목록 지우기(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsTab</name>
+    <message>
+        <source>Exit</source>
+        <translation>종료</translation>
+    </message>
+    <message>
+        <source>Fast Forward</source>
+        <translation>빨리 감기</translation>
+    </message>
+    <message>
+        <source>Load Session</source>
+        <translation>세션 불러오기</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Down</source>
+        <translation>메트로놈 볼륨 낮추기</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Up</source>
+        <translation>메트로놈 볼륨 높이기</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>오디오 파일 열기</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>일시 정지</translation>
+    </message>
+    <message>
+        <source>Pitch Down (-1 Semitone)</source>
+        <translation>피치 내리기 (-1 반음)</translation>
+    </message>
+    <message>
+        <source>Pitch Up (+1 Semitone)</source>
+        <translation>피치 올리기 (+1 반음)</translation>
+    </message>
+    <message>
+        <source>Play From Selection Start</source>
+        <translation>선택 영역 처음부터 재생</translation>
+    </message>
+    <message>
+        <source>Play/Stop</source>
+        <translation>재생/정지</translation>
+    </message>
+    <message>
+        <source>Rewind</source>
+        <translation>되감기</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>오디오 저장</translation>
+    </message>
+    <message>
+        <source>Save Session</source>
+        <translation>세션 저장</translation>
+    </message>
+    <message>
+        <source>Show Chord Viewer Tab</source>
+        <translation>&apos;코드&apos; 탭 표시</translation>
+    </message>
+    <message>
+        <source>Show Jam Master Tab</source>
+        <translation>&apos;실시간 도구&apos; 탭 표시</translation>
+    </message>
+    <message>
+        <source>Show Riff Builder Tab</source>
+        <translation>&apos;잼&apos; 탭 표시</translation>
+    </message>
+    <message>
+        <source>Tempo Down (-1 BPM)</source>
+        <translation>템포 낮추기 (-1 BPM)</translation>
+    </message>
+    <message>
+        <source>Tempo Up (+1 BPM)</source>
+        <translation>템포 높이기 (+1 BPM)</translation>
+    </message>
+    <message>
+        <source>Toggle Isolate Tool</source>
+        <translation>분리 도구 켜기/끄기</translation>
+    </message>
+    <message>
+        <source>Toggle Loop</source>
+        <translation>루프 켜기/끄기</translation>
+    </message>
+    <message>
+        <source>Toggle Pitch Tool</source>
+        <translation>피치 도구 켜기/끄기</translation>
+    </message>
+    <message>
+        <source>Toggle Scroll</source>
+        <translation>스크롤 켜기/끄기</translation>
+    </message>
+    <message>
+        <source>Toggle Tempo Tool</source>
+        <translation>템포 도구 켜기/끄기</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>도움말 보기</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>볼륨 낮추기</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>볼륨 높이기</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>확대</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>축소</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>지우기</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>기본값 복원</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>동작</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>단축키</translation>
+    </message>
+    <message>
+        <source>The keystroke &quot;%0&quot; is currently being used for the action &quot;%1&quot;</source>
+        <translation>키 &quot;%0&quot;은(는) 이미 &quot;%1&quot; 동작에 사용 중입니다</translation>
+    </message>
+    <message>
+        <source>Do you want to overwrite that shortcut?</source>
+        <translation>해당 단축키를 덮어쓰시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Overwrite Existing Shortcut?</source>
+        <translation>기존 단축키를 덮어쓰시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Restore Default Shortcuts</source>
+        <translation>기본 단축키 복원</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the keyboard shortcuts?</source>
+        <translation>단축키를 초기화하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Enter keystroke for &quot;%0&quot;:</source>
+        <translation>&quot;%0&quot;에 사용할 키를 누르세요:</translation>
+    </message>
+</context>
+</TS>

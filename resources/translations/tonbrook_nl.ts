@@ -1,0 +1,442 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>AudioExporter</name>
+    <message>
+        <source>Saving Audio | %1</source>
+        <translation>Audio opslaan | %1</translation>
+    </message>
+    <message>
+        <source>Saving Song | %1</source>
+        <translation>Song opslaan | %1</translation>
+    </message>
+</context>
+<context>
+    <name>DevicesTab</name>
+    <message>
+        <source>Apply</source>
+        <translation>Toepassen</translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation>Apparaat:</translation>
+    </message>
+    <message>
+        <source>Audio Buffer:</source>
+        <translation>Audiobuffer:</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageTab</name>
+    <message>
+        <source>Select Language:</source>
+        <translation>Taal kiezen:</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Toepassen</translation>
+    </message>
+    <message>
+        <source>Language Selection - Restart Required</source>
+        <translation>Taalkeuze - opnieuw starten vereist</translation>
+    </message>
+    <message>
+        <source>Tonbrook must be restarted for language change to take effect.</source>
+        <translation>Tonbrook moet opnieuw worden gestart voordat de nieuwe taal wordt gebruikt.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>Nu opnieuw starten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Open CD Track</source>
+        <translation>Cd-track openen</translation>
+    </message>
+    <message>
+        <source>&amp;Open Audio File...</source>
+        <translation>Audiobestand &amp;openen...</translation>
+    </message>
+    <message>
+        <source>Open CD Track...</source>
+        <translation>Cd-track openen...</translation>
+    </message>
+    <message>
+        <source>Save Session &amp;As...</source>
+        <translation>Sessie opslaan &amp;als...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Session</source>
+        <translation>Sessie op&amp;slaan</translation>
+    </message>
+    <message>
+        <source>&amp;Load Session...</source>
+        <translation>Sessie &amp;laden...</translation>
+    </message>
+    <message>
+        <source>Save Audio Selection</source>
+        <translation>Audioselectie opslaan</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>Audio opslaan</translation>
+    </message>
+    <message>
+        <source>Save Song Audio...</source>
+        <translation>Songaudio opslaan...</translation>
+    </message>
+    <message>
+        <source>Save Riff Audio...</source>
+        <translation>Riffaudio opslaan...</translation>
+    </message>
+    <message>
+        <source>Set &amp;Audio Device</source>
+        <translation>&amp;Audioapparaat instellen</translation>
+    </message>
+    <message>
+        <source>Set &amp;Default Folders</source>
+        <translation>Standaard&amp;mappen instellen</translation>
+    </message>
+    <message>
+        <source>Set &amp;Keyboard Shortcuts</source>
+        <translation>&amp;Sneltoetsen instellen</translation>
+    </message>
+    <message>
+        <source>Set &amp;Language</source>
+        <translation>&amp;Taal instellen</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>Help weergeven</translation>
+    </message>
+    <message>
+        <source>About Tonbrook</source>
+        <translation>Over Tonbrook</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Recente bestanden</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opties</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Audiobestand openen</translation>
+    </message>
+    <message>
+        <source>Drawing Waveform | %1 - %2</source>
+        <translation>Golfvorm tekenen | %1 - %2</translation>
+    </message>
+    <message>
+        <source>Drawing Waveform | %1</source>
+        <translation>Golfvorm tekenen | %1</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent</source>
+        <translation>Lijst &amp;wissen</translation>
+    </message>
+    <message>
+        <source>Cannot Use Folder</source>
+        <translation>Map niet bruikbaar</translation>
+    </message>
+    <message>
+        <source>Tonbrook cannot write to the folder &quot;%0&quot;.&lt;br /&gt;The save location stays &quot;%1&quot;.</source>
+        <translation>Tonbrook kan niet schrijven in de map &quot;%0&quot;.&lt;br /&gt;De opslaglocatie blijft &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Decoding Audio | %1 - %2</source>
+        <translation>Audio decoderen | %1 - %2</translation>
+    </message>
+    <message>
+        <source>Decoding Audio | %1</source>
+        <translation>Audio decoderen | %1</translation>
+    </message>
+</context>
+<context>
+    <name>PathsTab</name>
+    <message>
+        <source>Default Audio File Open Behaviour:</source>
+        <translation>Bij het openen van audiobestanden:</translation>
+    </message>
+    <message>
+        <source>Open previous audio file location</source>
+        <translation>Map van het vorige audiobestand openen</translation>
+    </message>
+    <message>
+        <source>Always open selected folder:</source>
+        <translation>Altijd deze map openen:</translation>
+    </message>
+    <message>
+        <source>Tonbrook Save Location</source>
+        <translation>Opslaglocatie van Tonbrook</translation>
+    </message>
+    <message>
+        <source>Location of saved sessions and exported audio:</source>
+        <translation>Locatie van opgeslagen sessies en geëxporteerde audio:</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Standaard herstellen</translation>
+    </message>
+    <message>
+        <source>Select Default Audio Path</source>
+        <translation>Standaard audiomap kiezen</translation>
+    </message>
+    <message>
+        <source>Select Default Tonbrook Save Folder</source>
+        <translation>Opslagmap voor Tonbrook kiezen</translation>
+    </message>
+    <message>
+        <source>Cannot Use Folder</source>
+        <translation>Map niet bruikbaar</translation>
+    </message>
+    <message>
+        <source>Tonbrook cannot write to the folder &quot;%0&quot;.&lt;br /&gt;The save location stays &quot;%1&quot;.</source>
+        <translation>Tonbrook kan niet schrijven in de map &quot;%0&quot;.&lt;br /&gt;De opslaglocatie blijft &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Restore Default Folder Paths</source>
+        <translation>Standaardmappen herstellen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to restore the default folder settings?</source>
+        <translation>Weet u zeker dat u de standaardmappen wilt herstellen?</translation>
+    </message>
+</context>
+<context>
+    <name>PlotSelection</name>
+    <message>
+        <source>%1 BEATS</source>
+        <translation>%1 TELLEN</translation>
+    </message>
+    <message>
+        <source>BEATS</source>
+        <translation>TELLEN</translation>
+    </message>
+    <message>
+        <source>BEAT</source>
+        <translation>TEL</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesMenu</name>
+    <message>
+        <source>Audio Device</source>
+        <translation>Audioapparaat</translation>
+    </message>
+    <message>
+        <source>Default Folders</source>
+        <translation>Standaardmappen</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Sneltoetsen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Voorkeuren</translation>
+    </message>
+</context>
+<context>
+    <name>ProcessingLabel</name>
+    <message>
+        <source>Calculating chords</source>
+        <translation>Akkoorden berekenen</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFiles</name>
+    <message>
+        <source>Clear Recent</source>
+        <translation>Lijst wissen</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent</source>
+        <translation>Lijst &amp;wissen</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsTab</name>
+    <message>
+        <source>Exit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>Fast Forward</source>
+        <translation>Vooruitspoelen</translation>
+    </message>
+    <message>
+        <source>Load Session</source>
+        <translation>Sessie laden</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Down</source>
+        <translation>Metronoom zachter</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Up</source>
+        <translation>Metronoom harder</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Audiobestand openen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pauze</translation>
+    </message>
+    <message>
+        <source>Pitch Down (-1 Semitone)</source>
+        <translation>Toonhoogte omlaag (-1 halve toon)</translation>
+    </message>
+    <message>
+        <source>Pitch Up (+1 Semitone)</source>
+        <translation>Toonhoogte omhoog (+1 halve toon)</translation>
+    </message>
+    <message>
+        <source>Play From Selection Start</source>
+        <translation>Afspelen vanaf begin van selectie</translation>
+    </message>
+    <message>
+        <source>Play/Stop</source>
+        <translation>Afspelen/Stoppen</translation>
+    </message>
+    <message>
+        <source>Rewind</source>
+        <translation>Terugspoelen</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>Audio opslaan</translation>
+    </message>
+    <message>
+        <source>Save Session</source>
+        <translation>Sessie opslaan</translation>
+    </message>
+    <message>
+        <source>Show Chord Viewer Tab</source>
+        <translation>Tabblad Akkoorden tonen</translation>
+    </message>
+    <message>
+        <source>Show Jam Master Tab</source>
+        <translation>Tabblad Realtime-gereedschap tonen</translation>
+    </message>
+    <message>
+        <source>Show Riff Builder Tab</source>
+        <translation>Tabblad Jam tonen</translation>
+    </message>
+    <message>
+        <source>Tempo Down (-1 BPM)</source>
+        <translation>Tempo omlaag (-1 BPM)</translation>
+    </message>
+    <message>
+        <source>Tempo Up (+1 BPM)</source>
+        <translation>Tempo omhoog (+1 BPM)</translation>
+    </message>
+    <message>
+        <source>Toggle Isolate Tool</source>
+        <translation>Isoleren aan/uit</translation>
+    </message>
+    <message>
+        <source>Toggle Loop</source>
+        <translation>Lus aan/uit</translation>
+    </message>
+    <message>
+        <source>Toggle Pitch Tool</source>
+        <translation>Toonhoogte aan/uit</translation>
+    </message>
+    <message>
+        <source>Toggle Scroll</source>
+        <translation>Meescrollen aan/uit</translation>
+    </message>
+    <message>
+        <source>Toggle Tempo Tool</source>
+        <translation>Tempo aan/uit</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>Help weergeven</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Volume lager</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Volume hoger</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Inzoomen</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Uitzoomen</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Instellen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wissen</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Standaard herstellen</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Actie</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Sneltoets</translation>
+    </message>
+    <message>
+        <source>The keystroke &quot;%0&quot; is currently being used for the action &quot;%1&quot;</source>
+        <translation>De toetscombinatie &quot;%0&quot; wordt al gebruikt voor de actie &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Do you want to overwrite that shortcut?</source>
+        <translation>Wilt u die sneltoets overschrijven?</translation>
+    </message>
+    <message>
+        <source>Overwrite Existing Shortcut?</source>
+        <translation>Bestaande sneltoets overschrijven?</translation>
+    </message>
+    <message>
+        <source>Restore Default Shortcuts</source>
+        <translation>Standaardsneltoetsen herstellen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the keyboard shortcuts?</source>
+        <translation>Weet u zeker dat u de sneltoetsen wilt terugzetten?</translation>
+    </message>
+    <message>
+        <source>Enter keystroke for &quot;%0&quot;:</source>
+        <translation>Druk op de toetsen voor &quot;%0&quot;:</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,442 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nb">
+<context>
+    <name>AudioExporter</name>
+    <message>
+        <source>Saving Audio | %1</source>
+        <translation>Lagrer lyd | %1</translation>
+    </message>
+    <message>
+        <source>Saving Song | %1</source>
+        <translation>Lagrer sang | %1</translation>
+    </message>
+</context>
+<context>
+    <name>DevicesTab</name>
+    <message>
+        <source>Apply</source>
+        <translation>Bruk</translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation>Enhet:</translation>
+    </message>
+    <message>
+        <source>Audio Buffer:</source>
+        <translation>Lydbuffer:</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageTab</name>
+    <message>
+        <source>Select Language:</source>
+        <translation>Velg språk:</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Bruk</translation>
+    </message>
+    <message>
+        <source>Language Selection - Restart Required</source>
+        <translation>Valg av språk - omstart kreves</translation>
+    </message>
+    <message>
+        <source>Tonbrook must be restarted for language change to take effect.</source>
+        <translation>Tonbrook må startes på nytt før språkendringen trer i kraft.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>Start på nytt nå</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Open CD Track</source>
+        <translation>Åpne CD-spor</translation>
+    </message>
+    <message>
+        <source>&amp;Open Audio File...</source>
+        <translation>&amp;Åpne lydfil...</translation>
+    </message>
+    <message>
+        <source>Open CD Track...</source>
+        <translation>Åpne CD-spor...</translation>
+    </message>
+    <message>
+        <source>Save Session &amp;As...</source>
+        <translation>Lagre økt &amp;som...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Session</source>
+        <translation>&amp;Lagre økt</translation>
+    </message>
+    <message>
+        <source>&amp;Load Session...</source>
+        <translation>Last &amp;inn økt...</translation>
+    </message>
+    <message>
+        <source>Save Audio Selection</source>
+        <translation>Lagre lydutvalg</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>Lagre lyd</translation>
+    </message>
+    <message>
+        <source>Save Song Audio...</source>
+        <translation>Lagre sanglyd...</translation>
+    </message>
+    <message>
+        <source>Save Riff Audio...</source>
+        <translation>Lagre rifflyd...</translation>
+    </message>
+    <message>
+        <source>Set &amp;Audio Device</source>
+        <translation>Velg &amp;lydenhet</translation>
+    </message>
+    <message>
+        <source>Set &amp;Default Folders</source>
+        <translation>Velg &amp;standardmapper</translation>
+    </message>
+    <message>
+        <source>Set &amp;Keyboard Shortcuts</source>
+        <translation>Velg &amp;hurtigtaster</translation>
+    </message>
+    <message>
+        <source>Set &amp;Language</source>
+        <translation>Velg s&amp;pråk</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>Vis hjelp</translation>
+    </message>
+    <message>
+        <source>About Tonbrook</source>
+        <translation>Om Tonbrook</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fil</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Nylige filer</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Innstillinger</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hjelp</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Åpne lydfil</translation>
+    </message>
+    <message>
+        <source>Drawing Waveform | %1 - %2</source>
+        <translation>Tegner bølgeform | %1 - %2</translation>
+    </message>
+    <message>
+        <source>Drawing Waveform | %1</source>
+        <translation>Tegner bølgeform | %1</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent</source>
+        <translation>&amp;Tøm listen</translation>
+    </message>
+    <message>
+        <source>Cannot Use Folder</source>
+        <translation>Mappen kan ikke brukes</translation>
+    </message>
+    <message>
+        <source>Tonbrook cannot write to the folder &quot;%0&quot;.&lt;br /&gt;The save location stays &quot;%1&quot;.</source>
+        <translation>Tonbrook kan ikke skrive til mappen «%0».&lt;br /&gt;Lagringsstedet forblir «%1».</translation>
+    </message>
+    <message>
+        <source>Decoding Audio | %1 - %2</source>
+        <translation>Dekoder lyd | %1 - %2</translation>
+    </message>
+    <message>
+        <source>Decoding Audio | %1</source>
+        <translation>Dekoder lyd | %1</translation>
+    </message>
+</context>
+<context>
+    <name>PathsTab</name>
+    <message>
+        <source>Default Audio File Open Behaviour:</source>
+        <translation>Ved åpning av lydfiler:</translation>
+    </message>
+    <message>
+        <source>Open previous audio file location</source>
+        <translation>Åpne mappen til forrige lydfil</translation>
+    </message>
+    <message>
+        <source>Always open selected folder:</source>
+        <translation>Åpne alltid denne mappen:</translation>
+    </message>
+    <message>
+        <source>Tonbrook Save Location</source>
+        <translation>Lagringssted for Tonbrook</translation>
+    </message>
+    <message>
+        <source>Location of saved sessions and exported audio:</source>
+        <translation>Plassering av lagrede økter og eksportert lyd:</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Gjenopprett standard</translation>
+    </message>
+    <message>
+        <source>Select Default Audio Path</source>
+        <translation>Velg standard lydmappe</translation>
+    </message>
+    <message>
+        <source>Select Default Tonbrook Save Folder</source>
+        <translation>Velg lagringsmappe for Tonbrook</translation>
+    </message>
+    <message>
+        <source>Cannot Use Folder</source>
+        <translation>Mappen kan ikke brukes</translation>
+    </message>
+    <message>
+        <source>Tonbrook cannot write to the folder &quot;%0&quot;.&lt;br /&gt;The save location stays &quot;%1&quot;.</source>
+        <translation>Tonbrook kan ikke skrive til mappen «%0».&lt;br /&gt;Lagringsstedet forblir «%1».</translation>
+    </message>
+    <message>
+        <source>Restore Default Folder Paths</source>
+        <translation>Gjenopprett standardmapper</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to restore the default folder settings?</source>
+        <translation>Er du sikker på at du vil gjenopprette standardmappene?</translation>
+    </message>
+</context>
+<context>
+    <name>PlotSelection</name>
+    <message>
+        <source>%1 BEATS</source>
+        <translation>%1 SLAG</translation>
+    </message>
+    <message>
+        <source>BEATS</source>
+        <translation>SLAG</translation>
+    </message>
+    <message>
+        <source>BEAT</source>
+        <translation>SLAG</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesMenu</name>
+    <message>
+        <source>Audio Device</source>
+        <translation>Lydenhet</translation>
+    </message>
+    <message>
+        <source>Default Folders</source>
+        <translation>Standardmapper</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Hurtigtaster</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Språk</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Innstillinger</translation>
+    </message>
+</context>
+<context>
+    <name>ProcessingLabel</name>
+    <message>
+        <source>Calculating chords</source>
+        <translation>Beregner akkorder</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFiles</name>
+    <message>
+        <source>Clear Recent</source>
+        <translation>Tøm listen</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent</source>
+        <translation>&amp;Tøm listen</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsTab</name>
+    <message>
+        <source>Exit</source>
+        <translation>Avslutt</translation>
+    </message>
+    <message>
+        <source>Fast Forward</source>
+        <translation>Spol fremover</translation>
+    </message>
+    <message>
+        <source>Load Session</source>
+        <translation>Last inn økt</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Down</source>
+        <translation>Metronom lavere</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Up</source>
+        <translation>Metronom høyere</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Åpne lydfil</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Pitch Down (-1 Semitone)</source>
+        <translation>Tonehøyde ned (-1 halvtone)</translation>
+    </message>
+    <message>
+        <source>Pitch Up (+1 Semitone)</source>
+        <translation>Tonehøyde opp (+1 halvtone)</translation>
+    </message>
+    <message>
+        <source>Play From Selection Start</source>
+        <translation>Spill av fra starten av utvalget</translation>
+    </message>
+    <message>
+        <source>Play/Stop</source>
+        <translation>Spill av/Stopp</translation>
+    </message>
+    <message>
+        <source>Rewind</source>
+        <translation>Spol tilbake</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>Lagre lyd</translation>
+    </message>
+    <message>
+        <source>Save Session</source>
+        <translation>Lagre økt</translation>
+    </message>
+    <message>
+        <source>Show Chord Viewer Tab</source>
+        <translation>Vis fanen Akkorder</translation>
+    </message>
+    <message>
+        <source>Show Jam Master Tab</source>
+        <translation>Vis fanen Sanntidsverktøy</translation>
+    </message>
+    <message>
+        <source>Show Riff Builder Tab</source>
+        <translation>Vis fanen Jam</translation>
+    </message>
+    <message>
+        <source>Tempo Down (-1 BPM)</source>
+        <translation>Tempo ned (-1 BPM)</translation>
+    </message>
+    <message>
+        <source>Tempo Up (+1 BPM)</source>
+        <translation>Tempo opp (+1 BPM)</translation>
+    </message>
+    <message>
+        <source>Toggle Isolate Tool</source>
+        <translation>Isolering av/på</translation>
+    </message>
+    <message>
+        <source>Toggle Loop</source>
+        <translation>Loop av/på</translation>
+    </message>
+    <message>
+        <source>Toggle Pitch Tool</source>
+        <translation>Tonehøyde av/på</translation>
+    </message>
+    <message>
+        <source>Toggle Scroll</source>
+        <translation>Rulling av/på</translation>
+    </message>
+    <message>
+        <source>Toggle Tempo Tool</source>
+        <translation>Tempo av/på</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>Vis hjelp</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Volum ned</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Volum opp</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom inn</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom ut</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Angi</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Fjern</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Gjenopprett standard</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Handling</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Hurtigtast</translation>
+    </message>
+    <message>
+        <source>The keystroke &quot;%0&quot; is currently being used for the action &quot;%1&quot;</source>
+        <translation>Tastekombinasjonen «%0» brukes allerede til handlingen «%1»</translation>
+    </message>
+    <message>
+        <source>Do you want to overwrite that shortcut?</source>
+        <translation>Vil du overskrive den hurtigtasten?</translation>
+    </message>
+    <message>
+        <source>Overwrite Existing Shortcut?</source>
+        <translation>Overskrive eksisterende hurtigtast?</translation>
+    </message>
+    <message>
+        <source>Restore Default Shortcuts</source>
+        <translation>Gjenopprett standard hurtigtaster</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the keyboard shortcuts?</source>
+        <translation>Er du sikker på at du vil tilbakestille hurtigtastene?</translation>
+    </message>
+    <message>
+        <source>Enter keystroke for &quot;%0&quot;:</source>
+        <translation>Trykk tastene for «%0»:</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,442 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt">
+<context>
+    <name>AudioExporter</name>
+    <message>
+        <source>Saving Audio | %1</source>
+        <translation>A guardar o áudio | %1</translation>
+    </message>
+    <message>
+        <source>Saving Song | %1</source>
+        <translation>A guardar a música | %1</translation>
+    </message>
+</context>
+<context>
+    <name>DevicesTab</name>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation>Dispositivo:</translation>
+    </message>
+    <message>
+        <source>Audio Buffer:</source>
+        <translation>Buffer de áudio:</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageTab</name>
+    <message>
+        <source>Select Language:</source>
+        <translation>Selecionar idioma:</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Language Selection - Restart Required</source>
+        <translation>Seleção de idioma - é necessário reiniciar</translation>
+    </message>
+    <message>
+        <source>Tonbrook must be restarted for language change to take effect.</source>
+        <translation>O Tonbrook tem de ser reiniciado para que a mudança de idioma tenha efeito.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>Reiniciar agora</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Open CD Track</source>
+        <translation>Abrir faixa de CD</translation>
+    </message>
+    <message>
+        <source>&amp;Open Audio File...</source>
+        <translation>&amp;Abrir ficheiro de áudio...</translation>
+    </message>
+    <message>
+        <source>Open CD Track...</source>
+        <translation>Abrir faixa de CD...</translation>
+    </message>
+    <message>
+        <source>Save Session &amp;As...</source>
+        <translation>Guardar sessão &amp;como...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Session</source>
+        <translation>&amp;Guardar sessão</translation>
+    </message>
+    <message>
+        <source>&amp;Load Session...</source>
+        <translation>Ca&amp;rregar sessão...</translation>
+    </message>
+    <message>
+        <source>Save Audio Selection</source>
+        <translation>Guardar seleção de áudio</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>Guardar áudio</translation>
+    </message>
+    <message>
+        <source>Save Song Audio...</source>
+        <translation>Guardar áudio da música...</translation>
+    </message>
+    <message>
+        <source>Save Riff Audio...</source>
+        <translation>Guardar áudio do riff...</translation>
+    </message>
+    <message>
+        <source>Set &amp;Audio Device</source>
+        <translation>Definir dispositivo de á&amp;udio</translation>
+    </message>
+    <message>
+        <source>Set &amp;Default Folders</source>
+        <translation>Definir &amp;pastas predefinidas</translation>
+    </message>
+    <message>
+        <source>Set &amp;Keyboard Shortcuts</source>
+        <translation>Definir atalhos de &amp;teclado</translation>
+    </message>
+    <message>
+        <source>Set &amp;Language</source>
+        <translation>Definir &amp;idioma</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>Ver a ajuda</translation>
+    </message>
+    <message>
+        <source>About Tonbrook</source>
+        <translation>Acerca do Tonbrook</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Ficheiro</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Ficheiros recentes</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opções</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Abrir ficheiro de áudio</translation>
+    </message>
+    <message>
+        <source>Drawing Waveform | %1 - %2</source>
+        <translation>A desenhar a forma de onda | %1 - %2</translation>
+    </message>
+    <message>
+        <source>Drawing Waveform | %1</source>
+        <translation>A desenhar a forma de onda | %1</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent</source>
+        <translation>&amp;Limpar lista</translation>
+    </message>
+    <message>
+        <source>Cannot Use Folder</source>
+        <translation>Não é possível usar a pasta</translation>
+    </message>
+    <message>
+        <source>Tonbrook cannot write to the folder &quot;%0&quot;.&lt;br /&gt;The save location stays &quot;%1&quot;.</source>
+        <translation>O Tonbrook não consegue escrever na pasta &quot;%0&quot;.&lt;br /&gt;O local de gravação continua a ser &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Decoding Audio | %1 - %2</source>
+        <translation>A descodificar o áudio | %1 - %2</translation>
+    </message>
+    <message>
+        <source>Decoding Audio | %1</source>
+        <translation>A descodificar o áudio | %1</translation>
+    </message>
+</context>
+<context>
+    <name>PathsTab</name>
+    <message>
+        <source>Default Audio File Open Behaviour:</source>
+        <translation>Ao abrir ficheiros de áudio:</translation>
+    </message>
+    <message>
+        <source>Open previous audio file location</source>
+        <translation>Abrir a pasta do último ficheiro de áudio</translation>
+    </message>
+    <message>
+        <source>Always open selected folder:</source>
+        <translation>Abrir sempre esta pasta:</translation>
+    </message>
+    <message>
+        <source>Tonbrook Save Location</source>
+        <translation>Local de gravação do Tonbrook</translation>
+    </message>
+    <message>
+        <source>Location of saved sessions and exported audio:</source>
+        <translation>Local das sessões guardadas e do áudio exportado:</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Repor predefinições</translation>
+    </message>
+    <message>
+        <source>Select Default Audio Path</source>
+        <translation>Selecionar a pasta de áudio predefinida</translation>
+    </message>
+    <message>
+        <source>Select Default Tonbrook Save Folder</source>
+        <translation>Selecionar a pasta de gravação do Tonbrook</translation>
+    </message>
+    <message>
+        <source>Cannot Use Folder</source>
+        <translation>Não é possível usar a pasta</translation>
+    </message>
+    <message>
+        <source>Tonbrook cannot write to the folder &quot;%0&quot;.&lt;br /&gt;The save location stays &quot;%1&quot;.</source>
+        <translation>O Tonbrook não consegue escrever na pasta &quot;%0&quot;.&lt;br /&gt;O local de gravação continua a ser &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Restore Default Folder Paths</source>
+        <translation>Repor as pastas predefinidas</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to restore the default folder settings?</source>
+        <translation>Tem a certeza de que pretende repor as pastas predefinidas?</translation>
+    </message>
+</context>
+<context>
+    <name>PlotSelection</name>
+    <message>
+        <source>%1 BEATS</source>
+        <translation>%1 TEMPOS</translation>
+    </message>
+    <message>
+        <source>BEATS</source>
+        <translation>TEMPOS</translation>
+    </message>
+    <message>
+        <source>BEAT</source>
+        <translation>TEMPO</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesMenu</name>
+    <message>
+        <source>Audio Device</source>
+        <translation>Dispositivo de áudio</translation>
+    </message>
+    <message>
+        <source>Default Folders</source>
+        <translation>Pastas predefinidas</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Atalhos de teclado</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferências</translation>
+    </message>
+</context>
+<context>
+    <name>ProcessingLabel</name>
+    <message>
+        <source>Calculating chords</source>
+        <translation>A calcular os acordes</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFiles</name>
+    <message>
+        <source>Clear Recent</source>
+        <translation>Limpar lista</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent</source>
+        <translation>&amp;Limpar lista</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsTab</name>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Fast Forward</source>
+        <translation>Avançar</translation>
+    </message>
+    <message>
+        <source>Load Session</source>
+        <translation>Carregar sessão</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Down</source>
+        <translation>Baixar o metrónomo</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Up</source>
+        <translation>Subir o metrónomo</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Abrir ficheiro de áudio</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Pitch Down (-1 Semitone)</source>
+        <translation>Baixar o tom (-1 meio-tom)</translation>
+    </message>
+    <message>
+        <source>Pitch Up (+1 Semitone)</source>
+        <translation>Subir o tom (+1 meio-tom)</translation>
+    </message>
+    <message>
+        <source>Play From Selection Start</source>
+        <translation>Reproduzir a partir do início da seleção</translation>
+    </message>
+    <message>
+        <source>Play/Stop</source>
+        <translation>Reproduzir/Parar</translation>
+    </message>
+    <message>
+        <source>Rewind</source>
+        <translation>Recuar</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>Guardar áudio</translation>
+    </message>
+    <message>
+        <source>Save Session</source>
+        <translation>Guardar sessão</translation>
+    </message>
+    <message>
+        <source>Show Chord Viewer Tab</source>
+        <translation>Mostrar o separador Acordes</translation>
+    </message>
+    <message>
+        <source>Show Jam Master Tab</source>
+        <translation>Mostrar o separador Ferramentas em tempo real</translation>
+    </message>
+    <message>
+        <source>Show Riff Builder Tab</source>
+        <translation>Mostrar o separador Jam</translation>
+    </message>
+    <message>
+        <source>Tempo Down (-1 BPM)</source>
+        <translation>Baixar o andamento (-1 BPM)</translation>
+    </message>
+    <message>
+        <source>Tempo Up (+1 BPM)</source>
+        <translation>Subir o andamento (+1 BPM)</translation>
+    </message>
+    <message>
+        <source>Toggle Isolate Tool</source>
+        <translation>Ativar/desativar o isolamento</translation>
+    </message>
+    <message>
+        <source>Toggle Loop</source>
+        <translation>Ativar/desativar o loop</translation>
+    </message>
+    <message>
+        <source>Toggle Pitch Tool</source>
+        <translation>Ativar/desativar o tom</translation>
+    </message>
+    <message>
+        <source>Toggle Scroll</source>
+        <translation>Ativar/desativar o deslocamento</translation>
+    </message>
+    <message>
+        <source>Toggle Tempo Tool</source>
+        <translation>Ativar/desativar o andamento</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>Ver a ajuda</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Baixar o volume</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Subir o volume</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Reduzir</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Definir</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Repor predefinições</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Ação</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Atalho</translation>
+    </message>
+    <message>
+        <source>The keystroke &quot;%0&quot; is currently being used for the action &quot;%1&quot;</source>
+        <translation>A combinação &quot;%0&quot; já está a ser usada na ação &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Do you want to overwrite that shortcut?</source>
+        <translation>Pretende substituir esse atalho?</translation>
+    </message>
+    <message>
+        <source>Overwrite Existing Shortcut?</source>
+        <translation>Substituir o atalho existente?</translation>
+    </message>
+    <message>
+        <source>Restore Default Shortcuts</source>
+        <translation>Repor os atalhos predefinidos</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the keyboard shortcuts?</source>
+        <translation>Tem a certeza de que pretende repor os atalhos de teclado?</translation>
+    </message>
+    <message>
+        <source>Enter keystroke for &quot;%0&quot;:</source>
+        <translation>Prima as teclas para &quot;%0&quot;:</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,442 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>AudioExporter</name>
+    <message>
+        <source>Saving Audio | %1</source>
+        <translation>Сохранение аудио | %1</translation>
+    </message>
+    <message>
+        <source>Saving Song | %1</source>
+        <translation>Сохранение песни | %1</translation>
+    </message>
+</context>
+<context>
+    <name>DevicesTab</name>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation>Устройство:</translation>
+    </message>
+    <message>
+        <source>Audio Buffer:</source>
+        <translation>Аудиобуфер:</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageTab</name>
+    <message>
+        <source>Select Language:</source>
+        <translation>Выберите язык:</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Language Selection - Restart Required</source>
+        <translation>Выбор языка - требуется перезапуск</translation>
+    </message>
+    <message>
+        <source>Tonbrook must be restarted for language change to take effect.</source>
+        <translation>Чтобы смена языка вступила в силу, Tonbrook нужно перезапустить.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>Перезапустить сейчас</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Open CD Track</source>
+        <translation>Открыть дорожку CD</translation>
+    </message>
+    <message>
+        <source>&amp;Open Audio File...</source>
+        <translation>&amp;Открыть аудиофайл...</translation>
+    </message>
+    <message>
+        <source>Open CD Track...</source>
+        <translation>Открыть дорожку CD...</translation>
+    </message>
+    <message>
+        <source>Save Session &amp;As...</source>
+        <translation>Сохранить сессию &amp;как...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Session</source>
+        <translation>&amp;Сохранить сессию</translation>
+    </message>
+    <message>
+        <source>&amp;Load Session...</source>
+        <translation>&amp;Загрузить сессию...</translation>
+    </message>
+    <message>
+        <source>Save Audio Selection</source>
+        <translation>Сохранить выделенное аудио</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>Сохранить аудио</translation>
+    </message>
+    <message>
+        <source>Save Song Audio...</source>
+        <translation>Сохранить аудио песни...</translation>
+    </message>
+    <message>
+        <source>Save Riff Audio...</source>
+        <translation>Сохранить аудио риффа...</translation>
+    </message>
+    <message>
+        <source>Set &amp;Audio Device</source>
+        <translation>Выбрать &amp;аудиоустройство</translation>
+    </message>
+    <message>
+        <source>Set &amp;Default Folders</source>
+        <translation>Выбрать &amp;папки по умолчанию</translation>
+    </message>
+    <message>
+        <source>Set &amp;Keyboard Shortcuts</source>
+        <translation>Настроить &amp;сочетания клавиш</translation>
+    </message>
+    <message>
+        <source>Set &amp;Language</source>
+        <translation>Выбрать &amp;язык</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>Открыть справку</translation>
+    </message>
+    <message>
+        <source>About Tonbrook</source>
+        <translation>О программе Tonbrook</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Недавние файлы</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Параметры</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Открыть аудиофайл</translation>
+    </message>
+    <message>
+        <source>Drawing Waveform | %1 - %2</source>
+        <translation>Построение осциллограммы | %1 - %2</translation>
+    </message>
+    <message>
+        <source>Drawing Waveform | %1</source>
+        <translation>Построение осциллограммы | %1</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent</source>
+        <translation>&amp;Очистить список</translation>
+    </message>
+    <message>
+        <source>Cannot Use Folder</source>
+        <translation>Невозможно использовать папку</translation>
+    </message>
+    <message>
+        <source>Tonbrook cannot write to the folder &quot;%0&quot;.&lt;br /&gt;The save location stays &quot;%1&quot;.</source>
+        <translation>Tonbrook не может записывать в папку «%0».&lt;br /&gt;Папкой сохранения остаётся «%1».</translation>
+    </message>
+    <message>
+        <source>Decoding Audio | %1 - %2</source>
+        <translation>Декодирование аудио | %1 - %2</translation>
+    </message>
+    <message>
+        <source>Decoding Audio | %1</source>
+        <translation>Декодирование аудио | %1</translation>
+    </message>
+</context>
+<context>
+    <name>PathsTab</name>
+    <message>
+        <source>Default Audio File Open Behaviour:</source>
+        <translation>При открытии аудиофайлов:</translation>
+    </message>
+    <message>
+        <source>Open previous audio file location</source>
+        <translation>Открывать папку последнего аудиофайла</translation>
+    </message>
+    <message>
+        <source>Always open selected folder:</source>
+        <translation>Всегда открывать эту папку:</translation>
+    </message>
+    <message>
+        <source>Tonbrook Save Location</source>
+        <translation>Папка сохранения Tonbrook</translation>
+    </message>
+    <message>
+        <source>Location of saved sessions and exported audio:</source>
+        <translation>Папка для сохранённых сессий и экспортированного аудио:</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>Select Default Audio Path</source>
+        <translation>Выберите папку аудио по умолчанию</translation>
+    </message>
+    <message>
+        <source>Select Default Tonbrook Save Folder</source>
+        <translation>Выберите папку сохранения Tonbrook</translation>
+    </message>
+    <message>
+        <source>Cannot Use Folder</source>
+        <translation>Невозможно использовать папку</translation>
+    </message>
+    <message>
+        <source>Tonbrook cannot write to the folder &quot;%0&quot;.&lt;br /&gt;The save location stays &quot;%1&quot;.</source>
+        <translation>Tonbrook не может записывать в папку «%0».&lt;br /&gt;Папкой сохранения остаётся «%1».</translation>
+    </message>
+    <message>
+        <source>Restore Default Folder Paths</source>
+        <translation>Восстановить папки по умолчанию</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to restore the default folder settings?</source>
+        <translation>Восстановить папки по умолчанию?</translation>
+    </message>
+</context>
+<context>
+    <name>PlotSelection</name>
+    <message>
+        <source>%1 BEATS</source>
+        <translation>ДОЛИ: %1</translation>
+    </message>
+    <message>
+        <source>BEATS</source>
+        <translation>ДОЛИ</translation>
+    </message>
+    <message>
+        <source>BEAT</source>
+        <translation>ДОЛЯ</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesMenu</name>
+    <message>
+        <source>Audio Device</source>
+        <translation>Аудиоустройство</translation>
+    </message>
+    <message>
+        <source>Default Folders</source>
+        <translation>Папки по умолчанию</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Сочетания клавиш</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Настройки</translation>
+    </message>
+</context>
+<context>
+    <name>ProcessingLabel</name>
+    <message>
+        <source>Calculating chords</source>
+        <translation>Определение аккордов</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFiles</name>
+    <message>
+        <source>Clear Recent</source>
+        <translation>Очистить список</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent</source>
+        <translation>&amp;Очистить список</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsTab</name>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Fast Forward</source>
+        <translation>Перемотка вперёд</translation>
+    </message>
+    <message>
+        <source>Load Session</source>
+        <translation>Загрузить сессию</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Down</source>
+        <translation>Метроном тише</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Up</source>
+        <translation>Метроном громче</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Открыть аудиофайл</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Pitch Down (-1 Semitone)</source>
+        <translation>Понизить высоту (-1 полутон)</translation>
+    </message>
+    <message>
+        <source>Pitch Up (+1 Semitone)</source>
+        <translation>Повысить высоту (+1 полутон)</translation>
+    </message>
+    <message>
+        <source>Play From Selection Start</source>
+        <translation>Воспроизвести с начала выделения</translation>
+    </message>
+    <message>
+        <source>Play/Stop</source>
+        <translation>Воспроизведение/Стоп</translation>
+    </message>
+    <message>
+        <source>Rewind</source>
+        <translation>Перемотка назад</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>Сохранить аудио</translation>
+    </message>
+    <message>
+        <source>Save Session</source>
+        <translation>Сохранить сессию</translation>
+    </message>
+    <message>
+        <source>Show Chord Viewer Tab</source>
+        <translation>Показать вкладку «Аккорды»</translation>
+    </message>
+    <message>
+        <source>Show Jam Master Tab</source>
+        <translation>Показать вкладку «Инструменты реального времени»</translation>
+    </message>
+    <message>
+        <source>Show Riff Builder Tab</source>
+        <translation>Показать вкладку «Джем»</translation>
+    </message>
+    <message>
+        <source>Tempo Down (-1 BPM)</source>
+        <translation>Замедлить темп (-1 BPM)</translation>
+    </message>
+    <message>
+        <source>Tempo Up (+1 BPM)</source>
+        <translation>Ускорить темп (+1 BPM)</translation>
+    </message>
+    <message>
+        <source>Toggle Isolate Tool</source>
+        <translation>Вкл./выкл. выделение источника</translation>
+    </message>
+    <message>
+        <source>Toggle Loop</source>
+        <translation>Вкл./выкл. петлю</translation>
+    </message>
+    <message>
+        <source>Toggle Pitch Tool</source>
+        <translation>Вкл./выкл. высоту тона</translation>
+    </message>
+    <message>
+        <source>Toggle Scroll</source>
+        <translation>Вкл./выкл. прокрутку</translation>
+    </message>
+    <message>
+        <source>Toggle Tempo Tool</source>
+        <translation>Вкл./выкл. темп</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>Открыть справку</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Тише</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Громче</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Увеличить</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Уменьшить</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Назначить</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Действие</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Сочетание клавиш</translation>
+    </message>
+    <message>
+        <source>The keystroke &quot;%0&quot; is currently being used for the action &quot;%1&quot;</source>
+        <translation>Сочетание «%0» уже используется для действия «%1»</translation>
+    </message>
+    <message>
+        <source>Do you want to overwrite that shortcut?</source>
+        <translation>Заменить это сочетание?</translation>
+    </message>
+    <message>
+        <source>Overwrite Existing Shortcut?</source>
+        <translation>Заменить существующее сочетание?</translation>
+    </message>
+    <message>
+        <source>Restore Default Shortcuts</source>
+        <translation>Восстановить сочетания по умолчанию</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the keyboard shortcuts?</source>
+        <translation>Сбросить сочетания клавиш?</translation>
+    </message>
+    <message>
+        <source>Enter keystroke for &quot;%0&quot;:</source>
+        <translation>Нажмите клавиши для «%0»:</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,442 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sv">
+<context>
+    <name>AudioExporter</name>
+    <message>
+        <source>Saving Audio | %1</source>
+        <translation>Sparar ljud | %1</translation>
+    </message>
+    <message>
+        <source>Saving Song | %1</source>
+        <translation>Sparar låt | %1</translation>
+    </message>
+</context>
+<context>
+    <name>DevicesTab</name>
+    <message>
+        <source>Apply</source>
+        <translation>Verkställ</translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation>Enhet:</translation>
+    </message>
+    <message>
+        <source>Audio Buffer:</source>
+        <translation>Ljudbuffert:</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageTab</name>
+    <message>
+        <source>Select Language:</source>
+        <translation>Välj språk:</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Verkställ</translation>
+    </message>
+    <message>
+        <source>Language Selection - Restart Required</source>
+        <translation>Språkval - omstart krävs</translation>
+    </message>
+    <message>
+        <source>Tonbrook must be restarted for language change to take effect.</source>
+        <translation>Tonbrook måste startas om för att språkbytet ska träda i kraft.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>Starta om nu</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Open CD Track</source>
+        <translation>Öppna cd-spår</translation>
+    </message>
+    <message>
+        <source>&amp;Open Audio File...</source>
+        <translation>&amp;Öppna ljudfil...</translation>
+    </message>
+    <message>
+        <source>Open CD Track...</source>
+        <translation>Öppna cd-spår...</translation>
+    </message>
+    <message>
+        <source>Save Session &amp;As...</source>
+        <translation>Spara session s&amp;om...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Session</source>
+        <translation>&amp;Spara session</translation>
+    </message>
+    <message>
+        <source>&amp;Load Session...</source>
+        <translation>&amp;Läs in session...</translation>
+    </message>
+    <message>
+        <source>Save Audio Selection</source>
+        <translation>Spara ljudmarkering</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>Spara ljud</translation>
+    </message>
+    <message>
+        <source>Save Song Audio...</source>
+        <translation>Spara låtens ljud...</translation>
+    </message>
+    <message>
+        <source>Save Riff Audio...</source>
+        <translation>Spara riffets ljud...</translation>
+    </message>
+    <message>
+        <source>Set &amp;Audio Device</source>
+        <translation>Välj &amp;ljudenhet</translation>
+    </message>
+    <message>
+        <source>Set &amp;Default Folders</source>
+        <translation>Välj &amp;standardmappar</translation>
+    </message>
+    <message>
+        <source>Set &amp;Keyboard Shortcuts</source>
+        <translation>Välj &amp;kortkommandon</translation>
+    </message>
+    <message>
+        <source>Set &amp;Language</source>
+        <translation>Välj s&amp;pråk</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>Visa hjälp</translation>
+    </message>
+    <message>
+        <source>About Tonbrook</source>
+        <translation>Om Tonbrook</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arkiv</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Senaste filer</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Inställningar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hjälp</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Öppna ljudfil</translation>
+    </message>
+    <message>
+        <source>Drawing Waveform | %1 - %2</source>
+        <translation>Ritar vågform | %1 - %2</translation>
+    </message>
+    <message>
+        <source>Drawing Waveform | %1</source>
+        <translation>Ritar vågform | %1</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent</source>
+        <translation>&amp;Rensa listan</translation>
+    </message>
+    <message>
+        <source>Cannot Use Folder</source>
+        <translation>Mappen kan inte användas</translation>
+    </message>
+    <message>
+        <source>Tonbrook cannot write to the folder &quot;%0&quot;.&lt;br /&gt;The save location stays &quot;%1&quot;.</source>
+        <translation>Tonbrook kan inte skriva till mappen ”%0”.&lt;br /&gt;Lagringsplatsen förblir ”%1”.</translation>
+    </message>
+    <message>
+        <source>Decoding Audio | %1 - %2</source>
+        <translation>Avkodar ljud | %1 - %2</translation>
+    </message>
+    <message>
+        <source>Decoding Audio | %1</source>
+        <translation>Avkodar ljud | %1</translation>
+    </message>
+</context>
+<context>
+    <name>PathsTab</name>
+    <message>
+        <source>Default Audio File Open Behaviour:</source>
+        <translation>När ljudfiler öppnas:</translation>
+    </message>
+    <message>
+        <source>Open previous audio file location</source>
+        <translation>Öppna mappen för den senaste ljudfilen</translation>
+    </message>
+    <message>
+        <source>Always open selected folder:</source>
+        <translation>Öppna alltid den här mappen:</translation>
+    </message>
+    <message>
+        <source>Tonbrook Save Location</source>
+        <translation>Tonbrooks lagringsplats</translation>
+    </message>
+    <message>
+        <source>Location of saved sessions and exported audio:</source>
+        <translation>Plats för sparade sessioner och exporterat ljud:</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Återställ standard</translation>
+    </message>
+    <message>
+        <source>Select Default Audio Path</source>
+        <translation>Välj standardmapp för ljud</translation>
+    </message>
+    <message>
+        <source>Select Default Tonbrook Save Folder</source>
+        <translation>Välj Tonbrooks lagringsmapp</translation>
+    </message>
+    <message>
+        <source>Cannot Use Folder</source>
+        <translation>Mappen kan inte användas</translation>
+    </message>
+    <message>
+        <source>Tonbrook cannot write to the folder &quot;%0&quot;.&lt;br /&gt;The save location stays &quot;%1&quot;.</source>
+        <translation>Tonbrook kan inte skriva till mappen ”%0”.&lt;br /&gt;Lagringsplatsen förblir ”%1”.</translation>
+    </message>
+    <message>
+        <source>Restore Default Folder Paths</source>
+        <translation>Återställ standardmappar</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to restore the default folder settings?</source>
+        <translation>Vill du verkligen återställa standardmapparna?</translation>
+    </message>
+</context>
+<context>
+    <name>PlotSelection</name>
+    <message>
+        <source>%1 BEATS</source>
+        <translation>%1 SLAG</translation>
+    </message>
+    <message>
+        <source>BEATS</source>
+        <translation>SLAG</translation>
+    </message>
+    <message>
+        <source>BEAT</source>
+        <translation>SLAG</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesMenu</name>
+    <message>
+        <source>Audio Device</source>
+        <translation>Ljudenhet</translation>
+    </message>
+    <message>
+        <source>Default Folders</source>
+        <translation>Standardmappar</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Kortkommandon</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Språk</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Inställningar</translation>
+    </message>
+</context>
+<context>
+    <name>ProcessingLabel</name>
+    <message>
+        <source>Calculating chords</source>
+        <translation>Beräknar ackord</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFiles</name>
+    <message>
+        <source>Clear Recent</source>
+        <translation>Rensa listan</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent</source>
+        <translation>&amp;Rensa listan</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsTab</name>
+    <message>
+        <source>Exit</source>
+        <translation>Avsluta</translation>
+    </message>
+    <message>
+        <source>Fast Forward</source>
+        <translation>Spola framåt</translation>
+    </message>
+    <message>
+        <source>Load Session</source>
+        <translation>Läs in session</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Down</source>
+        <translation>Sänk metronomen</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Up</source>
+        <translation>Höj metronomen</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Öppna ljudfil</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Paus</translation>
+    </message>
+    <message>
+        <source>Pitch Down (-1 Semitone)</source>
+        <translation>Tonhöjd ned (-1 halvton)</translation>
+    </message>
+    <message>
+        <source>Pitch Up (+1 Semitone)</source>
+        <translation>Tonhöjd upp (+1 halvton)</translation>
+    </message>
+    <message>
+        <source>Play From Selection Start</source>
+        <translation>Spela upp från markeringens början</translation>
+    </message>
+    <message>
+        <source>Play/Stop</source>
+        <translation>Spela upp/Stoppa</translation>
+    </message>
+    <message>
+        <source>Rewind</source>
+        <translation>Spola bakåt</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>Spara ljud</translation>
+    </message>
+    <message>
+        <source>Save Session</source>
+        <translation>Spara session</translation>
+    </message>
+    <message>
+        <source>Show Chord Viewer Tab</source>
+        <translation>Visa fliken Ackord</translation>
+    </message>
+    <message>
+        <source>Show Jam Master Tab</source>
+        <translation>Visa fliken Realtidsverktyg</translation>
+    </message>
+    <message>
+        <source>Show Riff Builder Tab</source>
+        <translation>Visa fliken Jam</translation>
+    </message>
+    <message>
+        <source>Tempo Down (-1 BPM)</source>
+        <translation>Tempo ned (-1 BPM)</translation>
+    </message>
+    <message>
+        <source>Tempo Up (+1 BPM)</source>
+        <translation>Tempo upp (+1 BPM)</translation>
+    </message>
+    <message>
+        <source>Toggle Isolate Tool</source>
+        <translation>Isolering på/av</translation>
+    </message>
+    <message>
+        <source>Toggle Loop</source>
+        <translation>Loop på/av</translation>
+    </message>
+    <message>
+        <source>Toggle Pitch Tool</source>
+        <translation>Tonhöjd på/av</translation>
+    </message>
+    <message>
+        <source>Toggle Scroll</source>
+        <translation>Rullning på/av</translation>
+    </message>
+    <message>
+        <source>Toggle Tempo Tool</source>
+        <translation>Tempo på/av</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>Visa hjälp</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Sänk volymen</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Höj volymen</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zooma in</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zooma ut</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Tilldela</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Rensa</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Återställ standard</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Åtgärd</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Kortkommando</translation>
+    </message>
+    <message>
+        <source>The keystroke &quot;%0&quot; is currently being used for the action &quot;%1&quot;</source>
+        <translation>Tangentkombinationen ”%0” används redan för åtgärden ”%1”</translation>
+    </message>
+    <message>
+        <source>Do you want to overwrite that shortcut?</source>
+        <translation>Vill du skriva över det kortkommandot?</translation>
+    </message>
+    <message>
+        <source>Overwrite Existing Shortcut?</source>
+        <translation>Skriva över befintligt kortkommando?</translation>
+    </message>
+    <message>
+        <source>Restore Default Shortcuts</source>
+        <translation>Återställ standardkortkommandon</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the keyboard shortcuts?</source>
+        <translation>Vill du verkligen återställa kortkommandona?</translation>
+    </message>
+    <message>
+        <source>Enter keystroke for &quot;%0&quot;:</source>
+        <translation>Tryck på tangenterna för ”%0”:</translation>
+    </message>
+</context>
+</TS>
