@@ -11,12 +11,15 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
 
 constexpr int minimumDialogWidth = 395;
+// Beyond the tab titles: the page frame's edges.
+constexpr int tabTitleMarginPx = 8;
 
 struct Page
 {
@@ -40,6 +43,10 @@ PreferencesMenu::PreferencesMenu(const QString& defaultSaveLocation, QWidget* pa
     tabWidget->addTab(pathsTab, tr("Default Folders"));
     tabWidget->addTab(shortcutsTab, tr("Keyboard Shortcuts"));
     tabWidget->addTab(languageTab, tr("Language"));
+    // The dialog grows to show every tab title whole, in every language.
+    tabWidget->tabBar()->setUsesScrollButtons(false);
+    tabWidget->tabBar()->setElideMode(Qt::ElideNone);
+    tabWidget->setMinimumWidth(tabWidget->tabBar()->sizeHint().width() + tabTitleMarginPx);
 
     buttonBox = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttonBox, &QDialogButtonBox::accepted, this, &PreferencesMenu::accept);
