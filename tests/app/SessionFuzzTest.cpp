@@ -242,7 +242,11 @@ private:
     std::vector<QString> paths_;
 };
 
-TEST_F(ShellTest, SessionLoadSurvivesMutatedDocuments)
+class SessionFuzz : public ShellTest
+{
+};
+
+TEST_F(SessionFuzz, LoadSurvivesMutatedDocuments)
 {
     const QString recording = writeSong("rec.wav", 6);
     const QString copy = writeSong("copy.wav", 6);
