@@ -18,8 +18,10 @@
 #include "PlotSelection.h"
 #include "Plotter.h"
 #include "PowerButton.h"
+#include "PreferencesMenu.h"
 #include "RealTimeToolsTab.h"
 #include "RiffStep.h"
+#include "ShortcutsTab.h"
 #include "SongStep.h"
 #include "SmallPlot.h"
 #include "Startup.h"
@@ -36,6 +38,7 @@
 #include <QMenuBar>
 #include <QMetaType>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -66,6 +69,8 @@ MainWindow::MainWindow(QWidget* parent)
     initConnections();
     // Open-file events reach the application object, not the window.
     qApp->installEventFilter(this);
+    for (QShortcut* shortcut : preferencesMenu->shortcutsTab->shortcuts())
+        shortcut->setEnabled(true);
     fileMenu->setEnabled(true);
     optionsMenu->setEnabled(true);
     helpMenu->setEnabled(true);
@@ -173,6 +178,9 @@ void MainWindow::initWidgets()
     pitchSync->addWidget(tools->fineTuneWidget());
     pitchSync->addWidget(tools->semitoneWidget());
     pitchSync->addWidget(tabWidget->chordsTab->keyShiftWidget);
+
+    preferencesMenu = new PreferencesMenu(saveLocation, nullptr, Qt::Window | Qt::WindowCloseButtonHint);
+    preferencesMenu->hide();
 }
 
 void MainWindow::initLayout()
@@ -206,6 +214,9 @@ void MainWindow::shutDown()
 {
     if (audioPlayer == nullptr)
         return;
+    // The dialog's shortcuts act on the views: they go first.
+    delete preferencesMenu;
+    preferencesMenu = nullptr;
     // The views read the play position and the model through plain
     // pointers: they go before the objects they point into.
     delete takeCentralWidget();

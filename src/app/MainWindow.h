@@ -8,7 +8,8 @@
 // MainWindowWiring.cpp (the central wiring), MainWindowOpen.cpp (the open
 // road, decoding, the analysis cache), MainWindowEntries.cpp (command line,
 // open-file events, drops, CD tracks, recent files), MainWindowSettings.cpp
-// and MainWindowSessions.cpp (the session and export slots).
+// (the settings store), MainWindowShortcuts.cpp (the keyboard shortcuts) and
+// MainWindowSessions.cpp (the session and export slots).
 //
 // Re-entry: decoding and drawing let pending events run, so a user can
 // reach any entry while a recording opens. One busy flag, held for the
@@ -18,6 +19,7 @@
 #include "AudioExporter.h"
 #include "RecordingDecoding.h"
 #include "ShellDialogs.h"
+#include "ShortcutActions.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -34,6 +36,7 @@ class AudioPlayer;
 class MetaDataThread;
 class PathsManager;
 class PitchSyncWidget;
+class PreferencesMenu;
 class TabWidget;
 class TransportWidget;
 class WaveBg;
@@ -56,6 +59,8 @@ public:
     // The content area below the menu bar, fixed whatever the platform.
     static constexpr int contentWidth = 1000;
     static constexpr int contentHeight = 674;
+    // The About box and the settings name it.
+    static constexpr const char* versionText = "1.6.3.0";
 
     // Seams for tests: the dialogs and boxes, the frame limit of a decode
     // and the folders searched for CD tracks.
@@ -76,6 +81,7 @@ public:
     PitchSyncWidget* pitchModel() const { return pitchSync; }
     MetaDataThread* analysisThread() const { return metaDataThread; }
     PathsManager* paths() const { return pathsManager; }
+    PreferencesMenu* preferences() const { return preferencesMenu; }
 
 public slots:
     // The one road by which a recording is loaded: 0 loaded, 1 nothing
@@ -89,6 +95,10 @@ public slots:
     void openSessionFile(const QString& path);
 
     void writeSettings();
+
+    // Takes over the shortcut editor's current QShortcut objects and joins
+    // each, by its name, to what its action does.
+    void initShortcuts();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -153,6 +163,12 @@ private:
     void initConnections();
     void readSettings();
     void encryptTBMFiles();
+    // One keyboard shortcut's action. Nothing while a recording opens;
+    // saving acts only while its menu action is enabled.
+    void runShortcut(ShortcutActions::Id action);
+    // Places the window at the stored position when the screens are the
+    // ones it was stored with, else at (0, 0).
+    void restorePosition(const QPoint& stored, int storedScreenCount);
 
     // Sessions and export (MainWindowSessions.cpp).
     class SessionPort; // the window's services to the session loader and writer
@@ -210,6 +226,8 @@ private:
     bool audioRelocated = false;
     PitchSyncWidget* pitchSync = nullptr;
     PathsManager* pathsManager = nullptr;
+    // No Qt parent (a window of its own); deleted with the window.
+    PreferencesMenu* preferencesMenu = nullptr;
     QTimer* startupTimer = nullptr;
 
     std::unique_ptr<ShellDialogs> dialogs;

@@ -29,7 +29,6 @@
 
 namespace {
 
-const char* const versionText = "1.6.3.0";
 const char* const onlineDocsUrl = "https://help.tonbrook.app/docs";
 
 } // namespace

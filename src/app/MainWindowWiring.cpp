@@ -13,20 +13,26 @@
 #include "ChordsTab.h"
 #include "CustomButton.h"
 #include "IncrementWidget.h"
+#include "DevicesTab.h"
 #include "JamTab.h"
 #include "Knob.h"
+#include "LanguageTab.h"
 #include "LoopLengthWidget.h"
 #include "MetaDataThread.h"
+#include "PathsManager.h"
+#include "PathsTab.h"
 #include "PitchSyncWidget.h"
 #include "PlayMarker.h"
 #include "PlotSelection.h"
 #include "Plotter.h"
 #include "PowerButton.h"
+#include "PreferencesMenu.h"
 #include "ProcessingLabel.h"
 #include "RealTimeToolsTab.h"
 #include "RiffIdWidget.h"
 #include "RiffStep.h"
 #include "SSSPlot.h"
+#include "ShortcutsTab.h"
 #include "SingleChordEditWidget.h"
 #include "SmallPlot.h"
 #include "SongStep.h"
@@ -36,6 +42,7 @@
 #include "WaveBg.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QStackedWidget>
 #include <QTimer>
@@ -214,8 +221,33 @@ void MainWindow::initConnections()
     wireExport(saveAudioAction, qOverload<>(&MainWindow::exportAudioMP3), songButton, riffButton);
     wireExport(saveSongAudioAction, &MainWindow::exportSongWav, songButton, riffButton);
     wireExport(saveRiffAudioAction, &MainWindow::exportRiffWav, riffButton, songButton);
+    connect(preferencesGroup, &QActionGroup::triggered, preferencesMenu, &PreferencesMenu::showPreferences);
     connect(viewHelpAction, &QAction::triggered, this, &MainWindow::viewOnlineDocs);
     connect(aboutAction, &QAction::triggered, this, &MainWindow::about);
+
+    // Preferences dialog. The devices page asks the player (queries, GUI
+    // thread); the dialog hands on what OK and "Apply" change.
+    DevicesTab* devicesTab = preferencesMenu->devicesTab;
+    connect(devicesTab, &DevicesTab::getDeviceList, player, &AudioPlayer::getDeviceList);
+    connect(devicesTab, &DevicesTab::getCurrentDevice, player, &AudioPlayer::getAudioDevice);
+    connect(preferencesMenu, &PreferencesMenu::deviceStringToIndex, player, &AudioPlayer::deviceStringToIndex);
+    connect(preferencesMenu, &PreferencesMenu::setAudioDevice, player, &AudioPlayer::setAudioDevice);
+    connect(preferencesMenu, &PreferencesMenu::setDeviceBufferSize, player, &AudioPlayer::setDeviceBufferSize);
+    connect(preferencesMenu, &PreferencesMenu::updatePaths, pathsManager, &PathsManager::updatePaths);
+    // A save location refused when applied: the page shows the one kept.
+    connect(pathsManager, &PathsManager::saveLocationRefused, this, [this](const QString& folder) {
+        const QString kept = pathsManager->getSavePath();
+        preferencesMenu->pathsTab->setSessionPath(kept);
+        dialogs->warning(preferencesMenu, tr("Cannot Use Folder"),
+                         tr("Tonbrook cannot write to the folder \"%0\".<br />The save location stays \"%1\".")
+                             .arg(folder.toHtmlEscaped(), kept.toHtmlEscaped()));
+    });
+    connect(preferencesMenu->shortcutsTab, &ShortcutsTab::initMainWindowShortcuts, this,
+            &MainWindow::initShortcuts);
+    // After the dialog's own connection: the other pages are applied and
+    // the dialog hidden before the window closes.
+    connect(preferencesMenu->languageTab, &LanguageTab::closeMainwindow, this, &QWidget::close);
+    connect(preferencesMenu->languageTab, &LanguageTab::writeSettings, this, &MainWindow::writeSettings);
 
     // Pitch model: the four pitch controls of both tabs share one pitch.
     connect(tools, &RealTimeToolsTab::initPitchSyncWidgetFromSession, pitchSync, &PitchSyncWidget::initFromSession);

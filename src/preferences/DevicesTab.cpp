@@ -21,7 +21,7 @@ DevicesTab::DevicesTab(QWidget* parent) : QWidget(parent)
 {
     initWidgets();
     connect(deviceCombo, qOverload<int>(&QComboBox::currentIndexChanged), this, &DevicesTab::setUpdateTrue);
-    connect(applyButton, &QPushButton::released, this, qOverload<>(&DevicesTab::setDevice));
+    connect(applyButton_, &QPushButton::released, this, qOverload<>(&DevicesTab::setDevice));
 }
 
 void DevicesTab::initWidgets()
@@ -34,7 +34,7 @@ void DevicesTab::initWidgets()
     digitsOnly.setNumberOptions(QLocale::RejectGroupSeparator);
     validator->setLocale(digitsOnly);
     bufferSizeEdit->setValidator(validator);
-    applyButton = new QPushButton(tr("Apply"));
+    applyButton_ = new QPushButton(tr("Apply"));
 
     auto* deviceGroup = new QGroupBox(tr("Device:"));
     auto* deviceLayout = new QVBoxLayout(deviceGroup);
@@ -49,7 +49,7 @@ void DevicesTab::initWidgets()
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(deviceGroup, 0, Qt::AlignTop);
     layout->addWidget(bufferGroup, 0, Qt::AlignTop);
-    layout->addWidget(applyButton, 0, Qt::AlignRight | Qt::AlignTop);
+    layout->addWidget(applyButton_, 0, Qt::AlignRight | Qt::AlignTop);
     layout->addWidget(new QWidget, 1, Qt::AlignTop);
 }
 

@@ -50,5 +50,5 @@ signals:
 private:
     void initWidgets();
 
-    QPushButton* applyButton = nullptr;
+    QPushButton* applyButton_ = nullptr;
 };

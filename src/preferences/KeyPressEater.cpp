@@ -5,7 +5,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 
-KeyPressEater::KeyPressEater(QObject* parent) : QObject(parent) {}
+KeyPressEater::KeyPressEater(QObject* parent) : QObject(parent) { }
 
 bool KeyPressEater::eventFilter(QObject* watched, QEvent* event)
 {

@@ -14,30 +14,22 @@
 // Six codes are not the standard ones and are stored as they are: "dk",
 // "se", "jp", "kr", "cn" and "in" (Hindi).
 const LanguageTab::Language LanguageTab::languages[17] = {
-    {"English", "en", ":/images/flags/gb.png"},
-    {"Français", "fr", ":/images/flags/fr.png"},
-    {"Deutsch", "de", ":/images/flags/de.png"},
-    {"Italiano", "it", ":/images/flags/it.png"},
-    {"Nederlands", "nl", ":/images/flags/nl.png"},
-    {"Dansk", "dk", ":/images/flags/dk.png"},
-    {"Suomi", "fi", ":/images/flags/fi.png"},
-    {"Norsk", "no", ":/images/flags/no.png"},
-    {"Português", "pt", ":/images/flags/pt.png"},
-    {"Español", "es", ":/images/flags/es.png"},
-    {"Svenska", "se", ":/images/flags/se.png"},
-    {"Polski", "pl", ":/images/flags/pl.png"},
-    {"Русский", "ru", ":/images/flags/ru.png"},
-    {"日本語", "jp", ":/images/flags/jp.png"},
-    {"中文", "cn", ":/images/flags/cn.png"},
-    {"한국어", "kr", ":/images/flags/kr.png"},
+    {"English", "en", ":/images/flags/gb.png"},    {"Français", "fr", ":/images/flags/fr.png"},
+    {"Deutsch", "de", ":/images/flags/de.png"},    {"Italiano", "it", ":/images/flags/it.png"},
+    {"Nederlands", "nl", ":/images/flags/nl.png"}, {"Dansk", "dk", ":/images/flags/dk.png"},
+    {"Suomi", "fi", ":/images/flags/fi.png"},      {"Norsk", "no", ":/images/flags/no.png"},
+    {"Português", "pt", ":/images/flags/pt.png"},  {"Español", "es", ":/images/flags/es.png"},
+    {"Svenska", "se", ":/images/flags/se.png"},    {"Polski", "pl", ":/images/flags/pl.png"},
+    {"Русский", "ru", ":/images/flags/ru.png"},    {"日本語", "jp", ":/images/flags/jp.png"},
+    {"中文", "cn", ":/images/flags/cn.png"},       {"한국어", "kr", ":/images/flags/kr.png"},
     {"हिन्दी", "in", ":/images/flags/in.png"},
 };
 
 LanguageTab::LanguageTab(QWidget* parent)
-    : QWidget(parent), dialogs(PreferencesDialogs::qtDialogs()), relaunch(&OsPaths::relaunchDetached)
+    : QWidget(parent), dialogs_(PreferencesDialogs::qtDialogs()), relaunch_(&OsPaths::relaunchDetached)
 {
     initWidgets();
-    connect(applyButton, &QPushButton::released, this, &LanguageTab::setLanguage);
+    connect(applyButton_, &QPushButton::released, this, &LanguageTab::setLanguage);
     connect(languageGroup, qOverload<QAbstractButton*>(&QButtonGroup::buttonClicked), this,
             &LanguageTab::languageChanged);
     initLanguages();
@@ -45,12 +37,12 @@ LanguageTab::LanguageTab(QWidget* parent)
 
 void LanguageTab::setDialogs(PreferencesDialogs* newDialogs)
 {
-    dialogs = newDialogs;
+    dialogs_ = newDialogs;
 }
 
 void LanguageTab::setRelauncher(std::function<bool()> newRelaunch)
 {
-    relaunch = std::move(newRelaunch);
+    relaunch_ = std::move(newRelaunch);
 }
 
 void LanguageTab::initWidgets()
@@ -66,8 +58,8 @@ void LanguageTab::initWidgets()
         groupLayout->addWidget(button);
         buttons << button;
     }
-    applyButton = new QPushButton(tr("Apply"), group);
-    groupLayout->addWidget(applyButton, 1, Qt::AlignRight | Qt::AlignTop);
+    applyButton_ = new QPushButton(tr("Apply"), group);
+    groupLayout->addWidget(applyButton_, 1, Qt::AlignRight | Qt::AlignTop);
     buttons.first()->setChecked(true);
     for (QRadioButton* button : buttons)
         languageGroup->addButton(button);
@@ -107,10 +99,9 @@ void LanguageTab::setLanguage()
 {
     if (!changed)
         return;
-    const PreferencesDialogs::RestartAnswer answer =
-        dialogs->askRestart(tr("Language Selection - Restart Required"),
-                            tr("Tonbrook must be restarted for language change to take effect."),
-                            tr("Relaunch Now"), tr("Cancel"));
+    const PreferencesDialogs::RestartAnswer answer = dialogs_->askRestart(
+        tr("Language Selection - Restart Required"),
+        tr("Tonbrook must be restarted for language change to take effect."), tr("Relaunch Now"), tr("Cancel"));
     changed = false;
     if (answer == PreferencesDialogs::RestartAnswer::Cancel)
         return;
@@ -129,5 +120,5 @@ void LanguageTab::setLanguage()
     // and closed its window, so it reads what this one leaves behind.
     emit writeSettings();
     emit closeMainwindow();
-    relaunch();
+    relaunch_();
 }

@@ -25,7 +25,7 @@ public:
     struct Language
     {
         const char* displayName; // the language's own name, never translated
-        const char* code; // stored, and the button's objectName
+        const char* code;        // stored, and the button's objectName
         const char* flag;
     };
     static const Language languages[17];
@@ -33,7 +33,7 @@ public:
     explicit LanguageTab(QWidget* parent);
 
     // Not owned; Qt's boxes unless set.
-    void setDialogs(PreferencesDialogs* dialogs);
+    void setDialogs(PreferencesDialogs* dialogs_);
     // Starts the new instance; true when it started. OsPaths::relaunchDetached unless set.
     void setRelauncher(std::function<bool()> relaunch);
 
@@ -59,7 +59,7 @@ signals:
 private:
     void initWidgets();
 
-    QPushButton* applyButton = nullptr;
-    PreferencesDialogs* dialogs;
-    std::function<bool()> relaunch;
+    QPushButton* applyButton_ = nullptr;
+    PreferencesDialogs* dialogs_;
+    std::function<bool()> relaunch_;
 };

@@ -14,8 +14,7 @@ const QString sessionsFolder = QStringLiteral("/sessions");
 } // namespace
 
 PathsManager::PathsManager(const QString& saveLocationByDefault, QObject* parent)
-    : QObject(parent)
-    , defaultSaveLocation(saveLocationByDefault)
+    : QObject(parent), defaultSaveLocation_(saveLocationByDefault)
 {
     initPaths();
 }
@@ -29,9 +28,9 @@ const QStringList& PathsManager::subFolders()
 
 void PathsManager::initPaths()
 {
-    alwaysOpenFilePath.clear();
-    savePath = defaultSaveLocation;
-    sessionPath = defaultSaveLocation + sessionsFolder;
+    alwaysOpenFilePath_.clear();
+    savePath_ = defaultSaveLocation_;
+    sessionPath_ = defaultSaveLocation_ + sessionsFolder;
     createFolders();
 }
 
@@ -40,26 +39,26 @@ void PathsManager::createFolders()
     // mkpath, not mkdir: on a fresh account the data folder itself may be
     // missing. There is no legacy folder to move on this platform.
     QDir dir;
-    dir.mkpath(defaultSaveLocation);
+    dir.mkpath(defaultSaveLocation_);
     for (const QString& folder : subFolders())
-        dir.mkpath(defaultSaveLocation + folder);
+        dir.mkpath(defaultSaveLocation_ + folder);
 }
 
 QString PathsManager::getFilePath() const
 {
-    return alwaysOpenFilePath.isEmpty() ? filePath : alwaysOpenFilePath;
+    return alwaysOpenFilePath_.isEmpty() ? filePath_ : alwaysOpenFilePath_;
 }
 
 void PathsManager::setSavePath(const QString& path)
 {
-    savePath = path;
-    sessionPath = path + sessionsFolder;
+    savePath_ = path;
+    sessionPath_ = path + sessionsFolder;
 }
 
 void PathsManager::setFileName(const QString& file)
 {
-    fileName = file;
-    filePath = QFileInfo(file).absolutePath();
+    fileName_ = file;
+    filePath_ = QFileInfo(file).absolutePath();
 }
 
 void PathsManager::changeDefaultSavePath(const QString& oldPath, bool withMetadata)
@@ -67,7 +66,7 @@ void PathsManager::changeDefaultSavePath(const QString& oldPath, bool withMetada
     for (const QString& folder : subFolders()) {
         if (folder == metadataFolder && !withMetadata)
             continue;
-        const QString target = savePath + folder;
+        const QString target = savePath_ + folder;
         const QFileInfoList entries = QDir(QDir::cleanPath(oldPath + folder)).entryInfoList();
         QDir().mkpath(target);
         for (const QFileInfo& entry : entries) {
@@ -80,8 +79,8 @@ void PathsManager::changeDefaultSavePath(const QString& oldPath, bool withMetada
 
 bool PathsManager::updatePaths(const QString& audioPath, const QString& newSaveLocation)
 {
-    alwaysOpenFilePath = audioPath;
-    if (newSaveLocation == savePath)
+    alwaysOpenFilePath_ = audioPath;
+    if (newSaveLocation == savePath_)
         return true;
     // Sessions and exports saved to a folder that takes no files would be
     // lost: the location in use stays.
@@ -89,7 +88,7 @@ bool PathsManager::updatePaths(const QString& audioPath, const QString& newSaveL
         emit saveLocationRefused(newSaveLocation);
         return false;
     }
-    const QString oldLocation = savePath;
+    const QString oldLocation = savePath_;
     setSavePath(newSaveLocation);
     changeDefaultSavePath(oldLocation, false);
     return true;

@@ -26,10 +26,10 @@ public:
     // missing. Failures are not reported: the paths are set all the same.
     void createFolders();
 
-    QString getSavePath() const { return savePath; }
-    QString getFileName() const { return fileName; }
-    QString getSessionFileName() const { return sessionFileName; }
-    QString getSessionPath() const { return sessionPath; }
+    QString getSavePath() const { return savePath_; }
+    QString getFileName() const { return fileName_; }
+    QString getSessionFileName() const { return sessionFileName_; }
+    QString getSessionPath() const { return sessionPath_; }
     // Where the open dialog starts: the always-open folder when one is
     // set, else the folder of the last audio file.
     QString getFilePath() const;
@@ -38,9 +38,9 @@ public:
     void setSavePath(const QString& path);
     // The file's absolute folder becomes the last folder.
     void setFileName(const QString& file);
-    void setFilePath(const QString& folder) { filePath = folder; }
-    void setSessionFileName(const QString& file) { sessionFileName = file; }
-    void setAlwaysOpenFilePath(const QString& folder) { alwaysOpenFilePath = folder; }
+    void setFilePath(const QString& folder) { filePath_ = folder; }
+    void setSessionFileName(const QString& file) { sessionFileName_ = file; }
+    void setAlwaysOpenFilePath(const QString& folder) { alwaysOpenFilePath_ = folder; }
 
     // Copies the top-level files of each folder below oldPath into the
     // same folder below the save location, never overwriting; the
@@ -60,11 +60,11 @@ signals:
     void saveLocationRefused(const QString& folder);
 
 private:
-    const QString defaultSaveLocation;
-    QString fileName;
-    QString sessionFileName;
-    QString filePath;
-    QString alwaysOpenFilePath;
-    QString sessionPath;
-    QString savePath;
+    const QString defaultSaveLocation_;
+    QString fileName_;
+    QString sessionFileName_;
+    QString filePath_;
+    QString alwaysOpenFilePath_;
+    QString sessionPath_;
+    QString savePath_;
 };

@@ -22,7 +22,7 @@ const char* const openPreviousLabelName = "openPreviousLocationLabel";
 } // namespace
 
 PathsTab::PathsTab(const QString& defaultFolder, QWidget* parent)
-    : QWidget(parent), defaultSaveLocation(defaultFolder), dialogs(PreferencesDialogs::qtDialogs())
+    : QWidget(parent), defaultSaveLocation_(defaultFolder), dialogs_(PreferencesDialogs::qtDialogs())
 {
     initWidgets();
     initConnections();
@@ -31,7 +31,7 @@ PathsTab::PathsTab(const QString& defaultFolder, QWidget* parent)
 
 void PathsTab::setDialogs(PreferencesDialogs* newDialogs)
 {
-    dialogs = newDialogs;
+    dialogs_ = newDialogs;
 }
 
 QString PathsTab::musicFolder()
@@ -55,9 +55,9 @@ void PathsTab::initWidgets()
     audioPathEdit->setObjectName(QString::fromLatin1(audioPathEditName));
     audioPathEdit->setReadOnly(true);
     audioPathEdit->setEnabled(false);
-    audioPathButton = new QPushButton(QStringLiteral("..."), openGroup);
-    audioPathButton->setEnabled(false);
-    audioPathButton->setObjectName(QStringLiteral("audioPathButton"));
+    audioPathButton_ = new QPushButton(QStringLiteral("..."), openGroup);
+    audioPathButton_->setEnabled(false);
+    audioPathButton_->setObjectName(QStringLiteral("audioPathButton"));
 
     auto* openLayout = new QGridLayout(openGroup);
     openLayout->addWidget(openPreviousRadio, 0, 0, 1, 3);
@@ -66,38 +66,38 @@ void PathsTab::initWidgets()
     openLayout->addWidget(alwaysOpenRadio, 2, 0, 2, 1);
     openLayout->addWidget(alwaysOpenLabel, 2, 1);
     openLayout->addWidget(audioPathEdit, 3, 1);
-    openLayout->addWidget(audioPathButton, 3, 2);
+    openLayout->addWidget(audioPathButton_, 3, 2);
     openLayout->addWidget(new QWidget(openGroup), 4, 0, Qt::AlignLeft);
     openLayout->setRowStretch(4, 1);
 
     auto* saveGroup = new QGroupBox(tr("Tonbrook Save Location"));
-    saveLocationEdit = new QLineEdit(defaultSaveLocation, saveGroup);
+    saveLocationEdit = new QLineEdit(defaultSaveLocation_, saveGroup);
     saveLocationEdit->setReadOnly(true);
-    savePathButton = new QPushButton(QStringLiteral("..."), saveGroup);
-    savePathButton->setObjectName(QStringLiteral("savePathButton"));
+    savePathButton_ = new QPushButton(QStringLiteral("..."), saveGroup);
+    savePathButton_->setObjectName(QStringLiteral("savePathButton"));
     auto* saveLayout = new QGridLayout(saveGroup);
     saveLayout->addWidget(new QLabel(tr("Location of saved sessions and exported audio:"), saveGroup), 0, 0, 1, 2);
     saveLayout->addWidget(saveLocationEdit, 1, 0, Qt::AlignTop);
-    saveLayout->addWidget(savePathButton, 1, 1, Qt::AlignTop);
+    saveLayout->addWidget(savePathButton_, 1, 1, Qt::AlignTop);
     saveLayout->addWidget(new QWidget(saveGroup), 2, 0, Qt::AlignTop);
     saveLayout->setRowStretch(2, 1);
 
-    restoreDefaultsButton = new QPushButton(tr("Restore Defaults"));
-    restoreDefaultsButton->setObjectName(QStringLiteral("restoreDefaultsButton"));
+    restoreDefaultsButton_ = new QPushButton(tr("Restore Defaults"));
+    restoreDefaultsButton_->setObjectName(QStringLiteral("restoreDefaultsButton"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(openGroup);
     layout->addWidget(saveGroup);
-    layout->addWidget(restoreDefaultsButton, 1, Qt::AlignRight);
+    layout->addWidget(restoreDefaultsButton_, 1, Qt::AlignRight);
     layout->addWidget(new QWidget, 1, Qt::AlignTop);
 }
 
 void PathsTab::initConnections()
 {
     connect(alwaysOpenRadio, &QRadioButton::toggled, this, &PathsTab::activateUserSelectedAudioFolder);
-    connect(audioPathButton, &QPushButton::released, this, &PathsTab::selectAudioPath);
-    connect(savePathButton, &QPushButton::released, this, &PathsTab::selectTBPath);
-    connect(restoreDefaultsButton, &QPushButton::released, this, &PathsTab::restoreDefaults);
+    connect(audioPathButton_, &QPushButton::released, this, &PathsTab::selectAudioPath);
+    connect(savePathButton_, &QPushButton::released, this, &PathsTab::selectTBPath);
+    connect(restoreDefaultsButton_, &QPushButton::released, this, &PathsTab::restoreDefaults);
 }
 
 bool PathsTab::useAudioEditPath() const
@@ -129,7 +129,7 @@ void PathsTab::initDefaultFilePath(bool alwaysOpen, const QString& folder)
 void PathsTab::activateUserSelectedAudioFolder(bool activate)
 {
     audioPathEdit->setEnabled(activate);
-    audioPathButton->setEnabled(activate);
+    audioPathButton_->setEnabled(activate);
     touched = true;
 }
 
@@ -138,8 +138,8 @@ void PathsTab::activateUserSelectedAudioFolder(bool activate)
 void PathsTab::selectAudioPath()
 {
     const QString folder =
-        dialogs->existingDirectory(this, tr("Select Default Audio Path"), audioPathEdit->text(),
-                                   QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+        dialogs_->existingDirectory(this, tr("Select Default Audio Path"), audioPathEdit->text(),
+                                    QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
     if (folder.isEmpty())
         return;
     audioPathEdit->setText(folder);
@@ -148,16 +148,16 @@ void PathsTab::selectAudioPath()
 
 void PathsTab::selectTBPath()
 {
-    const QString folder = dialogs->existingDirectory(this, tr("Select Default Tonbrook Save Folder"),
-                                                      saveLocationEdit->text(), QFileDialog::ShowDirsOnly);
+    const QString folder = dialogs_->existingDirectory(this, tr("Select Default Tonbrook Save Folder"),
+                                                       saveLocationEdit->text(), QFileDialog::ShowDirsOnly);
     if (folder.isEmpty())
         return;
     // Refused at once, while the user still has the dialog in mind; the
     // folder manager checks again when the choice is applied.
     if (!FolderCheck::canHoldUserFiles(folder)) {
-        dialogs->warning(this, tr("Cannot Use Folder"),
-                         tr("Tonbrook cannot write to the folder \"%0\".<br />The save location stays \"%1\".")
-                             .arg(folder.toHtmlEscaped(), saveLocationEdit->text().toHtmlEscaped()));
+        dialogs_->warning(this, tr("Cannot Use Folder"),
+                          tr("Tonbrook cannot write to the folder \"%0\".<br />The save location stays \"%1\".")
+                              .arg(folder.toHtmlEscaped(), saveLocationEdit->text().toHtmlEscaped()));
         return;
     }
     saveLocationEdit->setText(folder);
@@ -166,11 +166,12 @@ void PathsTab::selectTBPath()
 
 void PathsTab::restoreDefaults()
 {
-    if (dialogs->question(this, tr("Restore Default Folder Paths"),
-                          tr("Are you sure you want to restore the default folder settings?")) != QMessageBox::Yes)
+    if (dialogs_->question(this, tr("Restore Default Folder Paths"),
+                           tr("Are you sure you want to restore the default folder settings?"))
+        != QMessageBox::Yes)
         return;
     audioPathEdit->setText(musicFolder());
-    saveLocationEdit->setText(defaultSaveLocation);
+    saveLocationEdit->setText(defaultSaveLocation_);
     openPreviousRadio->click();
     touched = true;
 }

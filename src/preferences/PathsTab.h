@@ -23,7 +23,7 @@ public:
     PathsTab(const QString& defaultSaveLocation, QWidget* parent);
 
     // Not owned; Qt's boxes and dialogs unless set.
-    void setDialogs(PreferencesDialogs* dialogs);
+    void setDialogs(PreferencesDialogs* dialogs_);
 
     bool useAudioEditPath() const;
     QString getAudioPath() const;
@@ -56,9 +56,9 @@ private:
     void setRadioButtonActive(const QString& objectName);
     static QString musicFolder();
 
-    const QString defaultSaveLocation;
-    QPushButton* audioPathButton = nullptr;
-    QPushButton* savePathButton = nullptr;
-    QPushButton* restoreDefaultsButton = nullptr;
-    PreferencesDialogs* dialogs;
+    const QString defaultSaveLocation_;
+    QPushButton* audioPathButton_ = nullptr;
+    QPushButton* savePathButton_ = nullptr;
+    QPushButton* restoreDefaultsButton_ = nullptr;
+    PreferencesDialogs* dialogs_;
 };

@@ -18,8 +18,7 @@ public:
     virtual ~PreferencesDialogs() = default;
 
     // A question with the buttons Yes and No and no default button.
-    virtual QMessageBox::StandardButton question(QWidget* parent, const QString& title,
-                                                 const QString& text) = 0;
+    virtual QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text) = 0;
     virtual void warning(QWidget* parent, const QString& title, const QString& text) = 0;
     // An existing folder, or empty when cancelled.
     virtual QString existingDirectory(QWidget* parent, const QString& caption, const QString& startFolder,

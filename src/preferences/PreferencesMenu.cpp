@@ -91,8 +91,8 @@ void PreferencesMenu::accept()
     // page closes the window from within it): applying again would switch
     // the device twice. The dialog hides all the same, before the window
     // closes.
-    if (!accepting) {
-        const QScopedValueRollback<bool> guard(accepting, true);
+    if (!accepting_) {
+        const QScopedValueRollback<bool> guard(accepting_, true);
         applyChangedPages();
     }
     hide();

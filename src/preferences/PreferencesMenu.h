@@ -59,5 +59,5 @@ private:
 
     // accept() runs again, nested, when the language page closes the
     // window from within it.
-    bool accepting = false;
+    bool accepting_ = false;
 };

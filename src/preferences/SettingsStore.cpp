@@ -24,14 +24,14 @@ void redirectTo(const QString& iniFile)
     redirectedFile() = iniFile;
 }
 
-Redirect::Redirect(const QString& iniFile) : previous(redirectedFile())
+Redirect::Redirect(const QString& iniFile) : previous_(redirectedFile())
 {
     redirectTo(iniFile);
 }
 
 Redirect::~Redirect()
 {
-    redirectTo(previous);
+    redirectTo(previous_);
 }
 
 } // namespace SettingsStore

@@ -29,7 +29,7 @@ public:
     Redirect& operator=(const Redirect&) = delete;
 
 private:
-    QString previous;
+    QString previous_;
 };
 
 } // namespace SettingsStore

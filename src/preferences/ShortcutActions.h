@@ -5,6 +5,7 @@
 // never where they route.
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 #include <array>
@@ -92,12 +93,21 @@ constexpr const char* name(Id id)
     return actions[std::size_t(id)].name;
 }
 
+// The action an object name routes to, compared exactly; -1 for none.
+inline int indexOf(const QString& objectName)
+{
+    for (std::size_t i = 0; i < actions.size(); ++i) {
+        if (objectName == QLatin1String(actions[i].name))
+            return int(i);
+    }
+    return -1;
+}
+
 // The stored list is read by position, so the table must stay in name
 // order (QString compares code units; these names are ASCII).
 constexpr bool nameBefore(const char* a, const char* b)
 {
-    for (; *a != 0 && *a == *b; ++a, ++b) {
-    }
+    for (; *a != 0 && *a == *b; ++a, ++b) { }
     return static_cast<unsigned char>(*a) < static_cast<unsigned char>(*b);
 }
 

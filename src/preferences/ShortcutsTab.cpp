@@ -34,28 +34,28 @@ QString translatedName(int index)
 } // namespace
 
 ShortcutsTab::ShortcutsTab(QWidget* parent)
-    : QWidget(parent), defaultShortcuts(defaultTexts()), editedShortcuts(defaultShortcuts),
-      dialogs(PreferencesDialogs::qtDialogs())
+    : QWidget(parent), defaultShortcuts_(defaultTexts()), editedShortcuts_(defaultShortcuts_),
+      dialogs_(PreferencesDialogs::qtDialogs())
 {
     initWidgets();
-    setEditedShortcuts(defaultShortcuts);
-    shortcutTree->setFocusPolicy(Qt::StrongFocus);
+    setEditedShortcuts(defaultShortcuts_);
+    shortcutTree_->setFocusPolicy(Qt::StrongFocus);
     initConnections();
     initLayout();
-    shortcutTree->installEventFilter(keyPressEater);
-    shortcutEdit->installEventFilter(keyPressEater);
-    installEventFilter(keyPressEater);
+    shortcutTree_->installEventFilter(keyPressEater_);
+    shortcutEdit_->installEventFilter(keyPressEater_);
+    installEventFilter(keyPressEater_);
 }
 
 ShortcutsTab::~ShortcutsTab()
 {
-    for (const QPointer<QShortcut>& shortcut : shortcutList)
+    for (const QPointer<QShortcut>& shortcut : shortcutList_)
         delete shortcut.data();
 }
 
 void ShortcutsTab::setDialogs(PreferencesDialogs* newDialogs)
 {
-    dialogs = newDialogs;
+    dialogs_ = newDialogs;
 }
 
 QMap<QString, QString> ShortcutsTab::defaultTexts()
@@ -63,74 +63,75 @@ QMap<QString, QString> ShortcutsTab::defaultTexts()
     QMap<QString, QString> texts;
     for (const ShortcutActions::Action& action : ShortcutActions::actions) {
         QString keys = QString::fromLatin1(action.defaultKeys);
-        texts.insert(QString::fromLatin1(action.name), keys.replace(QStringLiteral("CTRL"), KeyTexts::commandSign()));
+        texts.insert(QString::fromLatin1(action.name),
+                     keys.replace(QStringLiteral("CTRL"), KeyTexts::commandSign()));
     }
     return texts;
 }
 
 void ShortcutsTab::initWidgets()
 {
-    keyPressEater = new KeyPressEater(this);
-    shortcutEdit = new QLineEdit(this);
-    shortcutEdit->setAttribute(Qt::WA_TransparentForMouseEvents);
-    setButton = new QPushButton(tr("Set"), this);
-    setButton->setAutoRepeat(false);
-    clearButton = new QPushButton(tr("Clear"), this);
-    restoreDefaultsButton = new QPushButton(tr("Restore Defaults"), this);
-    promptLabel = new QLabel(this);
-    shortcutEdit->setObjectName(QStringLiteral("shortcutEdit"));
-    setButton->setObjectName(QStringLiteral("setButton"));
-    clearButton->setObjectName(QStringLiteral("clearButton"));
-    restoreDefaultsButton->setObjectName(QStringLiteral("restoreDefaultsButton"));
-    promptLabel->setObjectName(QStringLiteral("promptLabel"));
+    keyPressEater_ = new KeyPressEater(this);
+    shortcutEdit_ = new QLineEdit(this);
+    shortcutEdit_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    setButton_ = new QPushButton(tr("Set"), this);
+    setButton_->setAutoRepeat(false);
+    clearButton_ = new QPushButton(tr("Clear"), this);
+    restoreDefaultsButton_ = new QPushButton(tr("Restore Defaults"), this);
+    promptLabel_ = new QLabel(this);
+    shortcutEdit_->setObjectName(QStringLiteral("shortcutEdit"));
+    setButton_->setObjectName(QStringLiteral("setButton"));
+    clearButton_->setObjectName(QStringLiteral("clearButton"));
+    restoreDefaultsButton_->setObjectName(QStringLiteral("restoreDefaultsButton"));
+    promptLabel_->setObjectName(QStringLiteral("promptLabel"));
 
-    shortcutTree = new QTreeWidget(this);
-    shortcutTree->setObjectName(QStringLiteral("shortcutTree"));
-    shortcutTree->setColumnCount(2);
-    shortcutTree->setHeaderLabels({tr("Action"), tr("Shortcut")});
-    shortcutTree->setRootIsDecorated(false);
+    shortcutTree_ = new QTreeWidget(this);
+    shortcutTree_->setObjectName(QStringLiteral("shortcutTree"));
+    shortcutTree_->setColumnCount(2);
+    shortcutTree_->setHeaderLabels({tr("Action"), tr("Shortcut")});
+    shortcutTree_->setRootIsDecorated(false);
     QList<QTreeWidgetItem*> items;
     for (int i = 0; i < ShortcutActions::count; ++i) {
         auto* item = new QTreeWidgetItem(0);
         item->setText(0, translatedName(i));
         items << item;
     }
-    shortcutItems = items;
+    shortcutItems_ = items;
     for (int i = 0; i < ShortcutActions::count; ++i)
-        showText(i, defaultShortcuts.value(actionName(i)));
-    shortcutTree->insertTopLevelItems(0, items);
-    shortcutTree->setSortingEnabled(true);
-    shortcutTree->sortItems(0, Qt::AscendingOrder);
-    shortcutTree->resizeColumnToContents(0);
+        showText(i, defaultShortcuts_.value(actionName(i)));
+    shortcutTree_->insertTopLevelItems(0, items);
+    shortcutTree_->setSortingEnabled(true);
+    shortcutTree_->sortItems(0, Qt::AscendingOrder);
+    shortcutTree_->resizeColumnToContents(0);
 }
 
 void ShortcutsTab::initLayout()
 {
     auto* row = new QHBoxLayout;
     row->setSpacing(5);
-    row->addWidget(shortcutEdit, 1);
-    row->addWidget(setButton, 0, Qt::AlignRight);
-    row->addWidget(clearButton, 0, Qt::AlignRight);
+    row->addWidget(shortcutEdit_, 1);
+    row->addWidget(setButton_, 0, Qt::AlignRight);
+    row->addWidget(clearButton_, 0, Qt::AlignRight);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(shortcutTree);
-    layout->addWidget(promptLabel);
+    layout->addWidget(shortcutTree_);
+    layout->addWidget(promptLabel_);
     layout->addLayout(row);
-    layout->addWidget(restoreDefaultsButton, 1, Qt::AlignRight);
+    layout->addWidget(restoreDefaultsButton_, 1, Qt::AlignRight);
 }
 
 void ShortcutsTab::initConnections()
 {
-    connect(keyPressEater, &KeyPressEater::keyPressed, this, &ShortcutsTab::keyPressed);
-    connect(setButton, &QPushButton::released, this, &ShortcutsTab::setShortcut);
-    connect(clearButton, &QPushButton::released, this, &ShortcutsTab::clearShortcut);
-    connect(restoreDefaultsButton, &QPushButton::released, this, &ShortcutsTab::restoreDefaults);
-    connect(shortcutTree, &QTreeWidget::itemClicked, this, &ShortcutsTab::changeSelectedLabelText);
+    connect(keyPressEater_, &KeyPressEater::keyPressed, this, &ShortcutsTab::keyPressed);
+    connect(setButton_, &QPushButton::released, this, &ShortcutsTab::setShortcut);
+    connect(clearButton_, &QPushButton::released, this, &ShortcutsTab::clearShortcut);
+    connect(restoreDefaultsButton_, &QPushButton::released, this, &ShortcutsTab::restoreDefaults);
+    connect(shortcutTree_, &QTreeWidget::itemClicked, this, &ShortcutsTab::changeSelectedLabelText);
 }
 
 void ShortcutsTab::showText(int action, const QString& text)
 {
-    QTreeWidgetItem* item = shortcutItems.at(action);
+    QTreeWidgetItem* item = shortcutItems_.at(action);
     item->setData(1, displayTextRole, text);
     item->setText(1, KeyTexts::shown(text));
 }
@@ -138,7 +139,7 @@ void ShortcutsTab::showText(int action, const QString& text)
 QStringList ShortcutsTab::getEditedShortcutValues() const
 {
     QStringList values;
-    for (const QTreeWidgetItem* item : shortcutItems)
+    for (const QTreeWidgetItem* item : shortcutItems_)
         values << item->data(1, displayTextRole).toString();
     return values;
 }
@@ -147,7 +148,7 @@ void ShortcutsTab::setEditedShortcutValues(const QStringList& stored)
 {
     if (stored.size() < ShortcutActions::count)
         return;
-    QMap<QString, QString> texts = editedShortcuts;
+    QMap<QString, QString> texts = editedShortcuts_;
     for (int i = 0; i < ShortcutActions::count; ++i)
         texts[actionName(i)] = KeyTexts::loadedFromStored(stored.at(i));
     setEditedShortcuts(texts);
@@ -155,22 +156,22 @@ void ShortcutsTab::setEditedShortcutValues(const QStringList& stored)
 
 void ShortcutsTab::setEditedShortcuts(const QMap<QString, QString>& texts)
 {
-    editedShortcuts = texts;
+    editedShortcuts_ = texts;
     for (int i = 0; i < ShortcutActions::count; ++i) {
-        QString display = editedShortcuts.value(actionName(i));
+        QString display = editedShortcuts_.value(actionName(i));
         showText(i, display.replace(QStringLiteral("META"), QStringLiteral("CTRL")));
     }
-    shortcutTree->setCurrentItem(shortcutItems.first());
-    changeSelectedLabelText(shortcutItems.first(), 0);
+    shortcutTree_->setCurrentItem(shortcutItems_.first());
+    changeSelectedLabelText(shortcutItems_.first(), 0);
 
-    for (const QPointer<QShortcut>& shortcut : shortcutList)
+    for (const QPointer<QShortcut>& shortcut : shortcutList_)
         delete shortcut.data();
-    shortcutList.clear();
+    shortcutList_.clear();
     for (int i = 0; i < ShortcutActions::count; ++i) {
-        auto* shortcut = new QShortcut(KeyTexts::keySequence(editedShortcuts.value(actionName(i))), this);
+        auto* shortcut = new QShortcut(KeyTexts::keySequence(editedShortcuts_.value(actionName(i))), this);
         shortcut->setObjectName(actionName(i));
         shortcut->setContext(Qt::ApplicationShortcut);
-        shortcutList << shortcut;
+        shortcutList_ << shortcut;
     }
     emit initMainWindowShortcuts();
 }
@@ -178,7 +179,7 @@ void ShortcutsTab::setEditedShortcuts(const QMap<QString, QString>& texts)
 QList<QShortcut*> ShortcutsTab::shortcuts() const
 {
     QList<QShortcut*> live;
-    for (const QPointer<QShortcut>& shortcut : shortcutList) {
+    for (const QPointer<QShortcut>& shortcut : shortcutList_) {
         if (shortcut)
             live << shortcut.data();
     }
@@ -187,11 +188,11 @@ QList<QShortcut*> ShortcutsTab::shortcuts() const
 
 void ShortcutsTab::setCaptured(const QString& display)
 {
-    captured = display;
-    shortcutEdit->setText(KeyTexts::shown(display));
+    captured_ = display;
+    shortcutEdit_->setText(KeyTexts::shown(display));
 }
 
-void ShortcutsTab::keyPressed(QString key)
+void ShortcutsTab::keyPressed(const QString& key)
 {
     setCaptured(KeyTexts::displayFromCaptured(key));
 }
@@ -199,7 +200,7 @@ void ShortcutsTab::keyPressed(QString key)
 int ShortcutsTab::ownerOf(const QString& text) const
 {
     for (int i = 0; i < ShortcutActions::count; ++i) {
-        if (KeyTexts::sameKeys(editedShortcuts.value(actionName(i)), text))
+        if (KeyTexts::sameKeys(editedShortcuts_.value(actionName(i)), text))
             return i;
     }
     return -1;
@@ -207,37 +208,37 @@ int ShortcutsTab::ownerOf(const QString& text) const
 
 void ShortcutsTab::setShortcut()
 {
-    const int action = shortcutItems.indexOf(shortcutTree->currentItem());
+    const int action = shortcutItems_.indexOf(shortcutTree_->currentItem());
     if (action < 0)
         return;
-    const QString text = captured;
+    const QString text = captured_;
 
     // Texts are compared as keys: a loaded "META+A" and a captured
     // "CTRL+A" are one combination, and Qt fires neither of two shortcuts
     // that share one.
     const int owner = ownerOf(text);
     if (owner >= 0) {
-        if (KeyTexts::sameKeys(editedShortcuts.value(actionName(action)), text)) {
+        if (KeyTexts::sameKeys(editedShortcuts_.value(actionName(action)), text)) {
             setCaptured(QString());
             return;
         }
         const QString question =
             tr("The keystroke \"%0\" is currently being used for the action \"%1\"")
-                .arg(KeyTexts::shown(text).toHtmlEscaped(), translatedName(owner).toHtmlEscaped()) +
-            QStringLiteral("<br />") + tr("Do you want to overwrite that shortcut?");
-        if (dialogs->question(this, tr("Overwrite Existing Shortcut?"), question) != QMessageBox::Yes) {
+                .arg(KeyTexts::shown(text).toHtmlEscaped(), translatedName(owner).toHtmlEscaped())
+            + QStringLiteral("<br />") + tr("Do you want to overwrite that shortcut?");
+        if (dialogs_->question(this, tr("Overwrite Existing Shortcut?"), question) != QMessageBox::Yes) {
             setCaptured(QString());
             return;
         }
-        editedShortcuts[actionName(owner)] = QString();
+        editedShortcuts_[actionName(owner)] = QString();
         showText(owner, QString());
-        if (QShortcut* shortcut = shortcutList.value(owner))
+        if (QShortcut* shortcut = shortcutList_.value(owner))
             shortcut->setKey(QKeySequence());
     }
 
-    editedShortcuts[actionName(action)] = text;
+    editedShortcuts_[actionName(action)] = text;
     showText(action, text);
-    if (QShortcut* shortcut = shortcutList.value(action))
+    if (QShortcut* shortcut = shortcutList_.value(action))
         shortcut->setKey(KeyTexts::keySequence(text));
     setCaptured(QString());
 }
@@ -250,20 +251,21 @@ void ShortcutsTab::clearShortcut()
 
 void ShortcutsTab::restoreDefaults()
 {
-    if (dialogs->question(this, tr("Restore Default Shortcuts"),
-                          tr("Are you sure you want to reset the keyboard shortcuts?")) == QMessageBox::Yes)
-        setEditedShortcuts(defaultShortcuts);
+    if (dialogs_->question(this, tr("Restore Default Shortcuts"),
+                           tr("Are you sure you want to reset the keyboard shortcuts?"))
+        == QMessageBox::Yes)
+        setEditedShortcuts(defaultShortcuts_);
 }
 
 void ShortcutsTab::changeSelectedLabelText(QTreeWidgetItem* item, int /*column*/)
 {
     if (item)
-        promptLabel->setText(tr("Enter keystroke for \"%0\":").arg(item->text(0)));
+        promptLabel_->setText(tr("Enter keystroke for \"%0\":").arg(item->text(0)));
 }
 
 void ShortcutsTab::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     setCaptured(QString());
-    shortcutTree->setFocus(Qt::OtherFocusReason);
+    shortcutTree_->setFocus(Qt::OtherFocusReason);
 }

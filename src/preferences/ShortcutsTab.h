@@ -35,7 +35,7 @@ public:
     ~ShortcutsTab() override;
 
     // Not owned; Qt's boxes unless set.
-    void setDialogs(PreferencesDialogs* dialogs);
+    void setDialogs(PreferencesDialogs* dialogs_);
 
     // The 29 defaults in display form, by action name.
     static QMap<QString, QString> defaultTexts();
@@ -52,12 +52,12 @@ public:
     QList<QShortcut*> shortcuts() const;
 
     // The current text of every action (display, or stored as loaded).
-    const QMap<QString, QString>& editedTexts() const { return editedShortcuts; }
+    const QMap<QString, QString>& editedTexts() const { return editedShortcuts_; }
     // The captured combination waiting for "Set", in display form.
-    QString capturedText() const { return captured; }
+    QString capturedText() const { return captured_; }
 
 public slots:
-    void keyPressed(QString key);
+    void keyPressed(const QString& key);
     void setShortcut();
     void clearShortcut();
     void restoreDefaults();
@@ -78,18 +78,18 @@ private:
     int ownerOf(const QString& text) const;
     void setCaptured(const QString& display);
 
-    QList<QPointer<QShortcut>> shortcutList;
-    QTreeWidget* shortcutTree = nullptr;
-    KeyPressEater* keyPressEater = nullptr;
-    QLineEdit* shortcutEdit = nullptr;
-    QPushButton* setButton = nullptr;
-    QPushButton* clearButton = nullptr;
-    QPushButton* restoreDefaultsButton = nullptr;
-    QMap<QString, QString> defaultShortcuts;
-    QMap<QString, QString> editedShortcuts;
-    QList<QTreeWidgetItem*> shortcutItems;
-    QLabel* promptLabel = nullptr;
+    QList<QPointer<QShortcut>> shortcutList_;
+    QTreeWidget* shortcutTree_ = nullptr;
+    KeyPressEater* keyPressEater_ = nullptr;
+    QLineEdit* shortcutEdit_ = nullptr;
+    QPushButton* setButton_ = nullptr;
+    QPushButton* clearButton_ = nullptr;
+    QPushButton* restoreDefaultsButton_ = nullptr;
+    QMap<QString, QString> defaultShortcuts_;
+    QMap<QString, QString> editedShortcuts_;
+    QList<QTreeWidgetItem*> shortcutItems_;
+    QLabel* promptLabel_ = nullptr;
 
-    QString captured;
-    PreferencesDialogs* dialogs;
+    QString captured_;
+    PreferencesDialogs* dialogs_;
 };

@@ -28,7 +28,7 @@ public:
             ADD_FAILURE() << "unexpected question " << title.toStdString();
             return QMessageBox::No;
         }
-        const auto answer = answers.front();
+        auto answer = answers.front();
         answers.pop_front();
         return answer;
     }
@@ -48,7 +48,7 @@ public:
             ADD_FAILURE() << "unexpected folder dialog " << caption.toStdString();
             return QString();
         }
-        const QString answer = folders.front();
+        QString answer = folders.front();
         folders.pop_front();
         return answer;
     }
@@ -61,7 +61,7 @@ public:
             ADD_FAILURE() << "unexpected restart box";
             return RestartAnswer::Cancel;
         }
-        const auto answer = restartAnswers.front();
+        auto answer = restartAnswers.front();
         restartAnswers.pop_front();
         return answer;
     }

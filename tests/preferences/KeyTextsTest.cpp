@@ -5,6 +5,11 @@
 
 namespace {
 
+QKeySequence keys(const char* portable)
+{
+    return QKeySequence(QString::fromLatin1(portable), QKeySequence::PortableText);
+}
+
 const QString cmd = KeyTexts::commandSign();
 
 struct CaptureCase
@@ -30,19 +35,19 @@ TEST_P(KeyTextsCapture, KeyPressBecomesPortableThenDisplayText)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, KeyTextsCapture,
-    ::testing::Values(
-        CaptureCase{"ctrl_is_the_command_sign", Qt::Key_O, Qt::ControlModifier, "Ctrl+O", cmd + "+O"},
-        CaptureCase{"meta_is_called_ctrl", Qt::Key_O, Qt::MetaModifier, "Meta+O", "CTRL+O"},
-        // Qt's modifier order puts Meta first: the word comes before the sign.
-        CaptureCase{"both_in_qt_order", Qt::Key_O, Qt::ControlModifier | Qt::MetaModifier, "Meta+Ctrl+O",
-                    "CTRL+" + cmd + "+O"},
-        CaptureCase{"shift_upper_cased", Qt::Key_O, Qt::ShiftModifier, "Shift+O", "SHIFT+O"},
-        CaptureCase{"ctrl_shift_function_key", Qt::Key_F5, Qt::ControlModifier | Qt::ShiftModifier,
-                    "Ctrl+Shift+F5", cmd + "+SHIFT+F5"},
-        CaptureCase{"alt_kept", Qt::Key_L, Qt::AltModifier, "Alt+L", "ALT+L"},
-        CaptureCase{"named_key", Qt::Key_Space, Qt::NoModifier, "Space", "SPACE"},
-        CaptureCase{"keypad_flag_dropped", Qt::Key_5, Qt::KeypadModifier, "5", "5"},
-        CaptureCase{"backslash", Qt::Key_Backslash, Qt::NoModifier, "\\", "\\"}),
+    ::testing::Values(CaptureCase{"ctrl_is_the_command_sign", Qt::Key_O, Qt::ControlModifier, "Ctrl+O",
+                                  cmd + "+O"},
+                      CaptureCase{"meta_is_called_ctrl", Qt::Key_O, Qt::MetaModifier, "Meta+O", "CTRL+O"},
+                      // Qt's modifier order puts Meta first: the word comes before the sign.
+                      CaptureCase{"both_in_qt_order", Qt::Key_O, Qt::ControlModifier | Qt::MetaModifier,
+                                  "Meta+Ctrl+O", "CTRL+" + cmd + "+O"},
+                      CaptureCase{"shift_upper_cased", Qt::Key_O, Qt::ShiftModifier, "Shift+O", "SHIFT+O"},
+                      CaptureCase{"ctrl_shift_function_key", Qt::Key_F5, Qt::ControlModifier | Qt::ShiftModifier,
+                                  "Ctrl+Shift+F5", cmd + "+SHIFT+F5"},
+                      CaptureCase{"alt_kept", Qt::Key_L, Qt::AltModifier, "Alt+L", "ALT+L"},
+                      CaptureCase{"named_key", Qt::Key_Space, Qt::NoModifier, "Space", "SPACE"},
+                      CaptureCase{"keypad_flag_dropped", Qt::Key_5, Qt::KeypadModifier, "5", "5"},
+                      CaptureCase{"backslash", Qt::Key_Backslash, Qt::NoModifier, "\\", "\\"}),
     RowName());
 
 struct SequenceCase
@@ -64,11 +69,10 @@ TEST_P(KeyTextsSequence, DisplayAndStoredTextsNameTheirKeys)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, KeyTextsSequence,
-    ::testing::Values(SequenceCase{"sign_is_qt_control", cmd + "+O", QKeySequence(Qt::CTRL | Qt::Key_O)},
-                      SequenceCase{"display_ctrl_is_qt_meta", "CTRL+O", QKeySequence(Qt::META | Qt::Key_O)},
-                      SequenceCase{"stored_meta_stays_meta", "META+O", QKeySequence(Qt::META | Qt::Key_O)},
-                      SequenceCase{"both_modifiers", "CTRL+" + cmd + "+O",
-                                   QKeySequence(Qt::CTRL | Qt::META | Qt::Key_O)},
+    ::testing::Values(SequenceCase{"sign_is_qt_control", cmd + "+O", keys("Ctrl+O")},
+                      SequenceCase{"display_ctrl_is_qt_meta", "CTRL+O", keys("Meta+O")},
+                      SequenceCase{"stored_meta_stays_meta", "META+O", keys("Meta+O")},
+                      SequenceCase{"both_modifiers", "CTRL+" + cmd + "+O", keys("Meta+Ctrl+O")},
                       SequenceCase{"named_key_upper_case", "RETURN", QKeySequence(Qt::Key_Return)},
                       SequenceCase{"lone_backslash", "\\", QKeySequence(Qt::Key_Backslash)},
                       SequenceCase{"apostrophe", "'", QKeySequence(Qt::Key_Apostrophe)},
@@ -106,14 +110,13 @@ INSTANTIATE_TEST_SUITE_P(
                       FormCase{"control", "CTRL+A", "META+A", "Meta+A"},
                       FormCase{"both", "CTRL+" + cmd + "+A", "META+" + cmd + "+A", "Meta+Ctrl+A"},
                       FormCase{"shift_and_named_key", "SHIFT+RETURN", "SHIFT+RETURN", "Shift+Return"},
-                      FormCase{"plain", "F1", "F1", "F1"},
-                      FormCase{"empty", "", "", ""}),
+                      FormCase{"plain", "F1", "F1", "F1"}, FormCase{"empty", "", "", ""}),
     RowName());
 
 TEST(KeyTexts, StoredCtrlIsReadAsTheCommandKey)
 {
     EXPECT_EQ(KeyTexts::loadedFromStored("CTRL+O"), cmd + "+O");
-    EXPECT_EQ(KeyTexts::keySequence(KeyTexts::loadedFromStored("CTRL+O")), QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_EQ(KeyTexts::keySequence(KeyTexts::loadedFromStored("CTRL+O")), keys("Ctrl+O"));
 }
 
 TEST(KeyTexts, TextThatNamesNoKeyIsShownWithTheModifiersRenamed)
@@ -147,8 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SameCase{"letter_case_ignored", "SPACE", "space", true},
                       SameCase{"command_is_not_control", cmd + "+A", "CTRL+A", false},
                       SameCase{"modifier_order_ignored", "SHIFT+" + cmd + "+O", cmd + "+SHIFT+O", true},
-                      SameCase{"two_empty_texts", "", "", true},
-                      SameCase{"empty_and_key", "", "A", false},
+                      SameCase{"two_empty_texts", "", "", true}, SameCase{"empty_and_key", "", "A", false},
                       SameCase{"unreadable_same_text", "BOGUS", "bogus", true},
                       SameCase{"unreadable_other_text", "BOGUS", "FOO", false},
                       SameCase{"unreadable_and_key", "BOGUS", "B", false}),

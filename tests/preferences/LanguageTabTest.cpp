@@ -1,5 +1,5 @@
-#include "FakePreferencesDialogs.h"
 #include "LanguageTab.h"
+#include "FakePreferencesDialogs.h"
 #include "PathsTab.h"
 #include "PreferencesMenu.h"
 #include "RowName.h"
@@ -31,7 +31,10 @@ protected:
         settings->setValue("Language/language", code);
     }
 
-    QString stored(const char* key) const { return SettingsStore::open()->value(QString("Language/") + key).toString(); }
+    QString stored(const char* key) const
+    {
+        return SettingsStore::open()->value(QString("Language/") + key).toString();
+    }
 
     std::unique_ptr<LanguageTab> makePage()
     {
@@ -51,10 +54,7 @@ protected:
     {
         QTest::mouseClick(page.findChild<QAbstractButton*>(code), Qt::LeftButton);
     }
-    void apply(LanguageTab& page)
-    {
-        QTest::mouseClick(page.findChild<QPushButton*>(), Qt::LeftButton);
-    }
+    void apply(LanguageTab& page) { QTest::mouseClick(page.findChild<QPushButton*>(), Qt::LeftButton); }
 
     QTemporaryDir temp;
     SettingsStore::Redirect store{temp.filePath("settings.ini")};
@@ -136,8 +136,9 @@ TEST_F(LanguageTabTest, CancelStoresNothingAndKeepsTheClick)
     choose(*page, "jp");
     dialogs.restartAnswers = {Answer::Cancel};
     apply(*page);
-    EXPECT_EQ(dialogs.log, QStringList({"restart:Language Selection - Restart Required:Tonbrook must be restarted for "
-                                        "language change to take effect.:Relaunch Now:Cancel"}));
+    EXPECT_EQ(dialogs.log,
+              QStringList({"restart:Language Selection - Restart Required:Tonbrook must be restarted for "
+                           "language change to take effect.:Relaunch Now:Cancel"}));
     EXPECT_EQ(stored("language"), "de");
     EXPECT_FALSE(SettingsStore::open()->contains("Language/change language"));
     EXPECT_TRUE(events.isEmpty());
@@ -163,9 +164,8 @@ TEST_F(LanguageTabTest, BoxClosedOtherwiseStoresWithoutRelaunching)
 TEST_F(LanguageTabTest, RelaunchWritesClosesThenLaunches)
 {
     auto page = makePage();
-    QObject::connect(page.get(), &LanguageTab::writeSettings, [this] {
-        events << "stored " + stored("language") + " " + stored("change language");
-    });
+    QObject::connect(page.get(), &LanguageTab::writeSettings,
+                     [this] { events << "stored " + stored("language") + " " + stored("change language"); });
     choose(*page, "in");
     dialogs.restartAnswers = {Answer::RelaunchNow};
     apply(*page);
@@ -185,12 +185,10 @@ protected:
             events << "launch";
             return true;
         });
-        QObject::connect(dialog->languageTab, &LanguageTab::writeSettings, [this] {
-            events << "write " + stored("language");
-        });
-        QObject::connect(dialog->languageTab, &LanguageTab::closeMainwindow, [this] {
-            events << QString("close, dialog shown: %1").arg(dialog->isVisible());
-        });
+        QObject::connect(dialog->languageTab, &LanguageTab::writeSettings,
+                         [this] { events << "write " + stored("language"); });
+        QObject::connect(dialog->languageTab, &LanguageTab::closeMainwindow,
+                         [this] { events << QString("close, dialog shown: %1").arg(dialog->isVisible()); });
         QObject::connect(dialog.get(), &PreferencesMenu::updatePaths, [this] { events << "paths"; });
         dialog->show();
         QTest::mousePress(dialog->pathsTab->findChild<QWidget*>("alwaysOpenLabel"), Qt::LeftButton);

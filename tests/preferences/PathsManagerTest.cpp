@@ -116,9 +116,9 @@ TEST_F(PathsManagerTest, ANewSaveLocationGetsCopiesOfTheTopLevelFilesExceptTheCa
     EXPECT_EQ(paths.getSavePath(), target);
     EXPECT_EQ(paths.getSessionPath(), target + "/sessions");
     EXPECT_EQ(paths.getFilePath(), "/music/practice");
-    EXPECT_EQ(entriesBelow(target), (QStringList{"exported audio", "exported audio/e.mp3", "riffs", "riffs/r.wav",
-                                                 "sessions", "sessions/a.tb", "sessions/same.tb", "songs",
-                                                 "songs/s.wav"}));
+    EXPECT_EQ(entriesBelow(target),
+              (QStringList{"exported audio", "exported audio/e.mp3", "riffs", "riffs/r.wav", "sessions",
+                           "sessions/a.tb", "sessions/same.tb", "songs", "songs/s.wav"}));
     EXPECT_EQ(readFile(target + "/sessions/same.tb"), "new content") << "an existing file is never replaced";
     EXPECT_EQ(readFile(target + "/sessions/a.tb"), "session a");
     // The old location keeps everything.

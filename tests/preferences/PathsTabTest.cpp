@@ -1,5 +1,5 @@
-#include "FakePreferencesDialogs.h"
 #include "PathsTab.h"
+#include "FakePreferencesDialogs.h"
 #include "PreferencesMenu.h"
 #include "RowName.h"
 #include "SettingsStore.h"
@@ -82,14 +82,14 @@ TEST_P(PathsTabPress, PressOnALabelOrTheGreyedFieldPicksItsChoice)
     EXPECT_TRUE(page->touched);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, PathsTabPress,
-    ::testing::Values(PressCase{"greyed_field", "audioPathEdit", false, true},
-                      PressCase{"always_open_label", "alwaysOpenLabel", false, true},
-                      PressCase{"open_previous_label", "openPreviousLocationLabel", true, false},
-                      // Pressing the checked choice's label keeps it and marks the page.
-                      PressCase{"already_checked", "alwaysOpenLabel", true, true}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, PathsTabPress,
+                         ::testing::Values(PressCase{"greyed_field", "audioPathEdit", false, true},
+                                           PressCase{"always_open_label", "alwaysOpenLabel", false, true},
+                                           PressCase{"open_previous_label", "openPreviousLocationLabel", true,
+                                                     false},
+                                           // Pressing the checked choice's label keeps it and marks the page.
+                                           PressCase{"already_checked", "alwaysOpenLabel", true, true}),
+                         RowName());
 
 TEST_F(PathsTabTest, StoredChoiceShowsUntouched)
 {
@@ -163,8 +163,9 @@ TEST_F(PathsTabTest, RestoreDefaultsAnsweredNoChangesNothing)
     page->setSessionPath(temp.path());
     dialogs.answers = {QMessageBox::No};
     click("restoreDefaultsButton");
-    EXPECT_EQ(dialogs.log.value(0),
-              "question:Restore Default Folder Paths:Are you sure you want to restore the default folder settings?");
+    EXPECT_EQ(
+        dialogs.log.value(0),
+        "question:Restore Default Folder Paths:Are you sure you want to restore the default folder settings?");
     EXPECT_TRUE(page->useAudioEditPath());
     EXPECT_EQ(page->getAudioPath(), temp.path());
     EXPECT_EQ(page->saveLocationEdit->text(), temp.path());
@@ -182,7 +183,7 @@ protected:
         dialog->setDialogs(&dialogs);
         dialog->show();
         QObject::connect(dialog.get(), &PreferencesMenu::updatePaths, dialog.get(),
-                         [this](QString audio, QString save) { updates << audio + "|" + save; });
+                         [this](const QString& audio, const QString& save) { updates << audio + "|" + save; });
     }
 
     void ok() { QTest::mouseClick(dialog->buttonBox->button(QDialogButtonBox::Ok), Qt::LeftButton); }
@@ -214,7 +215,8 @@ TEST_F(PreferencesPathsTest, EveryOkAppliesATouchedPageAgain)
     ok();
     dialog->show();
     ok();
-    EXPECT_EQ(updates, QStringList({musicFolder() + "|" + defaultLocation, musicFolder() + "|" + defaultLocation}));
+    EXPECT_EQ(updates,
+              QStringList({musicFolder() + "|" + defaultLocation, musicFolder() + "|" + defaultLocation}));
 }
 
 TEST_F(PreferencesPathsTest, UntouchedPageSendsNothing)

@@ -1,8 +1,8 @@
+#include "ShortcutsTab.h"
 #include "FakePreferencesDialogs.h"
 #include "KeyTexts.h"
 #include "RowName.h"
 #include "ShortcutActions.h"
-#include "ShortcutsTab.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,13 +19,18 @@
 
 namespace {
 
+QKeySequence keys(const char* portable)
+{
+    return QKeySequence(QString::fromLatin1(portable), QKeySequence::PortableText);
+}
+
 const QString cmd = KeyTexts::commandSign();
 
 // With nothing changed, the stored list holds these, in name order.
 const QStringList defaultStoredList = {
-    cmd + "+Q", "RIGHT", cmd + "+L", "'", "\\", cmd + "+O", "RETURN", "F7", "F8", "DOWN",
-    "SPACE", "LEFT", cmd + "+A", cmd + "+S", "3", "1", "2", "F5", "F6", "F3",
-    "L", "F4", "S", "F2", "F1", "[", "]", "=", "-"};
+    cmd + "+Q", "RIGHT", cmd + "+L", "'",        "\\", cmd + "+O", "RETURN", "F7", "F8", "DOWN",
+    "SPACE",    "LEFT",  cmd + "+A", cmd + "+S", "3",  "1",        "2",      "F5", "F6", "F3",
+    "L",        "F4",    "S",        "F2",       "F1", "[",        "]",      "=",  "-"};
 
 class ShortcutsTabTest : public ::testing::Test
 {
@@ -56,8 +61,7 @@ protected:
     {
         QTreeWidgetItem* item = row(id);
         tree->scrollToItem(item);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          tree->visualItemRect(item).center());
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, tree->visualItemRect(item).center());
         ASSERT_EQ(tree->currentItem(), item);
     }
 
@@ -101,7 +105,8 @@ TEST_F(ShortcutsTabTest, OneNamedApplicationShortcutPerActionInNameOrder)
         EXPECT_EQ(shortcuts.at(i)->objectName(), QString::fromLatin1(ShortcutActions::actions[i].name));
         EXPECT_EQ(shortcuts.at(i)->context(), Qt::ApplicationShortcut);
         EXPECT_EQ(shortcuts.at(i)->key(),
-                  QKeySequence(QString::fromLatin1(ShortcutActions::actions[i].defaultKeys), QKeySequence::PortableText));
+                  QKeySequence(QString::fromLatin1(ShortcutActions::actions[i].defaultKeys),
+                               QKeySequence::PortableText));
     }
 }
 
@@ -145,7 +150,7 @@ TEST_F(ShortcutsTabTest, SetWithoutClickingAssignsToExit)
     press(Qt::Key_X, Qt::ControlModifier);
     click("setButton");
     EXPECT_EQ(displayOf(ShortcutActions::Exit), cmd + "+X");
-    EXPECT_EQ(keyOf(ShortcutActions::Exit), QKeySequence(Qt::CTRL | Qt::Key_X));
+    EXPECT_EQ(keyOf(ShortcutActions::Exit), keys("Ctrl+X"));
     EXPECT_TRUE(edit->text().isEmpty());
     EXPECT_TRUE(dialogs.log.isEmpty());
 }
@@ -215,7 +220,8 @@ TEST_P(ShortcutsTabClearOverEmpty, AsksWithAnEmptyKeystroke)
     dialogs.answers.push_back(c.answer);
     click("clearButton");
     ASSERT_EQ(dialogs.log.size(), 1);
-    EXPECT_TRUE(dialogs.log.first().contains("The keystroke \"\" is currently being used for the action \"Zoom Out\""));
+    EXPECT_TRUE(
+        dialogs.log.first().contains("The keystroke \"\" is currently being used for the action \"Zoom Out\""));
     EXPECT_EQ(displayOf(ShortcutActions::ZoomOut), "");
     EXPECT_EQ(displayOf(ShortcutActions::ZoomIn), c.taken ? "" : "=");
 }
@@ -280,7 +286,7 @@ TEST_F(ShortcutsTabTest, CommandAndControlKeptAcrossARestart)
     select(ShortcutActions::LoadSession);
     press(Qt::Key_K, Qt::ControlModifier | Qt::MetaModifier);
     click("setButton");
-    const QKeySequence both(Qt::CTRL | Qt::META | Qt::Key_K);
+    const QKeySequence both = keys("Meta+Ctrl+K");
     EXPECT_EQ(keyOf(ShortcutActions::LoadSession), both);
 
     ShortcutsTab restarted(nullptr);
@@ -298,7 +304,7 @@ TEST_F(ShortcutsTabTest, StoredMetaShowsAsControlAndAnswersToIt)
     EXPECT_EQ(rebuilt.count(), 1);
     EXPECT_EQ(displayOf(ShortcutActions::Pause), "CTRL+P");
     EXPECT_EQ(row(ShortcutActions::Pause)->text(1), "Meta+P");
-    EXPECT_EQ(keyOf(ShortcutActions::Pause), QKeySequence(Qt::META | Qt::Key_P));
+    EXPECT_EQ(keyOf(ShortcutActions::Pause), keys("Meta+P"));
     EXPECT_EQ(stored().at(ShortcutActions::Pause), "META+P");
 }
 
@@ -340,7 +346,7 @@ TEST_F(ShortcutsTabTest, StoredCtrlIsTheCommandKey)
     list[ShortcutActions::Pause] = "CTRL+P";
     page->setEditedShortcutValues(list);
     EXPECT_EQ(displayOf(ShortcutActions::Pause), cmd + "+P");
-    EXPECT_EQ(keyOf(ShortcutActions::Pause), QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_EQ(keyOf(ShortcutActions::Pause), keys("Ctrl+P"));
 }
 
 struct InUseCase
