@@ -22,8 +22,8 @@
 #include "ShellDialogs.h"
 #include "Startup.h"
 #include "SyntheticSignals.h"
-#include "WaveBg.h"
 #include "WavWriter.h"
+#include "WaveBg.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -62,6 +62,10 @@ class SilentDialogs final : public ShellDialogs
 {
 public:
     QString getOpenFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString getSaveFileName(QWidget*, const QString&, const QString&, const QString&, QString*) override
+    {
+        return {};
+    }
     QMessageBox::StandardButton question(QWidget*, const QString&, const QString&, QMessageBox::StandardButtons,
                                          QMessageBox::StandardButton) override
     {
@@ -71,9 +75,9 @@ public:
     {
         std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
     }
-    void information(QWidget*, const QString&, const QString&) override {}
-    void about(QWidget*, const QString&) override {}
-    void openUrl(const QUrl&) override {}
+    void information(QWidget*, const QString&, const QString&) override { }
+    void about(QWidget*, const QString&) override { }
+    void openUrl(const QUrl&) override { }
 };
 
 bool writeSource(const QString& path, int seconds)
@@ -88,8 +92,9 @@ bool encode(const QString& source, const QStringList& codec, const QString& targ
 {
     QProcess p;
     p.setStandardErrorFile(QProcess::nullDevice());
-    p.start(QStringLiteral("ffmpeg"), QStringList{"-hide_banner", "-nostdin", "-v", "error", "-y", "-i", source}
-                                          + codec + QStringList{target});
+    p.start(QStringLiteral("ffmpeg"),
+            QStringList{"-hide_banner", "-nostdin", "-v", "error", "-y", "-i", source} + codec
+                + QStringList{target});
     return p.waitForFinished(600000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
@@ -222,7 +227,8 @@ int main(int argc, char** argv)
         for (TestFile& file : files) {
             if (file.seconds != seconds)
                 continue;
-            file.path = dir.filePath(QString::fromLatin1(file.name) + (file.codec.contains("flac") ? ".flac" : ".mp3"));
+            file.path =
+                dir.filePath(QString::fromLatin1(file.name) + (file.codec.contains("flac") ? ".flac" : ".mp3"));
             if (!encode(wav, file.codec, file.path)) {
                 std::fprintf(stderr, "could not make %s\n", file.name);
                 return 1;

@@ -16,6 +16,7 @@
 // whole of open(), makes every entry return at once meanwhile.
 #pragma once
 
+#include "AudioExporter.h"
 #include "RecordingDecoding.h"
 #include "ShellDialogs.h"
 #include "ShortcutActions.h"
@@ -29,6 +30,7 @@
 #include <functional>
 #include <memory>
 
+struct SessionViews;
 class AudioOutput;
 class AudioPlayer;
 class MetaDataThread;
@@ -167,6 +169,19 @@ private:
     // Places the window at the stored position when the screens are the
     // ones it was stored with, else at (0, 0).
     void restorePosition(const QPoint& stored, int storedScreenCount);
+
+    // Sessions and export (MainWindowSessions.cpp).
+    class SessionPort; // the window's services to the session loader and writer
+    SessionViews sessionViews() const;
+    ExportTargets exportTargets() const;
+    // Loads path; the session is named only once the load completed.
+    void loadSessionFrom(const QString& path);
+    // The warning the session slots show while an analysis runs.
+    bool refuseWhileAnalysing(const char* text);
+    // Writes the session to its name: true once written; failures are
+    // shown.
+    bool writeSession();
+    void reportExport(const QString& path, const AudioExporter::Result& result);
 
     // Decodes fn into the record and hands it to the player: 0, or the
     // negative code of decodeRecording.

@@ -115,8 +115,3 @@ void MainWindow::clearRecent()
         return;
     RecentFiles::clear(recentFilesMenu);
 }
-
-void MainWindow::openSessionFile(const QString& /*path*/)
-{
-    // The sessions issue loads the session here (and names it once loaded).
-}

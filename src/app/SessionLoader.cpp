@@ -106,6 +106,12 @@ float SessionLoader::stepSemitone(const QString& text)
     return std::clamp(value, -12.0f, 12.0f);
 }
 
+float SessionLoader::stepRatio(float interp, float semitone)
+{
+    const float ratio = float(std::pow(2.0, double(semitone) / 12.0));
+    return std::abs(interp - ratio) <= ratioTolerance ? interp : ratio;
+}
+
 int SessionLoader::stepState(const QString& text)
 {
     const int state = text.toInt();
@@ -139,19 +145,23 @@ void SessionLoader::applyRiffs(const WorkingSet& set)
             for (int s = 0; s < session::stepCount; ++s) {
                 const StepTexts& step = riff.steps[size_t(s)];
                 const int beat = step.beat.toInt();
-                // A stored beat of 0 leaves the step where it is.
-                if (beat > 0)
-                    selection.beatLabels[s]->setBeat(states[s], beat, sample(step.startSample),
-                                                     sample(step.endSample));
+                // A stored beat of 0 leaves the step where it is. A step
+                // never ends before it starts.
+                if (beat > 0) {
+                    const int start = sample(step.startSample);
+                    selection.beatLabels[s]->setBeat(states[s], beat, start,
+                                                     std::max(start, sample(step.endSample)));
+                }
             }
         }
 
         for (int s = 0; s < session::stepCount; ++s) {
             const StepTexts& step = riff.steps[size_t(s)];
-            const float interp = stepInterp(step.interp);
+            const float semitone = stepSemitone(step.semitone);
+            const float interp = stepRatio(stepInterp(step.interp), semitone);
             ContextPitchWidget* pitch = views_.jamTab->contextMenus.at(r * session::stepCount + s)->pitchWidget;
             pitch->setPitchInterp(interp);
-            pitch->setPitchSemitone(stepSemitone(step.semitone));
+            pitch->setPitchSemitone(semitone);
             selection.riff->setInterpFactor(interp, s);
         }
         selection.repositionBeats();

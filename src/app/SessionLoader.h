@@ -7,10 +7,11 @@
 // that index a table or would reach the riff model unchecked are kept in
 // range here: a `currentRiff` outside 0 … 5 is riff 0 for the riff stack,
 // the player and the jam tab; a step's `state` outside 0 … 3 reads 0, its
-// samples lie within the recording, its `interp` (no number, not finite or
-// not above 0: 1) within 0.5 … 2 and its `semitone` (not finite: 0) within
-// −12 … 12. Everything else is guarded by its setter. A riff whose sixteen
-// stored states are all 0 comes back empty.
+// samples lie within the recording (its end not before its start), its
+// `interp` (no number, not finite or not above 0: 1) within 0.5 … 2 and
+// its `semitone` (not finite: 0) within −12 … 12; a ratio that is not the
+// semitones' follows them. Everything else is guarded by its setter. A
+// riff whose sixteen stored states are all 0 comes back empty.
 //
 // GUI thread.
 #pragma once
@@ -38,6 +39,11 @@ public:
     // Step values as the riff model and the pitch boxes take them.
     static float stepInterp(const QString& text);
     static float stepSemitone(const QString& text);
+    // The ratio a step plays: the stored one while it is 2^(semitone / 12)
+    // (within the six digits it was written with), else the semitones'
+    // own, so the pitch box shows what is heard.
+    static float stepRatio(float interp, float semitone);
+    static constexpr float ratioTolerance = 1e-5f;
     static int stepState(const QString& text);
 
 private:

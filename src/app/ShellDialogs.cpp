@@ -10,6 +10,12 @@ QString QtShellDialogs::getOpenFileName(QWidget* parent, const QString& caption,
     return QFileDialog::getOpenFileName(parent, caption, startPath, filter);
 }
 
+QString QtShellDialogs::getSaveFileName(QWidget* parent, const QString& caption, const QString& startPath,
+                                        const QString& filter, QString* selectedFilter)
+{
+    return QFileDialog::getSaveFileName(parent, caption, startPath, filter, selectedFilter);
+}
+
 QMessageBox::StandardButton QtShellDialogs::question(QWidget* parent, const QString& title, const QString& text,
                                                      QMessageBox::StandardButtons buttons,
                                                      QMessageBox::StandardButton defaultButton)

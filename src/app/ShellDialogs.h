@@ -17,6 +17,10 @@ public:
     // An existing file, or empty when cancelled.
     virtual QString getOpenFileName(QWidget* parent, const QString& caption, const QString& startPath,
                                     const QString& filter) = 0;
+    // A name to write, or empty when cancelled; selectedFilter (may be
+    // null) receives the filter in force when the user chose.
+    virtual QString getSaveFileName(QWidget* parent, const QString& caption, const QString& startPath,
+                                    const QString& filter, QString* selectedFilter) = 0;
     virtual QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text,
                                                  QMessageBox::StandardButtons buttons,
                                                  QMessageBox::StandardButton defaultButton) = 0;
@@ -34,6 +38,8 @@ class QtShellDialogs final : public ShellDialogs
 public:
     QString getOpenFileName(QWidget* parent, const QString& caption, const QString& startPath,
                             const QString& filter) override;
+    QString getSaveFileName(QWidget* parent, const QString& caption, const QString& startPath, const QString& filter,
+                            QString* selectedFilter) override;
     QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text,
                                          QMessageBox::StandardButtons buttons,
                                          QMessageBox::StandardButton defaultButton) override;

@@ -238,15 +238,29 @@ INSTANTIATE_TEST_SUITE_P(
                      EXPECT_EQ(r.jam->currentRiff(), 0);
                  }},
         LoadCase{"step_state_and_samples_kept_in_range",
-                 doc(riffsTab(riff(" id=\"0\"", 1, 1,
-                                   step(3, 2, 0, -5, 5) + step(4, 2, 0, 1, 999999999) + step(5, 9)))),
+                 doc(riffsTab(riff(" id=\"0\"", 1, 2,
+                                   step(3, 2, 0, -5, 5) + step(4, 2, 0, 1, 999999999) + step(6, 3, 0, 900, 800)
+                                       + step(5, 9)))),
                  nullptr, Status::Completed,
                  [](R r) {
                      const RiffModel& model = riffOf(r, 0).model();
                      EXPECT_EQ(model.step(0).startSample, 0);
                      EXPECT_EQ(model.step(1).startSample, 1);
                      EXPECT_EQ(model.step(1).endSample, r.rig.frames());
-                     EXPECT_EQ(model.step(2).state, RiffModel::Unused);
+                     EXPECT_EQ(model.step(2).startSample, 900);
+                     EXPECT_EQ(model.step(2).endSample, 900) << "no end before the start";
+                     EXPECT_EQ(model.step(3).state, RiffModel::Unused);
+                 }},
+        LoadCase{"ratio_that_is_not_the_semitones_follows_them",
+                 doc(riffsTab(riff(" id=\"0\"", 0, 0,
+                                   "<step><beat>3</beat><state>2</state><semitone>3</semitone>"
+                                   "<interp>2</interp></step>"))),
+                 nullptr, Status::Completed,
+                 [](R r) {
+                     const float ratio = float(std::pow(2.0, 3.0 / 12.0));
+                     EXPECT_FLOAT_EQ(riffOf(r, 0).stepPitch(0), ratio);
+                     EXPECT_FLOAT_EQ(r.jam->contextMenus.at(0)->pitchWidget->getPitchInterp(), ratio);
+                     EXPECT_EQ(pitchOf(r, 0, 0), 3.0f);
                  }},
         LoadCase{"looped_again_when_latched_leaves_the_player_alone", doc("<looped>1</looped>"),
                  [](R r) { r.transport->loopButton->latch(); }, Status::Completed,

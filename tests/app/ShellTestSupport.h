@@ -44,6 +44,31 @@ public:
         files.pop_front();
         return answer;
     }
+    // Answers of getSaveFileName: the name ("" cancels) and the filter in
+    // force (empty: the dialog's first).
+    std::deque<QString> saveNames;
+    std::deque<QString> saveFilters;
+    QString getSaveFileName(QWidget*, const QString& caption, const QString& startPath, const QString& filter,
+                            QString* selectedFilter) override
+    {
+        log << "save:" + caption;
+        startPaths << startPath;
+        filters << filter;
+        if (saveNames.empty()) {
+            ADD_FAILURE() << "unexpected save dialog " << caption.toStdString();
+            return QString();
+        }
+        const QString answer = saveNames.front();
+        saveNames.pop_front();
+        QString chosenFilter = filter.section(QStringLiteral(";;"), 0, 0);
+        if (!saveFilters.empty()) {
+            chosenFilter = saveFilters.front();
+            saveFilters.pop_front();
+        }
+        if (selectedFilter != nullptr)
+            *selectedFilter = chosenFilter;
+        return answer;
+    }
     QMessageBox::StandardButton question(QWidget*, const QString& title, const QString& text,
                                          QMessageBox::StandardButtons, QMessageBox::StandardButton) override
     {
