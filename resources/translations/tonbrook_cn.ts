@@ -168,6 +168,74 @@
         <source>Decoding Audio | %1</source>
         <translation>正在解码音频 | %1</translation>
     </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>会话另存为...</translation>
+    </message>
+    <message>
+        <source>Tonbrook Session (*.tb)</source>
+        <translation>Tonbrook 会话 (*.tb)</translation>
+    </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>无法保存会话</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s path holds a character a session file cannot store:&lt;br /&gt;%1&lt;br /&gt;Rename or move the recording, then save again.</source>
+        <translation>录音的路径包含会话文件无法保存的字符：&lt;br /&gt;%1&lt;br /&gt;请重命名或移动该录音，然后再次保存。</translation>
+    </message>
+    <message>
+        <source>The session could not be written to&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;A session already there is unchanged.</source>
+        <translation>无法将会话写入&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;已有的会话保持不变。</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>载入会话文件</translation>
+    </message>
+    <message>
+        <source>MP3 (*.mp3);;WAV (*.wav)</source>
+        <translation>MP3 文件 (*.mp3);;WAV 文件 (*.wav)</translation>
+    </message>
+    <message>
+        <source>WAV (*.wav)</source>
+        <translation>WAV 文件 (*.wav)</translation>
+    </message>
+    <message>
+        <source>Export Audio...</source>
+        <translation>导出音频...</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>将 Riff 导出为 WAV...</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>将歌曲导出为 WAV...</translation>
+    </message>
+    <message>
+        <source>Cannot export riff</source>
+        <translation>无法导出 Riff</translation>
+    </message>
+    <message>
+        <source>Riff %1 holds no steps.&lt;br /&gt;Add steps to it in the jam tab first.</source>
+        <translation>Riff %1 中没有步骤。&lt;br /&gt;请先在“即兴”标签页中为它添加步骤。</translation>
+    </message>
+    <message>
+        <source>Cannot export song</source>
+        <translation>无法导出歌曲</translation>
+    </message>
+    <message>
+        <source>The song holds no riff.&lt;br /&gt;Choose riffs for its slots in the jam tab first.</source>
+        <translation>歌曲中没有 Riff。&lt;br /&gt;请先在“即兴”标签页中为它的位置选择 Riff。</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>无法保存音频</translation>
+    </message>
+    <message>
+        <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>无法将音频保存到&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -168,6 +168,74 @@
         <source>Decoding Audio | %1</source>
         <translation>Audio wird dekodiert | %1</translation>
     </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Session speichern unter...</translation>
+    </message>
+    <message>
+        <source>Tonbrook Session (*.tb)</source>
+        <translation>Tonbrook-Session (*.tb)</translation>
+    </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>Session kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s path holds a character a session file cannot store:&lt;br /&gt;%1&lt;br /&gt;Rename or move the recording, then save again.</source>
+        <translation>Der Pfad der Aufnahme enthält ein Zeichen, das eine Sessiondatei nicht speichern kann:&lt;br /&gt;%1&lt;br /&gt;Benennen Sie die Aufnahme um oder verschieben Sie sie und speichern Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>The session could not be written to&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;A session already there is unchanged.</source>
+        <translation>Die Session konnte nicht geschrieben werden nach&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;Eine dort bereits vorhandene Session bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Sessiondatei laden</translation>
+    </message>
+    <message>
+        <source>MP3 (*.mp3);;WAV (*.wav)</source>
+        <translation>MP3-Dateien (*.mp3);;WAV-Dateien (*.wav)</translation>
+    </message>
+    <message>
+        <source>WAV (*.wav)</source>
+        <translation>WAV-Dateien (*.wav)</translation>
+    </message>
+    <message>
+        <source>Export Audio...</source>
+        <translation>Audio exportieren...</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>Riff als WAV exportieren...</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>Song als WAV exportieren...</translation>
+    </message>
+    <message>
+        <source>Cannot export riff</source>
+        <translation>Riff kann nicht exportiert werden</translation>
+    </message>
+    <message>
+        <source>Riff %1 holds no steps.&lt;br /&gt;Add steps to it in the jam tab first.</source>
+        <translation>Riff %1 enthält keine Schritte.&lt;br /&gt;Fügen Sie ihm zuerst im Jam-Tab Schritte hinzu.</translation>
+    </message>
+    <message>
+        <source>Cannot export song</source>
+        <translation>Song kann nicht exportiert werden</translation>
+    </message>
+    <message>
+        <source>The song holds no riff.&lt;br /&gt;Choose riffs for its slots in the jam tab first.</source>
+        <translation>Der Song enthält kein Riff.&lt;br /&gt;Wählen Sie zuerst im Jam-Tab Riffs für seine Plätze.</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>Audio kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>Das Audio konnte nicht gespeichert werden unter&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -168,6 +168,74 @@
         <source>Decoding Audio | %1</source>
         <translation>Afkoder lyd | %1</translation>
     </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Gem session som...</translation>
+    </message>
+    <message>
+        <source>Tonbrook Session (*.tb)</source>
+        <translation>Tonbrook-session (*.tb)</translation>
+    </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>Sessionen kan ikke gemmes</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s path holds a character a session file cannot store:&lt;br /&gt;%1&lt;br /&gt;Rename or move the recording, then save again.</source>
+        <translation>Optagelsens sti indeholder et tegn, som en sessionsfil ikke kan gemme:&lt;br /&gt;%1&lt;br /&gt;Omdøb eller flyt optagelsen, og gem derefter igen.</translation>
+    </message>
+    <message>
+        <source>The session could not be written to&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;A session already there is unchanged.</source>
+        <translation>Sessionen kunne ikke skrives til&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;En session, der allerede findes der, er uændret.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Indlæs sessionsfil</translation>
+    </message>
+    <message>
+        <source>MP3 (*.mp3);;WAV (*.wav)</source>
+        <translation>MP3-filer (*.mp3);;WAV-filer (*.wav)</translation>
+    </message>
+    <message>
+        <source>WAV (*.wav)</source>
+        <translation>WAV-filer (*.wav)</translation>
+    </message>
+    <message>
+        <source>Export Audio...</source>
+        <translation>Eksportér lyd...</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>Eksportér riffet som WAV...</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>Eksportér sangen som WAV...</translation>
+    </message>
+    <message>
+        <source>Cannot export riff</source>
+        <translation>Riffet kan ikke eksporteres</translation>
+    </message>
+    <message>
+        <source>Riff %1 holds no steps.&lt;br /&gt;Add steps to it in the jam tab first.</source>
+        <translation>Riff %1 har ingen trin.&lt;br /&gt;Tilføj først trin til det på fanen Jam.</translation>
+    </message>
+    <message>
+        <source>Cannot export song</source>
+        <translation>Sangen kan ikke eksporteres</translation>
+    </message>
+    <message>
+        <source>The song holds no riff.&lt;br /&gt;Choose riffs for its slots in the jam tab first.</source>
+        <translation>Sangen har intet riff.&lt;br /&gt;Vælg først riffs til dens pladser på fanen Jam.</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>Lyden kan ikke gemmes</translation>
+    </message>
+    <message>
+        <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>Lyden kunne ikke gemmes i&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -168,6 +168,74 @@
         <source>Decoding Audio | %1</source>
         <translation>Decodificando audio | %1</translation>
     </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Guardar sesión como...</translation>
+    </message>
+    <message>
+        <source>Tonbrook Session (*.tb)</source>
+        <translation>Sesión de Tonbrook (*.tb)</translation>
+    </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>No se puede guardar la sesión</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s path holds a character a session file cannot store:&lt;br /&gt;%1&lt;br /&gt;Rename or move the recording, then save again.</source>
+        <translation>La ruta de la grabación contiene un carácter que un archivo de sesión no puede guardar:&lt;br /&gt;%1&lt;br /&gt;Cambie el nombre de la grabación o muévala y vuelva a guardar.</translation>
+    </message>
+    <message>
+        <source>The session could not be written to&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;A session already there is unchanged.</source>
+        <translation>No se pudo escribir la sesión en&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;Una sesión que ya estuviera allí queda sin cambios.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Cargar archivo de sesión</translation>
+    </message>
+    <message>
+        <source>MP3 (*.mp3);;WAV (*.wav)</source>
+        <translation>Archivos MP3 (*.mp3);;Archivos WAV (*.wav)</translation>
+    </message>
+    <message>
+        <source>WAV (*.wav)</source>
+        <translation>Archivos WAV (*.wav)</translation>
+    </message>
+    <message>
+        <source>Export Audio...</source>
+        <translation>Exportar audio...</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>Exportar el riff en WAV...</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>Exportar la canción en WAV...</translation>
+    </message>
+    <message>
+        <source>Cannot export riff</source>
+        <translation>No se puede exportar el riff</translation>
+    </message>
+    <message>
+        <source>Riff %1 holds no steps.&lt;br /&gt;Add steps to it in the jam tab first.</source>
+        <translation>El riff %1 no tiene pasos.&lt;br /&gt;Añádale primero pasos en la pestaña Jam.</translation>
+    </message>
+    <message>
+        <source>Cannot export song</source>
+        <translation>No se puede exportar la canción</translation>
+    </message>
+    <message>
+        <source>The song holds no riff.&lt;br /&gt;Choose riffs for its slots in the jam tab first.</source>
+        <translation>La canción no tiene ningún riff.&lt;br /&gt;Elija primero riffs para sus casillas en la pestaña Jam.</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>No se puede guardar el audio</translation>
+    </message>
+    <message>
+        <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>No se pudo guardar el audio en&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -168,6 +168,74 @@
         <source>Decoding Audio | %1</source>
         <translation>Puretaan ääntä | %1</translation>
     </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Tallenna istunto nimellä...</translation>
+    </message>
+    <message>
+        <source>Tonbrook Session (*.tb)</source>
+        <translation>Tonbrook-istunto (*.tb)</translation>
+    </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>Istuntoa ei voi tallentaa</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s path holds a character a session file cannot store:&lt;br /&gt;%1&lt;br /&gt;Rename or move the recording, then save again.</source>
+        <translation>Tallenteen polussa on merkki, jota istuntotiedosto ei voi tallentaa:&lt;br /&gt;%1&lt;br /&gt;Nimeä tallenne uudelleen tai siirrä se ja tallenna sitten uudelleen.</translation>
+    </message>
+    <message>
+        <source>The session could not be written to&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;A session already there is unchanged.</source>
+        <translation>Istuntoa ei voitu kirjoittaa kohteeseen&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;Siellä jo oleva istunto säilyy ennallaan.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Lataa istuntotiedosto</translation>
+    </message>
+    <message>
+        <source>MP3 (*.mp3);;WAV (*.wav)</source>
+        <translation>MP3-tiedostot (*.mp3);;WAV-tiedostot (*.wav)</translation>
+    </message>
+    <message>
+        <source>WAV (*.wav)</source>
+        <translation>WAV-tiedostot (*.wav)</translation>
+    </message>
+    <message>
+        <source>Export Audio...</source>
+        <translation>Vie ääni...</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>Vie riffi WAV-tiedostoksi...</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>Vie kappale WAV-tiedostoksi...</translation>
+    </message>
+    <message>
+        <source>Cannot export riff</source>
+        <translation>Riffiä ei voi viedä</translation>
+    </message>
+    <message>
+        <source>Riff %1 holds no steps.&lt;br /&gt;Add steps to it in the jam tab first.</source>
+        <translation>Riffissä %1 ei ole askelia.&lt;br /&gt;Lisää siihen ensin askelia Jam-välilehdellä.</translation>
+    </message>
+    <message>
+        <source>Cannot export song</source>
+        <translation>Kappaletta ei voi viedä</translation>
+    </message>
+    <message>
+        <source>The song holds no riff.&lt;br /&gt;Choose riffs for its slots in the jam tab first.</source>
+        <translation>Kappaleessa ei ole riffiä.&lt;br /&gt;Valitse ensin riffit sen paikkoihin Jam-välilehdellä.</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>Ääntä ei voi tallentaa</translation>
+    </message>
+    <message>
+        <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>Ääntä ei voitu tallentaa kohteeseen&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -168,6 +168,74 @@
         <source>Decoding Audio | %1</source>
         <translation>Décodage de l&apos;audio | %1</translation>
     </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Enregistrer la session sous...</translation>
+    </message>
+    <message>
+        <source>Tonbrook Session (*.tb)</source>
+        <translation>Session Tonbrook (*.tb)</translation>
+    </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>Impossible d&apos;enregistrer la session</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s path holds a character a session file cannot store:&lt;br /&gt;%1&lt;br /&gt;Rename or move the recording, then save again.</source>
+        <translation>Le chemin de l&apos;enregistrement contient un caractère qu&apos;un fichier de session ne peut pas conserver :&lt;br /&gt;%1&lt;br /&gt;Renommez ou déplacez l&apos;enregistrement, puis enregistrez à nouveau.</translation>
+    </message>
+    <message>
+        <source>The session could not be written to&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;A session already there is unchanged.</source>
+        <translation>La session n&apos;a pas pu être écrite dans&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;Une session déjà présente reste inchangée.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Ouvrir un fichier de session</translation>
+    </message>
+    <message>
+        <source>MP3 (*.mp3);;WAV (*.wav)</source>
+        <translation>Fichiers MP3 (*.mp3);;Fichiers WAV (*.wav)</translation>
+    </message>
+    <message>
+        <source>WAV (*.wav)</source>
+        <translation>Fichiers WAV (*.wav)</translation>
+    </message>
+    <message>
+        <source>Export Audio...</source>
+        <translation>Exporter l&apos;audio...</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>Exporter le riff en WAV...</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>Exporter le morceau en WAV...</translation>
+    </message>
+    <message>
+        <source>Cannot export riff</source>
+        <translation>Impossible d&apos;exporter le riff</translation>
+    </message>
+    <message>
+        <source>Riff %1 holds no steps.&lt;br /&gt;Add steps to it in the jam tab first.</source>
+        <translation>Le riff %1 ne contient aucun pas.&lt;br /&gt;Ajoutez-lui d&apos;abord des pas dans l&apos;onglet Jam.</translation>
+    </message>
+    <message>
+        <source>Cannot export song</source>
+        <translation>Impossible d&apos;exporter le morceau</translation>
+    </message>
+    <message>
+        <source>The song holds no riff.&lt;br /&gt;Choose riffs for its slots in the jam tab first.</source>
+        <translation>Le morceau ne contient aucun riff.&lt;br /&gt;Choisissez d&apos;abord des riffs pour ses cases dans l&apos;onglet Jam.</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>Impossible d&apos;enregistrer l&apos;audio</translation>
+    </message>
+    <message>
+        <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>L&apos;audio n&apos;a pas pu être enregistré dans&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -168,6 +168,74 @@
         <source>Decoding Audio | %1</source>
         <translation>ऑडियो डिकोड हो रहा है | %1</translation>
     </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>सत्र इस रूप में सहेजें...</translation>
+    </message>
+    <message>
+        <source>Tonbrook Session (*.tb)</source>
+        <translation>Tonbrook सत्र (*.tb)</translation>
+    </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>सत्र सहेजा नहीं जा सकता</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s path holds a character a session file cannot store:&lt;br /&gt;%1&lt;br /&gt;Rename or move the recording, then save again.</source>
+        <translation>रिकॉर्डिंग के पथ में ऐसा अक्षर है जिसे सत्र फ़ाइल सहेज नहीं सकती:&lt;br /&gt;%1&lt;br /&gt;रिकॉर्डिंग का नाम बदलें या उसे कहीं और ले जाएँ, फिर दोबारा सहेजें।</translation>
+    </message>
+    <message>
+        <source>The session could not be written to&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;A session already there is unchanged.</source>
+        <translation>सत्र यहाँ लिखा नहीं जा सका&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;वहाँ पहले से मौजूद सत्र नहीं बदला गया।</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>सत्र फ़ाइल लोड करें</translation>
+    </message>
+    <message>
+        <source>MP3 (*.mp3);;WAV (*.wav)</source>
+        <translation>MP3 फ़ाइलें (*.mp3);;WAV फ़ाइलें (*.wav)</translation>
+    </message>
+    <message>
+        <source>WAV (*.wav)</source>
+        <translation>WAV फ़ाइलें (*.wav)</translation>
+    </message>
+    <message>
+        <source>Export Audio...</source>
+        <translation>ऑडियो निर्यात करें...</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>रिफ़ को WAV में निर्यात करें...</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>गीत को WAV में निर्यात करें...</translation>
+    </message>
+    <message>
+        <source>Cannot export riff</source>
+        <translation>रिफ़ निर्यात नहीं किया जा सकता</translation>
+    </message>
+    <message>
+        <source>Riff %1 holds no steps.&lt;br /&gt;Add steps to it in the jam tab first.</source>
+        <translation>रिफ़ %1 में कोई स्टेप नहीं है।&lt;br /&gt;पहले जैम टैब में इसमें स्टेप जोड़ें।</translation>
+    </message>
+    <message>
+        <source>Cannot export song</source>
+        <translation>गीत निर्यात नहीं किया जा सकता</translation>
+    </message>
+    <message>
+        <source>The song holds no riff.&lt;br /&gt;Choose riffs for its slots in the jam tab first.</source>
+        <translation>गीत में कोई रिफ़ नहीं है।&lt;br /&gt;पहले जैम टैब में इसके स्लॉट के लिए रिफ़ चुनें।</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>ऑडियो सहेजा नहीं जा सकता</translation>
+    </message>
+    <message>
+        <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>ऑडियो यहाँ सहेजा नहीं जा सका&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -168,6 +168,74 @@
         <source>Decoding Audio | %1</source>
         <translation>Decodifica dell&apos;audio | %1</translation>
     </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Salva sessione con nome...</translation>
+    </message>
+    <message>
+        <source>Tonbrook Session (*.tb)</source>
+        <translation>Sessione Tonbrook (*.tb)</translation>
+    </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>Impossibile salvare la sessione</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s path holds a character a session file cannot store:&lt;br /&gt;%1&lt;br /&gt;Rename or move the recording, then save again.</source>
+        <translation>Il percorso della registrazione contiene un carattere che un file di sessione non può memorizzare:&lt;br /&gt;%1&lt;br /&gt;Rinomina o sposta la registrazione, poi salva di nuovo.</translation>
+    </message>
+    <message>
+        <source>The session could not be written to&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;A session already there is unchanged.</source>
+        <translation>Impossibile scrivere la sessione in&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;Una sessione già presente resta invariata.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Carica file di sessione</translation>
+    </message>
+    <message>
+        <source>MP3 (*.mp3);;WAV (*.wav)</source>
+        <translation>File MP3 (*.mp3);;File WAV (*.wav)</translation>
+    </message>
+    <message>
+        <source>WAV (*.wav)</source>
+        <translation>File WAV (*.wav)</translation>
+    </message>
+    <message>
+        <source>Export Audio...</source>
+        <translation>Esporta audio...</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>Esporta il riff in WAV...</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>Esporta il brano in WAV...</translation>
+    </message>
+    <message>
+        <source>Cannot export riff</source>
+        <translation>Impossibile esportare il riff</translation>
+    </message>
+    <message>
+        <source>Riff %1 holds no steps.&lt;br /&gt;Add steps to it in the jam tab first.</source>
+        <translation>Il riff %1 non contiene passi.&lt;br /&gt;Aggiungi prima dei passi nella scheda Jam.</translation>
+    </message>
+    <message>
+        <source>Cannot export song</source>
+        <translation>Impossibile esportare il brano</translation>
+    </message>
+    <message>
+        <source>The song holds no riff.&lt;br /&gt;Choose riffs for its slots in the jam tab first.</source>
+        <translation>Il brano non contiene riff.&lt;br /&gt;Scegli prima i riff per i suoi slot nella scheda Jam.</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>Impossibile salvare l&apos;audio</translation>
+    </message>
+    <message>
+        <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>Impossibile salvare l&apos;audio in&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

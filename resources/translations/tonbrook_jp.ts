@@ -168,6 +168,74 @@
         <source>Decoding Audio | %1</source>
         <translation>オーディオをデコード中 | %1</translation>
     </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>名前を付けてセッションを保存...</translation>
+    </message>
+    <message>
+        <source>Tonbrook Session (*.tb)</source>
+        <translation>Tonbrook セッション (*.tb)</translation>
+    </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>セッションを保存できません</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s path holds a character a session file cannot store:&lt;br /&gt;%1&lt;br /&gt;Rename or move the recording, then save again.</source>
+        <translation>録音のパスに、セッションファイルに保存できない文字が含まれています:&lt;br /&gt;%1&lt;br /&gt;録音の名前を変更するか移動してから、もう一度保存してください。</translation>
+    </message>
+    <message>
+        <source>The session could not be written to&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;A session already there is unchanged.</source>
+        <translation>セッションを次の場所に書き込めませんでした&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;既にあるセッションは変更されていません。</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>セッションファイルを読み込む</translation>
+    </message>
+    <message>
+        <source>MP3 (*.mp3);;WAV (*.wav)</source>
+        <translation>MP3 ファイル (*.mp3);;WAV ファイル (*.wav)</translation>
+    </message>
+    <message>
+        <source>WAV (*.wav)</source>
+        <translation>WAV ファイル (*.wav)</translation>
+    </message>
+    <message>
+        <source>Export Audio...</source>
+        <translation>オーディオを書き出す...</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>リフを WAV で書き出す...</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>ソングを WAV で書き出す...</translation>
+    </message>
+    <message>
+        <source>Cannot export riff</source>
+        <translation>リフを書き出せません</translation>
+    </message>
+    <message>
+        <source>Riff %1 holds no steps.&lt;br /&gt;Add steps to it in the jam tab first.</source>
+        <translation>リフ %1 にはステップがありません。&lt;br /&gt;先に「ジャム」タブでステップを追加してください。</translation>
+    </message>
+    <message>
+        <source>Cannot export song</source>
+        <translation>ソングを書き出せません</translation>
+    </message>
+    <message>
+        <source>The song holds no riff.&lt;br /&gt;Choose riffs for its slots in the jam tab first.</source>
+        <translation>ソングにリフがありません。&lt;br /&gt;先に「ジャム」タブでスロットにリフを選んでください。</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>オーディオを保存できません</translation>
+    </message>
+    <message>
+        <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>オーディオを次の場所に保存できませんでした&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -168,6 +168,74 @@
         <source>Decoding Audio | %1</source>
         <translation>오디오 디코딩 중 | %1</translation>
     </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>다른 이름으로 세션 저장...</translation>
+    </message>
+    <message>
+        <source>Tonbrook Session (*.tb)</source>
+        <translation>Tonbrook 세션 (*.tb)</translation>
+    </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>세션을 저장할 수 없음</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s path holds a character a session file cannot store:&lt;br /&gt;%1&lt;br /&gt;Rename or move the recording, then save again.</source>
+        <translation>녹음 파일 경로에 세션 파일에 저장할 수 없는 문자가 있습니다:&lt;br /&gt;%1&lt;br /&gt;녹음 파일의 이름을 바꾸거나 옮긴 후 다시 저장하세요.</translation>
+    </message>
+    <message>
+        <source>The session could not be written to&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;A session already there is unchanged.</source>
+        <translation>다음 위치에 세션을 쓸 수 없습니다&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;이미 있는 세션은 바뀌지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>세션 파일 불러오기</translation>
+    </message>
+    <message>
+        <source>MP3 (*.mp3);;WAV (*.wav)</source>
+        <translation>MP3 파일 (*.mp3);;WAV 파일 (*.wav)</translation>
+    </message>
+    <message>
+        <source>WAV (*.wav)</source>
+        <translation>WAV 파일 (*.wav)</translation>
+    </message>
+    <message>
+        <source>Export Audio...</source>
+        <translation>오디오 내보내기...</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>리프를 WAV로 내보내기...</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>곡을 WAV로 내보내기...</translation>
+    </message>
+    <message>
+        <source>Cannot export riff</source>
+        <translation>리프를 내보낼 수 없음</translation>
+    </message>
+    <message>
+        <source>Riff %1 holds no steps.&lt;br /&gt;Add steps to it in the jam tab first.</source>
+        <translation>리프 %1에 스텝이 없습니다.&lt;br /&gt;먼저 &apos;잼&apos; 탭에서 스텝을 추가하세요.</translation>
+    </message>
+    <message>
+        <source>Cannot export song</source>
+        <translation>곡을 내보낼 수 없음</translation>
+    </message>
+    <message>
+        <source>The song holds no riff.&lt;br /&gt;Choose riffs for its slots in the jam tab first.</source>
+        <translation>곡에 리프가 없습니다.&lt;br /&gt;먼저 &apos;잼&apos; 탭에서 슬롯에 넣을 리프를 고르세요.</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>오디오를 저장할 수 없음</translation>
+    </message>
+    <message>
+        <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>다음 위치에 오디오를 저장할 수 없습니다&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -168,6 +168,74 @@
         <source>Decoding Audio | %1</source>
         <translation>Audio decoderen | %1</translation>
     </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Sessie opslaan als...</translation>
+    </message>
+    <message>
+        <source>Tonbrook Session (*.tb)</source>
+        <translation>Tonbrook-sessie (*.tb)</translation>
+    </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>Sessie kan niet worden opgeslagen</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s path holds a character a session file cannot store:&lt;br /&gt;%1&lt;br /&gt;Rename or move the recording, then save again.</source>
+        <translation>Het pad van de opname bevat een teken dat een sessiebestand niet kan opslaan:&lt;br /&gt;%1&lt;br /&gt;Hernoem of verplaats de opname en sla daarna opnieuw op.</translation>
+    </message>
+    <message>
+        <source>The session could not be written to&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;A session already there is unchanged.</source>
+        <translation>De sessie kon niet worden geschreven naar&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;Een sessie die er al staat, blijft ongewijzigd.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Sessiebestand laden</translation>
+    </message>
+    <message>
+        <source>MP3 (*.mp3);;WAV (*.wav)</source>
+        <translation>MP3-bestanden (*.mp3);;WAV-bestanden (*.wav)</translation>
+    </message>
+    <message>
+        <source>WAV (*.wav)</source>
+        <translation>WAV-bestanden (*.wav)</translation>
+    </message>
+    <message>
+        <source>Export Audio...</source>
+        <translation>Audio exporteren...</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>Riff als WAV exporteren...</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>Song als WAV exporteren...</translation>
+    </message>
+    <message>
+        <source>Cannot export riff</source>
+        <translation>Riff kan niet worden geëxporteerd</translation>
+    </message>
+    <message>
+        <source>Riff %1 holds no steps.&lt;br /&gt;Add steps to it in the jam tab first.</source>
+        <translation>Riff %1 bevat geen stappen.&lt;br /&gt;Voeg eerst stappen toe op het tabblad Jam.</translation>
+    </message>
+    <message>
+        <source>Cannot export song</source>
+        <translation>Song kan niet worden geëxporteerd</translation>
+    </message>
+    <message>
+        <source>The song holds no riff.&lt;br /&gt;Choose riffs for its slots in the jam tab first.</source>
+        <translation>De song bevat geen riff.&lt;br /&gt;Kies eerst riffs voor de vakjes op het tabblad Jam.</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>Audio kan niet worden opgeslagen</translation>
+    </message>
+    <message>
+        <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>De audio kon niet worden opgeslagen in&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -168,6 +168,74 @@
         <source>Decoding Audio | %1</source>
         <translation>Dekoder lyd | %1</translation>
     </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Lagre økt som...</translation>
+    </message>
+    <message>
+        <source>Tonbrook Session (*.tb)</source>
+        <translation>Tonbrook-økt (*.tb)</translation>
+    </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>Økten kan ikke lagres</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s path holds a character a session file cannot store:&lt;br /&gt;%1&lt;br /&gt;Rename or move the recording, then save again.</source>
+        <translation>Stien til opptaket inneholder et tegn som en øktfil ikke kan lagre:&lt;br /&gt;%1&lt;br /&gt;Gi opptaket nytt navn eller flytt det, og lagre deretter på nytt.</translation>
+    </message>
+    <message>
+        <source>The session could not be written to&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;A session already there is unchanged.</source>
+        <translation>Økten kunne ikke skrives til&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;En økt som allerede ligger der, er uendret.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Last inn øktfil</translation>
+    </message>
+    <message>
+        <source>MP3 (*.mp3);;WAV (*.wav)</source>
+        <translation>MP3-filer (*.mp3);;WAV-filer (*.wav)</translation>
+    </message>
+    <message>
+        <source>WAV (*.wav)</source>
+        <translation>WAV-filer (*.wav)</translation>
+    </message>
+    <message>
+        <source>Export Audio...</source>
+        <translation>Eksporter lyd...</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>Eksporter riffet som WAV...</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>Eksporter sangen som WAV...</translation>
+    </message>
+    <message>
+        <source>Cannot export riff</source>
+        <translation>Riffet kan ikke eksporteres</translation>
+    </message>
+    <message>
+        <source>Riff %1 holds no steps.&lt;br /&gt;Add steps to it in the jam tab first.</source>
+        <translation>Riff %1 har ingen trinn.&lt;br /&gt;Legg først til trinn i fanen Jam.</translation>
+    </message>
+    <message>
+        <source>Cannot export song</source>
+        <translation>Sangen kan ikke eksporteres</translation>
+    </message>
+    <message>
+        <source>The song holds no riff.&lt;br /&gt;Choose riffs for its slots in the jam tab first.</source>
+        <translation>Sangen har ingen riff.&lt;br /&gt;Velg først riff til plassene i fanen Jam.</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>Lyden kan ikke lagres</translation>
+    </message>
+    <message>
+        <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>Lyden kunne ikke lagres i&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -168,6 +168,74 @@
         <source>Decoding Audio | %1</source>
         <translation>Dekodowanie audio | %1</translation>
     </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Zapisz sesję jako...</translation>
+    </message>
+    <message>
+        <source>Tonbrook Session (*.tb)</source>
+        <translation>Sesja Tonbrook (*.tb)</translation>
+    </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>Nie można zapisać sesji</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s path holds a character a session file cannot store:&lt;br /&gt;%1&lt;br /&gt;Rename or move the recording, then save again.</source>
+        <translation>Ścieżka nagrania zawiera znak, którego plik sesji nie może zapisać:&lt;br /&gt;%1&lt;br /&gt;Zmień nazwę nagrania lub je przenieś, a następnie zapisz ponownie.</translation>
+    </message>
+    <message>
+        <source>The session could not be written to&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;A session already there is unchanged.</source>
+        <translation>Nie udało się zapisać sesji w&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;Sesja, która już tam jest, pozostaje bez zmian.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Wczytaj plik sesji</translation>
+    </message>
+    <message>
+        <source>MP3 (*.mp3);;WAV (*.wav)</source>
+        <translation>Pliki MP3 (*.mp3);;Pliki WAV (*.wav)</translation>
+    </message>
+    <message>
+        <source>WAV (*.wav)</source>
+        <translation>Pliki WAV (*.wav)</translation>
+    </message>
+    <message>
+        <source>Export Audio...</source>
+        <translation>Eksportuj audio...</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>Eksportuj riff do WAV...</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>Eksportuj utwór do WAV...</translation>
+    </message>
+    <message>
+        <source>Cannot export riff</source>
+        <translation>Nie można wyeksportować riffu</translation>
+    </message>
+    <message>
+        <source>Riff %1 holds no steps.&lt;br /&gt;Add steps to it in the jam tab first.</source>
+        <translation>Riff %1 nie ma kroków.&lt;br /&gt;Najpierw dodaj do niego kroki na karcie Jam.</translation>
+    </message>
+    <message>
+        <source>Cannot export song</source>
+        <translation>Nie można wyeksportować utworu</translation>
+    </message>
+    <message>
+        <source>The song holds no riff.&lt;br /&gt;Choose riffs for its slots in the jam tab first.</source>
+        <translation>Utwór nie zawiera riffu.&lt;br /&gt;Najpierw wybierz riffy dla jego miejsc na karcie Jam.</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>Nie można zapisać audio</translation>
+    </message>
+    <message>
+        <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>Nie udało się zapisać audio w&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -168,6 +168,74 @@
         <source>Decoding Audio | %1</source>
         <translation>A descodificar o áudio | %1</translation>
     </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Guardar sessão como...</translation>
+    </message>
+    <message>
+        <source>Tonbrook Session (*.tb)</source>
+        <translation>Sessão do Tonbrook (*.tb)</translation>
+    </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>Não é possível guardar a sessão</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s path holds a character a session file cannot store:&lt;br /&gt;%1&lt;br /&gt;Rename or move the recording, then save again.</source>
+        <translation>O caminho da gravação contém um carácter que um ficheiro de sessão não consegue guardar:&lt;br /&gt;%1&lt;br /&gt;Mude o nome da gravação ou mova-a e volte a guardar.</translation>
+    </message>
+    <message>
+        <source>The session could not be written to&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;A session already there is unchanged.</source>
+        <translation>Não foi possível escrever a sessão em&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;Uma sessão que já lá esteja fica inalterada.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Carregar ficheiro de sessão</translation>
+    </message>
+    <message>
+        <source>MP3 (*.mp3);;WAV (*.wav)</source>
+        <translation>Ficheiros MP3 (*.mp3);;Ficheiros WAV (*.wav)</translation>
+    </message>
+    <message>
+        <source>WAV (*.wav)</source>
+        <translation>Ficheiros WAV (*.wav)</translation>
+    </message>
+    <message>
+        <source>Export Audio...</source>
+        <translation>Exportar áudio...</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>Exportar o riff em WAV...</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>Exportar a música em WAV...</translation>
+    </message>
+    <message>
+        <source>Cannot export riff</source>
+        <translation>Não é possível exportar o riff</translation>
+    </message>
+    <message>
+        <source>Riff %1 holds no steps.&lt;br /&gt;Add steps to it in the jam tab first.</source>
+        <translation>O riff %1 não tem passos.&lt;br /&gt;Adicione-lhe primeiro passos no separador Jam.</translation>
+    </message>
+    <message>
+        <source>Cannot export song</source>
+        <translation>Não é possível exportar a música</translation>
+    </message>
+    <message>
+        <source>The song holds no riff.&lt;br /&gt;Choose riffs for its slots in the jam tab first.</source>
+        <translation>A música não tem nenhum riff.&lt;br /&gt;Escolha primeiro riffs para as suas posições no separador Jam.</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>Não é possível guardar o áudio</translation>
+    </message>
+    <message>
+        <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>Não foi possível guardar o áudio em&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -168,6 +168,74 @@
         <source>Decoding Audio | %1</source>
         <translation>Декодирование аудио | %1</translation>
     </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Сохранить сессию как...</translation>
+    </message>
+    <message>
+        <source>Tonbrook Session (*.tb)</source>
+        <translation>Сессия Tonbrook (*.tb)</translation>
+    </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>Невозможно сохранить сессию</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s path holds a character a session file cannot store:&lt;br /&gt;%1&lt;br /&gt;Rename or move the recording, then save again.</source>
+        <translation>Путь к записи содержит символ, который нельзя сохранить в файле сессии:&lt;br /&gt;%1&lt;br /&gt;Переименуйте или переместите запись и сохраните снова.</translation>
+    </message>
+    <message>
+        <source>The session could not be written to&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;A session already there is unchanged.</source>
+        <translation>Не удалось записать сессию в&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;Уже существующая там сессия не изменена.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Загрузить файл сессии</translation>
+    </message>
+    <message>
+        <source>MP3 (*.mp3);;WAV (*.wav)</source>
+        <translation>Файлы MP3 (*.mp3);;Файлы WAV (*.wav)</translation>
+    </message>
+    <message>
+        <source>WAV (*.wav)</source>
+        <translation>Файлы WAV (*.wav)</translation>
+    </message>
+    <message>
+        <source>Export Audio...</source>
+        <translation>Экспорт аудио...</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>Экспорт риффа в WAV...</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>Экспорт песни в WAV...</translation>
+    </message>
+    <message>
+        <source>Cannot export riff</source>
+        <translation>Невозможно экспортировать рифф</translation>
+    </message>
+    <message>
+        <source>Riff %1 holds no steps.&lt;br /&gt;Add steps to it in the jam tab first.</source>
+        <translation>В риффе %1 нет шагов.&lt;br /&gt;Сначала добавьте шаги на вкладке «Джем».</translation>
+    </message>
+    <message>
+        <source>Cannot export song</source>
+        <translation>Невозможно экспортировать песню</translation>
+    </message>
+    <message>
+        <source>The song holds no riff.&lt;br /&gt;Choose riffs for its slots in the jam tab first.</source>
+        <translation>В песне нет риффов.&lt;br /&gt;Сначала выберите риффы для её ячеек на вкладке «Джем».</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>Невозможно сохранить аудио</translation>
+    </message>
+    <message>
+        <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>Не удалось сохранить аудио в&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

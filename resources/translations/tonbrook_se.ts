@@ -168,6 +168,74 @@
         <source>Decoding Audio | %1</source>
         <translation>Avkodar ljud | %1</translation>
     </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Spara session som...</translation>
+    </message>
+    <message>
+        <source>Tonbrook Session (*.tb)</source>
+        <translation>Tonbrook-session (*.tb)</translation>
+    </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>Sessionen kan inte sparas</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s path holds a character a session file cannot store:&lt;br /&gt;%1&lt;br /&gt;Rename or move the recording, then save again.</source>
+        <translation>Inspelningens sökväg innehåller ett tecken som en sessionsfil inte kan lagra:&lt;br /&gt;%1&lt;br /&gt;Byt namn på eller flytta inspelningen och spara sedan igen.</translation>
+    </message>
+    <message>
+        <source>The session could not be written to&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;A session already there is unchanged.</source>
+        <translation>Sessionen kunde inte skrivas till&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;En session som redan finns där är oförändrad.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Läs in sessionsfil</translation>
+    </message>
+    <message>
+        <source>MP3 (*.mp3);;WAV (*.wav)</source>
+        <translation>MP3-filer (*.mp3);;WAV-filer (*.wav)</translation>
+    </message>
+    <message>
+        <source>WAV (*.wav)</source>
+        <translation>WAV-filer (*.wav)</translation>
+    </message>
+    <message>
+        <source>Export Audio...</source>
+        <translation>Exportera ljud...</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>Exportera riffet som WAV...</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>Exportera låten som WAV...</translation>
+    </message>
+    <message>
+        <source>Cannot export riff</source>
+        <translation>Riffet kan inte exporteras</translation>
+    </message>
+    <message>
+        <source>Riff %1 holds no steps.&lt;br /&gt;Add steps to it in the jam tab first.</source>
+        <translation>Riff %1 har inga steg.&lt;br /&gt;Lägg först till steg i fliken Jam.</translation>
+    </message>
+    <message>
+        <source>Cannot export song</source>
+        <translation>Låten kan inte exporteras</translation>
+    </message>
+    <message>
+        <source>The song holds no riff.&lt;br /&gt;Choose riffs for its slots in the jam tab first.</source>
+        <translation>Låten har inget riff.&lt;br /&gt;Välj först riff till dess platser i fliken Jam.</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>Ljudet kan inte sparas</translation>
+    </message>
+    <message>
+        <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>Ljudet kunde inte sparas i&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>
