@@ -179,6 +179,17 @@ INSTANTIATE_TEST_SUITE_P(
                       fixture.dialogs->files = {QString(), QString()};
                   },
                   [](ShortcutTest& fixture) { return double(fixture.logged("file:")); }, plusOne},
+        RouteCase{"load_session", ShortcutActions::LoadSession,
+                  [](ShortcutTest& fixture) {
+                      fixture.dialogs->files = {QString(), QString()};
+                  },
+                  [](ShortcutTest& fixture) { return double(fixture.logged("file:")); }, plusOne},
+        // Enabled once a recording is open.
+        RouteCase{"save_audio", ShortcutActions::SaveAudio,
+                  [](ShortcutTest& fixture) {
+                      fixture.dialogs->saveNames = {QString(), QString()};
+                  },
+                  [](ShortcutTest& fixture) { return double(fixture.logged("save:")); }, plusOne},
         RouteCase{"pause", ShortcutActions::Pause, nullptr,
                   [](ShortcutTest& fixture) { return flag(fixture.window->player()->isPlaying()); }, toggled},
         RouteCase{"play_stop", ShortcutActions::PlayStop, nullptr,
@@ -237,6 +248,38 @@ INSTANTIATE_TEST_SUITE_P(
             [](ShortcutTest& fixture) { return double(fixture.window->waveArea()->plotter->zoomLevel().level()); },
             minusOne, zoomSettled}),
     RowName());
+
+// Enabled once the session has a name: the key saves to it again.
+TEST_F(ShortcutTest, SaveSessionSavesToTheSessionsName)
+{
+    activate(ShortcutActions::SaveSession);
+    EXPECT_TRUE(dialogs->log.isEmpty()) << "disabled until the session has a name";
+
+    const QString session = temp.filePath("practice.tb");
+    dialogs->saveNames = {session};
+    ASSERT_TRUE(QMetaObject::invokeMethod(window.get(), "saveSessionFileAs"));
+    ASSERT_TRUE(QFile::remove(session));
+    activate(ShortcutActions::SaveSession);
+    EXPECT_TRUE(QFile::exists(session));
+    EXPECT_EQ(logged("save:"), 1) << "no second dialog";
+}
+
+class ShortcutWithoutRecording : public ShellTest
+{
+protected:
+    SettingsStore::Redirect isolated{temp.filePath("settings.ini")};
+};
+
+TEST_F(ShortcutWithoutRecording, SavingKeysDoNothingWhileTheirActionsAreDisabled)
+{
+    makeWindow();
+    for (QShortcut* each : window->preferences()->shortcutsTab->shortcuts()) {
+        const int action = ShortcutActions::indexOf(each->objectName());
+        if (action == ShortcutActions::SaveAudio || action == ShortcutActions::SaveSession)
+            emit each->activated();
+    }
+    EXPECT_TRUE(dialogs->log.isEmpty()) << dialogs->log.join("\n").toStdString();
+}
 
 TEST_F(ShortcutTest, ExitClosesTheWindowWithItsClosingSteps)
 {
