@@ -70,15 +70,15 @@
     </message>
     <message>
         <source>Save Session &amp;As...</source>
-        <translation>सत्र इस रूप में सहेजें(&amp;A)...</translation>
+        <translation>सेशन इस रूप में सहेजें(&amp;A)...</translation>
     </message>
     <message>
         <source>&amp;Save Session</source>
-        <translation>सत्र सहेजें(&amp;S)</translation>
+        <translation>सेशन सहेजें(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Load Session...</source>
-        <translation>सत्र लोड करें(&amp;L)...</translation>
+        <translation>सेशन लोड करें(&amp;L)...</translation>
     </message>
     <message>
         <source>Save Audio Selection</source>
@@ -170,27 +170,27 @@
     </message>
     <message>
         <source>Save Session As...</source>
-        <translation>सत्र इस रूप में सहेजें...</translation>
+        <translation>सेशन इस रूप में सहेजें...</translation>
     </message>
     <message>
         <source>Tonbrook Session (*.tb)</source>
-        <translation>Tonbrook सत्र (*.tb)</translation>
+        <translation>Tonbrook सेशन (*.tb)</translation>
     </message>
     <message>
         <source>Cannot save session</source>
-        <translation>सत्र सहेजा नहीं जा सकता</translation>
+        <translation>सेशन सहेजा नहीं जा सकता</translation>
     </message>
     <message>
         <source>The recording&apos;s path holds a character a session file cannot store:&lt;br /&gt;%1&lt;br /&gt;Rename or move the recording, then save again.</source>
-        <translation>रिकॉर्डिंग के पथ में ऐसा अक्षर है जिसे सत्र फ़ाइल सहेज नहीं सकती:&lt;br /&gt;%1&lt;br /&gt;रिकॉर्डिंग का नाम बदलें या उसे कहीं और ले जाएँ, फिर दोबारा सहेजें।</translation>
+        <translation>रिकॉर्डिंग के पथ में ऐसा अक्षर है जिसे सेशन फ़ाइल सहेज नहीं सकती:&lt;br /&gt;%1&lt;br /&gt;रिकॉर्डिंग का नाम बदलें या उसे कहीं और ले जाएँ, फिर दोबारा सहेजें।</translation>
     </message>
     <message>
         <source>The session could not be written to&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;A session already there is unchanged.</source>
-        <translation>सत्र यहाँ लिखा नहीं जा सका&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;वहाँ पहले से मौजूद सत्र नहीं बदला गया।</translation>
+        <translation>सेशन यहाँ लिखा नहीं जा सका&lt;br /&gt;%1&lt;br /&gt;%2&lt;br /&gt;वहाँ पहले से मौजूद सेशन नहीं बदला गया।</translation>
     </message>
     <message>
         <source>Load Session File</source>
-        <translation>सत्र फ़ाइल लोड करें</translation>
+        <translation>सेशन फ़ाइल लोड करें</translation>
     </message>
     <message>
         <source>MP3 (*.mp3);;WAV (*.wav)</source>
@@ -257,7 +257,7 @@
     </message>
     <message>
         <source>Location of saved sessions and exported audio:</source>
-        <translation>सहेजे गए सत्रों और निर्यात किए गए ऑडियो का स्थान:</translation>
+        <translation>सहेजे गए सेशनों और निर्यात किए गए ऑडियो का स्थान:</translation>
     </message>
     <message>
         <source>Restore Defaults</source>
@@ -356,7 +356,7 @@
     </message>
     <message>
         <source>Load Session</source>
-        <translation>सत्र लोड करें</translation>
+        <translation>सेशन लोड करें</translation>
     </message>
     <message>
         <source>Metronome Volume Down</source>
@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>Save Session</source>
-        <translation>सत्र सहेजें</translation>
+        <translation>सेशन सहेजें</translation>
     </message>
     <message>
         <source>Show Chord Viewer Tab</source>
