@@ -38,8 +38,8 @@ class QtShellDialogs final : public ShellDialogs
 public:
     QString getOpenFileName(QWidget* parent, const QString& caption, const QString& startPath,
                             const QString& filter) override;
-    QString getSaveFileName(QWidget* parent, const QString& caption, const QString& startPath, const QString& filter,
-                            QString* selectedFilter) override;
+    QString getSaveFileName(QWidget* parent, const QString& caption, const QString& startPath,
+                            const QString& filter, QString* selectedFilter) override;
     QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text,
                                          QMessageBox::StandardButtons buttons,
                                          QMessageBox::StandardButton defaultButton) override;

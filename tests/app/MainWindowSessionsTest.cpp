@@ -68,7 +68,7 @@ protected:
     // A recording opened and analysed (its cache written).
     QString openAnalysed(const QString& name = QStringLiteral("My Song.wav"))
     {
-        const QString path = writeSong(name, 8);
+        QString path = writeSong(name, 8);
         if (!window)
             makeWindow();
         EXPECT_EQ(window->open(path, false), 0);
