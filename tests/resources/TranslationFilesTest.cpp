@@ -88,14 +88,20 @@ QStringList sorted(QStringList list)
 }
 
 // What must come through translation unchanged: the placeholders %0 … %9
-// (in any order), the "<br />" line breaks and the accelerator "&".
+// (in any order), the "<br />" line breaks, the accelerator "&", and a file
+// filter's patterns and ";;" separators (the export tells MP3 from WAV by
+// the chosen filter's pattern).
 QString keptMarks(const QString& text)
 {
     QStringList marks;
     const QRegularExpression placeholder(QStringLiteral("%\\d"));
     for (auto it = placeholder.globalMatch(text); it.hasNext();)
         marks << it.next().captured();
+    const QRegularExpression pattern(QStringLiteral("\\(\\*\\.[^)]*\\)"));
+    for (auto it = pattern.globalMatch(text); it.hasNext();)
+        marks << it.next().captured();
     marks = sorted(marks);
+    marks << QString("filters:%1").arg(text.count(QStringLiteral(";;")));
     marks << QString("br:%1").arg(text.count(QStringLiteral("<br />")));
     marks << QString("amp:%1").arg(text.count(QLatin1Char('&')));
     return marks.join(' ');
