@@ -26,11 +26,11 @@ struct LocaleCode
 
 // Only the language counts, never the country or script.
 const LocaleCode localeFallback[] = {
-    {QLocale::Chinese, "cn"},   {QLocale::Danish, "dk"},    {QLocale::Dutch, "nl"},
-    {QLocale::Finnish, "fi"},   {QLocale::French, "fr"},    {QLocale::German, "de"},
-    {QLocale::Hindi, "in"},     {QLocale::Italian, "it"},   {QLocale::Japanese, "jp"},
-    {QLocale::Korean, "kr"},    {QLocale::NorwegianBokmal, "no"}, {QLocale::Polish, "pl"},
-    {QLocale::Portuguese, "pt"}, {QLocale::Russian, "ru"},  {QLocale::Spanish, "es"},
+    {QLocale::Chinese, "cn"},    {QLocale::Danish, "dk"},          {QLocale::Dutch, "nl"},
+    {QLocale::Finnish, "fi"},    {QLocale::French, "fr"},          {QLocale::German, "de"},
+    {QLocale::Hindi, "in"},      {QLocale::Italian, "it"},         {QLocale::Japanese, "jp"},
+    {QLocale::Korean, "kr"},     {QLocale::NorwegianBokmal, "no"}, {QLocale::Polish, "pl"},
+    {QLocale::Portuguese, "pt"}, {QLocale::Russian, "ru"},         {QLocale::Spanish, "es"},
     {QLocale::Swedish, "se"},
 };
 
@@ -40,8 +40,8 @@ const LocaleCode localeFallback[] = {
 // Portugal does (OK, Cancelar, Sim, Não). Sweden's lacks them too and
 // still translates the file dialogs.
 const char* const qtTranslations[][2] = {
-    {"cn", "qt_zh_CN"}, {"de", "qt_de"}, {"dk", "qt_da"}, {"es", "qt_es"}, {"fi", "qt_fi"},
-    {"fr", "qt_fr"},    {"it", "qt_it"}, {"jp", "qt_ja"}, {"kr", "qt_ko"}, {"nl", "qt_nl"},
+    {"cn", "qt_zh_CN"}, {"de", "qt_de"},    {"dk", "qt_da"}, {"es", "qt_es"}, {"fi", "qt_fi"},
+    {"fr", "qt_fr"},    {"it", "qt_it"},    {"jp", "qt_ja"}, {"kr", "qt_ko"}, {"nl", "qt_nl"},
     {"pl", "qt_pl"},    {"pt", "qt_pt_BR"}, {"ru", "qt_ru"}, {"se", "qt_sv"},
 };
 
@@ -111,8 +111,8 @@ int main_(int argc, char** argv, const StartupObserver& onShown)
     {
         const auto settings = SettingsStore::open();
         settings->beginGroup(QStringLiteral("Language"));
-        installTranslators(languageCodeFor(settings->value(QStringLiteral("language")).toString(),
-                                           QLocale().language()));
+        installTranslators(
+            languageCodeFor(settings->value(QStringLiteral("language")).toString(), QLocale().language()));
         settings->endGroup();
         settings->sync();
     }

@@ -2,9 +2,9 @@
 // order in which the application comes up.
 #pragma once
 
+#include <QList>
 #include <QLocale>
 #include <QString>
-#include <QList>
 #include <QStringList>
 
 #include <functional>

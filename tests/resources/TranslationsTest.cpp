@@ -36,9 +36,9 @@ TEST_P(Translation, LoadsByStartupsPathAndTranslatesMenusAndWaveform)
 {
     QTranslator translator;
     ASSERT_TRUE(translator.load(":/translations/tonbrook_" + GetParam().code + ".qm"));
-    for (const auto& [context, source] : {std::pair{"MainWindow", "&Open Audio File..."},
-                                          std::pair{"PlotSelection", "BEATS"},
-                                          std::pair{"ShortcutsTab", "Play/Stop"}}) {
+    for (const auto& [context, source] :
+         {std::pair{"MainWindow", "&Open Audio File..."}, std::pair{"PlotSelection", "BEATS"},
+          std::pair{"ShortcutsTab", "Play/Stop"}}) {
         const QString translated = translator.translate(context, source);
         EXPECT_FALSE(translated.isEmpty()) << context << " " << source;
         EXPECT_NE(translated, QString::fromLatin1(source)) << context;
