@@ -169,6 +169,7 @@ private:
     // Places the window at the stored position when the screens are the
     // ones it was stored with, else at (0, 0).
     void restorePosition(const QPoint& stored, int storedScreenCount);
+    void latchPlayToggle();
 
     // Sessions and export (MainWindowSessions.cpp).
     class SessionPort; // the window's services to the session loader and writer

@@ -202,14 +202,20 @@ void MainWindow::togglePitch()
         pressPowerButton(tabWidget->realTimeToolsTab->pitchPowerButton());
 }
 
-void MainWindow::playStop()
+// The play button shows the state the key is about to put the player in.
+void MainWindow::latchPlayToggle()
 {
-    if (busy)
-        return;
     if (audioPlayer->isPlaying())
         transportWidget->playButton->unlatch();
     else
         transportWidget->playButton->latch();
+}
+
+void MainWindow::playStop()
+{
+    if (busy)
+        return;
+    latchPlayToggle();
     audioPlayer->playStop();
 }
 
@@ -225,9 +231,6 @@ void MainWindow::pause()
 {
     if (busy)
         return;
-    if (audioPlayer->isPlaying())
-        transportWidget->playButton->unlatch();
-    else
-        transportWidget->playButton->latch();
+    latchPlayToggle();
     audioPlayer->pause();
 }

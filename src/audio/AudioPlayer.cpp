@@ -354,6 +354,18 @@ void AudioPlayer::updateQueueThreshold()
     feed.setDrainPeriodFrames(std::int64_t(std::ceil(periodMs * feed.sampleRate() / 1000.0)));
 }
 
+// A playback starts: the thread runs and the display clock counts from 0.
+void AudioPlayer::restartClock()
+{
+    updateQueueThreshold();
+    ensureThread();
+    positionEstimate.restart(0.0f);
+    displayPosition.store(0.0f);
+    positionTimer->start();
+    elapsed.restart();
+    feed.mainFlash.store(false);
+}
+
 // Puts the pitch of the pitch controls back after riff steps changed it.
 void AudioPlayer::restorePitch()
 {

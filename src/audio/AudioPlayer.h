@@ -286,6 +286,7 @@ private:
     void stopDrainedStream();
     void publishLoop();
     void updateQueueThreshold();
+    void restartClock(); // playback (re)starts at display position 0
     void restorePitch();
     void leaveRiffAndSongMode();
     // Riffs and song (AudioPlayerJam.cpp).
@@ -294,6 +295,7 @@ private:
     bool jamPlayable() const;
     void emitStepNotice(const StepNotice& notice);
     void startJamPlayback(const jamplay::StepStart& start, bool song);
+    void announceJamPlayback();
     void reapplyStepPitch();
     void endRender();
 

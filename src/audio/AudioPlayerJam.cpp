@@ -122,6 +122,18 @@ void AudioPlayer::startJamPlayback(const jamplay::StepStart& start, bool song)
     startStream();
 }
 
+// The transport and the jam tab show a riff or the song playing.
+void AudioPlayer::announceJamPlayback()
+{
+    emit playRiffSong(true);
+    emit setGreyedButtonsHidden(false);
+    emit flashMainPlay(false);
+    emit flashRiffPlay(false);
+    emit flashSongPlay(false);
+    emit enableJamTab(true);
+    emit unlatchMainPlay();
+}
+
 // While a riff or the song plays, the playing step's pitch goes on over
 // the pitch controls' new state.
 void AudioPlayer::reapplyStepPitch()
@@ -170,20 +182,8 @@ void AudioPlayer::playRiff()
         emit unlatchRiffPlay();
         return;
     }
-    updateQueueThreshold();
-    ensureThread();
-    positionEstimate.restart(0.0f);
-    displayPosition.store(0.0f);
-    positionTimer->start();
-    elapsed.restart();
-    feed.mainFlash.store(false);
-    emit playRiffSong(true);
-    emit setGreyedButtonsHidden(false);
-    emit flashMainPlay(false);
-    emit flashRiffPlay(false);
-    emit flashSongPlay(false);
-    emit enableJamTab(true);
-    emit unlatchMainPlay();
+    restartClock();
+    announceJamPlayback();
     emit unlatchSongPlay();
 }
 
@@ -213,20 +213,8 @@ void AudioPlayer::playSong()
         emit unlatchSongPlay();
         return;
     }
-    updateQueueThreshold();
-    ensureThread();
-    positionEstimate.restart(0.0f);
-    displayPosition.store(0.0f);
-    positionTimer->start();
-    elapsed.restart();
-    feed.mainFlash.store(false);
-    emit playRiffSong(true);
-    emit setGreyedButtonsHidden(false);
-    emit flashMainPlay(false);
-    emit flashRiffPlay(false);
-    emit flashSongPlay(false);
-    emit enableJamTab(true);
-    emit unlatchMainPlay();
+    restartClock();
+    announceJamPlayback();
     emit unlatchRiffPlay();
 }
 

@@ -31,13 +31,7 @@ void AudioPlayer::play()
         if (wasStopped || !feed.feeding.load())
             startStream();
     }
-    updateQueueThreshold();
-    ensureThread();
-    positionEstimate.restart(0.0f);
-    displayPosition.store(0.0f);
-    positionTimer->start();
-    elapsed.restart();
-    feed.mainFlash.store(false);
+    restartClock();
     feed.jam.clearFlashes();
     emit flashSongPlay(false);
     emit flashRiffPlay(false);
