@@ -121,15 +121,3 @@ BENCHMARK(keyShiftStep)->Apply([](benchmark::internal::Benchmark* b) { perCall(b
 BENCHMARK(keyShiftStepWithoutPaint)->Apply([](benchmark::internal::Benchmark* b) {
     perCall(b, 1000);
 });
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

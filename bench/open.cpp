@@ -19,7 +19,7 @@
 #include "MainWindow.h"
 #include "MetaDataThread.h"
 #include "Plotter.h"
-#include "ShellDialogs.h"
+#include "SilentDialogs.h"
 #include "Startup.h"
 #include "SyntheticSignals.h"
 #include "WavWriter.h"
@@ -55,29 +55,6 @@ TestFile files[] = {
     {"flac_4min", 240, {"-c:a", "flac"}, {}},
     {"mp3_10min", 600, {"-c:a", "libmp3lame", "-b:a", "320k"}, {}},
     {"flac_10min", 600, {"-c:a", "flac"}, {}},
-};
-
-// No dialog is ever expected: every file is named and decodable.
-class SilentDialogs final : public ShellDialogs
-{
-public:
-    QString getOpenFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString getSaveFileName(QWidget*, const QString&, const QString&, const QString&, QString*) override
-    {
-        return {};
-    }
-    QMessageBox::StandardButton question(QWidget*, const QString&, const QString&, QMessageBox::StandardButtons,
-                                         QMessageBox::StandardButton) override
-    {
-        return QMessageBox::Cancel;
-    }
-    void warning(QWidget*, const QString& title, const QString& text) override
-    {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
-    }
-    void information(QWidget*, const QString&, const QString&) override { }
-    void about(QWidget*, const QString&) override { }
-    void openUrl(const QUrl&) override { }
 };
 
 bool writeSource(const QString& path, int seconds)

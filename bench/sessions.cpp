@@ -14,7 +14,7 @@
 #include "MetaDataThread.h"
 #include "PathsManager.h"
 #include "SessionDocument.h"
-#include "ShellDialogs.h"
+#include "SilentDialogs.h"
 #include "Startup.h"
 #include "SyntheticSong.h"
 #include "WavWriter.h"
@@ -34,28 +34,6 @@
 #include <vector>
 
 namespace {
-
-class SilentDialogs final : public ShellDialogs
-{
-public:
-    QString getOpenFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString getSaveFileName(QWidget*, const QString&, const QString&, const QString&, QString*) override
-    {
-        return {};
-    }
-    QMessageBox::StandardButton question(QWidget*, const QString&, const QString&, QMessageBox::StandardButtons,
-                                         QMessageBox::StandardButton) override
-    {
-        return QMessageBox::Cancel;
-    }
-    void warning(QWidget*, const QString& title, const QString& text) override
-    {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
-    }
-    void information(QWidget*, const QString&, const QString&) override { }
-    void about(QWidget*, const QString&) override { }
-    void openUrl(const QUrl&) override { }
-};
 
 std::unique_ptr<MainWindow> window;
 QString sessionPath;

@@ -3,6 +3,7 @@
 // thread ends with the player. Bounded in count and time, fixed seeds; also
 // run under ThreadSanitizer.
 #include "AudioPlayer.h"
+#include "FastDevice.h"
 #include "MetaData.h"
 #include "MetronomeClick.h"
 #include "ProcessingChain.h"
@@ -47,37 +48,6 @@ AnalysisResult beatsEvery(float spacing, int count)
     result.chordVecDetected = {QStringLiteral("Am")};
     result.beatLengthPercent = int(spacing / 100.0f);
     return result;
-}
-
-// Drains the silent device as fast as it can, so the playback thread is
-// nearly always inside a step.
-class FastDevice
-{
-public:
-    explicit FastDevice(ManualClock& clock)
-        : m_thread([this, &clock] {
-              while (!m_done.load())
-                  clock.advanceFrames(512);
-          })
-    {
-    }
-    ~FastDevice()
-    {
-        m_done.store(true);
-        m_thread.join();
-    }
-
-private:
-    std::atomic<bool> m_done{false};
-    std::thread m_thread;
-};
-
-std::unique_ptr<AudioOutput> manualOutput(ManualClock& clock)
-{
-    AudioOutputOptions options;
-    options.backend = AudioBackend::SilentOnly;
-    options.manualClock = &clock;
-    return AudioOutput::create(options);
 }
 
 // The heaviest step: vocoder mode 3, pitch 2.0, isolation on.

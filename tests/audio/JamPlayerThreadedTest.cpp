@@ -3,6 +3,7 @@
 // the active riff, the pitch controls and the beat offset. Bounded in
 // count and time, fixed seeds; also run under ThreadSanitizer.
 #include "AudioPlayer.h"
+#include "FastDevice.h"
 #include "JamFakes.h"
 #include "MetaData.h"
 #include "SyntheticSignals.h"
@@ -37,29 +38,6 @@ AnalysisResult beatsEvery(float spacing, int count)
     result.beatLengthPercent = int(spacing / 100.0f);
     return result;
 }
-
-// Drains the silent device as fast as it can, so the playback thread is
-// nearly always inside a step while the GUI edits.
-class FastDevice
-{
-public:
-    explicit FastDevice(ManualClock& clock)
-        : m_thread([this, &clock] {
-              while (!m_done.load())
-                  clock.advanceFrames(512);
-          })
-    {
-    }
-    ~FastDevice()
-    {
-        m_done.store(true);
-        m_thread.join();
-    }
-
-private:
-    std::atomic<bool> m_done{false};
-    std::thread m_thread;
-};
 
 // The GUI's side for `duration`: random edits between event-loop turns
 // (which run the tick that sends the step signals).
@@ -116,10 +94,7 @@ void editWhilePlaying(AudioPlayer& player, RiffSet& riffs, FakeSong& song, std::
 TEST(JamPlayerThreads, TheGuiEditsEverythingTheSteppingReadsWhileARiffAndASongPlay)
 {
     ManualClock clock;
-    AudioOutputOptions options;
-    options.backend = AudioBackend::SilentOnly;
-    options.manualClock = &clock;
-    auto output = AudioOutput::create(options);
+    auto output = manualOutput(clock);
     synth::Stereo recording = synth::tones({{220.0, 0.4f, 1.0f, 0.5f}, {660.0, 0.2f, 0.3f, 1.0f}}, frames);
     MetaData model;
     RiffSet riffs;
