@@ -45,10 +45,11 @@ struct Fixture
     }
 };
 
+// Never destroyed: its widgets may not outlive the application object.
 Fixture& fixture()
 {
-    static Fixture f;
-    return f;
+    static Fixture* f = new Fixture;
+    return *f;
 }
 
 template <class Call>

@@ -87,7 +87,8 @@ struct OpenBand
 
 OpenBand& openBand()
 {
-    static OpenBand band;
+    // Never destroyed: its widgets may not outlive the application object.
+    static OpenBand& band = *new OpenBand;
     return band;
 }
 
