@@ -68,8 +68,7 @@ void sortWithIndices(const std::vector<T>& values, std::vector<T>& sorted, std::
 {
     order.resize(values.size());
     std::iota(order.begin(), order.end(), size_t(0));
-    std::sort(order.begin(), order.end(),
-              [&values](size_t a, size_t b) { return values[a] < values[b]; });
+    std::sort(order.begin(), order.end(), [&values](size_t a, size_t b) { return values[a] < values[b]; });
     sorted.resize(values.size());
     for (size_t i = 0; i < order.size(); ++i)
         sorted[i] = values[order[i]];

@@ -25,8 +25,8 @@ public:
 
     // Zeroes the first n/2 entries of the current magnitudes and phases and
     // of the state (previous magnitudes, previous phases, the phases before).
-    void initialise(float* magnitude, float* phase, float* prevMagnitude, float* prevPhase,
-                    float* prevPrevPhase, int n);
+    void initialise(float* magnitude, float* phase, float* prevMagnitude, float* prevPhase, float* prevPrevPhase,
+                    int n);
     // Symmetric Hann window without zero ends, built with the constant
     // 6.28318 (the playback chain's window uses another constant on purpose:
     // the two are not interchangeable). Writes nothing for n <= 0.
@@ -34,15 +34,14 @@ public:
     // Forward transform of the windowed frame (n samples) into spectrum
     // (n values), then magnitude and phase of bins 0 .. n/2 - 1; bin 0 pairs
     // the DC value with the Nyquist value, as the transform lays them out.
-    void processFrame(const FFTReal& fft, float* spectrum, const float* frame, int n,
-                      float* magnitude, float* phase);
+    void processFrame(const FFTReal& fft, float* spectrum, const float* frame, int n, float* magnitude,
+                      float* phase);
     // Adds frame f to the onset function, sets bands[0][f] (low deviation
     // sum), bands[1][f] (middle deviation sum), adds to bands[2][f] the
     // number of high bins that rose by more than 3 dB, then advances the
     // state. Frames must come in increasing order after initialise().
-    void getOD_MB(const float* magnitude, const float* phase, float* prevMagnitude,
-                  float* prevPhase, float* prevPrevPhase, float* onset, int f, int n,
-                  int sampleRate, float** bands);
+    void getOD_MB(const float* magnitude, const float* phase, float* prevMagnitude, float* prevPhase,
+                  float* prevPrevPhase, float* onset, int f, int n, int sampleRate, float** bands);
     // The state advance getOD_MB ends with, alone: for the frames before
     // the first one a pass adds.
     void advanceOnsetState(const float* magnitude, const float* phase, float* prevMagnitude, float* prevPhase,
@@ -68,14 +67,14 @@ public:
     // whole) exist; other values act as those, and onset is not read. A
     // recording without any periodicity gets 120 BPM: the result is always
     // positive and finite.
-    float tempoDec(const float* onset, int hop, int n, int sampleRate, float* frameTempo,
-                   int weightMode, int segmentMode, const float* const* bands, int* beatsPerBar);
+    float tempoDec(const float* onset, int hop, int n, int sampleRate, float* frameTempo, int weightMode,
+                   int segmentMode, const float* const* bands, int* beatsPerBar);
     // One band's autocorrelation (acfLength values, a power of two >= n)
     // and comb (combLength values; lags from lagMin up to
     // min(combLength, (guard - 5) / 4) are written, the others left as they
     // are). A guard no larger than acfLength keeps every read inside acf.
-    void getTempo(const float* band, int guard, int n, int unusedSegments, int acfLength,
-                  const float* unusedOnset, float* comb, float* acf, int lagMin, int combLength);
+    void getTempo(const float* band, int guard, int n, int unusedSegments, int acfLength, const float* unusedOnset,
+                  float* comb, float* acf, int lagMin, int combLength);
     // acf[0 .. m-1] = m times the circular autocorrelation of x[0 .. n-1]
     // zero-padded to m (a power of two >= n), with the Nyquist energy
     // folded into bin 0.
@@ -83,8 +82,8 @@ public:
     // Chooses the tempo among the peak lag of the summed combs, its
     // sub-multiples and multiples, weighted by the prior; 120 BPM when the
     // combs have no peak.
-    float afterWeight(const float* combSum, int hop, int sampleRate, const float* weights,
-                      int lagMin, int combLength);
+    float afterWeight(const float* combSum, int hop, int sampleRate, const float* weights, int lagMin,
+                      int combLength);
     // Beats per bar (2 .. 11) from the summed normalised autocorrelation at
     // multiples of the beat lag; 2 when nothing there is positive.
     int getMetreACF(const float* acfSum, int n, int beatLag);
@@ -97,8 +96,8 @@ public:
     // increasing order, into peakFrames/peakValues (room for length/2 + 1;
     // entry 0 of each is zeroed first). Raises maxValue/maxFrame when a peak
     // exceeds maxValue. Returns the number of peaks.
-    int findpeaks(const float* x, float length, int* peakFrames, float* peakValues,
-                  float& maxValue, int& maxFrame);
+    int findpeaks(const float* x, float length, int* peakFrames, float* peakValues, float& maxValue,
+                  int& maxFrame);
     // Beat frames in increasing order from the smoothed onset function
     // odf[0 .. n-1] and the beat period in whole frames per frame; returns
     // their count. beats needs room for 2 * ceil(n / period). Always gives at
@@ -120,8 +119,8 @@ public:
     // resized if shorter) the energy of the stable partials of each frame of
     // frames, tuning removed. Samples outside x[0 .. sampleCount-1] read as 0.
     void chromagram_IF(const float* x, int sampleCount, int sr, std::vector<std::vector<float>>& notegram,
-                       int nFrames, int frameLength, int hop, int fLow, int fLowFull, int fHighFull,
-                       int fHigh, const std::vector<ChordFrame>& frames);
+                       int nFrames, int frameLength, int hop, int fLow, int fLowFull, int fHighFull, int fHigh,
+                       const std::vector<ChordFrame>& frames);
     // Per bin (B rows) and frame: instantaneous frequency (Hz), magnitude and
     // whether the bin lies in a run of bins agreeing on one frequency. The
     // tables are resized to B x nFrames.
@@ -133,9 +132,8 @@ public:
     // magnitudes added to notegram[semitone][frame].
     void getGramsIF(int nFrames, const std::vector<std::vector<unsigned char>>& consistent,
                     const std::vector<std::vector<float>>& frequency,
-                    const std::vector<std::vector<float>>& magnitude,
-                    std::vector<std::vector<float>>& notegram, int K, int fLow, int fLowFull, int fHighFull,
-                    int fHigh);
+                    const std::vector<std::vector<float>>& magnitude, std::vector<std::vector<float>>& notegram,
+                    int K, int fLow, int fLowFull, int fHighFull, int fHigh);
     // Histogram of binCount equal bins between min and max of values:
     // counts becomes binCount entries, binCount centres are appended.
     void hist(std::vector<int>& counts, std::vector<float>& centres, const std::vector<float>& values,
@@ -171,8 +169,7 @@ public:
                       int beatsPerBar, std::vector<chord>& programmed, std::vector<chord>& smoothed);
     // Writes from allowed[0] the chord indices that hold more than 7 % of the
     // recognised beats of some 60-beat window; allowed keeps -1 after them.
-    void GetChordsForDP(int beatCount, std::vector<int>& allowed, const std::vector<chord>& chords,
-                        int typeCount);
+    void GetChordsForDP(int beatCount, std::vector<int>& allowed, const std::vector<chord>& chords, int typeCount);
     // Best split of the beats into scored segments, one allowed chord each;
     // appends one record per beat to out. With no allowed chord out receives
     // the observed chords unchanged.
@@ -186,8 +183,8 @@ public:
     // progressions (from index, to index, from beats, to beats) to
     // progressions, four lists of equal length.
     void getChordProg(const std::vector<std::string>& names, std::vector<chordChange>& changes,
-                      std::vector<std::vector<int>>& progressions, const std::vector<std::vector<int>>& barPatterns,
-                      const std::vector<int>& limits);
+                      std::vector<std::vector<int>>& progressions,
+                      const std::vector<std::vector<int>>& barPatterns, const std::vector<int>& limits);
 
     // Record of root 0 .. 11 and type 0 .. 6 (another type keeps its value
     // with no suffix); the none record for a root outside 0 .. 11.

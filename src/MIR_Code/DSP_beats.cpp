@@ -33,8 +33,8 @@ int regularGrid(int anchor, float period, int n, int* beats)
 
 } // namespace
 
-int DSP::findpeaks(const float* x, float length, int* peakFrames, float* peakValues,
-                   float& maxValue, int& maxFrame)
+int DSP::findpeaks(const float* x, float length, int* peakFrames, float* peakValues, float& maxValue,
+                   int& maxFrame)
 {
     peakFrames[0] = 0;
     peakValues[0] = 0.0f;
@@ -67,8 +67,7 @@ int DSP::getBeats(const float* odf, int n, int hop, int* beats, const float* per
     // 1. The first and last onset peaks above 5 % of the largest.
     float maxPeak = 0.0f;
     int maxPeakFrame = 0;
-    const int peakCount = findpeaks(odf, float(n), peakFrames.data(), peakValues.data(), maxPeak,
-                                    maxPeakFrame);
+    const int peakCount = findpeaks(odf, float(n), peakFrames.data(), peakValues.data(), maxPeak, maxPeakFrame);
     int first = -1;
     int last = -1;
     for (int i = 0; i < peakCount; ++i) {
@@ -140,8 +139,8 @@ int DSP::getBeats(const float* odf, int n, int hop, int* beats, const float* per
     // the last peak above half the mean peak; the later of equals wins.
     float maxScore = 0.0f;
     int maxScoreFrame = 0;
-    const int scorePeaks = findpeaks(score.data(), float(n), peakFrames.data(), peakValues.data(),
-                                     maxScore, maxScoreFrame);
+    const int scorePeaks =
+        findpeaks(score.data(), float(n), peakFrames.data(), peakValues.data(), maxScore, maxScoreFrame);
     float sum = 0.0f;
     for (int i = 0; i < scorePeaks; ++i)
         sum += peakValues[size_t(i)];
@@ -157,8 +156,7 @@ int DSP::getBeats(const float* odf, int n, int hop, int* beats, const float* per
         const float earliest = float(peakFrames[size_t(k)]) - lastPeriod;
         float bestValue = 0.0f;
         endBeat = peakFrames[size_t(k)];
-        for (int j = k; j >= 0 && float(peakFrames[size_t(j)]) >= earliest
-                        && float(j) > float(k) - lastPeriod;
+        for (int j = k; j >= 0 && float(peakFrames[size_t(j)]) >= earliest && float(j) > float(k) - lastPeriod;
              --j) {
             if (peakValues[size_t(j)] > bestValue) {
                 bestValue = peakValues[size_t(j)];

@@ -98,8 +98,8 @@ void DSP::getChords(float** beatChroma, const int* beats, const float* signal, i
 
     // 2. Notegram.
     std::vector<std::vector<float>> notegram(chordCount, std::vector<float>(size_t(nFrames), 0.0f));
-    chromagram_IF(signal, sampleCount, sampleRate, notegram, nFrames, frameLength, frameHop, fLow, fLowFull, fHighFull,
-                  fHigh, frames);
+    chromagram_IF(signal, sampleCount, sampleRate, notegram, nFrames, frameLength, frameHop, fLow, fLowFull,
+                  fHighFull, fHigh, frames);
 
     // 3. Frame chroma: per octave only the four strongest pitch classes count.
     std::vector<std::vector<float>> frameChroma(12, std::vector<float>(size_t(nFrames), 0.0f));
@@ -258,7 +258,8 @@ void DSP::getChords(float** beatChroma, const int* beats, const float* signal, i
             continue;
         if (b >= 1 && candidates[size_t(b - 1)].empty() && hasCandidate(b, perBeat[size_t(b - 1)].name))
             perBeat[size_t(b)] = perBeat[size_t(b - 1)];
-        else if (b < beatCount - 1 && candidates[size_t(b + 1)].empty() && hasCandidate(b, perBeat[size_t(b + 1)].name))
+        else if (b < beatCount - 1 && candidates[size_t(b + 1)].empty()
+                 && hasCandidate(b, perBeat[size_t(b + 1)].name))
             perBeat[size_t(b)] = perBeat[size_t(b + 1)];
         else
             perBeat[size_t(b)] = pass1[size_t(b)];
@@ -270,8 +271,9 @@ void DSP::getChords(float** beatChroma, const int* beats, const float* signal, i
     for (int b = 1; b <= beatCount - 2; ++b) {
         const float v = voteShare[size_t(b)];
         const chord& p = pass1[size_t(b)];
-        if (v < float(weakVote) &&
-            (v < float(veryWeakVote) || p.name == perBeat[size_t(b - 1)].name || p.name == perBeat[size_t(b + 1)].name))
+        if (v < float(weakVote)
+            && (v < float(veryWeakVote) || p.name == perBeat[size_t(b - 1)].name
+                || p.name == perBeat[size_t(b + 1)].name))
             observed[size_t(b)] = p;
     }
 

@@ -22,8 +22,8 @@ constexpr int windowBeats = 60;
 
 int votesOf(const std::vector<std::vector<int>>& votes, int chordIndex, int beat)
 {
-    if (chordIndex < 0 || size_t(chordIndex) >= votes.size() || beat < 0 ||
-        size_t(beat) >= votes[size_t(chordIndex)].size())
+    if (chordIndex < 0 || size_t(chordIndex) >= votes.size() || beat < 0
+        || size_t(beat) >= votes[size_t(chordIndex)].size())
         return 0;
     return votes[size_t(chordIndex)][size_t(beat)];
 }
@@ -98,10 +98,9 @@ void DSP::getChordsDP(const std::vector<std::vector<int>>& votes, const std::vec
     }
 
     const int L = int(offsets.size());
-    const int P = progressions.size() >= 4
-                      ? int(std::min({progressions[0].size(), progressions[1].size(), progressions[2].size(),
-                                      progressions[3].size()}))
-                      : 0;
+    const int P = progressions.size() >= 4 ? int(std::min({progressions[0].size(), progressions[1].size(),
+                                                           progressions[2].size(), progressions[3].size()}))
+                                           : 0;
     const int M = L + P;
     const auto weight = [&weights](int option) {
         return size_t(option) < weights.size() ? weights[size_t(option)] : 0.0f;
@@ -114,8 +113,8 @@ void DSP::getChordsDP(const std::vector<std::vector<int>>& votes, const std::vec
         const int to = progressions[1][size_t(p)];
         const int g0 = progressions[2][size_t(p)];
         const int g1 = progressions[3][size_t(p)];
-        if (from < 0 || from >= chordCount || to < 0 || to >= chordCount || !isAllowed[size_t(to)] || g0 < 1 ||
-            g1 < 1)
+        if (from < 0 || from >= chordCount || to < 0 || to >= chordCount || !isAllowed[size_t(to)] || g0 < 1
+            || g1 < 1)
             continue;
         progressionsOf[size_t(to)].push_back(p);
     }
@@ -311,8 +310,8 @@ void DSP::getRidofSingleChords(const std::vector<chord>& in, std::vector<chord>&
 }
 
 void DSP::getChordProg(const std::vector<std::string>& names, std::vector<chordChange>& changes,
-                       std::vector<std::vector<int>>& progressions, const std::vector<std::vector<int>>& barPatterns,
-                       const std::vector<int>& limits)
+                       std::vector<std::vector<int>>& progressions,
+                       const std::vector<std::vector<int>>& barPatterns, const std::vector<int>& limits)
 {
     if (progressions.size() < 4)
         progressions.resize(4);

@@ -34,11 +34,11 @@ TemplateTable buildTemplates(const std::array<std::array<IntervalWeight, 4>, 5>&
 // The second and the fourth of the suspended triads weigh 0.5, so a sus
 // triad reaches 2.5 where a major or minor triad reaches 3.
 const TemplateTable Chords3note = buildTemplates({{
-    {{{0, 1}, {4, 1}, {7, 1}, {0, 0}}}, // major
-    {{{0, 1}, {3, 1}, {7, 1}, {0, 0}}}, // minor
+    {{{0, 1}, {4, 1}, {7, 1}, {0, 0}}},   // major
+    {{{0, 1}, {3, 1}, {7, 1}, {0, 0}}},   // minor
     {{{0, 1}, {2, 0.5}, {7, 1}, {0, 0}}}, // sus2
     {{{0, 1}, {5, 0.5}, {7, 1}, {0, 0}}}, // sus4
-    {{{0, 1}, {3, 1}, {6, 1}, {0, 0}}}, // dim
+    {{{0, 1}, {3, 1}, {6, 1}, {0, 0}}},   // dim
 }});
 
 const TemplateTable Chords4note = buildTemplates({{
@@ -46,7 +46,7 @@ const TemplateTable Chords4note = buildTemplates({{
     {{{0, 1}, {4, 1}, {7, 1}, {11, 1}}}, // major seventh
     {{{0, 1}, {3, 1}, {7, 1}, {10, 1}}}, // minor seventh
     {{{0, 1}, {5, 1}, {7, 1}, {10, 1}}}, // 7sus4
-    {{{0, 1}, {2, 1}, {4, 1}, {7, 1}}}, // add9
+    {{{0, 1}, {2, 1}, {4, 1}, {7, 1}}},  // add9
 }});
 
 constexpr int triadRows = 48;    // types 0 .. 3
@@ -207,7 +207,7 @@ void DSP::chordTrans(const float* const* chroma, const std::vector<std::vector<i
                 found = getChordName(3, i3);
             else if (i3 >= 0 && i4 >= 0)
                 found = seventhWins(c, triads[size_t(i3)], fourNotes[size_t(i4)]) ? getChordName(4, i4)
-                                                                                 : getChordName(3, i3);
+                                                                                  : getChordName(3, i3);
         }
 
         if (found.root >= 0 && found.type >= 0 && found.type < 7)

@@ -37,7 +37,8 @@ int roundHalfAway(float v)
 
 } // namespace
 
-void DSP::hist(std::vector<int>& counts, std::vector<float>& centres, const std::vector<float>& values, int binCount)
+void DSP::hist(std::vector<int>& counts, std::vector<float>& centres, const std::vector<float>& values,
+               int binCount)
 {
     if (binCount <= 0) {
         counts.clear();
@@ -171,8 +172,8 @@ void DSP::getGramsIF(int nFrames, const std::vector<std::vector<unsigned char>>&
     if (nFrames <= 0 || K <= 0)
         return;
     for (int k = 0; k < K; ++k)
-        if (int(consistent[size_t(k)].size()) < nFrames || int(frequency[size_t(k)].size()) < nFrames ||
-            int(magnitude[size_t(k)].size()) < nFrames)
+        if (int(consistent[size_t(k)].size()) < nFrames || int(frequency[size_t(k)].size()) < nFrames
+            || int(magnitude[size_t(k)].size()) < nFrames)
             return;
     if (notegram.size() < semitoneRows)
         notegram.resize(semitoneRows);
@@ -249,8 +250,8 @@ void DSP::getGramsIF(int nFrames, const std::vector<std::vector<unsigned char>>&
         for (int p : framePeaks[t]) {
             const float f = peakFrequency[size_t(p)][t];
             if (p < K - 1 && t > 0 && t + 1 < frameCount) {
-                const bool continues = near(p, t + 1, f) || near(p - 1, t + 1, f) || near(p + 1, t + 1, f) ||
-                                       near(p, t - 1, f) || near(p - 1, t - 1, f) || near(p + 1, t - 1, f);
+                const bool continues = near(p, t + 1, f) || near(p - 1, t + 1, f) || near(p + 1, t + 1, f)
+                    || near(p, t - 1, f) || near(p - 1, t - 1, f) || near(p + 1, t - 1, f);
                 if (!continues)
                     continue;
             }

@@ -26,8 +26,8 @@
 
 using rhythm::notZero;
 
-void DSP::initialise(float* magnitude, float* phase, float* prevMagnitude, float* prevPhase,
-                     float* prevPrevPhase, int n)
+void DSP::initialise(float* magnitude, float* phase, float* prevMagnitude, float* prevPhase, float* prevPrevPhase,
+                     int n)
 {
     for (int i = 0; i < n / 2; ++i) {
         magnitude[i] = 0.0f;
@@ -44,8 +44,8 @@ void DSP::hanning(float* w, int n)
         w[i] = static_cast<float>(0.5 * (1.0 - std::cos(base::analysisTwoPi * double(i + 1) / double(n + 1))));
 }
 
-void DSP::processFrame(const FFTReal& fft, float* spectrum, const float* frame, int n,
-                       float* magnitude, float* phase)
+void DSP::processFrame(const FFTReal& fft, float* spectrum, const float* frame, int n, float* magnitude,
+                       float* phase)
 {
     fft.do_fft(spectrum, frame);
     // The transform's upper half holds +sin sums: the phase is the angle of
@@ -147,9 +147,8 @@ float riseRatio()
 
 } // namespace
 
-void DSP::getOD_MB(const float* magnitude, const float* phase, float* prevMagnitude,
-                   float* prevPhase, float* prevPrevPhase, float* onset, int f, int n,
-                   int sampleRate, float** bands)
+void DSP::getOD_MB(const float* magnitude, const float* phase, float* prevMagnitude, float* prevPhase,
+                   float* prevPrevPhase, float* onset, int f, int n, int sampleRate, float** bands)
 {
     const int half = n / 2;
     const rhythm::OnsetBands limits = rhythm::onsetBands(n, sampleRate);

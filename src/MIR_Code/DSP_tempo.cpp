@@ -32,8 +32,8 @@ float positiveMax(const float* acf, int size, int from, int to)
 
 } // namespace
 
-float DSP::tempoDec(const float* onset, int hop, int n, int sampleRate, float* frameTempo,
-                    int weightMode, int segmentMode, const float* const* bands, int* beatsPerBar)
+float DSP::tempoDec(const float* onset, int hop, int n, int sampleRate, float* frameTempo, int weightMode,
+                    int segmentMode, const float* const* bands, int* beatsPerBar)
 {
     // 1. Lag range of 250 .. 55 BPM, comb length, autocorrelation length.
     const int lagMin = rhythm::lagForTempo(250.0f, hop, sampleRate);
@@ -55,8 +55,7 @@ float DSP::tempoDec(const float* onset, int hop, int n, int sampleRate, float* f
     const int combGuard = std::min(acfLength, std::max(hop, 512));
     for (int b = 0; b < 3; ++b) {
         std::fill(comb.begin(), comb.end(), 0.0f);
-        getTempo(bands[b], combGuard, n, 0, acfLength, onset, comb.data(), acf.data(), lagMin,
-                 combLength);
+        getTempo(bands[b], combGuard, n, 0, acfLength, onset, comb.data(), acf.data(), lagMin, combLength);
         float combMax = 0.0f;
         for (float c : comb)
             combMax = std::max(combMax, c);
@@ -78,8 +77,7 @@ float DSP::tempoDec(const float* onset, int hop, int n, int sampleRate, float* f
     }
 
     // 4-5. Tempo and its beat lag.
-    const float tempo = afterWeight(combSum.data(), hop, sampleRate, weights.data(), lagMin,
-                                    combLength);
+    const float tempo = afterWeight(combSum.data(), hop, sampleRate, weights.data(), lagMin, combLength);
     const float lagExact = float(sampleRate * 60) / (float(hop) * tempo);
     const int beatLag = std::max(1, static_cast<int>(double(lagExact) + 0.5));
 
@@ -91,8 +89,7 @@ float DSP::tempoDec(const float* onset, int hop, int n, int sampleRate, float* f
     // periodicity: the tempo is the fallback) the beat lag itself, so the
     // tracker follows the tempo that is reported.
     const int lo = static_cast<int>(double(beatLag) - 0.16 * double(beatLag) + 0.5);
-    const int hi = std::min(static_cast<int>(0.16 * double(beatLag) + double(beatLag) + 0.5),
-                            combLength - 1);
+    const int hi = std::min(static_cast<int>(0.16 * double(beatLag) + double(beatLag) + 0.5), combLength - 1);
     int offset = 0;
     float best = 0.0f;
     for (int i = lo; i <= hi; ++i) {
@@ -146,8 +143,8 @@ void DSP::getAcf(const float* x, int m, float* acf, int n)
     fft.do_ifft(power.data(), acf);
 }
 
-float DSP::afterWeight(const float* combSum, int hop, int sampleRate, const float* weights,
-                       int lagMin, int combLength)
+float DSP::afterWeight(const float* combSum, int hop, int sampleRate, const float* weights, int lagMin,
+                       int combLength)
 {
     // 1. The peak lag of the summed combs.
     int peak = 0;

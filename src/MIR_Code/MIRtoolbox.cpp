@@ -248,8 +248,9 @@ metadata MIRtoolbox::mainCall(float*& signal, int sampleRate, int sampleCount)
     // 8-9. The grid's period comes from the tempo per frame, the chords'
     // from the overall tempo; the two may differ by their rounding.
     const float gridPeriod = tracked.periodFrames.empty() ? 1.0f : tracked.periodFrames[0];
-    const int gridPeriodFrames =
-        std::isfinite(gridPeriod) ? int(std::clamp(gridPeriod, 1.0f, float(onsets.frames + 1))) : onsets.frames + 1;
+    const int gridPeriodFrames = std::isfinite(gridPeriod)
+        ? int(std::clamp(gridPeriod, 1.0f, float(onsets.frames + 1)))
+        : onsets.frames + 1;
     const BeatGrid grid = beatGrid(tracked.beatFrames, gridPeriodFrames, onsets.frames);
     record.beats = beatPositions(grid.frames, onsets.hop);
 

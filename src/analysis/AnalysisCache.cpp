@@ -33,13 +33,13 @@ bool replaceFile(const QString& path, const QByteArray& bytes)
     const QString dir = QFileInfo(path).absolutePath();
     QSaveFile file(path);
     if (!QDir().mkpath(dir) || !file.open(QIODevice::WriteOnly)) {
-        qCWarning(lcAnalysis).noquote() << QStringLiteral("Cannot write the analysis cache %1: %2")
-                                               .arg(path, file.errorString());
+        qCWarning(lcAnalysis).noquote()
+            << QStringLiteral("Cannot write the analysis cache %1: %2").arg(path, file.errorString());
         return false;
     }
     if (file.write(bytes) != bytes.size() || !file.commit()) {
-        qCWarning(lcAnalysis).noquote() << QStringLiteral("Cannot write the analysis cache %1: %2")
-                                               .arg(path, file.errorString());
+        qCWarning(lcAnalysis).noquote()
+            << QStringLiteral("Cannot write the analysis cache %1: %2").arg(path, file.errorString());
         file.cancelWriting();
         return false;
     }
@@ -137,8 +137,8 @@ WriteStatus write(const QString& cachePath, const QString& audioPath, const Anal
         return WriteStatus::SkippedCdTrack;
     // It would read back as no cache, and it would replace a good one.
     if (!complete(result)) {
-        qCWarning(lcAnalysis).noquote() << QStringLiteral("Not writing the analysis cache %1: no complete result.")
-                                               .arg(cachePath);
+        qCWarning(lcAnalysis).noquote()
+            << QStringLiteral("Not writing the analysis cache %1: no complete result.").arg(cachePath);
         return WriteStatus::Refused;
     }
     SimpleCrypt crypt(SimpleCrypt::cacheKey);

@@ -31,8 +31,8 @@ QByteArray plainText(const QString& audioPath, const AnalysisResult& result);
 enum class WriteStatus {
     Written,
     SkippedCdTrack, // CD tracks get no cache
-    Refused, // the result is no complete model; the old file stays
-    Failed, // reported on stderr; the old file stays
+    Refused,        // the result is no complete model; the old file stays
+    Failed,         // reported on stderr; the old file stays
 };
 
 // Writes the cache of a recording (saveTBM). Any thread: writers are

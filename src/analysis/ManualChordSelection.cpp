@@ -11,8 +11,7 @@ void ManualChordSelection::reset()
 void ManualChordSelection::set(const QVector<QVector<int>>& selection)
 {
     chords = selection;
-    active = std::any_of(chords.cbegin(), chords.cend(),
-                         [](const QVector<int>& row) { return row.contains(1); });
+    active = std::any_of(chords.cbegin(), chords.cend(), [](const QVector<int>& row) { return row.contains(1); });
 }
 
 QVector<QVector<int>> ManualChordSelection::defaultChords()

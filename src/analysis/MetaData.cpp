@@ -82,19 +82,14 @@ std::optional<AnalysisResult> completed(AnalysisResult result, Closing closing)
 
 } // namespace
 
-MetaData::MetaData(QObject* parent)
-    : QObject(parent)
-    , currentChordVec(&chordVec)
-{
-}
+MetaData::MetaData(QObject* parent) : QObject(parent), currentChordVec(&chordVec) { }
 
 MetaData::~MetaData()
 {
     delete m_pending.exchange(nullptr, std::memory_order_acq_rel);
 }
 
-MetaData::BeatsWriteGate::BeatsWriteGate(MetaData& model)
-    : m_write(model.m_beatsGate)
+MetaData::BeatsWriteGate::BeatsWriteGate(MetaData& model) : m_write(model.m_beatsGate)
 {
     Q_ASSERT(QThread::currentThread() == model.thread());
 }

@@ -73,7 +73,7 @@ public:
     class BeatsReadAccess
     {
     public:
-        explicit BeatsReadAccess(const MetaData& model) : m_read(model.m_beatsGate) {}
+        explicit BeatsReadAccess(const MetaData& model) : m_read(model.m_beatsGate) { }
         explicit operator bool() const { return bool(m_read); }
 
     private:

@@ -2,9 +2,7 @@
 
 #include "MIRtoolbox.h"
 
-MetaDataThread::MetaDataThread(QObject* parent)
-    : QThread(parent)
-    , metaData(new MetaData(this))
+MetaDataThread::MetaDataThread(QObject* parent) : QThread(parent), metaData(new MetaData(this))
 {
     // The chord list crosses from the analysis thread in a queued signal.
     qRegisterMetaType<QVector<QString>>("QVector<QString>");

@@ -33,11 +33,13 @@ QByteArray uncompressBounded(const QByteArray& data)
         return QByteArray();
     const auto* p = reinterpret_cast<const uchar*>(data.constData());
     const qint64 stored = (qint64(p[0]) << 24) | (qint64(p[1]) << 16) | (qint64(p[2]) << 8) | p[3];
-    if (stored == 0 || stored > SimpleCrypt::maxPlainBytes || stored > (qint64(data.size()) - 4) * maxDeflateRatio + 64)
+    if (stored == 0 || stored > SimpleCrypt::maxPlainBytes
+        || stored > (qint64(data.size()) - 4) * maxDeflateRatio + 64)
         return QByteArray();
     QByteArray restored(int(stored), Qt::Uninitialized);
     uLongf length = uLongf(stored);
-    const int result = ::uncompress(reinterpret_cast<Bytef*>(restored.data()), &length, p + 4, uLong(data.size() - 4));
+    const int result =
+        ::uncompress(reinterpret_cast<Bytef*>(restored.data()), &length, p + 4, uLong(data.size() - 4));
     if (result != Z_OK || qint64(length) != stored)
         return QByteArray();
     return restored;
@@ -45,8 +47,7 @@ QByteArray uncompressBounded(const QByteArray& data)
 
 } // namespace
 
-SimpleCrypt::SimpleCrypt(quint64 key)
-    : m_key(key)
+SimpleCrypt::SimpleCrypt(quint64 key) : m_key(key)
 {
     splitKey();
 }

@@ -24,7 +24,7 @@ class SimpleCrypt
 public:
     enum Error {
         ErrorNoError = 0,
-        ErrorUnknownVersion = 2, // not a scrambled text of this version, or one without a checksum
+        ErrorUnknownVersion = 2,  // not a scrambled text of this version, or one without a checksum
         ErrorIntegrityFailed = 3, // checksum, digest or decompression failed
     };
 

@@ -17,7 +17,7 @@ AnalysisCache::ReadStatus read(const QString& cachePath, const QString& audioPat
     const QString stored = lists[4].isEmpty() ? QString() : lists[4].first();
     if (stored != audioPath) {
         qCInfo(lcShell).noquote() << QStringLiteral("Analysis cache %1 belongs to %2; analysing %3 again.")
-                                 .arg(cachePath, stored, audioPath);
+                                         .arg(cachePath, stored, audioPath);
         for (auto& list : lists)
             list.clear();
         return AnalysisCache::ReadStatus::Invalid;

@@ -15,7 +15,7 @@ namespace {
 // Audio by substrings of the whole path, the same list for every way in
 // (".aif" included: such files open through the dialog as well).
 const QStringList audioSubstrings{".mp3", ".flac", ".ogg", ".wma", ".aac", ".aiff",
-                                  ".aif", ".m4a", ".mp4", ".wav", ".cda"};
+                                  ".aif", ".m4a",  ".mp4", ".wav", ".cda"};
 const QStringList cdTrackSuffixes{"aif", "aiff", "wav"};
 
 bool containsAny(const QString& path, const QStringList& substrings)
@@ -149,7 +149,8 @@ QStringList cdRoots()
     const QString runtime = QProcessEnvironment::systemEnvironment().value(QStringLiteral("XDG_RUNTIME_DIR"));
     if (!runtime.isEmpty()) {
         const QDir gvfs(runtime + QStringLiteral("/gvfs"));
-        for (const QFileInfo& entry : gvfs.entryInfoList({QStringLiteral("cdda*")}, QDir::Dirs | QDir::NoDotAndDotDot))
+        for (const QFileInfo& entry :
+             gvfs.entryInfoList({QStringLiteral("cdda*")}, QDir::Dirs | QDir::NoDotAndDotDot))
             roots << entry.absoluteFilePath();
     }
     return roots;

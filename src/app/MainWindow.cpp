@@ -22,8 +22,8 @@
 #include "RealTimeToolsTab.h"
 #include "RiffStep.h"
 #include "ShortcutsTab.h"
-#include "SongStep.h"
 #include "SmallPlot.h"
+#include "SongStep.h"
 #include "Startup.h"
 #include "TabWidget.h"
 #include "TransportWidget.h"
@@ -54,10 +54,8 @@ static_assert(waveAreaHeight + tabAreaHeight + transportHeight == MainWindow::co
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent)
-    , dialogs(std::make_unique<QtShellDialogs>())
-    , frameLimit(defaultFrameLimit())
-    , cdRoots(&FileRoutes::cdRoots)
+    : QMainWindow(parent), dialogs(std::make_unique<QtShellDialogs>()), frameLimit(defaultFrameLimit()),
+      cdRoots(&FileRoutes::cdRoots)
 {
     // A title bar with minimise and close buttons, no maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint

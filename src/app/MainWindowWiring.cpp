@@ -12,8 +12,8 @@
 #include "ChordsStrip.h"
 #include "ChordsTab.h"
 #include "CustomButton.h"
-#include "IncrementWidget.h"
 #include "DevicesTab.h"
+#include "IncrementWidget.h"
 #include "JamTab.h"
 #include "Knob.h"
 #include "LanguageTab.h"
@@ -171,7 +171,8 @@ void MainWindow::initConnections()
     connect(transport->playButton, &CustomButton::released, plotter->playMarker, &QWidget::show);
     connect(transport->loopButton, &CustomButton::released, plotter->playMarker, &QWidget::show);
     // Query: the strip asks the chords tab for every shifted name.
-    connect(strip, &ChordsStrip::getShiftedChordIndex, chordsTab, qOverload<QString, int>(&ChordsTab::getChordIndex));
+    connect(strip, &ChordsStrip::getShiftedChordIndex, chordsTab,
+            qOverload<QString, int>(&ChordsTab::getChordIndex));
     connect(chordsTab, &ChordsTab::setChordStripKeyShift, strip, &ChordsStrip::setKeyShift);
     connect(transport->volumeKnob, &Knob::valueChanged, player, &AudioPlayer::setVolume);
     connect(transport->metronomeKnob, &Knob::valueChanged, player, &AudioPlayer::setMetroVolume);
@@ -250,7 +251,8 @@ void MainWindow::initConnections()
     connect(preferencesMenu->languageTab, &LanguageTab::writeSettings, this, &MainWindow::writeSettings);
 
     // Pitch model: the four pitch controls of both tabs share one pitch.
-    connect(tools, &RealTimeToolsTab::initPitchSyncWidgetFromSession, pitchSync, &PitchSyncWidget::initFromSession);
+    connect(tools, &RealTimeToolsTab::initPitchSyncWidgetFromSession, pitchSync,
+            &PitchSyncWidget::initFromSession);
     connect(tools->pitchKnobWidget(), &Knob::setSyncValueSignal, pitchSync, &PitchSyncWidget::setSyncValue);
     connect(tools->fineTuneWidget(), &IncrementWidget::setSyncValueSignal, pitchSync,
             &PitchSyncWidget::setSyncValue);

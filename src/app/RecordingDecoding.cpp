@@ -43,7 +43,8 @@ std::int64_t defaultFrameLimit()
     return std::min<std::int64_t>(budget / 8, AudioDecoder::kDefaultFrameLimit);
 }
 
-int decodeRecording(const QString& path, DecodedRecording& record, std::int64_t frameLimit, const DecodeHooks& hooks)
+int decodeRecording(const QString& path, DecodedRecording& record, std::int64_t frameLimit,
+                    const DecodeHooks& hooks)
 {
     if (hooks.releasing)
         hooks.releasing();

@@ -67,4 +67,5 @@ std::int64_t defaultFrameLimit();
 // decodes the whole file and fills record. On any failure the record holds
 // no recording. The decoder refuses past frameLimit frames before it has
 // written more than that.
-int decodeRecording(const QString& path, DecodedRecording& record, std::int64_t frameLimit, const DecodeHooks& hooks);
+int decodeRecording(const QString& path, DecodedRecording& record, std::int64_t frameLimit,
+                    const DecodeHooks& hooks);

@@ -14,8 +14,7 @@ QPixmap pagePicture(int page)
 
 } // namespace
 
-TabButtons::TabButtons(QWidget* parent)
-    : QLabel(parent)
+TabButtons::TabButtons(QWidget* parent) : QLabel(parent)
 {
     setPixmap(pagePicture(0));
     setScaledContents(true);

@@ -14,8 +14,7 @@ const QRect buttonsGeometry(325, 12, 350, 25);
 
 } // namespace
 
-TabWidget::TabWidget(QWidget* parent)
-    : QLabel(parent)
+TabWidget::TabWidget(QWidget* parent) : QLabel(parent)
 {
     setPixmap(QPixmap(QStringLiteral(":/images/background_tabs.png")));
     setScaledContents(true);

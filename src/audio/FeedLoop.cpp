@@ -204,7 +204,8 @@ void FeedLoop::trackBeats(int position, bool normalPlayback)
     const QVector<float>& beats = model_->beats;
     const int current = model_->currentBeat.load(std::memory_order_relaxed);
     const int offset = normalPlayback ? beatOffsetSamples.load() : 0;
-    const BeatStep step = trackBeat(beats.constData(), beats.size(), current, lastClickBeat.load(), position, offset);
+    const BeatStep step =
+        trackBeat(beats.constData(), beats.size(), current, lastClickBeat.load(), position, offset);
 
     if (step.clicked >= 0) {
         playBeep_ = true;

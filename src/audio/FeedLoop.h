@@ -185,10 +185,10 @@ private:
     int channels_ = 0;
     MetaData* model_ = nullptr;
     std::vector<float> click_;
-    bool playBeep_ = false;      // a click is due in the block being made
+    bool playBeep_ = false; // a click is due in the block being made
     bool zeroFirstSample_ = false;
-    bool snapGains_ = true;      // the next block starts at the set gains
-    float lastGain_ = 0.99f;     // gains at the end of the last block
+    bool snapGains_ = true;  // the next block starts at the set gains
+    float lastGain_ = 0.99f; // gains at the end of the last block
     float lastClickGain_ = 0.0f;
     // Tail blocks made past the end since the last block that read the
     // recording; none are owed after a start (the tails are empty then).

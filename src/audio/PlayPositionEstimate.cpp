@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-float PlayPositionEstimate::tick(std::int64_t elapsedMs, bool playing, int readPosition,
-                                 int sampleRateHz, float tempoFactor)
+float PlayPositionEstimate::tick(std::int64_t elapsedMs, bool playing, int readPosition, int sampleRateHz,
+                                 float tempoFactor)
 {
     const float read = float(readPosition);
     if (playing) {

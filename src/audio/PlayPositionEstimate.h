@@ -24,8 +24,7 @@ public:
 
     // One tick. elapsedMs: time since the start of playback; readPosition:
     // the chain's read position in frames; tempoFactor: output/input tempo.
-    float tick(std::int64_t elapsedMs, bool playing, int readPosition, int sampleRateHz,
-               float tempoFactor);
+    float tick(std::int64_t elapsedMs, bool playing, int readPosition, int sampleRateHz, float tempoFactor);
 
     float position() const { return m_position; }
 

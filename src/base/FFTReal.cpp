@@ -202,11 +202,8 @@ FFTReal::TrigoLUT::~TrigoLUT()
 }
 
 FFTReal::FFTReal(long length)
-    : _nbr_bits(bitsForLength(length))
-    , _bit_rev_lut(_nbr_bits)
-    , _trigo_lut(_nbr_bits)
-    , _sqrt2_2(static_cast<float>(std::sqrt(2.0) * 0.5))
-    , _length(length)
+    : _nbr_bits(bitsForLength(length)), _bit_rev_lut(_nbr_bits), _trigo_lut(_nbr_bits),
+      _sqrt2_2(static_cast<float>(std::sqrt(2.0) * 0.5)), _length(length)
 {
     assert((1L << _nbr_bits) == length);
     if (_nbr_bits >= 3)

@@ -24,7 +24,7 @@ template <class T>
 class LatestValue
 {
 public:
-    explicit LatestValue(const T& initial = T{}) : slots_{initial, initial, initial} {}
+    explicit LatestValue(const T& initial = T{}) : slots_{initial, initial, initial} { }
     LatestValue(const LatestValue&) = delete;
     LatestValue& operator=(const LatestValue&) = delete;
 

@@ -16,7 +16,7 @@ namespace base {
 class StampedInt
 {
 public:
-    explicit StampedInt(int value = 0) noexcept : word_(pack(value, 0)) {}
+    explicit StampedInt(int value = 0) noexcept : word_(pack(value, 0)) { }
     StampedInt(const StampedInt&) = delete;
     StampedInt& operator=(const StampedInt&) = delete;
 
@@ -27,8 +27,7 @@ public:
     {
         std::uint64_t seen = word_.load(std::memory_order_relaxed);
         while (!word_.compare_exchange_weak(seen, pack(value, std::uint32_t(seen >> 32) + 1u),
-                                            std::memory_order_relaxed)) {
-        }
+                                            std::memory_order_relaxed)) { }
     }
 
     // The word to hand to advanceFrom later, and its value.

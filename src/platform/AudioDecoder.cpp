@@ -190,8 +190,8 @@ bool AudioDecoder::Impl::convert()
         pending.resize(needed);
     noteBuffer(pending.capacity());
     auto* out = reinterpret_cast<uint8_t*>(pending.data() + lead);
-    const int got = swr_convert(swr, &out, maxOut, const_cast<const uint8_t**>(frame->extended_data),
-                                frame->nb_samples);
+    const int got =
+        swr_convert(swr, &out, maxOut, const_cast<const uint8_t**>(frame->extended_data), frame->nb_samples);
     if (got < 0)
         return false;
     std::fill(pending.begin(), pending.begin() + static_cast<std::ptrdiff_t>(lead), 0.0f);

@@ -35,8 +35,7 @@ class DeviceAudioOutput final : public AudioOutput
 public:
     explicit DeviceAudioOutput(const AudioOutputOptions& options)
         : silentRateHz_(options.silentRateHz > 0 ? options.silentRateHz : 44100),
-          silentInPeriods_(options.silentDrainsInPeriods),
-          silent_(mixer_, silentRateHz_, options.manualClock)
+          silentInPeriods_(options.silentDrainsInPeriods), silent_(mixer_, silentRateHz_, options.manualClock)
     {
         if (wantRealDevices(options.backend) && !options.manualClock) {
             portAudio_ = std::make_unique<PortAudioSystem>();
@@ -194,7 +193,7 @@ public:
     bool selectDevice(int) override { return false; }
     int deviceSampleRateHz() const override { return 0; }
     int bufferLengthMs() const override { return AudioOutput::kDefaultBufferLengthMs; }
-    void setBufferLengthMs(int) override {}
+    void setBufferLengthMs(int) override { }
     StreamHandle createStream(int) override { return 0; }
     bool freeStream(StreamHandle) override { return false; }
     bool play(StreamHandle) override { return false; }

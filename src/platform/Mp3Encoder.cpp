@@ -36,11 +36,11 @@ QString Mp3Encoder::findEncoder()
 
 QStringList Mp3Encoder::arguments(int sampleRateHz, const QString& outputPath)
 {
-    return {QStringLiteral("-s"), QString::number(sampleRateHz), QStringLiteral("-b"), QStringLiteral("320"),
-            QStringLiteral("-"), outputPath};
+    return {QStringLiteral("-s"),  QString::number(sampleRateHz), QStringLiteral("-b"),
+            QStringLiteral("320"), QStringLiteral("-"),           outputPath};
 }
 
-Mp3Encoder::Mp3Encoder(QString program) : program_(std::move(program)) {}
+Mp3Encoder::Mp3Encoder(QString program) : program_(std::move(program)) { }
 
 Mp3Encoder::~Mp3Encoder()
 {
@@ -107,7 +107,8 @@ bool Mp3Encoder::start(const QString& outputPath, int sampleRateHz)
     process_->setStandardOutputFile(QProcess::nullDevice());
     process_->start(program_, arguments(sampleRateHz, tempPath_), QIODevice::ReadWrite);
     if (!process_->waitForStarted())
-        return failWith(QStringLiteral("Cannot start the MP3 encoder %1: %2").arg(program_, process_->errorString()));
+        return failWith(
+            QStringLiteral("Cannot start the MP3 encoder %1: %2").arg(program_, process_->errorString()));
 
     const QByteArray h = WavWriter::header(sampleRateHz, 2, 0xffffffffu);
     return feed(h.constData(), h.size());

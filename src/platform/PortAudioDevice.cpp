@@ -131,7 +131,7 @@ void PortAudioDevice::stop()
 double PortAudioDevice::drainPeriodMs() const
 {
     const double seenMs = 1000.0 * double(largestCallbackFrames_.load(std::memory_order_relaxed))
-                          / double(std::max(info_.sampleRateHz, 1));
+        / double(std::max(info_.sampleRateHz, 1));
     return std::max(seenMs, latencyMs_ / 4.0);
 }
 

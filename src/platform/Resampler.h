@@ -44,11 +44,11 @@ private:
     double step_ = 1.0;      // input frames per output frame
     double halfWidth_ = 0.0; // kernel reach on each side, input frames
     double tableScale_ = 0.0;
-    std::vector<float> table_; // kernel over distance 0 .. halfWidth_
+    std::vector<float> table_;   // kernel over distance 0 .. halfWidth_
     std::vector<float> history_; // interleaved input frames
     int capacityFrames_ = 0;
-    int countFrames_ = 0;  // valid frames in history_
-    double time_ = 0.0;    // history_ position of the next output frame
+    int countFrames_ = 0; // valid frames in history_
+    double time_ = 0.0;   // history_ position of the next output frame
 };
 
 inline float Resampler::kernelAt(double distanceFrames) const

@@ -231,7 +231,8 @@ bool StreamMixer::push(StreamHandle handle, const float* interleaved, std::int64
         const std::int64_t firstPart = std::min(numFrames, kRingFrames - pos);
         float* ring = slot->ring.get();
         std::memcpy(ring + 2 * pos, interleaved, sizeof(float) * 2 * static_cast<size_t>(firstPart));
-        std::memcpy(ring, interleaved + 2 * firstPart, sizeof(float) * 2 * static_cast<size_t>(numFrames - firstPart));
+        std::memcpy(ring, interleaved + 2 * firstPart,
+                    sizeof(float) * 2 * static_cast<size_t>(numFrames - firstPart));
         slot->written.store(written + numFrames, std::memory_order_release);
     }
     leave(slot);
@@ -254,8 +255,8 @@ std::int64_t StreamMixer::queuedFrames(StreamHandle handle) const
     if (!slot)
         return -1;
     const std::int64_t written = slot->written.load(std::memory_order_acquire);
-    const std::int64_t consumed = std::max(slot->read.load(std::memory_order_acquire),
-                                           slot->discardMark.load(std::memory_order_acquire));
+    const std::int64_t consumed =
+        std::max(slot->read.load(std::memory_order_acquire), slot->discardMark.load(std::memory_order_acquire));
     leave(slot);
     return std::max<std::int64_t>(0, written - consumed);
 }

@@ -48,8 +48,7 @@ TB_AVX2_CLONES void sideRatios(const float* left, const float* right, const floa
 
 // keepSource: ADRess (solo) when true, ADRessInvert (mute) when false.
 void isolate(bool keepSource, float* magnitudesLeft, const float* phasesLeft, float* magnitudesRight,
-             const float* phasesRight, float azimuth, float range, float cut, float bleed, int n,
-             bool hipass)
+             const float* phasesRight, float azimuth, float range, float cut, float bleed, int n, bool hipass)
 {
     const float side = std::fabs(azimuth);
     const float gain = (bleed / 100.0f) * (bleed / 100.0f);
@@ -106,26 +105,22 @@ void isolate(bool keepSource, float* magnitudesLeft, const float* phasesLeft, fl
 
     grapharray[0] = plotarray[0];
     for (int j = 1; j <= 398; ++j) {
-        grapharray[j] = (j % 2 == 0) ? plotarray[j / 2]
-                                     : (plotarray[(j - 1) / 2] + plotarray[(j + 1) / 2]) * 0.5f;
+        grapharray[j] = (j % 2 == 0) ? plotarray[j / 2] : (plotarray[(j - 1) / 2] + plotarray[(j + 1) / 2]) * 0.5f;
     }
     grapharray[399] = plotarray[199];
 }
 
 } // namespace
 
-void ADRess(float* magnitudesLeft, const float* phasesLeft, float* magnitudesRight,
-            const float* phasesRight, float azimuth, float range, float cut, float bleed, int n,
-            bool /*softBypass*/, bool hipass)
+void ADRess(float* magnitudesLeft, const float* phasesLeft, float* magnitudesRight, const float* phasesRight,
+            float azimuth, float range, float cut, float bleed, int n, bool /*softBypass*/, bool hipass)
 {
-    isolate(true, magnitudesLeft, phasesLeft, magnitudesRight, phasesRight, azimuth, range, cut,
-            bleed, n, hipass);
+    isolate(true, magnitudesLeft, phasesLeft, magnitudesRight, phasesRight, azimuth, range, cut, bleed, n, hipass);
 }
 
-void ADRessInvert(float* magnitudesLeft, const float* phasesLeft, float* magnitudesRight,
-                  const float* phasesRight, float azimuth, float range, float cut, float bleed,
-                  int n, bool /*softBypass*/, bool hipass)
+void ADRessInvert(float* magnitudesLeft, const float* phasesLeft, float* magnitudesRight, const float* phasesRight,
+                  float azimuth, float range, float cut, float bleed, int n, bool /*softBypass*/, bool hipass)
 {
-    isolate(false, magnitudesLeft, phasesLeft, magnitudesRight, phasesRight, azimuth, range, cut,
-            bleed, n, hipass);
+    isolate(false, magnitudesLeft, phasesLeft, magnitudesRight, phasesRight, azimuth, range, cut, bleed, n,
+            hipass);
 }

@@ -22,9 +22,7 @@ extern float grapharray[400];
 // positive: from the right; 0 leaves every bin alone); range: width around
 // |azimuth|; cut: band edge in bins; bleed: 0 … 100; hipass: band above
 // (true) or below (false) the edge. softBypass is not read.
-void ADRess(float* magnitudesLeft, const float* phasesLeft, float* magnitudesRight,
-            const float* phasesRight, float azimuth, float range, float cut, float bleed, int n,
-            bool softBypass, bool hipass);
-void ADRessInvert(float* magnitudesLeft, const float* phasesLeft, float* magnitudesRight,
-                  const float* phasesRight, float azimuth, float range, float cut, float bleed,
-                  int n, bool softBypass, bool hipass);
+void ADRess(float* magnitudesLeft, const float* phasesLeft, float* magnitudesRight, const float* phasesRight,
+            float azimuth, float range, float cut, float bleed, int n, bool softBypass, bool hipass);
+void ADRessInvert(float* magnitudesLeft, const float* phasesLeft, float* magnitudesRight, const float* phasesRight,
+                  float azimuth, float range, float cut, float bleed, int n, bool softBypass, bool hipass);

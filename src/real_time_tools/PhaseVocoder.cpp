@@ -104,8 +104,7 @@ void TimePitch(int mode, const float* phases, const float* previousPhases, float
     for (int k = 0; k < bins; ++k) {
         if (k >= 3 && k < bins - 3) {
             const float m = magnitudes[k];
-            if (m > magnitudes[k - 1] && m > magnitudes[k + 1] && m > magnitudes[k - 2]
-                && m > magnitudes[k + 2])
+            if (m > magnitudes[k - 1] && m > magnitudes[k + 1] && m > magnitudes[k - 2] && m > magnitudes[k + 2])
                 peaks[++peakCount] = float(k);
         }
         if (magnitudes[k] - previousMagnitudes[k] > 0.0f)

@@ -138,8 +138,8 @@ TB_AVX2_CLONES void readResampledInside(const float* source, int64_t position, f
 
 // Vocoder on: the current frame resampled with step interp from the
 // position, and the same one hop of input earlier.
-void readResampledFrames(const float* source, int64_t length, int64_t position, float interp,
-                         float* frame, float* previousFrame)
+void readResampledFrames(const float* source, int64_t length, int64_t position, float interp, float* frame,
+                         float* previousFrame)
 {
     const float* w = buffers.window.data();
     // x = i · interp grows with i, so the last frame sample reads furthest.
@@ -184,8 +184,7 @@ void resetPhasesNow()
                  buffers.Right_Phase_Previous_Estimate.data(), N);
 }
 
-void crossfadeChannel(float* processed, float* output, float* part1024, float* part2048,
-                      float* part3072)
+void crossfadeChannel(float* processed, float* output, float* part1024, float* part2048, float* part3072)
 {
     const float* w = buffers.window.data();
     for (int i = 0; i < N; ++i)
@@ -265,14 +264,14 @@ void renderBlock(const ChainSnapshot& s, float* outLeft, float* outRight, std::a
     // 5. Vocoder phases, or the analysis phases, back to a spectrum.
     if (s.vocoder) {
         const int mode = vocoderMode(s);
-        TimePitch(mode, b.FFT_Phases_Left.data(), b.Previous_FFT_Phases_Left.data(),
-                  b.Left_Phase_Estimate.data(), b.Left_Phase_Previous_Estimate.data(), N,
-                  s.interpfactor, b.peak_locations.data(), b.FFT_Magnitudes_Left.data(),
-                  b.Previous_FFT_Magnitudes_Left.data(), &b.last_trans_l, s.position);
+        TimePitch(mode, b.FFT_Phases_Left.data(), b.Previous_FFT_Phases_Left.data(), b.Left_Phase_Estimate.data(),
+                  b.Left_Phase_Previous_Estimate.data(), N, s.interpfactor, b.peak_locations.data(),
+                  b.FFT_Magnitudes_Left.data(), b.Previous_FFT_Magnitudes_Left.data(), &b.last_trans_l,
+                  s.position);
         TimePitch(mode, b.FFT_Phases_Right.data(), b.Previous_FFT_Phases_Right.data(),
-                  b.Right_Phase_Estimate.data(), b.Right_Phase_Previous_Estimate.data(), N,
-                  s.interpfactor, b.peak_locations.data(), b.FFT_Magnitudes_Right.data(),
-                  b.Previous_FFT_Magnitudes_Right.data(), &b.last_trans_r, s.position);
+                  b.Right_Phase_Estimate.data(), b.Right_Phase_Previous_Estimate.data(), N, s.interpfactor,
+                  b.peak_locations.data(), b.FFT_Magnitudes_Right.data(), b.Previous_FFT_Magnitudes_Right.data(),
+                  &b.last_trans_r, s.position);
         convert_cartesian(b.L_FFTframe.data(), b.FFT_Magnitudes_Left.data(), b.Left_Phase_Estimate.data(), N);
         convert_cartesian(b.R_FFTframe.data(), b.FFT_Magnitudes_Right.data(), b.Right_Phase_Estimate.data(), N);
     } else {

@@ -35,8 +35,7 @@ int roundHalfUp(float value)
 } // namespace
 
 IncrementWidget::IncrementWidget(QWidget* parent, int mode)
-    : StepBox(parent, mode == FineTune ? Pictures::fineTune() : Pictures::plain())
-    , boxMode(mode)
+    : StepBox(parent, mode == FineTune ? Pictures::fineTune() : Pictures::plain()), boxMode(mode)
 {
     marker = new QLabel(this);
     marker->setPixmap(cachedPixmap(QStringLiteral(":/images/real_time_tools/plus_minus_fine_tune_slider.png")));

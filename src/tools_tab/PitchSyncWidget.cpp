@@ -33,18 +33,14 @@ float ratioForSemitones(float semitones)
 }
 } // namespace
 
-GlobalWidgetSync::GlobalWidgetSync(QObject* parent)
-    : QObject(parent)
-{
-}
+GlobalWidgetSync::GlobalWidgetSync(QObject* parent) : QObject(parent) { }
 
 void GlobalWidgetSync::addWidget(QWidget* widget)
 {
     members.append(widget);
 }
 
-PitchSyncWidget::PitchSyncWidget(QObject* parent)
-    : GlobalWidgetSync(parent)
+PitchSyncWidget::PitchSyncWidget(QObject* parent) : GlobalWidgetSync(parent)
 {
     shared = 1.0f;
 }

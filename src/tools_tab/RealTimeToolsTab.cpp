@@ -65,8 +65,7 @@ void setTextAlpha(QLabel* label, int alpha)
 }
 } // namespace
 
-RealTimeToolsTab::RealTimeToolsTab(QWidget* parent)
-    : QLabel(parent)
+RealTimeToolsTab::RealTimeToolsTab(QWidget* parent) : QLabel(parent)
 {
     setPixmap(cachedPixmap(QStringLiteral(":/images/real_time_tools/tool_overlay.png")));
     setScaledContents(true);
@@ -163,8 +162,8 @@ void RealTimeToolsTab::initLayout()
 
 void RealTimeToolsTab::connectTempoKnobToHopFactor()
 {
-    tempoKnobToHopFactor = connect(tempoKnob, &Knob::valueChanged, this,
-                                   qOverload<int>(&RealTimeToolsTab::hopFactorChanged));
+    tempoKnobToHopFactor =
+        connect(tempoKnob, &Knob::valueChanged, this, qOverload<int>(&RealTimeToolsTab::hopFactorChanged));
 }
 
 // Receivers of one signal are called in the order connected.
@@ -195,8 +194,7 @@ void RealTimeToolsTab::initConnections()
     // Any change of an isolation control switches isolation on.
     for (QAbstractSlider* control :
          std::initializer_list<QAbstractSlider*>{widthKnob, separationKnob, slider, filterKnob})
-        connect(control, &QAbstractSlider::valueChanged, this,
-                qOverload<int>(&RealTimeToolsTab::turnOnSSS));
+        connect(control, &QAbstractSlider::valueChanged, this, qOverload<int>(&RealTimeToolsTab::turnOnSSS));
     connect(muteSoloButton, &PlotButton::setState, this, qOverload<bool>(&RealTimeToolsTab::turnOnSSS));
     connect(filterButton, &PlotButton::setState, this, qOverload<bool>(&RealTimeToolsTab::turnOnSSS));
     connect(slider, &Slider::valueChanged, this, &RealTimeToolsTab::setLRPerCent);

@@ -23,9 +23,7 @@ const float fadeEnd = 1e-4f;
 
 // ---- Captions ---------------------------------------------------------------------
 
-SSSWidget::SSSWidget(QWidget* parent, QString text)
-    : QWidget(parent)
-    , labelText(std::move(text))
+SSSWidget::SSSWidget(QWidget* parent, QString text) : QWidget(parent), labelText(std::move(text))
 {
     setFixedSize(captionSize);
 }
@@ -53,9 +51,7 @@ void SSSWidget::paintEvent(QPaintEvent*)
 }
 
 LRPerCentWidget::LRPerCentWidget(QWidget* parent, QString text)
-    : SSSWidget(parent, std::move(text))
-    , fadeTimer(new QTimer(this))
-    , hideTimer(new QTimer(this))
+    : SSSWidget(parent, std::move(text)), fadeTimer(new QTimer(this)), hideTimer(new QTimer(this))
 {
     fadeTimer->setInterval(fadeStepMs);
     hideTimer->setInterval(holdMs);
@@ -120,9 +116,7 @@ void LRPerCentWidget::paintEvent(QPaintEvent*)
 
 // ---- The display ------------------------------------------------------------------------
 
-SSSPlot::SSSPlot(QWidget* parent)
-    : QWidget(parent)
-    , repaintTimer(new QTimer(this))
+SSSPlot::SSSPlot(QWidget* parent) : QWidget(parent), repaintTimer(new QTimer(this))
 {
     repaintTimer->setInterval(repaintMs);
     connect(repaintTimer, &QTimer::timeout, this, qOverload<>(&SSSPlot::update));
@@ -208,8 +202,7 @@ SSSPlot::Polygons SSSPlot::polygonsFor(const QVector<QPointF>& curve, const Shap
         const float x = float(i) * step;
         const double y = curve[i].y();
         p.whole.append(QPointF(x, float(h - y * h)));
-        const bool attenuated = shape.solo ? (x < ax - half || x > ax + half)
-                                           : (ax - half < x && x < ax + half);
+        const bool attenuated = shape.solo ? (x < ax - half || x > ax + half) : (ax - half < x && x < ax + half);
         if (!attenuated)
             p.heard.append(QPointF(x, float(h - y * h)));
         else if (shape.suppression != 0.0f)

@@ -89,8 +89,8 @@ public:
     {
         int width = plotWidth;
         int height = plotHeight;
-        int azimuth = 50;     // 0 … 99
-        int bandWidth = 0;    // pixels
+        int azimuth = 50;         // 0 … 99
+        int bandWidth = 0;        // pixels
         float suppression = 0.0f; // what remains of an attenuated point
         bool solo = false;
     };

@@ -4,8 +4,7 @@
 #include <QPainter>
 
 CustomButton::CustomButton(const QPixmap& pixmap, QWidget* parent, bool latching)
-    : QPushButton(parent)
-    , strip(pixmap)
+    : QPushButton(parent), strip(pixmap)
 {
     setCheckable(latching);
 }

@@ -9,8 +9,7 @@ const int smallKnobSize = 64;
 const int largeKnobValue = 49;
 } // namespace
 
-Knob::Knob(QWidget* parent)
-    : QDial(parent)
+Knob::Knob(QWidget* parent) : QDial(parent)
 {
     connect(this, &Knob::sliderMoved, this, &Knob::moveImage);
     connect(this, &Knob::valueChanged, this, &Knob::setSyncValueSlot);

@@ -17,15 +17,9 @@ QPixmap cachedPixmap(const QString& resourcePath)
     return pixmap;
 }
 
-PictureStrip::PictureStrip(const QString& resourcePath)
-    : strip(cachedPixmap(resourcePath))
-{
-}
+PictureStrip::PictureStrip(const QString& resourcePath) : strip(cachedPixmap(resourcePath)) { }
 
-PictureStrip::PictureStrip(const QPixmap& pixmap)
-    : strip(pixmap)
-{
-}
+PictureStrip::PictureStrip(const QPixmap& pixmap) : strip(pixmap) { }
 
 void PictureStrip::drawFrame(QPainter& painter, int frame, const QRect& target) const
 {
@@ -41,9 +35,7 @@ void PictureStrip::drawScaledFrame(QPainter& painter, int frame, const QRect& ta
         return;
     // Scaling the whole strip, then cutting the frame, is the same as cutting
     // the frame's preimage and scaling only that: one drawPixmap, no copy.
-    const qreal scale = std::max(qreal(target.width()) / strip.width(),
-                                 qreal(target.height()) / strip.height());
-    const QRectF source(0, frame * target.height() / scale,
-                        target.width() / scale, target.height() / scale);
+    const qreal scale = std::max(qreal(target.width()) / strip.width(), qreal(target.height()) / strip.height());
+    const QRectF source(0, frame * target.height() / scale, target.width() / scale, target.height() / scale);
     painter.drawPixmap(QRectF(target), strip, source);
 }

@@ -18,8 +18,7 @@ QString pictureFor(const QString& name)
 }
 } // namespace
 
-PlotButton::PlotButton(QWidget* parent, const QString& name)
-    : QWidget(parent)
+PlotButton::PlotButton(QWidget* parent, const QString& name) : QWidget(parent)
 {
     setFixedSize(plotButtonSize);
     const QString path = pictureFor(name);

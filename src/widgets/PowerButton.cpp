@@ -4,10 +4,7 @@
 
 #include <QPainter>
 
-PowerButton::PowerButton(QWidget* parent)
-    : QAbstractButton(parent)
-{
-}
+PowerButton::PowerButton(QWidget* parent) : QAbstractButton(parent) { }
 
 void PowerButton::setDrawSmallPixmap(bool small)
 {
@@ -40,11 +37,10 @@ void PowerButton::mousePressEvent(QMouseEvent*)
 
 void PowerButton::paintEvent(QPaintEvent*)
 {
-    static const QString pictures[2][2] = {
-        {QStringLiteral(":/images/real_time_tools/power_off.png"),
-         QStringLiteral(":/images/real_time_tools/power_off_small.png")},
-        {QStringLiteral(":/images/real_time_tools/power_on.png"),
-         QStringLiteral(":/images/real_time_tools/power_on_small.png")}};
+    static const QString pictures[2][2] = {{QStringLiteral(":/images/real_time_tools/power_off.png"),
+                                            QStringLiteral(":/images/real_time_tools/power_off_small.png")},
+                                           {QStringLiteral(":/images/real_time_tools/power_on.png"),
+                                            QStringLiteral(":/images/real_time_tools/power_on_small.png")}};
     const QPixmap picture = cachedPixmap(pictures[on][drawSmallPixmap]);
     if (picture.isNull())
         return;

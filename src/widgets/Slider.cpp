@@ -19,8 +19,7 @@ int sliderValueForX(int x, int width)
 }
 
 Slider::Slider(QWidget* parent)
-    : QSlider(Qt::Horizontal, parent)
-    , strip(QStringLiteral(":/images/real_time_tools/slider.png"))
+    : QSlider(Qt::Horizontal, parent), strip(QStringLiteral(":/images/real_time_tools/slider.png"))
 {
     connect(this, &Slider::sliderMoved, this, &Slider::moveImage);
 }

@@ -55,9 +55,7 @@ StepBox::Pictures StepBox::Pictures::fineTune()
 }
 
 StepBox::StepBox(QWidget* parent, const Pictures& boxPictures)
-    : QAbstractButton(parent)
-    , pictures(boxPictures)
-    , picture(boxPictures.rest)
+    : QAbstractButton(parent), pictures(boxPictures), picture(boxPictures.rest)
 {
     setFont(designFont(QStringLiteral("Arial"), 11, QFont::Bold));
     setFixedSize(boxWidth, boxHeight);
@@ -116,9 +114,7 @@ void StepBox::setPictures(const Pictures& boxPictures)
     update();
 }
 
-void StepBox::paintValue(QPainter&)
-{
-}
+void StepBox::paintValue(QPainter&) { }
 
 void StepBox::drawCentredText(QPainter& painter, const QString& text) const
 {

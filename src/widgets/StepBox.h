@@ -27,7 +27,7 @@ public:
 
     static constexpr int boxWidth = 93;
     static constexpr int boxHeight = 20;
-    static constexpr int minusEnd = 24; // x below it is the minus end
+    static constexpr int minusEnd = 24;  // x below it is the minus end
     static constexpr int plusStart = 69; // x from it on is the plus end
     static constexpr int repeatDelayMs = 650;
     static constexpr int repeatIntervalMs = 35;

@@ -58,10 +58,7 @@ public:
     friend bool operator!=(ZoomLevel a, ZoomLevel b) { return a.index != b.index; }
 
 private:
-    constexpr explicit ZoomLevel(int level)
-        : index(level)
-    {
-    }
+    constexpr explicit ZoomLevel(int level) : index(level) { }
 
     int index = 0;
 };

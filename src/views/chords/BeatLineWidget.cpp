@@ -3,8 +3,8 @@
 #include "MetaData.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 using chordstrip::BeatShape;
 
@@ -42,8 +42,7 @@ const QVector<QString>& noChords()
 
 } // namespace
 
-BeatLineWidget::BeatLineWidget(QWidget* parent)
-    : QWidget(parent)
+BeatLineWidget::BeatLineWidget(QWidget* parent) : QWidget(parent)
 {
     setMouseTracking(true);
     QFont bold = font();

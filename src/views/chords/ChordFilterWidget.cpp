@@ -26,9 +26,8 @@ QVector<QVector<int>> emptyMatrix()
 } // namespace
 
 ChordFilterWidget::ChordFilterWidget(QWidget* parent)
-    : QLabel(parent)
-    , dotPicture(cachedPixmap(QStringLiteral(":/images/chords/orange_dot.png")))
-    , chordMatrix(emptyMatrix())
+    : QLabel(parent), dotPicture(cachedPixmap(QStringLiteral(":/images/chords/orange_dot.png"))),
+      chordMatrix(emptyMatrix())
 {
     initWidgets();
     initConnections();
@@ -51,16 +50,14 @@ void ChordFilterWidget::initWidgets()
             dots.append(dot);
         }
 
-    findButton = new CustomButton(cachedPixmap(QStringLiteral(":/images/chords/find_button.png")),
-                                  this, false);
+    findButton = new CustomButton(cachedPixmap(QStringLiteral(":/images/chords/find_button.png")), this, false);
     findButton->setFixedSize(42, 16);
     findButton->move(198, 283);
     closeButton = new CustomButton(QPixmap(), this, false);
     closeButton->setFixedSize(20, 20);
     closeButton->move(223, 10);
     closeButton->setCursor(Qt::OpenHandCursor);
-    noneButton = new CustomButton(cachedPixmap(QStringLiteral(":/images/chords/none_button.png")),
-                                  this, false);
+    noneButton = new CustomButton(cachedPixmap(QStringLiteral(":/images/chords/none_button.png")), this, false);
     noneButton->setFixedSize(42, 16);
     noneButton->move(198, 265);
 }
@@ -68,8 +65,7 @@ void ChordFilterWidget::initWidgets()
 void ChordFilterWidget::initConnections()
 {
     for (Dot* dot : dots)
-        connect(dot, qOverload<int, int, bool>(&Dot::setDotActive), this,
-                &ChordFilterWidget::addChord);
+        connect(dot, qOverload<int, int, bool>(&Dot::setDotActive), this, &ChordFilterWidget::addChord);
     // In this order: the analysis is asked for before playback stops.
     connect(findButton, &CustomButton::released, this, &ChordFilterWidget::findPressed);
     connect(findButton, &CustomButton::released, this, &ChordFilterWidget::stopPlayback);

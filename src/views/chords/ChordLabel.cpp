@@ -24,18 +24,9 @@ bool startsCorrection(const QMouseEvent& event)
 
 } // namespace
 
-ChordLabel::ChordLabel(QWidget* parent, QString text, int start, int end, int first, int count,
-                       MetaData* model)
-    : QWidget(parent)
-    , metaData(model)
-    , startSample(start)
-    , endSample(end)
-    , shownText(text)
-    , baseText(text)
-    , firstBeat(first)
-    , beatCount(count)
-    , flashTimer(new QTimer(this))
-    , colour(restColour)
+ChordLabel::ChordLabel(QWidget* parent, QString text, int start, int end, int first, int count, MetaData* model)
+    : QWidget(parent), metaData(model), startSample(start), endSample(end), shownText(text), baseText(text),
+      firstBeat(first), beatCount(count), flashTimer(new QTimer(this)), colour(restColour)
 {
     setMouseTracking(true);
     QFont bold = font();

@@ -6,17 +6,15 @@
 
 namespace chordnames {
 
-const char* const rootNames[rootCount] = {"A", "Bb", "B", "C", "C#", "D",
-                                          "Eb", "E", "F", "F#", "G", "Ab"};
+const char* const rootNames[rootCount] = {"A", "Bb", "B", "C", "C#", "D", "Eb", "E", "F", "F#", "G", "Ab"};
 const char* const typeSuffixes[typeCount] = {"", "m", "7", "sus4", "sus2", "maj7", "m7"};
 
 namespace {
 
 // Every spelling the views read, sharp and flat alike.
 const char* const rootSpellings[rootCount][2] = {
-    {"A", nullptr}, {"A#", "Bb"}, {"B", nullptr},  {"C", nullptr},
-    {"Db", "C#"},   {"D", nullptr}, {"Eb", "D#"}, {"E", nullptr},
-    {"F", nullptr}, {"F#", "Gb"},  {"G", nullptr}, {"Ab", "G#"},
+    {"A", nullptr}, {"A#", "Bb"},   {"B", nullptr}, {"C", nullptr}, {"Db", "C#"},   {"D", nullptr},
+    {"Eb", "D#"},   {"E", nullptr}, {"F", nullptr}, {"F#", "Gb"},   {"G", nullptr}, {"Ab", "G#"},
 };
 
 const QHash<QString, int>& nameTable()
@@ -27,8 +25,7 @@ const QHash<QString, int>& nameTable()
             for (int root = 0; root < rootCount; ++root)
                 for (const char* spelling : rootSpellings[root])
                     if (spelling)
-                        names.insert(QString::fromLatin1(spelling) + typeSuffixes[type],
-                                     12 * type + root);
+                        names.insert(QString::fromLatin1(spelling) + typeSuffixes[type], 12 * type + root);
         return names;
     }();
     return table;

@@ -17,10 +17,7 @@ constexpr int syncNothing = 2;
 
 // ---- KeyShiftWidget -----------------------------------------------------------
 
-KeyShiftWidget::KeyShiftWidget(QWidget* parent)
-    : StepBox(parent, Pictures::plain())
-{
-}
+KeyShiftWidget::KeyShiftWidget(QWidget* parent) : StepBox(parent, Pictures::plain()) { }
 
 int KeyShiftWidget::step(int direction)
 {
@@ -87,10 +84,7 @@ void KeyShiftWidget::paintValue(QPainter& painter)
 
 // ---- CapoWidget ------------------------------------------------------------------
 
-CapoWidget::CapoWidget(QWidget* parent)
-    : StepBox(parent, Pictures::plain())
-{
-}
+CapoWidget::CapoWidget(QWidget* parent) : StepBox(parent, Pictures::plain()) { }
 
 void CapoWidget::step(int direction)
 {
@@ -153,8 +147,7 @@ void CapoWidget::paintValue(QPainter& painter)
 
 // ---- TempoWidget -----------------------------------------------------------------
 
-TempoWidget::TempoWidget(QWidget* parent)
-    : StepBox(parent, Pictures::plain())
+TempoWidget::TempoWidget(QWidget* parent) : StepBox(parent, Pictures::plain())
 {
     setCoverShown(true);
 }

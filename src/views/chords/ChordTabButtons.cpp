@@ -35,9 +35,7 @@ constexpr int arrowRepeatMs = 50;
 
 // ---- NeckTypeWidget ---------------------------------------------------------
 
-NeckTypeWidget::NeckTypeWidget(QWidget* parent)
-    : QPushButton(parent)
-    , picture(cachedPixmap(boxRest))
+NeckTypeWidget::NeckTypeWidget(QWidget* parent) : QPushButton(parent), picture(cachedPixmap(boxRest))
 {
     setFixedSize(boxWidth, boxHeight);
     // Keyboard activation steps it too, by the end under the pointer.
@@ -124,11 +122,10 @@ void NeckTypeWidget::paintEvent(QPaintEvent*)
 // ---- ChordTypeButton --------------------------------------------------------
 
 ChordTypeButton::ChordTypeButton(QWidget* parent, bool openChords)
-    : QAbstractButton(parent)
-    , open(openChords)
-    , strip(cachedPixmap(openChords ? QStringLiteral(":/images/chords/open.png")
-                              : QStringLiteral(":/images/chords/power.png")))
-    , offset(openChords ? 0 : unlitOffset)
+    : QAbstractButton(parent), open(openChords),
+      strip(cachedPixmap(openChords ? QStringLiteral(":/images/chords/open.png")
+                                    : QStringLiteral(":/images/chords/power.png"))),
+      offset(openChords ? 0 : unlitOffset)
 {
     setFixedSize(typeButtonWidth, typeButtonHeight);
     connect(this, &ChordTypeButton::pressed, this, &ChordTypeButton::animateButtonPress);
@@ -170,10 +167,8 @@ void ChordTypeButton::paintEvent(QPaintEvent*)
 // ---- ChordsScrollButton -----------------------------------------------------
 
 ChordsScrollButton::ChordsScrollButton(QWidget* parent, bool upward)
-    : QAbstractButton(parent)
-    , up(upward)
-    , strip(cachedPixmap(upward ? QStringLiteral(":/images/chords/up.png")
-                            : QStringLiteral(":/images/chords/down.png")))
+    : QAbstractButton(parent), up(upward), strip(cachedPixmap(upward ? QStringLiteral(":/images/chords/up.png")
+                                                                     : QStringLiteral(":/images/chords/down.png")))
 {
     setAutoRepeat(true);
     setAutoRepeatInterval(arrowRepeatMs);

@@ -12,11 +12,7 @@
 class ChordWidget::Cell : public QWidget
 {
 public:
-    explicit Cell(QWidget* parent)
-        : QWidget(parent)
-    {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
+    explicit Cell(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
 
     void setCell(const QPixmap* sheet, int index)
     {
@@ -32,8 +28,7 @@ protected:
             return;
         QPainter painter(this);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(rect(), *cellSheet,
-                           QRect(cellWidth * cellIndex, 0, cellWidth, cellHeight));
+        painter.drawPixmap(rect(), *cellSheet, QRect(cellWidth * cellIndex, 0, cellWidth, cellHeight));
     }
 
 private:
@@ -44,22 +39,23 @@ private:
 QPixmap ChordWidget::neckPicture(int neckType)
 {
     switch (neckType) {
-    case Wire: return cachedPixmap(QStringLiteral(":/images/chords/wire.png"));
-    case Ebony: return cachedPixmap(QStringLiteral(":/images/chords/ebony.png"));
-    case Alder: return cachedPixmap(QStringLiteral(":/images/chords/alder.png"));
-    case Maple: return cachedPixmap(QStringLiteral(":/images/chords/maple.png"));
-    default: return QPixmap();
+    case Wire:
+        return cachedPixmap(QStringLiteral(":/images/chords/wire.png"));
+    case Ebony:
+        return cachedPixmap(QStringLiteral(":/images/chords/ebony.png"));
+    case Alder:
+        return cachedPixmap(QStringLiteral(":/images/chords/alder.png"));
+    case Maple:
+        return cachedPixmap(QStringLiteral(":/images/chords/maple.png"));
+    default:
+        return QPixmap();
     }
 }
 
 ChordWidget::ChordWidget(QWidget* parent, const QPixmap* openPictures, const QPixmap* powerPictures,
                          bool mouseEvents)
-    : QLabel(parent)
-    , chordPicture(new Cell(this))
-    , sheet(openPictures)
-    , openSheet(openPictures)
-    , powerSheet(powerPictures)
-    , takesMouseEvents(mouseEvents)
+    : QLabel(parent), chordPicture(new Cell(this)), sheet(openPictures), openSheet(openPictures),
+      powerSheet(powerPictures), takesMouseEvents(mouseEvents)
 {
     if (!takesMouseEvents)
         setAttribute(Qt::WA_TransparentForMouseEvents);

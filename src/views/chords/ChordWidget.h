@@ -22,8 +22,7 @@ public:
     // openSheet and powerSheet are kept, not owned. A diagram that takes no
     // mouse events lets every mouse and wheel event through to what lies
     // beneath it. Starts on the open sheet and the wire neck, without chord.
-    ChordWidget(QWidget* parent, const QPixmap* openSheet, const QPixmap* powerSheet,
-                bool takesMouseEvents);
+    ChordWidget(QWidget* parent, const QPixmap* openSheet, const QPixmap* powerSheet, bool takesMouseEvents);
 
     // Shows cell i of the sheet in use (and keeps i as the stored chord when
     // store is set); -1, or anything outside 0 … 83, hides the chord and

@@ -14,9 +14,7 @@ constexpr int columnSpacing = 9;
 } // namespace
 
 ChordsContainer::ChordsContainer(QWidget* parent)
-    : QWidget(parent)
-    , openGrid(new QWidget(this))
-    , powerGrid(new QWidget(this))
+    : QWidget(parent), openGrid(new QWidget(this)), powerGrid(new QWidget(this))
 {
     openGrid->hide();
     powerGrid->hide();

@@ -19,9 +19,7 @@ constexpr int handleSize = 20;
 
 } // namespace
 
-ChordsStrip::ChordsStrip(QWidget* parent)
-    : QLabel(parent)
-    , sampleOffset(chordstrip::beatLead)
+ChordsStrip::ChordsStrip(QWidget* parent) : QLabel(parent), sampleOffset(chordstrip::beatLead)
 {
     initWidgets();
     initLayout();
@@ -36,7 +34,8 @@ void ChordsStrip::initWidgets()
     leftBoundary = new EditBoundary(this);
     rightBoundary = new EditBoundary(this);
     beatLine = new BeatLineWidget(this);
-    leftHandle = new CustomButton(cachedPixmap(QStringLiteral(":/images/chords/chord_drag_left.png")), this, false);
+    leftHandle =
+        new CustomButton(cachedPixmap(QStringLiteral(":/images/chords/chord_drag_left.png")), this, false);
     rightHandle =
         new CustomButton(cachedPixmap(QStringLiteral(":/images/chords/chord_drag_right.png")), this, false);
 }
@@ -113,9 +112,9 @@ void ChordsStrip::initChordStrip()
             return beat < beats.size() ? saturatingInt(beats.at(beat)) : sampleCount;
         };
         for (const chordstrip::Run& run : chordstrip::chordRuns(chords)) {
-            auto* tag = new ChordLabel(this, chords.at(run.firstBeat), sampleAt(run.firstBeat),
-                                       sampleAt(run.firstBeat + run.beatCount), run.firstBeat, run.beatCount,
-                                       metaData);
+            auto* tag =
+                new ChordLabel(this, chords.at(run.firstBeat), sampleAt(run.firstBeat),
+                               sampleAt(run.firstBeat + run.beatCount), run.firstBeat, run.beatCount, metaData);
             connect(tag, &ChordLabel::showChordEdit, this, &ChordsStrip::showChordEdit);
             connect(tag, &ChordLabel::deactivateAll, this, &ChordsStrip::deactivateAll);
             connect(tag, &ChordLabel::showEditLeftBoundary, this, &ChordsStrip::showEditLeftBoundary);
@@ -168,7 +167,8 @@ void ChordsStrip::layoutTags()
     for (ChordLabel* tag : qAsConst(labels)) {
         const int first = tag->getFirstBeat();
         const int end = first + tag->getBeatCount();
-        const auto span = chordstrip::tagSpan(beats, first, tag->getBeatCount(), sampleCount, width(), sampleOffset);
+        const auto span =
+            chordstrip::tagSpan(beats, first, tag->getBeatCount(), sampleCount, width(), sampleOffset);
         if (!span) {
             tag->hide();
             continue;

@@ -59,9 +59,8 @@ int sessionInt(const QStringList& list, int index)
 } // namespace
 
 ChordsTab::ChordsTab(QWidget* parent)
-    : QLabel(parent)
-    , chordsPixmap(cachedPixmap(QStringLiteral(":/images/chords/chords.png")))
-    , powerChordsPixmap(cachedPixmap(QStringLiteral(":/images/chords/power_chords.png")))
+    : QLabel(parent), chordsPixmap(cachedPixmap(QStringLiteral(":/images/chords/chords.png"))),
+      powerChordsPixmap(cachedPixmap(QStringLiteral(":/images/chords/power_chords.png")))
 {
     initWidgets();
     initConnections();
@@ -139,25 +138,21 @@ void ChordsTab::initConnections()
 {
     // 1. The grid's arrows (each auto-repeat tick is another press).
     connect(scrollUpButton, &ChordsScrollButton::pressed, chordsContainer, &ChordsContainer::scrollUp);
-    connect(scrollDownButton, &ChordsScrollButton::pressed, chordsContainer,
-            &ChordsContainer::scrollDown);
+    connect(scrollDownButton, &ChordsScrollButton::pressed, chordsContainer, &ChordsContainer::scrollDown);
 
     // 2. The neck box.
     connect(neckTypeWidget, &NeckTypeWidget::neckTypeChanged, this, &ChordsTab::changeNeckType);
 
     // 3. The open/power pair: one lit at a time.
-    connect(openChordsButton, &ChordTypeButton::useOpenChords, powerChordsButton,
-            &ChordTypeButton::disableButton);
+    connect(openChordsButton, &ChordTypeButton::useOpenChords, powerChordsButton, &ChordTypeButton::disableButton);
     connect(powerChordsButton, &ChordTypeButton::usePowerChords, openChordsButton,
             &ChordTypeButton::disableButton);
 
     // 4. The chord type reaches the large diagrams, the grids and the tab.
     for (ChordTypeButton* button : {openChordsButton, powerChordsButton}) {
-        connect(button, &ChordTypeButton::setChordType, currentChordWidget,
-                &ChordWidget::setChordType);
+        connect(button, &ChordTypeButton::setChordType, currentChordWidget, &ChordWidget::setChordType);
         connect(button, &ChordTypeButton::setChordType, nextChordWidget, &ChordWidget::setChordType);
-        connect(button, &ChordTypeButton::setChordType, chordsContainer,
-                &ChordsContainer::switchChordType);
+        connect(button, &ChordTypeButton::setChordType, chordsContainer, &ChordsContainer::switchChordType);
         connect(button, &ChordTypeButton::setChordType, this, &ChordsTab::setChordType);
     }
 
@@ -166,13 +161,10 @@ void ChordsTab::initConnections()
     connect(capoWidget, &CapoWidget::shiftFret, this, &ChordsTab::setCapoShift);
 
     // 6. The finder's mode roll and pane.
-    connect(chordModesLabel, &ChordModesLabel::setChordMode, chordModesWidget,
-            &ChordModesWidget::setMode);
+    connect(chordModesLabel, &ChordModesLabel::setChordMode, chordModesWidget, &ChordModesWidget::setMode);
     connect(chordModesLabel, &ChordModesLabel::updateFinderChord, this, &ChordsTab::setFinderChord);
-    connect(chordModesWidget, &ChordModesWidget::updateFinderChord, this,
-            &ChordsTab::setFinderChord);
-    connect(chordModesWidget, &ChordModesWidget::showModeLabel, chordModesLabel,
-            &ChordModesLabel::showModeLabel);
+    connect(chordModesWidget, &ChordModesWidget::updateFinderChord, this, &ChordsTab::setFinderChord);
+    connect(chordModesWidget, &ChordModesWidget::showModeLabel, chordModesLabel, &ChordModesLabel::showModeLabel);
     connect(chordModesWidget, &ChordModesWidget::hideKeysLabel, keysLabel, &QWidget::hide);
 
     // 7. The finder's key roll and pane.
@@ -184,8 +176,7 @@ void ChordsTab::initConnections()
 
     // The filter page's opener and close spot.
     connect(filterButton, &CustomButton::released, this, &ChordsTab::openFilterWidget);
-    connect(chordFilterWidget->closeButtonWidget(), &CustomButton::pressed, this,
-            &ChordsTab::closeFilterWidget);
+    connect(chordFilterWidget->closeButtonWidget(), &CustomButton::pressed, this, &ChordsTab::closeFilterWidget);
 }
 
 void ChordsTab::initMetaData(MetaData* model)

@@ -8,11 +8,7 @@ constexpr int dotSize = 14;
 }
 
 Dot::Dot(QWidget* parent, const QPixmap* picture, int root, int type, QString name)
-    : QLabel(parent)
-    , pixmap(picture)
-    , dotRoot(root)
-    , dotType(type)
-    , dotName(std::move(name))
+    : QLabel(parent), pixmap(picture), dotRoot(root), dotType(type), dotName(std::move(name))
 {
     setFixedSize(dotSize, dotSize);
     setScaledContents(true);

@@ -1,7 +1,6 @@
 #include "EditBoundary.h"
 
-EditBoundary::EditBoundary(QWidget* parent)
-    : QWidget(parent)
+EditBoundary::EditBoundary(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }

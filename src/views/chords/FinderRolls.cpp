@@ -50,9 +50,7 @@ int roundedY(const QMouseEvent& event)
 // ---- Rolls -------------------------------------------------------------------
 
 FinderRoll::FinderRoll(QWidget* parent, const RollGeometry& rollGeometry)
-    : QLabel(parent)
-    , geometry(rollGeometry)
-    , roll(cachedPixmap(QString::fromLatin1(rollGeometry.roll)))
+    : QLabel(parent), geometry(rollGeometry), roll(cachedPixmap(QString::fromLatin1(rollGeometry.roll)))
 {
     setScaledContents(true);
     setCursor(Qt::OpenHandCursor);
@@ -100,11 +98,8 @@ void FinderRoll::wheelEvent(QWheelEvent* event)
 // ---- Panes -------------------------------------------------------------------
 
 FinderPane::FinderPane(QWidget* parent, const RollGeometry& paneGeometry)
-    : QLabel(parent)
-    , geometry(paneGeometry)
-    , pane(cachedPixmap(QString::fromLatin1(paneGeometry.pane)))
-    , highlight(new QLabel(this))
-    , highlightY(paneGeometry.highlightOrigin)
+    : QLabel(parent), geometry(paneGeometry), pane(cachedPixmap(QString::fromLatin1(paneGeometry.pane))),
+      highlight(new QLabel(this)), highlightY(paneGeometry.highlightOrigin)
 {
     setScaledContents(true);
     setPixmap(pane);
@@ -175,24 +170,16 @@ void FinderPane::mouseMoveEvent(QMouseEvent* event)
 
 // ---- The twins -----------------------------------------------------------------
 
-ChordModesWidget::ChordModesWidget(QWidget* parent)
-    : FinderRoll(parent, modeGeometry)
-{
-}
+ChordModesWidget::ChordModesWidget(QWidget* parent) : FinderRoll(parent, modeGeometry) { }
 
-KeysWidget::KeysWidget(QWidget* parent)
-    : FinderRoll(parent, keyGeometry)
-{
-}
+KeysWidget::KeysWidget(QWidget* parent) : FinderRoll(parent, keyGeometry) { }
 
-ChordModesLabel::ChordModesLabel(QWidget* parent)
-    : FinderPane(parent, modeGeometry)
+ChordModesLabel::ChordModesLabel(QWidget* parent) : FinderPane(parent, modeGeometry)
 {
     hide();
 }
 
-KeysLabel::KeysLabel(QWidget* parent)
-    : FinderPane(parent, keyGeometry)
+KeysLabel::KeysLabel(QWidget* parent) : FinderPane(parent, keyGeometry)
 {
     hide();
 }

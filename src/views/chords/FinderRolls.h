@@ -12,10 +12,10 @@
 // The numbers in which the twins differ.
 struct RollGeometry
 {
-    int entries;          // 7 modes, 12 keys
-    int sliceWidth;       // width of one entry in the roll's strip
-    const char* roll;     // the roll's strip
-    const char* pane;     // the pane's picture
+    int entries;      // 7 modes, 12 keys
+    int sliceWidth;   // width of one entry in the roll's strip
+    const char* roll; // the roll's strip
+    const char* pane; // the pane's picture
     const char* highlight;
     int highlightX;
     QSize highlightSize;

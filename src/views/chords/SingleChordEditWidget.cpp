@@ -28,8 +28,7 @@ QPoint dotPosition(int column, int row)
 
 } // namespace
 
-SingleChordEditWidget::SingleChordEditWidget(QWidget* parent)
-    : QLabel(parent)
+SingleChordEditWidget::SingleChordEditWidget(QWidget* parent) : QLabel(parent)
 {
     initWidgets();
     initLayout();
@@ -44,14 +43,17 @@ void SingleChordEditWidget::initWidgets()
     dotPixmap = cachedPixmap(QStringLiteral(":/images/chords/orange_dot.png"));
     for (int column = 0; column < 12; ++column) {
         for (int row = 0; row < 7; ++row) {
-            const QString name = QString::fromLatin1(chordnames::rootNames[column]) + QLatin1String(rowSuffixes[row]);
+            const QString name =
+                QString::fromLatin1(chordnames::rootNames[column]) + QLatin1String(rowSuffixes[row]);
             dots.append(new Dot(this, &dotPixmap, (column + 9) % 12, row, name));
         }
     }
-    replaceButton = new CustomButton(cachedPixmap(QStringLiteral(":/images/chords/replace_button.png")), this, false);
+    replaceButton =
+        new CustomButton(cachedPixmap(QStringLiteral(":/images/chords/replace_button.png")), this, false);
     replaceAllButton =
         new CustomButton(cachedPixmap(QStringLiteral(":/images/chords/replace_all_button.png")), this, false);
-    cancelButton = new CustomButton(cachedPixmap(QStringLiteral(":/images/chords/cancel_button.png")), this, false);
+    cancelButton =
+        new CustomButton(cachedPixmap(QStringLiteral(":/images/chords/cancel_button.png")), this, false);
 }
 
 void SingleChordEditWidget::initLayout()

@@ -29,11 +29,7 @@ QVector<Run> chordRuns(const QVector<QString>& chords)
     return runs;
 }
 
-PixelScale::PixelScale(int frames, int width, int offsetFrames)
-    : scale(frames, width)
-    , offset(offsetFrames)
-{
-}
+PixelScale::PixelScale(int frames, int width, int offsetFrames) : scale(frames, width), offset(offsetFrames) { }
 
 int PixelScale::x(double sample) const
 {
@@ -46,8 +42,8 @@ int PixelScale::width(double from, double to) const
     return limited(saturatingInt(std::floor(end - x(from) + 0.5)));
 }
 
-std::optional<Span> tagSpan(const QVector<float>& beats, int firstBeat, int beatCount, int frames,
-                            int stripWidth, int offset)
+std::optional<Span> tagSpan(const QVector<float>& beats, int firstBeat, int beatCount, int frames, int stripWidth,
+                            int offset)
 {
     const PixelScale scale(frames, stripWidth, offset);
     if (!scale.isValid() || firstBeat < 0 || firstBeat >= beats.size() || beatCount < 1)

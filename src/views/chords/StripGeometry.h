@@ -64,8 +64,8 @@ struct Span
     int x = 0;
     int width = 0;
 };
-std::optional<Span> tagSpan(const QVector<float>& beats, int firstBeat, int beatCount, int frames,
-                            int stripWidth, int offset);
+std::optional<Span> tagSpan(const QVector<float>& beats, int firstBeat, int beatCount, int frames, int stripWidth,
+                            int offset);
 
 // The first beat b in 0 .. beats − 2 with X(b) < x < X(b + 1); −1 for none
 // (a pointer on a beat's own column lies in neither neighbour).
@@ -87,12 +87,12 @@ std::optional<Snap> snapToBeat(const QVector<float>& beats, const PixelScale& sc
 // when its chord differs from the one before, ends it when it differs from
 // the one after; the first of these rows that applies wins.
 enum class BeatShape {
-    First, // beat 0
-    Last, // the last beat of the sequence
-    RunStart, // starts a run without ending it, and starts the range
-    RunEnd, // ends a run without starting it, and ends the range
+    First,         // beat 0
+    Last,          // the last beat of the sequence
+    RunStart,      // starts a run without ending it, and starts the range
+    RunEnd,        // ends a run without starting it, and ends the range
     SingleBeatRun, // starts and ends a run, in a range of one beat
-    Inner, // anything else, also a beat the sequence does not hold
+    Inner,         // anything else, also a beat the sequence does not hold
 };
 BeatShape beatShape(const QVector<QString>& chords, int beat, int startBeat, int endBeat);
 

@@ -29,15 +29,12 @@ QColor stateColour(int state)
 
 bool isShownState(int state)
 {
-    return state == RiffModel::Armed || state == RiffModel::InLoop
-           || state == RiffModel::OutsideLoop;
+    return state == RiffModel::Armed || state == RiffModel::InLoop || state == RiffModel::OutsideLoop;
 }
 
 } // namespace
 
-BeatLabel::BeatLabel(int stepIndex, QWidget* parent)
-    : QLabel(parent)
-    , step(stepIndex)
+BeatLabel::BeatLabel(int stepIndex, QWidget* parent) : QLabel(parent), step(stepIndex)
 {
     initWidgets();
     hide();

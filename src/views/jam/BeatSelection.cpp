@@ -7,8 +7,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 
-BeatSelection::BeatSelection(QWidget* parent)
-    : QWidget(parent)
+BeatSelection::BeatSelection(QWidget* parent) : QWidget(parent)
 {
     initWidgets();
     initConnections();
@@ -141,8 +140,7 @@ void BeatSelection::scrollBeatLabel(BeatLabel* beatLabel, int xMouse, bool ctrlC
     if (beatLabel == nullptr)
         return;
     const int step = beatLabel->getStep();
-    const int beat = steps.beatContainingPixel(float(xMouse), samplesPerPixel())
-                         .value_or(steps.beatIndex(step));
+    const int beat = steps.beatContainingPixel(float(xMouse), samplesPerPixel()).value_or(steps.beatIndex(step));
     steps.moveStep(step, beat, ctrlClick);
     repositionBeats();
 }
@@ -169,9 +167,7 @@ void BeatSelection::setFirst(int step, int)
 }
 
 // The step row's blink timer ticks here too; nothing on the overlay blinks.
-void BeatSelection::flash()
-{
-}
+void BeatSelection::flash() { }
 
 int BeatSelection::findBeatUnderMouse(int x)
 {

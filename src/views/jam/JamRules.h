@@ -66,10 +66,7 @@ public:
     {
         enum Kind { ExtendLoop, SetLoopLength } kind;
         int step;
-        bool operator==(const Event& other) const
-        {
-            return kind == other.kind && step == other.step;
-        }
+        bool operator==(const Event& other) const { return kind == other.kind && step == other.step; }
     };
     using Events = QVector<Event>;
 

@@ -45,8 +45,7 @@ QString pitchText(const QString& value)
 
 } // namespace
 
-JamTab::JamTab(QWidget* parent)
-    : QLabel(parent)
+JamTab::JamTab(QWidget* parent) : QLabel(parent)
 {
     initWidgets();
     initConnections();
@@ -106,11 +105,10 @@ void JamTab::initWidgets()
     for (int r = 0; r < riffCount; ++r) {
         for (int s = 0; s < stepCount; ++s) {
             auto* menu = new StepContextMenu(this, s);
-            menu->setGeometry(contextMenuX + jam::cellWidth * s, contextMenuY,
-                              StepContextMenu::menuWidth, StepContextMenu::menuHeight);
+            menu->setGeometry(contextMenuX + jam::cellWidth * s, contextMenuY, StepContextMenu::menuWidth,
+                              StepContextMenu::menuHeight);
             menu->hide();
-            connect(menu, &StepContextMenu::showDifferentContextMenu, this,
-                    &JamTab::showContextLabel);
+            connect(menu, &StepContextMenu::showDifferentContextMenu, this, &JamTab::showContextLabel);
             contextMenus.append(menu);
         }
     }
@@ -141,16 +139,12 @@ void JamTab::initConnections()
     connect(riffIdLabel, &RiffIdLabel::setRiffId, riffIdWidget, &RiffIdWidget::setRiffId);
     connect(riffIdLabel, &RiffIdLabel::setRiffId, this, &JamTab::setActiveRiff);
     connect(riffIdLabel, &RiffIdLabel::setRiffId, riffStepStack, &QStackedWidget::setCurrentIndex);
-    connect(riffIdLabel, &RiffIdLabel::setRiffId, loopLengthStack,
-            &QStackedWidget::setCurrentIndex);
+    connect(riffIdLabel, &RiffIdLabel::setRiffId, loopLengthStack, &QStackedWidget::setCurrentIndex);
 
-    connect(riffIdWidget, &RiffIdWidget::showRiffIdLabel, riffIdLabel,
-            &RiffIdLabel::showRiffIdLabel);
+    connect(riffIdWidget, &RiffIdWidget::showRiffIdLabel, riffIdLabel, &RiffIdLabel::showRiffIdLabel);
     connect(riffIdWidget, &RiffIdWidget::showRiffIdLabel, this, &JamTab::setActiveRiff);
-    connect(riffIdWidget, &RiffIdWidget::showRiffIdLabel, riffStepStack,
-            &QStackedWidget::setCurrentIndex);
-    connect(riffIdWidget, &RiffIdWidget::showRiffIdLabel, loopLengthStack,
-            &QStackedWidget::setCurrentIndex);
+    connect(riffIdWidget, &RiffIdWidget::showRiffIdLabel, riffStepStack, &QStackedWidget::setCurrentIndex);
+    connect(riffIdWidget, &RiffIdWidget::showRiffIdLabel, loopLengthStack, &QStackedWidget::setCurrentIndex);
 
     connect(playRiffButton, &CustomButton::pressed, this, &JamTab::playRiff);
     connect(playSongButton, &CustomButton::pressed, this, &JamTab::playSong);
@@ -194,10 +188,9 @@ void JamTab::showRiff(int riff)
     loopLengthStack->setCurrentIndex(riff);
 }
 
-void JamTab::setRiffsFromSession(const QString& power, const QString& riff,
-                                 const QString& beatOffset, const QString* riffLength,
-                                 const QString* riffLengthMax, const QString&, const QString&,
-                                 const QString*)
+void JamTab::setRiffsFromSession(const QString& power, const QString& riff, const QString& beatOffset,
+                                 const QString* riffLength, const QString* riffLengthMax, const QString&,
+                                 const QString&, const QString*)
 {
     powerButton->setValueFromSession(power.toInt() != 0);
 

@@ -44,9 +44,8 @@ public:
     // and per riff its ruler's value and maximum (six texts each, held
     // within 0 … 15). The song arguments are not read: the song row
     // restores itself.
-    void setRiffsFromSession(const QString& powerButton, const QString& currentRiff,
-                             const QString& beatOffset, const QString* riffLength,
-                             const QString* riffLengthMax, const QString& songLength,
+    void setRiffsFromSession(const QString& powerButton, const QString& currentRiff, const QString& beatOffset,
+                             const QString* riffLength, const QString* riffLengthMax, const QString& songLength,
                              const QString& songLengthMax, const QString* song);
     // Every control back to its start, every step pitch back to 0 (sent to
     // the riffs), then disabled. Every file open.

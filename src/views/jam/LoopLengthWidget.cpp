@@ -16,9 +16,8 @@ bool commandHeld(const QMouseEvent& event)
 } // namespace
 
 LoopLengthWidget::LoopLengthWidget(QWidget* parent)
-    : QWidget(parent)
-    , rulerPicture(QStringLiteral(":/images/jam/loop_length.png"))
-    , ballPicture(QStringLiteral(":/images/jam/loop_length_ball.png"))
+    : QWidget(parent), rulerPicture(QStringLiteral(":/images/jam/loop_length.png")),
+      ballPicture(QStringLiteral(":/images/jam/loop_length_ball.png"))
 {
     setCursor(Qt::OpenHandCursor);
 }

@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-Riff::Riff(QObject* parent)
-    : QObject(parent)
+Riff::Riff(QObject* parent) : QObject(parent)
 {
     for (auto& factor : factors)
         factor.store(1.0f, std::memory_order_relaxed);

@@ -6,9 +6,7 @@
 #include <QPainter>
 #include <QWheelEvent>
 
-RiffIdWidget::RiffIdWidget(QWidget* parent)
-    : QLabel(parent)
-    , letters(QStringLiteral(":/images/jam/riff_id.png"))
+RiffIdWidget::RiffIdWidget(QWidget* parent) : QLabel(parent), letters(QStringLiteral(":/images/jam/riff_id.png"))
 {
     setScaledContents(true);
     setCursor(Qt::OpenHandCursor);
@@ -60,8 +58,7 @@ void RiffIdWidget::wheelEvent(QWheelEvent* event)
     emit showRiffIdLabel(riffId);
 }
 
-RiffIdLabel::RiffIdLabel(QWidget* parent)
-    : QLabel(parent)
+RiffIdLabel::RiffIdLabel(QWidget* parent) : QLabel(parent)
 {
     setPixmap(cachedPixmap(QStringLiteral(":/images/jam/riff_menu.png")));
     setScaledContents(true);

@@ -131,8 +131,7 @@ QVector<RiffModel::StepRect> RiffModel::layout(float spp, int height) const
         }
     }
     auto sharesBeat = [&](int i) {
-        return std::any_of(inUse.begin(), inUse.end(),
-                           [&](int j) { return j != i && beatOf[j] == beatOf[i]; });
+        return std::any_of(inUse.begin(), inUse.end(), [&](int j) { return j != i && beatOf[j] == beatOf[i]; });
     };
     QVector<int> stacked;
     for (int i : inUse) {

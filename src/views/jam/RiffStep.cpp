@@ -7,8 +7,7 @@
 #include <QTimer>
 
 HighlightSteps::HighlightSteps(QWidget* parent)
-    : QWidget(parent)
-    , picture(QStringLiteral(":/images/jam/highlight_steps.png"))
+    : QWidget(parent), picture(QStringLiteral(":/images/jam/highlight_steps.png"))
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     flashTimer = new QTimer(this);
@@ -46,8 +45,7 @@ void HighlightSteps::paintEvent(QPaintEvent*)
     picture.drawFrame(painter, armedStep, rect());
 }
 
-RiffStep::RiffStep(QWidget* parent, const QPixmap& pixmap)
-    : StepWidget(parent, pixmap)
+RiffStep::RiffStep(QWidget* parent, const QPixmap& pixmap) : StepWidget(parent, pixmap)
 {
     highlight = new HighlightSteps(this);
     highlight->setGeometry(0, 0, rowWidth, rowHeight);
@@ -111,8 +109,7 @@ void RiffStep::mousePressEvent(QMouseEvent* event)
     if (!resultsValid())
         return;
     const int cell = jam::cellAt(qRound(event->localPos().x()));
-    const bool contextGesture =
-        event->buttons() == Qt::RightButton
+    const bool contextGesture = event->buttons() == Qt::RightButton
         || (event->buttons() == Qt::LeftButton && event->modifiers() == Qt::MetaModifier);
     if (contextGesture)
         emit showContext(cell);

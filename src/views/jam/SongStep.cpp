@@ -14,9 +14,7 @@ const char* const letters[] = {"-", "A", "B", "C", "D", "E", "F"};
 
 } // namespace
 
-SongStepLabel::SongStepLabel(QWidget* parent, int slot)
-    : QLabel(parent)
-    , index(slot)
+SongStepLabel::SongStepLabel(QWidget* parent, int slot) : QLabel(parent), index(slot)
 {
     setFixedSize(labelWidth, labelHeight);
     setFont(QFont(QStringLiteral("Fantasy"), 11, QFont::Bold));
@@ -30,8 +28,7 @@ SongStepLabel::SongStepLabel(QWidget* parent, int slot)
 void SongStepLabel::setLetter()
 {
     if (riff >= SongSource::emptySlot && riff < SongSlots::riffCount)
-        setText(QStringLiteral("<font color='#B4B4B4'>%1</font>")
-                    .arg(QLatin1String(letters[riff + 1])));
+        setText(QStringLiteral("<font color='#B4B4B4'>%1</font>").arg(QLatin1String(letters[riff + 1])));
     emit setRiff(riff, index);
 }
 
@@ -60,8 +57,7 @@ void SongStepLabel::wheelEvent(QWheelEvent* event)
     setLetter();
 }
 
-SongStepSelector::SongStepSelector(QWidget* parent)
-    : QLabel(parent)
+SongStepSelector::SongStepSelector(QWidget* parent) : QLabel(parent)
 {
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -95,9 +91,7 @@ void SongStepSelector::mousePressEvent(QMouseEvent*)
     hide();
 }
 
-void SongStepSelector::mouseReleaseEvent(QMouseEvent*)
-{
-}
+void SongStepSelector::mouseReleaseEvent(QMouseEvent*) { }
 
 // Rows of (height − 19) / 6 = 18 pixels; below the sixth letter the
 // highlight stays where it is.
@@ -113,8 +107,7 @@ void SongStepSelector::mouseMoveEvent(QMouseEvent* event)
     highlightLabel->move(7, row * h + 5);
 }
 
-SongStep::SongStep(QWidget* parent, const QPixmap& pixmap)
-    : StepWidget(parent, pixmap)
+SongStep::SongStep(QWidget* parent, const QPixmap& pixmap) : StepWidget(parent, pixmap)
 {
     initWidgets();
     initLayout();
@@ -193,9 +186,7 @@ void SongStep::mousePressEvent(QMouseEvent* event)
     emit showSongMenu(jam::cellAt(qRound(event->localPos().x())));
 }
 
-void SongStep::mouseMoveEvent(QMouseEvent*)
-{
-}
+void SongStep::mouseMoveEvent(QMouseEvent*) { }
 
 void SongStep::paintEvent(QPaintEvent*)
 {

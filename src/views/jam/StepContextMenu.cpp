@@ -11,8 +11,7 @@
 #include <algorithm>
 
 ContextPitchWidget::ContextPitchWidget(QWidget* parent, int stepIndex)
-    : StepBox(parent, Pictures::plain())
-    , step(stepIndex)
+    : StepBox(parent, Pictures::plain()), step(stepIndex)
 {
 }
 
@@ -62,9 +61,7 @@ void ContextPitchWidget::paintValue(QPainter& painter)
     drawCentredText(painter, jam::semitoneText(pitchSemitone));
 }
 
-StepContextMenu::StepContextMenu(QWidget* parent, int stepIndex)
-    : QWidget(parent)
-    , step(stepIndex)
+StepContextMenu::StepContextMenu(QWidget* parent, int stepIndex) : QWidget(parent), step(stepIndex)
 {
     initWidgets();
     initConnections();
@@ -88,8 +85,7 @@ void StepContextMenu::initWidgets()
 
 void StepContextMenu::initConnections()
 {
-    connect(pitchWidget, &ContextPitchWidget::contextPitchChanged, this,
-            &StepContextMenu::contextPitchChanged);
+    connect(pitchWidget, &ContextPitchWidget::contextPitchChanged, this, &StepContextMenu::contextPitchChanged);
     connect(closeButton, &CustomButton::pressed, this, &QWidget::hide);
 }
 
@@ -104,9 +100,7 @@ void StepContextMenu::mousePressEvent(QMouseEvent* event)
     hide();
 }
 
-void StepContextMenu::mouseMoveEvent(QMouseEvent*)
-{
-}
+void StepContextMenu::mouseMoveEvent(QMouseEvent*) { }
 
 void StepContextMenu::paintEvent(QPaintEvent*)
 {

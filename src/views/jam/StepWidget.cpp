@@ -6,9 +6,8 @@
 #include <algorithm>
 
 StepWidget::StepWidget(QWidget* parent, const QPixmap& pixmap)
-    : QWidget(parent)
-    , stepPixmap(pixmap)
-    , whiteNumbersPixmap(cachedPixmap(QStringLiteral(":/images/jam/white_step_numbers.png")))
+    : QWidget(parent), stepPixmap(pixmap),
+      whiteNumbersPixmap(cachedPixmap(QStringLiteral(":/images/jam/white_step_numbers.png")))
 {
     setMouseTracking(true);
 }
@@ -47,6 +46,4 @@ void StepWidget::leaveEvent(QEvent*)
     emit hideBeatOutline();
 }
 
-void StepWidget::paintEvent(QPaintEvent*)
-{
-}
+void StepWidget::paintEvent(QPaintEvent*) { }

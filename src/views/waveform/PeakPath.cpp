@@ -57,8 +57,8 @@ namespace {
 // column's outline row, (y + 1) · scale · −0.5 + scale, and returns the
 // columns written.
 template <class Better>
-int outlinePass(const QVector<QPointF>& path, float ppc, int offset, int columns, float shift,
-                double scale, QVector<double>& rows, Better better)
+int outlinePass(const QVector<QPointF>& path, float ppc, int offset, int columns, float shift, double scale,
+                QVector<double>& rows, Better better)
 {
     const int count = path.size();
     const QPointF* points = path.constData();
@@ -96,8 +96,7 @@ void drawColumn(QImage& picture, int x, double row, int mid, QRgb colour)
 
 } // namespace
 
-LevelPictures render(const QVector<QPointF>& path, const PictureGeometry& geometry,
-                     ZoomLevel level)
+LevelPictures render(const QVector<QPointF>& path, const PictureGeometry& geometry, ZoomLevel level)
 {
     LevelPictures pictures;
     const int w = geometry.viewWidth;
@@ -121,8 +120,8 @@ LevelPictures render(const QVector<QPointF>& path, const PictureGeometry& geomet
 
         // Upper outline: the greatest y of each column. Only the columns
         // written are drawn, so a pass that ends early draws nothing more.
-        const int upper = outlinePass(path, ppc, offset, half, 0.0f, scale, rows,
-                                      [](double a, double b) { return a > b; });
+        const int upper =
+            outlinePass(path, ppc, offset, half, 0.0f, scale, rows, [](double a, double b) { return a > b; });
         for (int i = 0; i < upper; ++i)
             drawColumn(*picture, i, rows[i], mid, colour);
 

@@ -56,7 +56,6 @@ struct PictureGeometry
     int canvasHeight = 0;
 };
 
-LevelPictures render(const QVector<QPointF>& path, const PictureGeometry& geometry,
-                     ZoomLevel level);
+LevelPictures render(const QVector<QPointF>& path, const PictureGeometry& geometry, ZoomLevel level);
 
 } // namespace peakpath

@@ -16,8 +16,7 @@ const int bandWidth = 100;
 const float smallStripWidth = 884.0f;
 } // namespace
 
-PlayMarker::PlayMarker(QWidget* parent)
-    : QWidget(parent)
+PlayMarker::PlayMarker(QWidget* parent) : QWidget(parent)
 {
     markerTimer = new QTimer(this);
     markerTimer->setInterval(markerTickMs);

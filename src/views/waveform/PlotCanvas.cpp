@@ -4,8 +4,7 @@
 #include <QPainter>
 #include <QStackedWidget>
 
-PlotCanvas::PlotCanvas(QWidget* parent)
-    : QWidget(parent)
+PlotCanvas::PlotCanvas(QWidget* parent) : QWidget(parent)
 {
     leftStack = new QStackedWidget(this);
     rightStack = new QStackedWidget(this);
@@ -37,8 +36,7 @@ void PlotCanvas::setIndex(int level)
     rightStack->setCurrentIndex(levelIndex);
 }
 
-CentreLine::CentreLine(QWidget* parent)
-    : QWidget(parent)
+CentreLine::CentreLine(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }

@@ -35,8 +35,7 @@ int nonNegative(float frame)
 
 } // namespace
 
-PlotSelection::PlotSelection(QWidget* parent)
-    : QWidget(parent)
+PlotSelection::PlotSelection(QWidget* parent) : QWidget(parent)
 {
     // 9 pixels, the size 9 points have where the labels' fixed 10- and
     // 11-pixel boxes were drawn for; 9 points at 96 dpi would be clipped.
@@ -77,7 +76,7 @@ void PlotSelection::setZoomFactor(float scaleFactor)
 bool PlotSelection::analysisReady() const
 {
     return metaData != nullptr && metaData->metaDataValid.load(std::memory_order_acquire)
-           && !metaData->beats.isEmpty();
+        && !metaData->beats.isEmpty();
 }
 
 bool PlotSelection::validBeat(int index) const
@@ -221,8 +220,7 @@ void PlotSelection::updateLabels(int x, Qt::MouseButtons buttons)
 
         const int textWidth = QFontMetrics(countLabel->font()).horizontalAdvance(text);
         countLabel->setText(labelText.arg(text.toHtmlEscaped()));
-        countLabel->setGeometry(saturatingInt(range.lastX - float(textWidth) - 1.0f), -1,
-                                textWidth, 11);
+        countLabel->setGeometry(saturatingInt(range.lastX - float(textWidth) - 1.0f), -1, textWidth, 11);
 
         const QString first = QString::number(startBeat + 1);
         const QString last = QString::number(endBeat);
@@ -232,13 +230,11 @@ void PlotSelection::updateLabels(int x, Qt::MouseButtons buttons)
         endLabel->setText(labelText.arg(last));
         const int y = height() - 11;
         if (range.lastX - range.firstX <= narrowRangePixels) {
-            startLabel->setGeometry(saturatingInt(range.firstX - float(firstWidth) - 1.0f), y,
-                                    firstWidth, 10);
+            startLabel->setGeometry(saturatingInt(range.firstX - float(firstWidth) - 1.0f), y, firstWidth, 10);
             endLabel->setGeometry(saturatingInt(range.lastX + 1.0f), y, lastWidth, 10);
         } else {
             startLabel->setGeometry(saturatingInt(range.firstX + 1.0f), y, firstWidth, 10);
-            endLabel->setGeometry(saturatingInt(range.lastX - float(lastWidth) - 1.0f), y,
-                                  lastWidth, 10);
+            endLabel->setGeometry(saturatingInt(range.lastX - float(lastWidth) - 1.0f), y, lastWidth, 10);
         }
         countLabel->show();
         endLabel->show();
@@ -302,8 +298,6 @@ void PlotSelection::paintEvent(QPaintEvent* event)
     }
 
     const int left = saturatingInt(zoom.canvasX(float(startX)));
-    const int width =
-        saturatingInt(zoom.canvasX(float(endX)) - zoom.canvasX(float(startX)));
-    painter.fillRect(QRect(left, 0, width, h).normalized(),
-                     QColor(255, 200, 180, qRound(0.25 * 255)));
+    const int width = saturatingInt(zoom.canvasX(float(endX)) - zoom.canvasX(float(startX)));
+    painter.fillRect(QRect(left, 0, width, h).normalized(), QColor(255, 200, 180, qRound(0.25 * 255)));
 }

@@ -48,8 +48,7 @@ int wheelDelta(const QWheelEvent& event)
 
 } // namespace
 
-Plotter::Plotter(QWidget* parent)
-    : QWidget(parent)
+Plotter::Plotter(QWidget* parent) : QWidget(parent)
 {
     zoomTimer = new QTimer(this);
     zoomTimer->setInterval(zoomThrottleMs);
@@ -90,18 +89,14 @@ Plotter::Plotter(QWidget* parent)
 
     singleChordEdit = new SingleChordEditWidget(this);
     singleChordEdit->hide();
-    connect(singleChordEdit, &SingleChordEditWidget::reInitChordStrip, chordsStrip,
-            &ChordsStrip::initChordStrip);
+    connect(singleChordEdit, &SingleChordEditWidget::reInitChordStrip, chordsStrip, &ChordsStrip::initChordStrip);
     connect(singleChordEdit, &SingleChordEditWidget::getStartEndBeats, chordsStrip,
             &ChordsStrip::getStartEndBeats);
-    connect(singleChordEdit, &SingleChordEditWidget::resetScroll, chordsStrip,
-            &ChordsStrip::stopScrolling);
-    connect(chordsStrip, &ChordsStrip::changeSingleChordDot, singleChordEdit,
-            &SingleChordEditWidget::changeChord);
+    connect(singleChordEdit, &SingleChordEditWidget::resetScroll, chordsStrip, &ChordsStrip::stopScrolling);
+    connect(chordsStrip, &ChordsStrip::changeSingleChordDot, singleChordEdit, &SingleChordEditWidget::changeChord);
     // A file open resets the strip: a correction still open would write the
     // old range into the next recording, so the popup closes unwritten.
-    connect(chordsStrip, &ChordsStrip::chordEditAborted, singleChordEdit,
-            &SingleChordEditWidget::abortChordEdit);
+    connect(chordsStrip, &ChordsStrip::chordEditAborted, singleChordEdit, &SingleChordEditWidget::abortChordEdit);
 }
 
 void Plotter::initMetaData(MetaData* model)
@@ -180,8 +175,7 @@ void Plotter::calcBigPixmaps()
     const peakpath::PictureGeometry geometry{width(), height(), canvasHeight()};
     QVector<QPixmap> pictures[2];
     for (int level = 0; level < ZoomLevel::levelCount; ++level) {
-        peakpath::LevelPictures images =
-            peakpath::render(peakPath, geometry, ZoomLevel::fromLevel(level));
+        peakpath::LevelPictures images = peakpath::render(peakPath, geometry, ZoomLevel::fromLevel(level));
         pictures[0].append(QPixmap::fromImage(std::move(images.left)));
         pictures[1].append(QPixmap::fromImage(std::move(images.right)));
     }
@@ -442,8 +436,8 @@ void Plotter::repositionChordEdit()
     const int popupWidth = singleChordEdit->width();
     const int canvasRight = plotCanvas->x() + plotCanvas->width();
     const int x = tag.x() + popupWidth - popupLeftOfTag > canvasRight
-                      ? canvasRight - popupWidth + popupRightOverhang
-                      : tag.x() - popupLeftOfTag;
+        ? canvasRight - popupWidth + popupRightOverhang
+        : tag.x() - popupLeftOfTag;
     singleChordEdit->move(x, popupTop);
 }
 

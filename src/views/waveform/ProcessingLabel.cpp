@@ -9,8 +9,7 @@ const int maxDots = 3;
 const int baseline = 20;
 } // namespace
 
-ProcessingLabel::ProcessingLabel(QWidget* parent)
-    : QWidget(parent)
+ProcessingLabel::ProcessingLabel(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFont(QFont(QStringLiteral("Arial"), 15, QFont::Normal));

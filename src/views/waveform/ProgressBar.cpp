@@ -11,8 +11,7 @@ const float fullPc = 98.0f;
 } // namespace
 
 ProgressBar::ProgressBar(QWidget* parent)
-    : QWidget(parent)
-    , barPixmap(cachedPixmap(QStringLiteral(":/images/progress_bar.png")))
+    : QWidget(parent), barPixmap(cachedPixmap(QStringLiteral(":/images/progress_bar.png")))
 {
 }
 
@@ -41,8 +40,7 @@ void ProgressBar::paintEvent(QPaintEvent*)
     const qreal shown = std::min(qreal(w), std::max(qreal(0), qreal(w) * qreal(pc) / fullPc));
     if (shown > 0 && !barPixmap.isNull()) {
         const qreal sourceX = qreal(barPixmap.width()) - shown;
-        painter.drawPixmap(QRectF(0, 0, shown, h), barPixmap,
-                           QRectF(sourceX, 0, shown, barPixmap.height()));
+        painter.drawPixmap(QRectF(0, 0, shown, h), barPixmap, QRectF(sourceX, 0, shown, barPixmap.height()));
     }
     painter.drawPixmap(rect(), cachedPixmap(QStringLiteral(":/images/progress_bar_background.png")));
 }

@@ -8,8 +8,7 @@
 
 #include <cmath>
 
-SmallPlot::SmallPlot(QWidget* parent)
-    : QWidget(parent)
+SmallPlot::SmallPlot(QWidget* parent) : QWidget(parent)
 {
     centre = width() / 2;
     setCursor(Qt::OpenHandCursor);
@@ -39,9 +38,7 @@ void SmallPlot::setZoomFactor(float scaleFactor)
     zoom = ZoomLevel::nearest(scaleFactor);
 }
 
-void SmallPlot::setSelection(float, float)
-{
-}
+void SmallPlot::setSelection(float, float) { }
 
 int SmallPlot::clampedCentre(int x) const
 {
@@ -57,8 +54,8 @@ void SmallPlot::rescalePicture()
 {
     // Scaled once per picture or size, not at every repaint of the play line.
     scaledPixmap = overviewPixmap.isNull() || width() <= 0 || height() <= 0
-                       ? QPixmap()
-                       : overviewPixmap.scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        ? QPixmap()
+        : overviewPixmap.scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
 void SmallPlot::resizeEvent(QResizeEvent*)
@@ -122,9 +119,7 @@ void SmallPlot::mouseReleaseEvent(QMouseEvent*)
     setCursor(Qt::OpenHandCursor);
 }
 
-void SmallPlot::mouseDoubleClickEvent(QMouseEvent*)
-{
-}
+void SmallPlot::mouseDoubleClickEvent(QMouseEvent*) { }
 
 void SmallPlot::wheelEvent(QWheelEvent* event)
 {
@@ -135,8 +130,7 @@ void SmallPlot::wheelEvent(QWheelEvent* event)
     update();
 }
 
-SmallPlotPlayMarker::SmallPlotPlayMarker(QWidget* parent)
-    : QWidget(parent)
+SmallPlotPlayMarker::SmallPlotPlayMarker(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }

@@ -45,10 +45,7 @@ QLabel* pictureLabel(QWidget* parent, const QString& path, QSize size, bool scal
 
 } // namespace
 
-GreyedButtons::GreyedButtons(QWidget* parent)
-    : QLabel(parent)
-{
-}
+GreyedButtons::GreyedButtons(QWidget* parent) : QLabel(parent) { }
 
 bool GreyedButtons::event(QEvent* event)
 {
@@ -57,9 +54,7 @@ bool GreyedButtons::event(QEvent* event)
     return QWidget::event(event);
 }
 
-TransportWidget::TransportWidget(QWidget* parent)
-    : QLabel(parent)
-    , totalText(QStringLiteral("0:00"))
+TransportWidget::TransportWidget(QWidget* parent) : QLabel(parent), totalText(QStringLiteral("0:00"))
 {
     clockTimer = new QTimer(this);
     clockTimer->setInterval(clockTickMs);
@@ -130,11 +125,9 @@ void TransportWidget::initWidgets()
     volumeKnob->move(volumeKnobPlace);
     metronomeKnob->move(metronomeKnobPlace);
 
-    greyLight = pictureLabel(this, QStringLiteral(":images/transport/metronome_grey.png"),
-                             lightRect.size(), true);
+    greyLight = pictureLabel(this, QStringLiteral(":images/transport/metronome_grey.png"), lightRect.size(), true);
     greyLight->move(lightRect.topLeft());
-    redLight = pictureLabel(this, QStringLiteral(":images/transport/metronome_red.png"),
-                            lightRect.size(), true);
+    redLight = pictureLabel(this, QStringLiteral(":images/transport/metronome_red.png"), lightRect.size(), true);
     redLight->move(lightRect.topLeft());
     redLight->hide();
 
@@ -202,11 +195,9 @@ void TransportWidget::setMaxTime(int frames)
 
 void TransportWidget::updateTime()
 {
-    const float position =
-        timePosition != nullptr ? timePosition->load(std::memory_order_relaxed) : 0.0f;
+    const float position = timePosition != nullptr ? timePosition->load(std::memory_order_relaxed) : 0.0f;
     const QString now = transportclock::text(transportclock::seconds(position, sampleRate));
-    const QString text =
-        QStringLiteral("<font color='#ff8c00'>%1 / %2</font>").arg(now, totalText);
+    const QString text = QStringLiteral("<font color='#ff8c00'>%1 / %2</font>").arg(now, totalText);
     if (text != clockLabel->text())
         clockLabel->setText(text);
 }

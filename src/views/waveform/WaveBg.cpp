@@ -26,8 +26,7 @@ const int progressLabelPoints = 16;
 const QColor holeColour(18, 18, 20);
 } // namespace
 
-WaveBg::WaveBg(QWidget* parent)
-    : QLabel(parent)
+WaveBg::WaveBg(QWidget* parent) : QLabel(parent)
 {
     QPalette dark = palette();
     dark.setColor(QPalette::Window, holeColour);
@@ -53,8 +52,7 @@ void WaveBg::initWidgets()
     plotter->hide();
     smallPlot->hide();
     smallPlotPlayMarker->hide();
-    connect(plotter->playMarker, &PlayMarker::setSmallPos, smallPlotPlayMarker,
-            &SmallPlotPlayMarker::updatePos);
+    connect(plotter->playMarker, &PlayMarker::setSmallPos, smallPlotPlayMarker, &SmallPlotPlayMarker::updatePos);
 
     progressBar = new ProgressBar(this);
     progressBar->setFixedSize(progressBarSize);
@@ -88,17 +86,14 @@ void WaveBg::initConnections()
     connect(smallPlot, &SmallPlot::scrollPlot, plotter, &Plotter::scrollPlot);
     connect(plotter, &Plotter::updateProgressBar, progressBar, &ProgressBar::updatePercentage);
     connect(smallPlot, &SmallPlot::setCentreZoomPos, plotter, &Plotter::setCentreZoomPos);
-    connect(plotter, &Plotter::setSmallPlotZoomCentre, smallPlot,
-            &SmallPlot::setSmallPlotZoomCentre);
+    connect(plotter, &Plotter::setSmallPlotZoomCentre, smallPlot, &SmallPlot::setSmallPlotZoomCentre);
     connect(plotter, &Plotter::showSmallPlotPlayMarker, smallPlotPlayMarker, &QWidget::show);
-    connect(plotter, &Plotter::setSmallPlotSampleCount, smallPlotPlayMarker,
-            &SmallPlotPlayMarker::setSampleCount);
+    connect(plotter, &Plotter::setSmallPlotSampleCount, smallPlotPlayMarker, &SmallPlotPlayMarker::setSampleCount);
     connect(scrollButton, &PowerButton::buttonOn, plotter, &Plotter::setScrolling);
     // zoomPlot takes the step before updateZoom applies it.
     connect(zoomButtons, &ZoomButtons::zoom, plotter, &Plotter::zoomPlot);
     connect(zoomButtons, &ZoomButtons::zoom, plotter, &Plotter::updateZoom);
-    connect(plotter->chordsStrip, &ChordsStrip::stopScrolling, scrollButton,
-            &PowerButton::setValueFromSession);
+    connect(plotter->chordsStrip, &ChordsStrip::stopScrolling, scrollButton, &PowerButton::setValueFromSession);
 }
 
 void WaveBg::setProgressLabelText(QString text)
@@ -108,8 +103,7 @@ void WaveBg::setProgressLabelText(QString text)
     // Escaped: a file name in a status text is no markup.
     progressLabel->setText(QStringLiteral("<font color=#c86423>%1</font>").arg(text.toHtmlEscaped()));
     const int textWidth = QFontMetrics(progressLabel->font()).horizontalAdvance(text);
-    progressLabel->setGeometry(width() / 2 - textWidth / 2, progressLabelTop, 2 * textWidth,
-                               progressLabelHeight);
+    progressLabel->setGeometry(width() / 2 - textWidth / 2, progressLabelTop, 2 * textWidth, progressLabelHeight);
 }
 
 void WaveBg::clearProgressLabel()

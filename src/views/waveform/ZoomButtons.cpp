@@ -11,10 +11,7 @@ namespace {
 const int notch = 120;
 } // namespace
 
-ZoomButtons::ZoomButtons(QWidget* parent)
-    : QWidget(parent)
-{
-}
+ZoomButtons::ZoomButtons(QWidget* parent) : QWidget(parent) { }
 
 void ZoomButtons::mousePressEvent(QMouseEvent* event)
 {
@@ -40,9 +37,9 @@ void ZoomButtons::mouseReleaseEvent(QMouseEvent*)
 
 void ZoomButtons::paintEvent(QPaintEvent*)
 {
-    const QString picture = plusDown    ? QStringLiteral(":/images/zoom_plus.png")
-                            : minusDown ? QStringLiteral(":/images/zoom_minus.png")
-                                        : QStringLiteral(":/images/zoom.png");
+    const QString picture = plusDown ? QStringLiteral(":/images/zoom_plus.png")
+        : minusDown                  ? QStringLiteral(":/images/zoom_minus.png")
+                                     : QStringLiteral(":/images/zoom.png");
     QPainter painter(this);
     painter.drawPixmap(rect(), cachedPixmap(picture));
 }
