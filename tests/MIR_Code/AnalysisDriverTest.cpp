@@ -1,9 +1,9 @@
 // The analysis driver: frame geometry, the beat grid over the whole
 // recording, and whole runs that check how the stages' outputs end up in
 // the record.
-#include "SyntheticSignals.h"
 #include "MIRtoolbox.h"
 #include "RowName.h"
+#include "SyntheticSignals.h"
 
 #include <gtest/gtest.h>
 
@@ -115,7 +115,13 @@ INSTANTIATE_TEST_SUITE_P(
         GridCase{"OneTrackedBeat", {50}, 40, 200, {10, 50, 90, 130, 170}, 0, 0, {10, 50, 90, 130, 170}},
         GridCase{"OneBeatAndAPeriodLongerThanTheRecording", {3}, 40, 10, {0, 9}, 0, 0, {0, 9}},
         GridCase{"OneFrame", {}, 43, 1, {0, 1}, 0, 0, {0, 1}},
-        GridCase{"BeatsOutsideOrOutOfOrderAreDropped", {-3, 5, 5, 45, 300, 20}, 40, 200, {5, 45}, 0, 3,
+        GridCase{"BeatsOutsideOrOutOfOrderAreDropped",
+                 {-3, 5, 5, 45, 300, 20},
+                 40,
+                 200,
+                 {5, 45},
+                 0,
+                 3,
                  {5, 45, 85, 125, 165}},
         GridCase{"PeriodBelowOneFrameCountsAsOne", {2, 4}, 0, 6, {2, 4}, 2, 2, {0, 1, 2, 4, 5, 6}}),
     RowName());
@@ -136,7 +142,8 @@ bool isVocabularyName(const std::string& name)
     static const std::set<std::string> roots = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "Bb", "B"};
     static const std::set<std::string> suffixes = {"", "m", "sus2", "sus4", "7", "maj7", "m7"};
     const size_t rootLength = name.size() >= 2 && (name[1] == '#' || name[1] == 'b') ? 2 : 1;
-    return roots.count(name.substr(0, rootLength)) != 0 && suffixes.count(name.substr(std::min(rootLength, name.size()))) != 0;
+    return roots.count(name.substr(0, rootLength)) != 0
+        && suffixes.count(name.substr(std::min(rootLength, name.size()))) != 0;
 }
 
 // The record's own invariants, whatever the input.
@@ -205,10 +212,10 @@ TEST(AnalysisDriver, NamesTheTrackedBeatsAndMarksTheGridBeatsAroundThem)
 
     // The silence around the music is grid, not tracked: "X" there, and a
     // chord of the vocabulary on every tracked beat in between.
-    const auto firstNamed = std::find_if(m.chordVec.begin(), m.chordVec.end(),
-                                         [](const std::string& c) { return c != "X"; });
-    const auto lastNamed = std::find_if(m.chordVec.rbegin(), m.chordVec.rend(),
-                                        [](const std::string& c) { return c != "X"; });
+    const auto firstNamed =
+        std::find_if(m.chordVec.begin(), m.chordVec.end(), [](const std::string& c) { return c != "X"; });
+    const auto lastNamed =
+        std::find_if(m.chordVec.rbegin(), m.chordVec.rend(), [](const std::string& c) { return c != "X"; });
     ASSERT_NE(firstNamed, m.chordVec.end());
     EXPECT_GT(firstNamed - m.chordVec.begin(), 0);
     EXPECT_GT(lastNamed - m.chordVec.rbegin(), 0);
@@ -260,7 +267,8 @@ TEST_P(TinyRecording, StillGivesACompleteRecord)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengths, TinyRecording,
-                         ::testing::Values(ShortCase{"OneFrame44k", 44100, 1024}, ShortCase{"OneFrame22k", 22050, 512},
+                         ::testing::Values(ShortCase{"OneFrame44k", 44100, 1024},
+                                           ShortCase{"OneFrame22k", 22050, 512},
                                            ShortCase{"OneFrame96k", 96000, 2048},
                                            ShortCase{"LessThanAFrame", 44100, 700}, ShortCase{"Empty", 44100, 0},
                                            ShortCase{"TwoFrames", 44100, 1536}),

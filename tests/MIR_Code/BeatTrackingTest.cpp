@@ -31,8 +31,8 @@ TEST_P(PeakPicking, FindsStrictPositiveInteriorMaxima)
     std::vector<float> values(c.x.size() / 2 + 1, -5.0f);
     float maxValue = 2.0f;
     int maxFrame = -1;
-    const int count = DSP().findpeaks(c.x.data(), float(c.x.size()), frames.data(),
-                                      values.data(), maxValue, maxFrame);
+    const int count =
+        DSP().findpeaks(c.x.data(), float(c.x.size()), frames.data(), values.data(), maxValue, maxFrame);
     ASSERT_EQ(count, int(c.frames.size()));
     for (int i = 0; i < count; ++i) {
         EXPECT_EQ(frames[size_t(i)], c.frames[size_t(i)]);
@@ -45,22 +45,20 @@ TEST_P(PeakPicking, FindsStrictPositiveInteriorMaxima)
     EXPECT_EQ(maxValue, c.maxAfter);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Functions, PeakPicking,
-    ::testing::Values(PeakCase{"Interior", {0, 3, 1, 5, 4}, {1, 3}, 5.0f},
-                      PeakCase{"EndsAreNoPeaks", {9, 1, 9}, {}, 2.0f},
-                      PeakCase{"PlateauIsNoPeak", {0, 1, 1, 0}, {}, 2.0f},
-                      PeakCase{"NegativeIsNoPeak", {-3, -1, -3, 1.5f, 0}, {3}, 2.0f},
-                      PeakCase{"TooShort", {0, 1}, {}, 2.0f},
-                      PeakCase{"Empty", {}, {}, 2.0f}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Functions, PeakPicking,
+                         ::testing::Values(PeakCase{"Interior", {0, 3, 1, 5, 4}, {1, 3}, 5.0f},
+                                           PeakCase{"EndsAreNoPeaks", {9, 1, 9}, {}, 2.0f},
+                                           PeakCase{"PlateauIsNoPeak", {0, 1, 1, 0}, {}, 2.0f},
+                                           PeakCase{"NegativeIsNoPeak", {-3, -1, -3, 1.5f, 0}, {3}, 2.0f},
+                                           PeakCase{"TooShort", {0, 1}, {}, 2.0f},
+                                           PeakCase{"Empty", {}, {}, 2.0f}),
+                         RowName());
 
 // --- Tracking -------------------------------------------------------------
 
 // Runs the tracker at a constant period with the driver's room for beats
 // (2 * ceil(n / period)) plus a sentinel.
-std::vector<int> track(const std::vector<float>& odf, float periodFrames,
-                       float lastPeriod = -1.0f)
+std::vector<int> track(const std::vector<float>& odf, float periodFrames, float lastPeriod = -1.0f)
 {
     const int n = int(odf.size());
     std::vector<float> period(size_t(n), periodFrames);
@@ -98,8 +96,7 @@ TEST(BeatTracking, FollowsOnsetsJitteringByAFrame)
 TEST(BeatTracking, KeepsThePeriodAcrossAMissingOnset)
 {
     // No onset at 140: the beat still falls there, one period on.
-    const auto odf = spikes(260, {{20, 1.0f}, {60, 1.0f}, {100, 1.0f}, {180, 1.0f},
-                                  {220, 1.0f}});
+    const auto odf = spikes(260, {{20, 1.0f}, {60, 1.0f}, {100, 1.0f}, {180, 1.0f}, {220, 1.0f}});
     EXPECT_EQ(track(odf, 40.0f), (std::vector<int>{20, 60, 100, 140, 180, 220}));
 }
 
@@ -130,10 +127,8 @@ TEST_P(TrackingStart, DependsOnTheRiseIntoTheFirstPeak)
 
 INSTANTIATE_TEST_SUITE_P(Rises, TrackingStart,
                          ::testing::Values(StartCase{"OneFrameStartsAtZero", {}, {10, 50, 90, 130}},
-                                           StartCase{"TwoFramesStartAtTheFoot", {0.5f},
-                                                     {50, 90, 130}},
-                                           StartCase{"ThreeFramesStartAtTheFoot", {0.2f, 0.5f},
-                                                     {50, 90, 130}}),
+                                           StartCase{"TwoFramesStartAtTheFoot", {0.5f}, {50, 90, 130}},
+                                           StartCase{"ThreeFramesStartAtTheFoot", {0.2f, 0.5f}, {50, 90, 130}}),
                          RowName());
 
 TEST(BeatTracking, TheLaterOfTwoEqualClosingPeaksEndsTheBeats)

@@ -92,7 +92,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, ChordNameOfTemplate,
                                            TemplateCase{3, 26, "Dsus2", 2, 2}, TemplateCase{3, 47, "Bsus4", 11, 3},
                                            TemplateCase{3, 50, "Ddim", 2, -1}, TemplateCase{4, 7, "G7", 7, 4},
                                            TemplateCase{4, 13, "C#maj7", 1, 5}, TemplateCase{4, 34, "Bbm7", 10, 6},
-                                           TemplateCase{4, 40, "E7sus4", 4, -1}, TemplateCase{4, 59, "Badd9", 11, -1},
+                                           TemplateCase{4, 40, "E7sus4", 4, -1},
+                                           TemplateCase{4, 59, "Badd9", 11, -1},
                                            // outside the tables: the none record
                                            TemplateCase{3, 60, "-1", -1, -1}, TemplateCase{5, 0, "-1", -1, -1}));
 
@@ -117,19 +118,19 @@ TEST_P(ChordNameParsing, GivesRootAndType)
     EXPECT_EQ(type, c.type);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ChordNameParsing,
-    ::testing::Values(ParseCase{"Bbm7", 10, 6}, ParseCase{"bbm7", 10, 6}, ParseCase{"Ebm", 3, 1},
-                      ParseCase{"A#", 10, 0}, ParseCase{"Db", 1, 0}, ParseCase{"Cmaj7", 0, 5},
-                      ParseCase{"Fm7", 5, 6}, ParseCase{"G", 7, 0}, ParseCase{"B", 11, 0}, ParseCase{"Gb", 6, 0},
-                      ParseCase{"Ab7", 8, 4}, ParseCase{"c#m7", 1, 6}, ParseCase{"Esus2", 4, 2},
-                      ParseCase{"F#sus4", 6, 3}, ParseCase{"Amin", 9, 1},
-                      // "7sus4" begins with "7"
-                      ParseCase{"C7sus4", 0, 4},
-                      // suffixes outside the vocabulary leave the type as it was
-                      ParseCase{"Cdim", 0, 99}, ParseCase{"Dadd9", 2, 99},
-                      // no root: the root is left, the empty rest reads as major
-                      ParseCase{"X", 99, 0}, ParseCase{"", 99, 0}, ParseCase{"-1", 99, 0}));
+INSTANTIATE_TEST_SUITE_P(Cases, ChordNameParsing,
+                         ::testing::Values(ParseCase{"Bbm7", 10, 6}, ParseCase{"bbm7", 10, 6},
+                                           ParseCase{"Ebm", 3, 1}, ParseCase{"A#", 10, 0}, ParseCase{"Db", 1, 0},
+                                           ParseCase{"Cmaj7", 0, 5}, ParseCase{"Fm7", 5, 6}, ParseCase{"G", 7, 0},
+                                           ParseCase{"B", 11, 0}, ParseCase{"Gb", 6, 0}, ParseCase{"Ab7", 8, 4},
+                                           ParseCase{"c#m7", 1, 6}, ParseCase{"Esus2", 4, 2},
+                                           ParseCase{"F#sus4", 6, 3}, ParseCase{"Amin", 9, 1},
+                                           // "7sus4" begins with "7"
+                                           ParseCase{"C7sus4", 0, 4},
+                                           // suffixes outside the vocabulary leave the type as it was
+                                           ParseCase{"Cdim", 0, 99}, ParseCase{"Dadd9", 2, 99},
+                                           // no root: the root is left, the empty rest reads as major
+                                           ParseCase{"X", 99, 0}, ParseCase{"", 99, 0}, ParseCase{"-1", 99, 0}));
 
 TEST(ChordVocabulary, SharpAndFlatSpellingsParseAlike)
 {

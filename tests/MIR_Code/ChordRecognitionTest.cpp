@@ -1,5 +1,5 @@
-#include "SyntheticSignals.h"
 #include "DSP.h"
+#include "SyntheticSignals.h"
 
 #include <gtest/gtest.h>
 
@@ -148,19 +148,19 @@ TEST_P(ChordProgression, ChangesOnTheRightBeats)
 {
     const ProgressionCase& c = GetParam();
     const std::vector<int> beats = steadyBeats(c.beatCount);
-    const Recognised r = recognise(progressionSignal(c.chords, beats, c.beatsPerChord, 0.0), sampleRate, beats, hop,
-                                   beatPeriod, c.beatsPerBar);
+    const Recognised r = recognise(progressionSignal(c.chords, beats, c.beatsPerChord, 0.0), sampleRate, beats,
+                                   hop, beatPeriod, c.beatsPerBar);
     EXPECT_EQ(r.names, expectedNames(c.chords, beats.size(), c.beatsPerChord)) << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Progressions, ChordProgression,
-    ::testing::Values(ProgressionCase{"four-beat bars", 4, 4, 16,
-                                      {{0, "", "C"}, {9, "m", "Am"}, {5, "", "F"}, {7, "7", "G7"}}},
-                      ProgressionCase{"three-beat bars", 3, 3, 12,
-                                      {{2, "", "D"}, {11, "m", "Bm"}, {7, "", "G"}, {9, "7", "A7"}}},
-                      ProgressionCase{"two beats per chord", 4, 2, 16,
-                                      {{4, "m", "Em"}, {0, "", "C"}, {7, "", "G"}, {2, "", "D"}}}));
+    ::testing::Values(
+        ProgressionCase{"four-beat bars", 4, 4, 16, {{0, "", "C"}, {9, "m", "Am"}, {5, "", "F"}, {7, "7", "G7"}}},
+        ProgressionCase{
+            "three-beat bars", 3, 3, 12, {{2, "", "D"}, {11, "m", "Bm"}, {7, "", "G"}, {9, "7", "A7"}}},
+        ProgressionCase{
+            "two beats per chord", 4, 2, 16, {{4, "m", "Em"}, {0, "", "C"}, {7, "", "G"}, {2, "", "D"}}}));
 
 class DetunedChord : public ::testing::TestWithParam<double>
 {

@@ -93,19 +93,19 @@ TEST_P(AllowedChords, NeedMoreThanSevenPercentOfAWindow)
     EXPECT_EQ(allowedNames(c.observed), c.expected) << c.what;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, AllowedChords,
-    ::testing::Values(
-        // 30 recognised beats: the threshold is 2.1 beats
-        AllowedCase{"3 of 30", repeat({{"C", 27}, {"G", 3}}), {"C", "G"}},
-        AllowedCase{"2 of 30", repeat({{"C", 28}, {"G", 2}}), {"C"}},
-        // beats without a chord do not count towards the total
-        AllowedCase{"1 of 10 recognised", repeat({{"-", 20}, {"C", 9}, {"G", 1}}), {"C", "G"}},
-        // 89 beats: one window of 60, the beats after it count nowhere
-        AllowedCase{"after the only window", repeat({{"C", 60}, {"Em", 29}}), {"C"}},
-        // 90 beats: the second window covers beats 30 to 89
-        AllowedCase{"in the second window", repeat({{"C", 60}, {"Em", 30}}), {"C", "Em"}},
-        AllowedCase{"no chord at all", repeat({{"-", 12}}), {}}));
+INSTANTIATE_TEST_SUITE_P(Cases, AllowedChords,
+                         ::testing::Values(
+                             // 30 recognised beats: the threshold is 2.1 beats
+                             AllowedCase{"3 of 30", repeat({{"C", 27}, {"G", 3}}), {"C", "G"}},
+                             AllowedCase{"2 of 30", repeat({{"C", 28}, {"G", 2}}), {"C"}},
+                             // beats without a chord do not count towards the total
+                             AllowedCase{
+                                 "1 of 10 recognised", repeat({{"-", 20}, {"C", 9}, {"G", 1}}), {"C", "G"}},
+                             // 89 beats: one window of 60, the beats after it count nowhere
+                             AllowedCase{"after the only window", repeat({{"C", 60}, {"Em", 29}}), {"C"}},
+                             // 90 beats: the second window covers beats 30 to 89
+                             AllowedCase{"in the second window", repeat({{"C", 60}, {"Em", 30}}), {"C", "Em"}},
+                             AllowedCase{"no chord at all", repeat({{"-", 12}}), {}}));
 
 struct SmoothingCase
 {
@@ -152,7 +152,8 @@ SmoothingCase barOfThree()
 
 SmoothingCase progression()
 {
-    const std::vector<std::string> observed = repeat({{"C", 4}, {"Am", 4}, {"F", 4}, {"G", 4}, {"C", 4}, {"Am", 4}});
+    const std::vector<std::string> observed =
+        repeat({{"C", 4}, {"Am", 4}, {"F", 4}, {"G", 4}, {"C", 4}, {"Am", 4}});
     return {"repeated progression", 4, observed, votesFor(observed, 13), observed};
 }
 
@@ -175,8 +176,8 @@ SmoothingCase nothingRecognised()
 INSTANTIATE_TEST_SUITE_P(Cases, ChordSmoothing,
                          ::testing::Values(SmoothingCase{"steady", 4, repeat({{"Em", 9}}),
                                                          votesFor(repeat({{"Em", 9}}), 13), repeat({{"Em", 9}})},
-                                           strayChord(4), strayChord(5), silentMiddle(), barOfThree(), progression(),
-                                           noAllowedChord(), nothingRecognised()));
+                                           strayChord(4), strayChord(5), silentMiddle(), barOfThree(),
+                                           progression(), noAllowedChord(), nothingRecognised()));
 
 TEST(ChordDynamicProgramme, TiedBeatKeepsTheObservedChordWhenAllowed)
 {
@@ -229,13 +230,18 @@ TEST_P(SingleChords, AreReplacedFromTheirNeighbours)
 INSTANTIATE_TEST_SUITE_P(
     Cases, SingleChords,
     ::testing::Values(
-        SingleCase{"next has more votes", {"C", "C", "Am", "F", "F"}, {{"F", 3}, {"C", 2}}, {"C", "C", "F", "F", "F"}},
-        SingleCase{"equal votes keep the previous", {"C", "C", "Am", "F", "F"}, {{"F", 3}, {"C", 3}},
+        SingleCase{
+            "next has more votes", {"C", "C", "Am", "F", "F"}, {{"F", 3}, {"C", 2}}, {"C", "C", "F", "F", "F"}},
+        SingleCase{"equal votes keep the previous",
+                   {"C", "C", "Am", "F", "F"},
+                   {{"F", 3}, {"C", 3}},
                    {"C", "C", "C", "F", "F"}},
-        SingleCase{"a group takes its best candidate", {"C", "Am", "F", "G", "G"}, {{"F", 2}, {"Am", 1}},
+        SingleCase{"a group takes its best candidate",
+                   {"C", "Am", "F", "G", "G"},
+                   {{"F", 2}, {"Am", 1}},
                    {"C", "F", "F", "G", "G"}},
-        SingleCase{"a group without votes takes the previous", {"C", "Am", "F", "G", "G"}, {},
-                   {"C", "C", "C", "G", "G"}},
+        SingleCase{
+            "a group without votes takes the previous", {"C", "Am", "F", "G", "G"}, {}, {"C", "C", "C", "G", "G"}},
         SingleCase{"ends are never single", {"C", "G", "G", "D"}, {}, {"C", "G", "G", "D"}},
         SingleCase{"too short", {"C", "G"}, {}, {"C", "G"}},
         // a beat without a chord has no votes to compare
@@ -243,8 +249,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ChordProgressions, RecurringChangesBecomeProgressions)
 {
-    const std::vector<std::string> names =
-        repeat({{"A", 4}, {"B", 4}, {"A", 4}, {"B", 4}, {"C", 1}});
+    const std::vector<std::string> names = repeat({{"A", 4}, {"B", 4}, {"A", 4}, {"B", 4}, {"C", 1}});
     std::vector<chordChange> changes;
     std::vector<std::vector<int>> progressions(4);
     DSP().getChordProg(names, changes, progressions, {{4, 8, 4, 8}, {4, 8, 8, 4}}, {3, 10});

@@ -83,29 +83,40 @@ INSTANTIATE_TEST_SUITE_P(
         // the added B-flat at 0 is the weakest note and does not stand out
         MatchCase{"triad", majorMinorSeventh(), {column({{C, 1}, {E, 1}, {G, 1}})}, {"C"}},
         MatchCase{"minor", majorMinorSeventh(), {column({{A, 1}, {C, 1}, {E, 1}})}, {"Am"}},
-        MatchCase{"seventh at full strength", majorMinorSeventh(), {column({{C, 1}, {E, 1}, {G, 1}, {Bb, 1}})},
-                  {"C7"}},
+        MatchCase{
+            "seventh at full strength", majorMinorSeventh(), {column({{C, 1}, {E, 1}, {G, 1}, {Bb, 1}})}, {"C7"}},
         MatchCase{"faint seventh", majorMinorSeventh(), {column({{C, 1}, {E, 1}, {G, 1}, {Bb, 0.1f}})}, {"C"}},
-        MatchCase{"G7 in another voicing", majorMinorSeventh(),
-                  {column({{G, 0.9f}, {B, 0.7f}, {D, 1}, {F, 0.8f}})}, {"G7"}},
+        MatchCase{"G7 in another voicing",
+                  majorMinorSeventh(),
+                  {column({{G, 0.9f}, {B, 0.7f}, {D, 1}, {F, 0.8f}})},
+                  {"G7"}},
         // C major, C minor and C7 all score 1: the lowest index wins, and one
         // note holding all the energy is no four-note chord
         MatchCase{"single note", majorMinorSeventh(), {column({{C, 1}})}, {"C"}},
         MatchCase{"silence", majorMinorSeventh(), {column({})}, {"-1"}},
         // different roots, two added notes: the seventh's notes are louder on
         // average than the triad's
-        MatchCase{"two added notes, louder", majorMinorSeventh(),
-                  {column({{A, 0.5f}, {C, 1}, {E, 1}, {G, 0.45f}, {Bb, 1}})}, {"C7"}},
-        MatchCase{"two added notes, quieter", majorMinorSeventh(),
-                  {column({{A, 1}, {C, 1}, {E, 1}, {G, 0.9f}, {Bb, 0.9f}})}, {"Am"}},
+        MatchCase{"two added notes, louder",
+                  majorMinorSeventh(),
+                  {column({{A, 0.5f}, {C, 1}, {E, 1}, {G, 0.45f}, {Bb, 1}})},
+                  {"C7"}},
+        MatchCase{"two added notes, quieter",
+                  majorMinorSeventh(),
+                  {column({{A, 1}, {C, 1}, {E, 1}, {G, 0.9f}, {Bb, 0.9f}})},
+                  {"Am"}},
         // with only triads enabled every column starts afresh
-        MatchCase{"triads only, nothing to score", only({{C, 0}}),
-                  {column({{C, 1}, {E, 1}, {G, 1}}), column({{Fs, 1}})}, {"C", "-1"}},
+        MatchCase{"triads only, nothing to score",
+                  only({{C, 0}}),
+                  {column({{C, 1}, {E, 1}, {G, 1}}), column({{Fs, 1}})},
+                  {"C", "-1"}},
         // with both kinds enabled the best triad carries to a column whose
         // triads all score 0
-        MatchCase{"carried triad", only({{C, 0}, {C, 4}}),
-                  {column({{Fs, 1}}), column({{C, 1}, {E, 1}, {G, 1}}), column({{Fs, 1}})}, {"-1", "C", "C"}},
-        MatchCase{"carried four-note chord", only({{A, 6}}),
+        MatchCase{"carried triad",
+                  only({{C, 0}, {C, 4}}),
+                  {column({{Fs, 1}}), column({{C, 1}, {E, 1}, {G, 1}}), column({{Fs, 1}})},
+                  {"-1", "C", "C"}},
+        MatchCase{"carried four-note chord",
+                  only({{A, 6}}),
                   {column({{Fs, 1}}), column({{A, 1}, {C, 1}, {E, 1}, {G, 1}}), column({{Fs, 1}})},
                   {"-1", "Am7", "Am7"}},
         MatchCase{"nothing enabled", only({}), {column({{C, 1}, {E, 1}, {G, 1}})}, {"-1"}}));

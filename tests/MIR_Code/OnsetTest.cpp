@@ -38,8 +38,8 @@ TEST_P(OnsetWindow, MatchesReferenceValues)
 
 INSTANTIATE_TEST_SUITE_P(Lengths, OnsetWindow,
                          ::testing::Values(WindowCase{1, {1.0f}},
-                                           WindowCase{3, {0.499999344f, 1.0f, 0.500001967f}},
-                                           WindowCase{0, {}}, WindowCase{-4, {}}));
+                                           WindowCase{3, {0.499999344f, 1.0f, 0.500001967f}}, WindowCase{0, {}},
+                                           WindowCase{-4, {}}));
 
 TEST(OnsetWindow, HasNoZeroEndsAndIsNearlySymmetric)
 {
@@ -58,9 +58,9 @@ TEST(OnsetWindow, HasNoZeroEndsAndIsNearlySymmetric)
 struct SpectrumCase
 {
     const char* name;
-    int bin;        // bin to look at
-    int cycles;     // cosine cycles per frame; 0 = constant, -1 = alternating
-    float phase;    // of the cosine
+    int bin;     // bin to look at
+    int cycles;  // cosine cycles per frame; 0 = constant, -1 = alternating
+    float phase; // of the cosine
     float magnitude;
     float expectedPhase;
 };
@@ -83,22 +83,22 @@ TEST_P(ProcessFrame, GivesMagnitudeAndAngleOfEachBin)
             frame[size_t(i)] = (i % 2 == 0) ? 1.0f : -1.0f;
     }
     FFTReal fft(n);
-    std::vector<float> spectrum(static_cast<size_t>(n)), magnitude(static_cast<size_t>(n / 2)), phase(static_cast<size_t>(n / 2));
+    std::vector<float> spectrum(static_cast<size_t>(n)), magnitude(static_cast<size_t>(n / 2)),
+        phase(static_cast<size_t>(n / 2));
     DSP().processFrame(fft, spectrum.data(), frame.data(), n, magnitude.data(), phase.data());
     // Single-precision transform of a 64-point signal of unit amplitude.
     EXPECT_NEAR(magnitude[size_t(c.bin)], c.magnitude, 1e-4);
     EXPECT_NEAR(phase[size_t(c.bin)], c.expectedPhase, 1e-5);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Signals, ProcessFrame,
-    ::testing::Values(SpectrumCase{"CosineOnBin", 8, 8, 0.5f, 32.0f, 0.5f},
-                      SpectrumCase{"NegativePhase", 3, 3, -2.0f, 32.0f, -2.0f},
-                      SpectrumCase{"Constant", 0, 0, 0.0f, 64.0f, 0.0f},
-                      // Bin 0 pairs the DC value with the Nyquist value.
-                      SpectrumCase{"NyquistFoldsIntoBinZero", 0, -1, 0.0f, 64.0f,
-                                   float(-M_PI / 2)}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Signals, ProcessFrame,
+                         ::testing::Values(SpectrumCase{"CosineOnBin", 8, 8, 0.5f, 32.0f, 0.5f},
+                                           SpectrumCase{"NegativePhase", 3, 3, -2.0f, 32.0f, -2.0f},
+                                           SpectrumCase{"Constant", 0, 0, 0.0f, 64.0f, 0.0f},
+                                           // Bin 0 pairs the DC value with the Nyquist value.
+                                           SpectrumCase{"NyquistFoldsIntoBinZero", 0, -1, 0.0f, 64.0f,
+                                                        float(-M_PI / 2)}),
+                         RowName());
 
 // --- Band split ---------------------------------------------------------------
 
@@ -113,15 +113,14 @@ FrameOut firstFrameWithBin(int n, int sampleRate, int bin)
 {
     DSP dsp;
     const size_t half = size_t(n / 2);
-    std::vector<float> mag(half, 0.0f), ph(half, 0.0f), prevMag(half), prevPh(half),
-        prevPrevPh(half);
+    std::vector<float> mag(half, 0.0f), ph(half, 0.0f), prevMag(half), prevPh(half), prevPrevPh(half);
     dsp.initialise(mag.data(), ph.data(), prevMag.data(), prevPh.data(), prevPrevPh.data(), n);
     mag[size_t(bin)] = 1.0f;
     float onset = 0.0f;
     float bands[3] = {0.0f, 0.0f, 0.0f};
     float* bandPtr[3] = {&bands[0], &bands[1], &bands[2]};
-    dsp.getOD_MB(mag.data(), ph.data(), prevMag.data(), prevPh.data(), prevPrevPh.data(), &onset,
-                 0, n, sampleRate, bandPtr);
+    dsp.getOD_MB(mag.data(), ph.data(), prevMag.data(), prevPh.data(), prevPrevPh.data(), &onset, 0, n, sampleRate,
+                 bandPtr);
     return {onset, bands[0], bands[1], bands[2]};
 }
 
@@ -173,10 +172,8 @@ TEST_P(OnsetBands, LimitBinsBelongToBothNeighbours)
 }
 
 INSTANTIATE_TEST_SUITE_P(SampleRates, OnsetBands,
-                         ::testing::Values(BandCase{22050, 512, 4, 115},
-                                           BandCase{44100, 1024, 4, 115},
-                                           BandCase{48000, 1024, 4, 106},
-                                           BandCase{96000, 2048, 4, 106},
+                         ::testing::Values(BandCase{22050, 512, 4, 115}, BandCase{44100, 1024, 4, 115},
+                                           BandCase{48000, 1024, 4, 106}, BandCase{96000, 2048, 4, 106},
                                            BandCase{8000, 512, 12, 319}),
                          [](const ::testing::TestParamInfo<BandCase>& row) {
                              return "Hz" + std::to_string(row.param.sampleRate);
@@ -187,9 +184,9 @@ INSTANTIATE_TEST_SUITE_P(SampleRates, OnsetBands,
 struct PredictionCase
 {
     const char* name;
-    float phases[3];     // of one bin over three frames
+    float phases[3]; // of one bin over three frames
     float magnitudes[3];
-    float expectedTerm;  // its deviation at the third frame
+    float expectedTerm; // its deviation at the third frame
 };
 
 class OnsetPrediction : public ::testing::TestWithParam<PredictionCase>
@@ -210,8 +207,8 @@ TEST_P(OnsetPrediction, ThirdFrameDeviatesFromTheProjectedBin)
     for (int f = 0; f < 3; ++f) {
         mag[bin] = c.magnitudes[f];
         ph[bin] = c.phases[f];
-        dsp.getOD_MB(mag.data(), ph.data(), prevMag.data(), prevPh.data(), prevPrevPh.data(),
-                     onset.data(), f, n, 44100, bands);
+        dsp.getOD_MB(mag.data(), ph.data(), prevMag.data(), prevPh.data(), prevPrevPh.data(), onset.data(), f, n,
+                     44100, bands);
     }
     // Phase arithmetic in single precision around +-2 pi: a few 1e-6 rad,
     // times the magnitude.
@@ -224,12 +221,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         PredictionCase{"SteadyPartial", {0.0f, 1.0f, 2.0f}, {2.0f, 2.0f, 2.0f}, 0.0f},
         // Advances of 0.4 rad across the +-pi boundary.
-        PredictionCase{"SteadyAcrossWrap", {3.0f, 3.4f - 6.2831853f, 3.8f - 6.2831853f},
-                       {2.0f, 2.0f, 2.0f}, 0.0f},
+        PredictionCase{"SteadyAcrossWrap", {3.0f, 3.4f - 6.2831853f, 3.8f - 6.2831853f}, {2.0f, 2.0f, 2.0f}, 0.0f},
         PredictionCase{"LouderOnly", {0.0f, 1.0f, 2.0f}, {2.0f, 2.0f, 5.0f}, 3.0f},
         // A quarter turn off the prediction: |2 - 2i| = 2 sqrt 2.
-        PredictionCase{"PhaseJump", {0.0f, 1.0f, 2.0f + float(M_PI / 2)}, {2.0f, 2.0f, 2.0f},
-                       2.8284271f}),
+        PredictionCase{"PhaseJump", {0.0f, 1.0f, 2.0f + float(M_PI / 2)}, {2.0f, 2.0f, 2.0f}, 2.8284271f}),
     RowName());
 
 TEST(OnsetDetection, SilenceGivesZerosBeforeAndAfterSmoothing)
@@ -243,8 +238,8 @@ TEST(OnsetDetection, SilenceGivesZerosBeforeAndAfterSmoothing)
     std::vector<float> onset(size_t(frames), 0.0f), b0 = onset, b1 = onset, b2 = onset;
     float* bands[3] = {b0.data(), b1.data(), b2.data()};
     for (int f = 0; f < frames; ++f)
-        dsp.getOD_MB(mag.data(), ph.data(), prevMag.data(), prevPh.data(), prevPrevPh.data(),
-                     onset.data(), f, n, 44100, bands);
+        dsp.getOD_MB(mag.data(), ph.data(), prevMag.data(), prevPh.data(), prevPrevPh.data(), onset.data(), f, n,
+                     44100, bands);
     for (const auto* v : {&onset, &b0, &b1, &b2})
         for (float x : *v)
             ASSERT_EQ(x, 0.0f);
@@ -369,16 +364,15 @@ TEST_P(MovingMean, SubtractsAndClips)
     EXPECT_EQ(c.x, c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Widths, MovingMean,
-    ::testing::Values(
-        // Width 2 becomes 3: the first two means use the first window, the
-        // last three repeat the mean at n - 1 - 3.
-        MeanCase{"EvenWidth", {1, 2, 3, 4, 5, 6, 7}, 2, {0, 0, 0, 0, 1, 2, 3}},
-        MeanCase{"OddWidth", {1, 2, 3, 4, 5, 6, 7}, 3, {0, 0, 0, 0, 1, 2, 3}},
-        MeanCase{"Constant", {4, 4, 4, 4, 4, 4}, 3, {0, 0, 0, 0, 0, 0}},
-        // No longer than the window: the overall mean (2) goes.
-        MeanCase{"ShorterThanWindow", {1, 2, 3}, 32, {0, 0, 1}}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Widths, MovingMean,
+                         ::testing::Values(
+                             // Width 2 becomes 3: the first two means use the first window, the
+                             // last three repeat the mean at n - 1 - 3.
+                             MeanCase{"EvenWidth", {1, 2, 3, 4, 5, 6, 7}, 2, {0, 0, 0, 0, 1, 2, 3}},
+                             MeanCase{"OddWidth", {1, 2, 3, 4, 5, 6, 7}, 3, {0, 0, 0, 0, 1, 2, 3}},
+                             MeanCase{"Constant", {4, 4, 4, 4, 4, 4}, 3, {0, 0, 0, 0, 0, 0}},
+                             // No longer than the window: the overall mean (2) goes.
+                             MeanCase{"ShorterThanWindow", {1, 2, 3}, 32, {0, 0, 1}}),
+                         RowName());
 
 } // namespace

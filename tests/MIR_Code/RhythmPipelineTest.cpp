@@ -1,7 +1,7 @@
 // The onset, tempo and beat stages strung together as the analysis driver
 // does: click tracks at known tempos, and input with nothing to follow.
-#include "RhythmMath.h"
 #include "MIRtoolbox.h"
+#include "RhythmMath.h"
 #include "SyntheticSignals.h"
 
 #include <gtest/gtest.h>
@@ -47,10 +47,8 @@ TEST_P(ClickTrack, GivesItsTempoAndBeatsOnTheClicks)
 {
     const ClickCase& c = GetParam();
     const int numFrames = 12 * c.sampleRate;
-    const std::vector<int> clicks = clickPositions(c.bpm, c.sampleRate, numFrames,
-                                                   c.sampleRate / 2);
-    const OnsetStage onset = onsetsOf(clickTrack(clicks, c.sampleRate, numFrames),
-                                           c.sampleRate);
+    const std::vector<int> clicks = clickPositions(c.bpm, c.sampleRate, numFrames, c.sampleRate / 2);
+    const OnsetStage onset = onsetsOf(clickTrack(clicks, c.sampleRate, numFrames), c.sampleRate);
     const TempoStage tempo = MIRtoolbox::tempo(onset);
     const BeatStage beats = MIRtoolbox::trackBeats(onset, tempo);
 
@@ -59,8 +57,7 @@ TEST_P(ClickTrack, GivesItsTempoAndBeatsOnTheClicks)
     const float trueLag = 60.0f * float(c.sampleRate) / (float(onset.hop) * c.bpm);
     const int lag = rhythm::lagForTempo(tempo.tempoBpm, onset.hop, c.sampleRate);
     EXPECT_NEAR(float(lag), trueLag, 1.0f) << tempo.tempoBpm << " BPM";
-    EXPECT_NEAR(rhythm::lagForTempo(tempo.frameTempoBpm[0], onset.hop, c.sampleRate), trueLag,
-                1.0f);
+    EXPECT_NEAR(rhythm::lagForTempo(tempo.frameTempoBpm[0], onset.hop, c.sampleRate), trueLag, 1.0f);
 
     // Every beat lands on a click: one hop of frame quantisation plus up to
     // one hop where the smoothed onset peaks.
@@ -80,11 +77,9 @@ TEST_P(ClickTrack, GivesItsTempoAndBeatsOnTheClicks)
     for (int click : clicks) {
         if (click < clicks.front() + period || click > clicks.back() - period)
             continue;
-        const bool found = std::any_of(beats.beatFrames.begin(), beats.beatFrames.end(),
-                                       [&](int f) {
-                                           return std::abs(beatSample(f, onset.hop) - click)
-                                                  <= tolerance;
-                                       });
+        const bool found = std::any_of(beats.beatFrames.begin(), beats.beatFrames.end(), [&](int f) {
+            return std::abs(beatSample(f, onset.hop) - click) <= tolerance;
+        });
         EXPECT_TRUE(found) << "click at " << click;
     }
 }
@@ -96,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(TemposAndRates, ClickTrack,
                                            ClickCase{48000, 140.0f}, ClickCase{96000, 120.0f}),
                          [](const ::testing::TestParamInfo<ClickCase>& row) {
                              return "Hz" + std::to_string(row.param.sampleRate) + "_Bpm"
-                                    + std::to_string(int(row.param.bpm));
+                                 + std::to_string(int(row.param.bpm));
                          });
 
 TEST(ClickTrack, At120BpmAnd44kBeatsAre43Or44FramesApart)
@@ -104,8 +99,8 @@ TEST(ClickTrack, At120BpmAnd44kBeatsAre43Or44FramesApart)
     // Clicks every 22,050 samples: 43.07 frames of 512.
     const int rate = 44100;
     const int numFrames = 12 * rate;
-    const OnsetStage onset = onsetsOf(
-        clickTrack(clickPositions(120.0f, rate, numFrames, rate / 2), rate, numFrames), rate);
+    const OnsetStage onset =
+        onsetsOf(clickTrack(clickPositions(120.0f, rate, numFrames, rate / 2), rate, numFrames), rate);
     const TempoStage tempo = MIRtoolbox::tempo(onset);
     const BeatStage beats = MIRtoolbox::trackBeats(onset, tempo);
     EXPECT_NEAR(tempo.tempoBpm, 120.18f, 0.01f); // lag 43
@@ -167,13 +162,12 @@ TEST_P(ShortOrFeatureless, GivesAFiniteTempoAndAtLeastTwoBeats)
 std::string signalCaseName(const ::testing::TestParamInfo<SignalCase>& info)
 {
     static const char* const names[] = {"Silence", "Noise", "SingleClick", "Clicks"};
-    return std::string(names[int(std::get<0>(info.param))]) + "_Hz"
-           + std::to_string(std::get<1>(info.param));
+    return std::string(names[int(std::get<0>(info.param))]) + "_Hz" + std::to_string(std::get<1>(info.param));
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, ShortOrFeatureless,
-                         ::testing::Combine(::testing::Values(Signal::Silence, Signal::Noise,
-                                                              Signal::SingleClick, Signal::Clicks),
+                         ::testing::Combine(::testing::Values(Signal::Silence, Signal::Noise, Signal::SingleClick,
+                                                              Signal::Clicks),
                                             ::testing::Values(22050, 44100, 48000, 96000)),
                          signalCaseName);
 

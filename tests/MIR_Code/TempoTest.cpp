@@ -36,10 +36,8 @@ TEST_P(TempoLagRange, RoundsTheLagsOfTheTempoLimits)
 
 // 48 kHz: 250 BPM lies at 22.5 frames, rounded away from zero.
 INSTANTIATE_TEST_SUITE_P(SampleRates, TempoLagRange,
-                         ::testing::Values(LagRangeCase{22050, 256, 21, 94},
-                                           LagRangeCase{44100, 512, 21, 94},
-                                           LagRangeCase{48000, 512, 23, 102},
-                                           LagRangeCase{96000, 1024, 23, 102}));
+                         ::testing::Values(LagRangeCase{22050, 256, 21, 94}, LagRangeCase{44100, 512, 21, 94},
+                                           LagRangeCase{48000, 512, 23, 102}, LagRangeCase{96000, 1024, 23, 102}));
 
 // --- Choice of the tempo ------------------------------------------------------
 
@@ -76,8 +74,7 @@ TEST_P(TempoChoice, PicksAmongThePeakAndItsRelatives)
     std::vector<float> weights = flatWeights();
     if (c.unweightedLag >= 0)
         weights[size_t(c.unweightedLag)] = 0.0f;
-    const float bpm = DSP().afterWeight(combSum.data(), kHop, kRate, weights.data(), kLagMin,
-                                        kCombLength);
+    const float bpm = DSP().afterWeight(combSum.data(), kHop, kRate, weights.data(), kLagMin, kCombLength);
     // The reference figures are given to 0.1 BPM.
     EXPECT_NEAR(bpm, c.expectedBpm, 0.05f);
     EXPECT_TRUE(std::isfinite(bpm));
@@ -85,21 +82,19 @@ TEST_P(TempoChoice, PicksAmongThePeakAndItsRelatives)
 
 INSTANTIATE_TEST_SUITE_P(
     Combs, TempoChoice,
-    ::testing::Values(
-        ChoiceCase{"Lag43", {{43, 1.0f}}, 120.2f},
-        ChoiceCase{"Lag21", {{21, 1.0f}}, 246.1f},
-        ChoiceCase{"Lag93", {{93, 1.0f}}, 55.6f},
-        // A peak past lagMax (94) is no candidate itself, its half is.
-        ChoiceCase{"PeakBeyondLagMaxGivesItsHalf", {{150, 1.0f}, {75, 0.5f}}, 68.9f},
-        // Multiples of the peak compete with it; each window offers its best
-        // lag (61 rather than 60 here).
-        ChoiceCase{"MultipleOfThePeak", {{30, 1.0f}, {60, 0.9f}, {61, 0.95f}}, 84.7f, 30},
-        // Nothing periodic: the default, never a division by a zero lag.
-        ChoiceCase{"NoPositiveValue", {}, 120.0f},
-        ChoiceCase{"OnlyNegativeValues", {{43, -1.0f}, {86, -0.5f}}, 120.0f},
-        // A lone peak at lagMax leaves only trailing candidates >= lagMax,
-        // which are dropped.
-        ChoiceCase{"PeakAtLagMaxLeavesNoCandidate", {{94, 1.0f}}, 120.0f}),
+    ::testing::Values(ChoiceCase{"Lag43", {{43, 1.0f}}, 120.2f}, ChoiceCase{"Lag21", {{21, 1.0f}}, 246.1f},
+                      ChoiceCase{"Lag93", {{93, 1.0f}}, 55.6f},
+                      // A peak past lagMax (94) is no candidate itself, its half is.
+                      ChoiceCase{"PeakBeyondLagMaxGivesItsHalf", {{150, 1.0f}, {75, 0.5f}}, 68.9f},
+                      // Multiples of the peak compete with it; each window offers its best
+                      // lag (61 rather than 60 here).
+                      ChoiceCase{"MultipleOfThePeak", {{30, 1.0f}, {60, 0.9f}, {61, 0.95f}}, 84.7f, 30},
+                      // Nothing periodic: the default, never a division by a zero lag.
+                      ChoiceCase{"NoPositiveValue", {}, 120.0f},
+                      ChoiceCase{"OnlyNegativeValues", {{43, -1.0f}, {86, -0.5f}}, 120.0f},
+                      // A lone peak at lagMax leaves only trailing candidates >= lagMax,
+                      // which are dropped.
+                      ChoiceCase{"PeakAtLagMaxLeavesNoCandidate", {{94, 1.0f}}, 120.0f}),
     RowName());
 
 TEST(TempoChoice, PriorPrefersTheLagNearest120Bpm)
@@ -110,10 +105,8 @@ TEST(TempoChoice, PriorPrefersTheLagNearest120Bpm)
     const float beta = 60.0f / ((120.0f * kHop) / kRate);
     std::vector<float> weights(kCombLength);
     for (int i = 0; i < kCombLength; ++i)
-        weights[size_t(i)] = (float(i) / (beta * beta))
-                             * std::exp(-(float(i) * float(i)) / (2.0f * beta * beta));
-    const float bpm = DSP().afterWeight(combSum.data(), kHop, kRate, weights.data(), kLagMin,
-                                        kCombLength);
+        weights[size_t(i)] = (float(i) / (beta * beta)) * std::exp(-(float(i) * float(i)) / (2.0f * beta * beta));
+    const float bpm = DSP().afterWeight(combSum.data(), kHop, kRate, weights.data(), kLagMin, kCombLength);
     EXPECT_FLOAT_EQ(bpm, rhythm::tempoForLag(43, kHop, kRate));
 }
 
@@ -141,19 +134,18 @@ TEST_P(Metre, PicksTheBarLengthWithTheStrongestRecurrence)
     EXPECT_EQ(DSP().getMetreACF(acfSum.data(), c.n, beatLag), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Recurrences, Metre,
-    ::testing::Values(
-        // Long function: one bar and two bars count.
-        MetreCase{"FourBeatBars", 2000, {160, 320}, 4},
-        MetreCase{"ThreeBeatBars", 2000, {121, 239}, 3},
-        // Short function (22 beats do not fit): one bar only; the first of
-        // equal scores wins.
-        MetreCase{"ShortFirstOfEquals", 500, {160, 320}, 4},
-        // A bar that does not fit inside the function is not scored.
-        MetreCase{"ShortBeyondTheEnd", 442, {440}, 2},
-        MetreCase{"NothingPositive", 2000, {}, 2}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Recurrences, Metre,
+                         ::testing::Values(
+                             // Long function: one bar and two bars count.
+                             MetreCase{"FourBeatBars", 2000, {160, 320}, 4},
+                             MetreCase{"ThreeBeatBars", 2000, {121, 239}, 3},
+                             // Short function (22 beats do not fit): one bar only; the first of
+                             // equal scores wins.
+                             MetreCase{"ShortFirstOfEquals", 500, {160, 320}, 4},
+                             // A bar that does not fit inside the function is not scored.
+                             MetreCase{"ShortBeyondTheEnd", 442, {440}, 2},
+                             MetreCase{"NothingPositive", 2000, {}, 2}),
+                         RowName());
 
 struct TimeSegCase
 {
@@ -173,11 +165,10 @@ TEST_P(TimeSignature, FoldsTwoAndTen)
 }
 
 INSTANTIATE_TEST_SUITE_P(BeatsPerBar, TimeSignature,
-                         ::testing::Values(TimeSegCase{2, 4}, TimeSegCase{10, 5},
-                                           TimeSegCase{3, 3}, TimeSegCase{4, 4},
-                                           TimeSegCase{5, 5}, TimeSegCase{6, 6},
-                                           TimeSegCase{7, 7}, TimeSegCase{8, 8},
-                                           TimeSegCase{9, 9}, TimeSegCase{11, 11}));
+                         ::testing::Values(TimeSegCase{2, 4}, TimeSegCase{10, 5}, TimeSegCase{3, 3},
+                                           TimeSegCase{4, 4}, TimeSegCase{5, 5}, TimeSegCase{6, 6},
+                                           TimeSegCase{7, 7}, TimeSegCase{8, 8}, TimeSegCase{9, 9},
+                                           TimeSegCase{11, 11}));
 
 // --- Autocorrelation -------------------------------------------------------------
 
@@ -200,8 +191,7 @@ TEST_P(AutocorrelationLength, IsTheNextPowerOfTwo)
 INSTANTIATE_TEST_SUITE_P(Lengths, AutocorrelationLength,
                          ::testing::Values(PowerCase{1, 1}, PowerCase{2, 2}, PowerCase{3, 4},
                                            PowerCase{1024, 1024}, PowerCase{1025, 2048},
-                                           PowerCase{1048576, 1048576},
-                                           PowerCase{1048577, 2097152}));
+                                           PowerCase{1048576, 1048576}, PowerCase{1048577, 2097152}));
 
 TEST(Autocorrelation, IsScaledCircularAutocorrelationWithNyquistFoldedIntoDc)
 {
@@ -260,8 +250,8 @@ TEST_P(TempoOnDegenerateInput, GivesAPositiveFiniteTempo)
     const float* bands[3] = {band[0].data(), band[1].data(), band[2].data()};
     std::vector<float> frameTempo(size_t(c.n) + 1, -1.0f);
     int beatsPerBar = 0;
-    const float bpm = DSP().tempoDec(band[0].data(), c.hop, c.n, c.sampleRate, frameTempo.data(),
-                                     1, 3, bands, &beatsPerBar);
+    const float bpm =
+        DSP().tempoDec(band[0].data(), c.hop, c.n, c.sampleRate, frameTempo.data(), 1, 3, bands, &beatsPerBar);
     EXPECT_TRUE(std::isfinite(bpm));
     EXPECT_GT(bpm, 0.0f);
     if (c.noiseAmplitude == 0.0f) {
@@ -280,16 +270,15 @@ TEST_P(TempoOnDegenerateInput, GivesAPositiveFiniteTempo)
 // The shortest accepted recording is 100,000 frames: 387 frames at 22.05 kHz,
 // 194 at 44.1 kHz, 193 at 48 kHz, 96 at 96 kHz; their autocorrelations
 // (512, 256, 256, 128) are far shorter than the comb's reach.
-INSTANTIATE_TEST_SUITE_P(
-    Bands, TempoOnDegenerateInput,
-    ::testing::Values(DegenerateCase{"Silence44k", 44100, 512, 2000, 0.0f},
-                      DegenerateCase{"Silence96kShortest", 96000, 1024, 96, 0.0f},
-                      DegenerateCase{"Noise22kShortest", 22050, 256, 387, 1.0f},
-                      DegenerateCase{"Noise44kShortest", 44100, 512, 194, 1.0f},
-                      DegenerateCase{"Noise48kShortest", 48000, 512, 193, 1.0f},
-                      DegenerateCase{"Noise96kShortest", 96000, 1024, 96, 1.0f},
-                      DegenerateCase{"TenFrames", 44100, 512, 10, 1.0f},
-                      DegenerateCase{"OneFrame", 44100, 512, 1, 1.0f}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Bands, TempoOnDegenerateInput,
+                         ::testing::Values(DegenerateCase{"Silence44k", 44100, 512, 2000, 0.0f},
+                                           DegenerateCase{"Silence96kShortest", 96000, 1024, 96, 0.0f},
+                                           DegenerateCase{"Noise22kShortest", 22050, 256, 387, 1.0f},
+                                           DegenerateCase{"Noise44kShortest", 44100, 512, 194, 1.0f},
+                                           DegenerateCase{"Noise48kShortest", 48000, 512, 193, 1.0f},
+                                           DegenerateCase{"Noise96kShortest", 96000, 1024, 96, 1.0f},
+                                           DegenerateCase{"TenFrames", 44100, 512, 10, 1.0f},
+                                           DegenerateCase{"OneFrame", 44100, 512, 1, 1.0f}),
+                         RowName());
 
 } // namespace

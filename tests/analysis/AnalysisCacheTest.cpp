@@ -1,9 +1,9 @@
 #include "AnalysisCache.h"
 
 #include "CipherFixture.h"
+#include "RowName.h"
 #include "SimpleCrypt.h"
 #include "Strings.h"
-#include "RowName.h"
 
 #include <QDir>
 #include <QFile>
@@ -172,7 +172,8 @@ TEST_F(AnalysisCacheFiles, IncompleteResultDoesNotReplaceAGoodCache)
     const QByteArray good = readAll(cachePath);
 
     AnalysisResult empty; // what a reset model holds
-    EXPECT_EQ(AnalysisCache::write(cachePath, QStringLiteral("/song.mp3"), empty), AnalysisCache::WriteStatus::Refused);
+    EXPECT_EQ(AnalysisCache::write(cachePath, QStringLiteral("/song.mp3"), empty),
+              AnalysisCache::WriteStatus::Refused);
     EXPECT_EQ(readAll(cachePath), good);
 }
 
@@ -220,7 +221,8 @@ TEST_F(AnalysisCacheFiles, MissingFileIsNoError)
 TEST_F(AnalysisCacheFiles, PlainTextCacheIsReadAsItIs)
 {
     const QString cachePath = path("song.tbm");
-    writeRaw(cachePath, AnalysisCache::plainText(QStringLiteral("/Music/song.mp3"), exampleResult()) + "\nsecond line");
+    writeRaw(cachePath,
+             AnalysisCache::plainText(QStringLiteral("/Music/song.mp3"), exampleResult()) + "\nsecond line");
 
     AnalysisCache::Lists lists;
     ASSERT_EQ(AnalysisCache::read(cachePath, lists), AnalysisCache::ReadStatus::Ok);
@@ -301,21 +303,22 @@ TEST_P(ConvertedCaches, ReadTheSameBeforeAndAfterConversion)
 
 INSTANTIATE_TEST_SUITE_P(
     Contents, ConvertedCaches,
-    ::testing::Values(
-        PlainCache{"plain", plainCache("/Music/song.mp3"), AnalysisCache::ReadStatus::Ok},
-        PlainCache{"nul_in_the_file_name", plainCacheNamed(QByteArray("/Music/a\0b.mp3", 14)),
-                   AnalysisCache::ReadStatus::Ok},
-        PlainCache{"nul_before_the_label", QByteArray(1, '\0') + plainCache("/Music/song.mp3"),
-                   AnalysisCache::ReadStatus::Ok},
-        PlainCache{"nul_in_the_tempo", plainCache("/Music/song.mp3") + QByteArray(1, '\0') + "5",
-                   AnalysisCache::ReadStatus::Ok},
-        // Base64 for 0x03 0x00 0x00: version 3 without any check.
-        PlainCache{"starts_like_an_unchecked_cypher", "AwAA" + plainCache("/Music/song.mp3"),
-                   AnalysisCache::ReadStatus::Ok},
-        PlainCache{"no_utf8_in_the_file_name", plainCacheNamed("/Music/\xff\xfe\xc3.mp3"), AnalysisCache::ReadStatus::Ok},
-        PlainCache{"line_feed_then_more", plainCache("/Music/song.mp3") + "\r\nsecond line",
-                   AnalysisCache::ReadStatus::Ok},
-        PlainCache{"names_the_label_only", "fileName: /Music/song.mp3", AnalysisCache::ReadStatus::Invalid}),
+    ::testing::Values(PlainCache{"plain", plainCache("/Music/song.mp3"), AnalysisCache::ReadStatus::Ok},
+                      PlainCache{"nul_in_the_file_name", plainCacheNamed(QByteArray("/Music/a\0b.mp3", 14)),
+                                 AnalysisCache::ReadStatus::Ok},
+                      PlainCache{"nul_before_the_label", QByteArray(1, '\0') + plainCache("/Music/song.mp3"),
+                                 AnalysisCache::ReadStatus::Ok},
+                      PlainCache{"nul_in_the_tempo", plainCache("/Music/song.mp3") + QByteArray(1, '\0') + "5",
+                                 AnalysisCache::ReadStatus::Ok},
+                      // Base64 for 0x03 0x00 0x00: version 3 without any check.
+                      PlainCache{"starts_like_an_unchecked_cypher", "AwAA" + plainCache("/Music/song.mp3"),
+                                 AnalysisCache::ReadStatus::Ok},
+                      PlainCache{"no_utf8_in_the_file_name", plainCacheNamed("/Music/\xff\xfe\xc3.mp3"),
+                                 AnalysisCache::ReadStatus::Ok},
+                      PlainCache{"line_feed_then_more", plainCache("/Music/song.mp3") + "\r\nsecond line",
+                                 AnalysisCache::ReadStatus::Ok},
+                      PlainCache{"names_the_label_only", "fileName: /Music/song.mp3",
+                                 AnalysisCache::ReadStatus::Invalid}),
     RowName());
 
 TEST_F(AnalysisCacheFiles, OverlongLineIsNoCacheAndStaysAsItIs)
@@ -391,16 +394,20 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BadCache{"empty", ""}, BadCache{"twoBytes", "AQI="}, BadCache{"lineFeedOnly", "\n"},
         BadCache{"checksumFails", withChangedCharacter(goodLine(), 30)},
-        BadCache{"cutShort", goodLine().left(goodLine().size() / 2)}, BadCache{"undecompressable", undecompressable()},
+        BadCache{"cutShort", goodLine().left(goodLine().size() / 2)},
+        BadCache{"undecompressable", undecompressable()},
         BadCache{"scrambledNonsense", scrambledLine("hello world")},
         BadCache{"plainWithoutChordLists", "fileName: /a.mp3\rbeats: 0 512 1024 \rtempo: 120"},
         BadCache{"colonInsideAChord",
                  "fileName: /a.mp3\rbeats: 0 512 1024 \rchordVec1: C:7 G \rchordVecDetected1: C \rtempo: 120"},
-        BadCache{"noTempo", "fileName: /a.mp3\rbeats: 0 512 1024 \rchordVec1: C G \rchordVecDetected1: C \rtempo:"},
-        BadCache{"oneBeat", scrambledLine("fileName: /a.mp3\rbeats: 512 \rchordVec1: C \rchordVecDetected1: C "
-                                          "\rtempo: 120")},
-        BadCache{"beatIsNoNumber", scrambledLine("fileName: /a.mp3\rbeats: 0 x 1024 \rchordVec1: C G "
-                                                 "\rchordVecDetected1: C \rtempo: 120")},
+        BadCache{"noTempo",
+                 "fileName: /a.mp3\rbeats: 0 512 1024 \rchordVec1: C G \rchordVecDetected1: C \rtempo:"},
+        BadCache{"oneBeat",
+                 scrambledLine("fileName: /a.mp3\rbeats: 512 \rchordVec1: C \rchordVecDetected1: C "
+                               "\rtempo: 120")},
+        BadCache{"beatIsNoNumber",
+                 scrambledLine("fileName: /a.mp3\rbeats: 0 x 1024 \rchordVec1: C G "
+                               "\rchordVecDetected1: C \rtempo: 120")},
         BadCache{"binary", QByteArrayLiteral("\x00\x01\x02\xff\xfe:\x00:::")}),
     RowName());
 

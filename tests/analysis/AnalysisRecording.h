@@ -12,7 +12,7 @@ struct Recording : synth::Stereo
     static constexpr int sampleRate = 22050;
     static constexpr int frames = 5 * sampleRate;
 
-    Recording() : synth::Stereo(synth::triadUnderClicks(sampleRate, frames)) {}
+    Recording() : synth::Stereo(synth::triadUnderClicks(sampleRate, frames)) { }
 };
 
 } // namespace analysistest

@@ -1,8 +1,8 @@
 // The analysis thread: the mono mix, a run's signals and their order as the
 // GUI thread receives them, cache loads, the re-analysis the chord filter
 // starts, and which recordings get a cache.
-#include "AnalysisRecording.h"
 #include "MetaDataThread.h"
+#include "AnalysisRecording.h"
 #include "RowName.h"
 
 #include <QCoreApplication>
@@ -115,8 +115,8 @@ protected:
     // What a run of this recording gives, made on this thread.
     AnalysisResult expectedResult() const
     {
-        const auto mono = MetaDataThread::monoMix(recording.left.data(), recording.right.data(), Recording::frames,
-                                                  true);
+        const auto mono =
+            MetaDataThread::monoMix(recording.left.data(), recording.right.data(), Recording::frames, true);
         auto analysis = MetaDataThread::analyse(mono, Recording::sampleRate);
         EXPECT_TRUE(analysis.result.has_value());
         return analysis.result.value_or(AnalysisResult{});

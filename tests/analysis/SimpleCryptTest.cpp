@@ -4,8 +4,8 @@
 #include "RowName.h"
 
 #include <QCryptographicHash>
-#include <QSet>
 #include <QRandomGenerator>
+#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -81,9 +81,9 @@ TEST_P(CipherTexts, AnyChangedByteFailsTheIntegrityCheck)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, CipherTexts,
-    ::testing::Values(TextCase{"empty", QString()},
-                      TextCase{"oneLetter", QStringLiteral("C")},
+INSTANTIATE_TEST_SUITE_P(
+    Texts, CipherTexts,
+    ::testing::Values(TextCase{"empty", QString()}, TextCase{"oneLetter", QStringLiteral("C")},
                       TextCase{"shortLine", QStringLiteral("fileName: /Music/song.mp3")},
                       TextCase{"nonAscii", QStringLiteral("fileName: /Musik/Grüße ♯ 日本.flac")},
                       TextCase{"longCache", longCacheText()}),
@@ -206,7 +206,8 @@ TEST(SimpleCrypt, DamagedCompressedDataFailsTheIntegrityCheck)
     };
     for (const Case& c : cases) {
         SimpleCrypt crypt(key);
-        EXPECT_TRUE(crypt.decryptToByteArray(chainedCypher(key, 0x03, crcField(c.data), c.data)).isEmpty()) << c.name;
+        EXPECT_TRUE(crypt.decryptToByteArray(chainedCypher(key, 0x03, crcField(c.data), c.data)).isEmpty())
+            << c.name;
         EXPECT_EQ(crypt.lastError(), SimpleCrypt::ErrorIntegrityFailed) << c.name;
     }
 }

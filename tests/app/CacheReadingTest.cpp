@@ -41,7 +41,8 @@ TEST(CacheReading, ACacheStoringAnotherRecordingsPathIsNotUsed)
     EXPECT_EQ(lists[3], QVector<QString>{"120"});
 
     for (const QString other : {"/music/a/song.wav", "/music/b/song.mp3", "song.mp3"}) {
-        EXPECT_EQ(CacheReading::read(cache, other, lists), AnalysisCache::ReadStatus::Invalid) << other.toStdString();
+        EXPECT_EQ(CacheReading::read(cache, other, lists), AnalysisCache::ReadStatus::Invalid)
+            << other.toStdString();
         for (const auto& list : lists)
             EXPECT_TRUE(list.isEmpty()) << "nothing of the other recording is handed on";
     }

@@ -25,8 +25,8 @@ QJsonObject runApplication(const QString& folder, const QString& recording)
     environment.insert("XDG_CONFIG_HOME", folder + "/config");
     environment.insert("XDG_RUNTIME_DIR", folder + "/runtime");
     QDir().mkpath(folder + "/runtime");
-    QFile::setPermissions(folder + "/runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                   | QFileDevice::ExeOwner);
+    QFile::setPermissions(folder + "/runtime",
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::SeparateChannels);
     process.start(QStringLiteral(TONBROOK_E2E_DRIVER), {recording});

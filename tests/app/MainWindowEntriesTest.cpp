@@ -77,8 +77,9 @@ TEST_F(ShellTest, EveryEntryFiredWhileARecordingOpensStartsNothing)
                                  "playFromSelectionStart", "saveSessionFileAs", "saveSessionFile", "loadSession",
                                  "exportAudioMP3", "exportSelection", "exportRiffWav", "exportSongWav"})
             EXPECT_TRUE(QMetaObject::invokeMethod(window.get(), slot)) << slot;
-        EXPECT_TRUE(QMetaObject::invokeMethod(window.get(), "recalculateChords",
-                                              Q_ARG(QVector<QVector<int>>, QVector<QVector<int>>(12, QVector<int>(7, 1)))));
+        EXPECT_TRUE(QMetaObject::invokeMethod(
+            window.get(), "recalculateChords",
+            Q_ARG(QVector<QVector<int>>, QVector<QVector<int>>(12, QVector<int>(7, 1)))));
         EXPECT_FALSE(window->player()->isPlaying());
         EXPECT_FALSE(window->analysisThread()->isRunning());
     });
@@ -101,10 +102,12 @@ TEST_F(ShellTest, ADropOpensEachFileInTurnAndTheAnalysisRefusesTheSecond)
     makeWindow();
     EXPECT_FALSE(dragAccepted(*window, {QUrl::fromLocalFile(temp.filePath("notes.txt"))}));
     EXPECT_FALSE(dragAccepted(*window, {QUrl::fromLocalFile(temp.filePath("song.tbm"))}));
-    EXPECT_TRUE(dragAccepted(*window, {QUrl::fromLocalFile(temp.filePath("notes.txt")), QUrl::fromLocalFile(first)}));
+    EXPECT_TRUE(
+        dragAccepted(*window, {QUrl::fromLocalFile(temp.filePath("notes.txt")), QUrl::fromLocalFile(first)}));
 
-    drop(*window, {QUrl::fromLocalFile(temp.filePath("notes.txt")), QUrl::fromLocalFile(first),
-                   QUrl::fromLocalFile(second)});
+    drop(*window,
+         {QUrl::fromLocalFile(temp.filePath("notes.txt")), QUrl::fromLocalFile(first),
+          QUrl::fromLocalFile(second)});
     window->analysisThread()->wait();
     EXPECT_EQ(window->paths()->getFileName(), first) << "opened as dropped, capitals and all";
     ASSERT_EQ(dialogs->log.size(), 1);
@@ -126,8 +129,10 @@ TEST_F(ShellTest, ARecentEntryOpensAsStoredAndClearRecentOnlyClears)
     const QString upper = writeRecording("Song.MP3.wav");
     const QString aif = writeRecording("take.aif");
     makeWindow();
-    recentMenu(*window)->insertAction(recentMenu(*window)->actions().first(), new QAction(aif, recentMenu(*window)));
-    recentMenu(*window)->insertAction(recentMenu(*window)->actions().first(), new QAction(upper, recentMenu(*window)));
+    recentMenu(*window)->insertAction(recentMenu(*window)->actions().first(),
+                                      new QAction(aif, recentMenu(*window)));
+    recentMenu(*window)->insertAction(recentMenu(*window)->actions().first(),
+                                      new QAction(upper, recentMenu(*window)));
 
     recentMenu(*window)->actions().at(1)->trigger();
     window->analysisThread()->wait();

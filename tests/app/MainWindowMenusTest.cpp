@@ -53,27 +53,27 @@ TEST_P(MenuTable, HoldsItsItemsInOrder)
     QStringList items;
     for (QAction* action : menu->actions())
         items << (action->isSeparator() ? QStringLiteral("|")
-                  : action->menu()     ? action->menu()->title() + " >"
-                                       : action->text());
+                      : action->menu()  ? action->menu()->title() + " >"
+                                        : action->text());
     EXPECT_EQ(items, GetParam().items);
     EXPECT_EQ(menu->isEnabled(), GetParam().enabled);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Menus, MenuTable,
-    ::testing::Values(MenuCase{"file",
-                               "&File",
-                               {"&Open Audio File...", "Open CD Track...", "|", "&Save Session", "Save Session &As...",
-                                "&Load Session...", "|", "Save Audio", "Save Audio Selection", "Save Riff Audio...",
-                                "Save Song Audio...", "|", "Recent files >"},
-                               true},
-                      MenuCase{"recent_files_on_a_first_start", "Recent files", {"|", "&Clear Recent"}, false},
-                      MenuCase{"options",
-                               "&Options",
-                               {"Set &Audio Device", "Set &Default Folders", "Set &Keyboard Shortcuts",
-                                "Set &Language"},
-                               true},
-                      MenuCase{"help", "&Help", {"View Help", "About Tonbrook"}, true}),
+    ::testing::Values(
+        MenuCase{"file",
+                 "&File",
+                 {"&Open Audio File...", "Open CD Track...", "|", "&Save Session", "Save Session &As...",
+                  "&Load Session...", "|", "Save Audio", "Save Audio Selection", "Save Riff Audio...",
+                  "Save Song Audio...", "|", "Recent files >"},
+                 true},
+        MenuCase{"recent_files_on_a_first_start", "Recent files", {"|", "&Clear Recent"}, false},
+        MenuCase{"options",
+                 "&Options",
+                 {"Set &Audio Device", "Set &Default Folders", "Set &Keyboard Shortcuts", "Set &Language"},
+                 true},
+        MenuCase{"help", "&Help", {"View Help", "About Tonbrook"}, true}),
     RowName());
 
 struct ActionCase
@@ -103,24 +103,23 @@ TEST_P(ActionTable, StartsInItsStateWithoutShortcutOrCheckMark)
     EXPECT_TRUE(found->shortcut().isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Actions, ActionTable,
-    ::testing::Values(ActionCase{"open", "&Open Audio File...", "", true},
-                      ActionCase{"open_cd", "Open CD Track...", "", true},
-                      ActionCase{"save_session_as", "Save Session &As...", "", false},
-                      ActionCase{"save_session", "&Save Session", "", false},
-                      ActionCase{"load_session", "&Load Session...", "", true},
-                      ActionCase{"save_selection", "Save Audio Selection", "", false},
-                      ActionCase{"save_audio", "Save Audio", "", false},
-                      ActionCase{"save_song", "Save Song Audio...", "", false},
-                      ActionCase{"save_riff", "Save Riff Audio...", "", false},
-                      ActionCase{"device", "Set &Audio Device", "device", true},
-                      ActionCase{"paths", "Set &Default Folders", "paths", true},
-                      ActionCase{"shortcuts", "Set &Keyboard Shortcuts", "shortcuts", true},
-                      ActionCase{"language", "Set &Language", "language", true},
-                      ActionCase{"help", "View Help", "", true},
-                      ActionCase{"about", "About Tonbrook", "", true}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Actions, ActionTable,
+                         ::testing::Values(ActionCase{"open", "&Open Audio File...", "", true},
+                                           ActionCase{"open_cd", "Open CD Track...", "", true},
+                                           ActionCase{"save_session_as", "Save Session &As...", "", false},
+                                           ActionCase{"save_session", "&Save Session", "", false},
+                                           ActionCase{"load_session", "&Load Session...", "", true},
+                                           ActionCase{"save_selection", "Save Audio Selection", "", false},
+                                           ActionCase{"save_audio", "Save Audio", "", false},
+                                           ActionCase{"save_song", "Save Song Audio...", "", false},
+                                           ActionCase{"save_riff", "Save Riff Audio...", "", false},
+                                           ActionCase{"device", "Set &Audio Device", "device", true},
+                                           ActionCase{"paths", "Set &Default Folders", "paths", true},
+                                           ActionCase{"shortcuts", "Set &Keyboard Shortcuts", "shortcuts", true},
+                                           ActionCase{"language", "Set &Language", "language", true},
+                                           ActionCase{"help", "View Help", "", true},
+                                           ActionCase{"about", "About Tonbrook", "", true}),
+                         RowName());
 
 TEST_F(ShellTest, TheWindowStartsPlainAndFixed)
 {

@@ -5,6 +5,7 @@
 
 #include "AudioPlayer.h"
 #include "ChainControls.h"
+#include "ChordLabel.h"
 #include "ChordsStrip.h"
 #include "CustomButton.h"
 #include "JamTab.h"
@@ -17,10 +18,9 @@
 #include "ProcessingLabel.h"
 #include "ProgressBar.h"
 #include "RealTimeToolsTab.h"
-#include "SmallPlot.h"
 #include "Slider.h"
+#include "SmallPlot.h"
 #include "SongStep.h"
-#include "ChordLabel.h"
 #include "TabWidget.h"
 #include "TransportWidget.h"
 #include "WaveBg.h"
@@ -184,9 +184,9 @@ TEST_F(ShellTest, TheToggleSlotsActAsTheirButtonsDo)
     EXPECT_TRUE(scroll->isOn());
 
     RealTimeToolsTab* tools = window->tabArea()->realTimeToolsTab;
-    for (auto [slot, button] : {std::pair{"toggleTempo", tools->tempoPowerButton()},
-                                std::pair{"togglePitch", tools->pitchPowerButton()},
-                                std::pair{"toggleIsolate", tools->isolationPowerButton()}}) {
+    for (auto [slot, button] :
+         {std::pair{"toggleTempo", tools->tempoPowerButton()}, std::pair{"togglePitch", tools->pitchPowerButton()},
+          std::pair{"toggleIsolate", tools->isolationPowerButton()}}) {
         const bool before = button->isOn();
         QMetaObject::invokeMethod(window.get(), slot);
         EXPECT_NE(button->isOn(), before) << slot;

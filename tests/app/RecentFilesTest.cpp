@@ -88,11 +88,13 @@ TEST_F(RecentFilesTest, ReopeningAListedFileMovesItToTheTopOnce)
 {
     RecentFiles::restore(menu, clearAction, files(1, 5));
     RecentFiles::addAudioFile(menu, clearAction, "/music/2.mp3");
-    EXPECT_EQ(shown(), (QStringList{"/music/2.mp3", "/music/5.mp3", "/music/4.mp3", "/music/3.mp3", "/music/1.mp3",
-                                    "|", "&Clear Recent"}));
+    EXPECT_EQ(shown(),
+              (QStringList{"/music/2.mp3", "/music/5.mp3", "/music/4.mp3", "/music/3.mp3", "/music/1.mp3", "|",
+                           "&Clear Recent"}));
     RecentFiles::addSessionFile(menu, clearAction, "/music/4.mp3");
-    EXPECT_EQ(shown(), (QStringList{"/music/4.mp3", "/music/2.mp3", "/music/5.mp3", "/music/3.mp3", "/music/1.mp3",
-                                    "|", "&Clear Recent"}));
+    EXPECT_EQ(shown(),
+              (QStringList{"/music/4.mp3", "/music/2.mp3", "/music/5.mp3", "/music/3.mp3", "/music/1.mp3", "|",
+                           "&Clear Recent"}));
 }
 
 TEST_F(RecentFilesTest, TextsDifferingInCaseAreDifferentEntries)

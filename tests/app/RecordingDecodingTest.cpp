@@ -108,18 +108,18 @@ constexpr std::int64_t stereoBytes(std::int64_t frames)
 
 INSTANTIATE_TEST_SUITE_P(
     Files, DecodeTable,
-    ::testing::Values(
-        DecodeCase{"frames_99999_too_small", 99999, 2, -1, noLimit, DecodeTooSmall, 0, 0},
-        DecodeCase{"frames_100000_decode", 100000, 2, -1, noLimit, DecodeOk, 100000, 2},
-        DecodeCase{"mono", 120000, 1, -1, noLimit, DecodeOk, 120000, 1},
-        DecodeCase{"stereo_channels_apart", 150000, 2, -1, noLimit, DecodeOk, 150000, 2},
-        DecodeCase{"six_channels_mixed_to_stereo", 110000, 6, -1, noLimit, DecodeOk, 110000, 2},
-        DecodeCase{"truncated_gives_the_frames_present", 200000, 2, stereoBytes(150000), noLimit, DecodeOk, 150000,
-                   2},
-        DecodeCase{"truncated_below_the_minimum", 200000, 2, stereoBytes(90000), noLimit, DecodeTooSmall, 0, 0},
-        DecodeCase{"header_only", 200000, 2, WavWriter::kHeaderBytes, noLimit, DecodeTooSmall, 0, 0},
-        DecodeCase{"past_the_frame_limit", 200000, 2, -1, 150000, DecodeTooLarge, 0, 0},
-        DecodeCase{"within_the_frame_limit", 120000, 2, -1, 150000, DecodeOk, 120000, 2}),
+    ::testing::Values(DecodeCase{"frames_99999_too_small", 99999, 2, -1, noLimit, DecodeTooSmall, 0, 0},
+                      DecodeCase{"frames_100000_decode", 100000, 2, -1, noLimit, DecodeOk, 100000, 2},
+                      DecodeCase{"mono", 120000, 1, -1, noLimit, DecodeOk, 120000, 1},
+                      DecodeCase{"stereo_channels_apart", 150000, 2, -1, noLimit, DecodeOk, 150000, 2},
+                      DecodeCase{"six_channels_mixed_to_stereo", 110000, 6, -1, noLimit, DecodeOk, 110000, 2},
+                      DecodeCase{"truncated_gives_the_frames_present", 200000, 2, stereoBytes(150000), noLimit,
+                                 DecodeOk, 150000, 2},
+                      DecodeCase{"truncated_below_the_minimum", 200000, 2, stereoBytes(90000), noLimit,
+                                 DecodeTooSmall, 0, 0},
+                      DecodeCase{"header_only", 200000, 2, WavWriter::kHeaderBytes, noLimit, DecodeTooSmall, 0, 0},
+                      DecodeCase{"past_the_frame_limit", 200000, 2, -1, 150000, DecodeTooLarge, 0, 0},
+                      DecodeCase{"within_the_frame_limit", 120000, 2, -1, 150000, DecodeOk, 120000, 2}),
     RowName());
 
 TEST(RecordingDecoding, NoAudioAndNoFileAreRefusedAsUndecodable)
@@ -221,16 +221,17 @@ TEST_P(DecodeLabel, NamesTheSongByItsTagsElseByItsFileName)
     EXPECT_EQ(record.songInfo, GetParam().songInfo);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Tags, DecodeLabel,
-    ::testing::Values(TagCase{"none", {}, "Decoding Audio | Take 1.flac", {"", "", ""}},
-                      TagCase{"title_artist_album",
-                              {"title=Blue Line", "artist=The Trio", "album=Live"},
-                              "Decoding Audio | The Trio - Blue Line",
-                              {"Blue Line", "The Trio", "Live"}},
-                      TagCase{"title_without_artist", {"title=Blue Line"}, "Decoding Audio |  - Blue Line",
-                              {"Blue Line", "", ""}}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Tags, DecodeLabel,
+                         ::testing::Values(TagCase{"none", {}, "Decoding Audio | Take 1.flac", {"", "", ""}},
+                                           TagCase{"title_artist_album",
+                                                   {"title=Blue Line", "artist=The Trio", "album=Live"},
+                                                   "Decoding Audio | The Trio - Blue Line",
+                                                   {"Blue Line", "The Trio", "Live"}},
+                                           TagCase{"title_without_artist",
+                                                   {"title=Blue Line"},
+                                                   "Decoding Audio |  - Blue Line",
+                                                   {"Blue Line", "", ""}}),
+                         RowName());
 
 TEST(RecordingDecoding, TheDefaultLimitIsHalfThePhysicalMemoryAtEightBytesAFrame)
 {

@@ -9,8 +9,8 @@
 #include "../platform/AudioFixtures.h"
 
 #include <QSettings>
-#include <QTimer>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -152,8 +152,8 @@ protected:
     QString writeRecording(const QString& name, std::int64_t frames = 132300, int channels = 2)
     {
         const QString path = temp.filePath(name);
-        EXPECT_TRUE(fixtures::writeWav(path, fixtures::sines(44100, channels, frames, 440.0, 660.0), 44100,
-                                       channels));
+        EXPECT_TRUE(
+            fixtures::writeWav(path, fixtures::sines(44100, channels, frames, 440.0, 660.0), 44100, channels));
         return path;
     }
 };

@@ -20,22 +20,21 @@ class StartupLanguage : public ::testing::TestWithParam<LanguageCase>
 TEST_P(StartupLanguage, StoredCodeWinsOverTheSystemLocale)
 {
     const LanguageCase c = GetParam();
-    EXPECT_EQ(languageCodeFor(QString::fromLatin1(c.stored), c.system),
-              QString::fromLatin1(c.expected));
+    EXPECT_EQ(languageCodeFor(QString::fromLatin1(c.stored), c.system), QString::fromLatin1(c.expected));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, StartupLanguage,
-    ::testing::Values(LanguageCase{"german_locale", "", QLocale::German, "de"},
-                      LanguageCase{"english_locale", "", QLocale::English, ""},
-                      LanguageCase{"greek_locale_not_in_table", "", QLocale::Greek, ""},
-                      LanguageCase{"stored_english_beats_french", "en", QLocale::French, "en"},
-                      LanguageCase{"stored_german_any_locale", "de", QLocale::Japanese, "de"},
-                      LanguageCase{"unknown_stored_code_kept", "xx", QLocale::German, "xx"},
-                      LanguageCase{"hindi_locale", "", QLocale::Hindi, "in"},
-                      LanguageCase{"norwegian_bokmal", "", QLocale::NorwegianBokmal, "no"},
-                      LanguageCase{"chinese", "", QLocale::Chinese, "cn"}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, StartupLanguage,
+                         ::testing::Values(LanguageCase{"german_locale", "", QLocale::German, "de"},
+                                           LanguageCase{"english_locale", "", QLocale::English, ""},
+                                           LanguageCase{"greek_locale_not_in_table", "", QLocale::Greek, ""},
+                                           LanguageCase{"stored_english_beats_french", "en", QLocale::French,
+                                                        "en"},
+                                           LanguageCase{"stored_german_any_locale", "de", QLocale::Japanese, "de"},
+                                           LanguageCase{"unknown_stored_code_kept", "xx", QLocale::German, "xx"},
+                                           LanguageCase{"hindi_locale", "", QLocale::Hindi, "in"},
+                                           LanguageCase{"norwegian_bokmal", "", QLocale::NorwegianBokmal, "no"},
+                                           LanguageCase{"chinese", "", QLocale::Chinese, "cn"}),
+                         RowName());
 
 TEST(Startup, EnvironmentReplacesTheUsersLoggingRules)
 {

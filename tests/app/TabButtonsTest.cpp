@@ -39,7 +39,8 @@ TEST_P(TabButtonsPress, SelectsThePageOfTheThirdPressed)
 
 INSTANTIATE_TEST_SUITE_P(Strip350, TabButtonsPress,
                          ::testing::Values(PressCase{"left_edge", 0, 0}, PressCase{"end_of_first", 115, 0},
-                                           PressCase{"half_rounds_up", 115.5, 1}, PressCase{"start_of_second", 116, 1},
+                                           PressCase{"half_rounds_up", 115.5, 1},
+                                           PressCase{"start_of_second", 116, 1},
                                            PressCase{"end_of_second", 231, 1}, PressCase{"start_of_third", 232, 2},
                                            PressCase{"right_edge", 349, 2}),
                          RowName());

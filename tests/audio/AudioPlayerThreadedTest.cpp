@@ -85,8 +85,7 @@ TEST(PlayerThreads, StopReturnsOnlyOnceNoStepRuns)
             // read of the released ones.
             player.forgetRecording();
             buffers = std::make_unique<Buffers>(300000, 0.3f);
-            ASSERT_TRUE(
-                player.setPlaybackVars(buffers->left.data(), buffers->right.data(), 2, 300000, 44100));
+            ASSERT_TRUE(player.setPlaybackVars(buffers->left.data(), buffers->right.data(), 2, 300000, 44100));
         }
     }
 }
@@ -227,8 +226,7 @@ TEST(PlayerThreads, GuiHammersThePlayerWhileItPlays)
             if (knob(rng) < 10) {
                 player.forgetRecording();
                 buffers = std::make_unique<Buffers>(220500, 0.2f + float(knob(rng)) / 500.0f);
-                ASSERT_TRUE(
-                    player.setPlaybackVars(buffers->left.data(), buffers->right.data(), 2, 220500, 44100));
+                ASSERT_TRUE(player.setPlaybackVars(buffers->left.data(), buffers->right.data(), 2, 220500, 44100));
             }
             break;
         case 24:

@@ -10,8 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <string>
 #include <cmath>
+#include <string>
 
 using namespace player_test;
 
@@ -44,8 +44,8 @@ class TrackBeat : public ::testing::TestWithParam<TrackCase>
 TEST_P(TrackBeat, EntersAndClicksByTheWindows)
 {
     const TrackCase& c = GetParam();
-    const BeatStep step = trackBeat(c.beats.data(), int(c.beats.size()), c.current, c.lastClick, c.position,
-                                    c.clickOffset);
+    const BeatStep step =
+        trackBeat(c.beats.data(), int(c.beats.size()), c.current, c.lastClick, c.position, c.clickOffset);
     EXPECT_EQ(step.entered, c.entered);
     EXPECT_EQ(step.clicked, c.clicked);
 }
@@ -129,7 +129,8 @@ TEST_F(BeatTracking, OneBeatChangeAndAtMostOneClickPerBeat)
     EXPECT_EQ(int(clickBlocks.size()), clicks.count());
     EXPECT_GE(clicks.count(), int(expected.size()));
     for (size_t i = 1; i < clickBlocks.size(); ++i)
-        EXPECT_GE(clickBlocks[i] - clickBlocks[i - 1], size_t(beatSpacing) / chain::hop) << "two clicks in one beat";
+        EXPECT_GE(clickBlocks[i] - clickBlocks[i - 1], size_t(beatSpacing) / chain::hop)
+            << "two clicks in one beat";
 }
 
 TEST_F(BeatTracking, MetronomeAtZeroAddsNothing)

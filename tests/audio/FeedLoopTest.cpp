@@ -24,8 +24,8 @@ struct QueueCase
 {
     const char* name;
     int rateHz;
-    double wakeMs;       // the playback thread's period, sleep overshoot included
-    int stallEvery;      // every n-th wake comes stallMs late (0: never)
+    double wakeMs;  // the playback thread's period, sleep overshoot included
+    int stallEvery; // every n-th wake comes stallMs late (0: never)
     double stallMs;
 };
 
@@ -60,14 +60,13 @@ TEST_P(FeedLoopQueue, StaysBetweenTheThresholdAndOneBlockAboveWithoutRunningDry)
     EXPECT_EQ(rig.output->underrunCount(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rates, FeedLoopQueue,
-    ::testing::Values(QueueCase{"44k1_every_10ms", 44100, 10.0, 0, 0.0},
-                      QueueCase{"44k1_every_12ms", 44100, 12.0, 0, 0.0},
-                      QueueCase{"88k2_every_12ms", 88200, 12.0, 0, 0.0},
-                      QueueCase{"96k_every_12ms", 96000, 12.0, 0, 0.0},
-                      QueueCase{"96k_with_30ms_stalls", 96000, 10.0, 20, 30.0}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Rates, FeedLoopQueue,
+                         ::testing::Values(QueueCase{"44k1_every_10ms", 44100, 10.0, 0, 0.0},
+                                           QueueCase{"44k1_every_12ms", 44100, 12.0, 0, 0.0},
+                                           QueueCase{"88k2_every_12ms", 88200, 12.0, 0, 0.0},
+                                           QueueCase{"96k_every_12ms", 96000, 12.0, 0, 0.0},
+                                           QueueCase{"96k_with_30ms_stalls", 96000, 10.0, 20, 30.0}),
+                         RowName());
 
 // ---------------------------------------------------------------------------
 // The end of the recording: the last frames and the overlap-add's tails are
@@ -154,8 +153,7 @@ TEST_P(EndOfRecording, IsHeardToItsLastFrame)
 
 INSTANTIATE_TEST_SUITE_P(Tools, EndOfRecording,
                          ::testing::Values(EndCase{"plain", 1.0f, 1.0f}, EndCase{"pitch_2", 1.0f, 2.0f},
-                                           EndCase{"pitch_half", 1.0f, 0.5f},
-                                           EndCase{"tempo_1_99", 1.99f, 1.0f},
+                                           EndCase{"pitch_half", 1.0f, 0.5f}, EndCase{"tempo_1_99", 1.99f, 1.0f},
                                            EndCase{"tempo_quarter_pitch_2", 0.25f, 2.0f}),
                          RowName());
 
@@ -169,10 +167,10 @@ struct LoopCase
     int selectionStart;
     int selectionEnd;
     bool looping;
-    int firstStep;  // where playback starts
-    int lowestStep; // no step starts before
+    int firstStep;   // where playback starts
+    int lowestStep;  // no step starts before
     int highestStep; // no step starts at or after (0: the end of the recording)
-    int jumpTarget; // a step that starts here after a jump
+    int jumpTarget;  // a step that starts here after a jump
     bool endsPlaying;
 };
 
@@ -228,8 +226,7 @@ INSTANTIATE_TEST_SUITE_P(
         LoopCase{"looped_selection", 200000, 40000, 80000, true, 40000, 40000, 80000, 40000, true},
         LoopCase{"looped_selection_below_the_hop", 200000, 100, 30000, true, 1124, 100, 30000, 1124, true},
         LoopCase{"loop_without_selection", 60000, 0, 0, true, chain::hop, chain::hop, 0, chain::hop, true},
-        LoopCase{"selection_without_loop_plays_past_it", 100000, 20000, 40000, false, 20000, 20000, 0, -1,
-                 false}),
+        LoopCase{"selection_without_loop_plays_past_it", 100000, 20000, 40000, false, 20000, 20000, 0, -1, false}),
     RowName());
 
 // ---------------------------------------------------------------------------
@@ -306,8 +303,8 @@ TEST_P(OutputMix, MixesToMonoOnlyWhileTheVocoderRuns)
         const std::vector<float>& frames = rig.probe->pushes[b].frames;
         for (int f = 0; f < chain::hop; ++f) {
             largestLeft = std::max(largestLeft, std::fabs(frames[size_t(2 * f)]));
-            largestDifference = std::max(largestDifference,
-                                         std::fabs(frames[size_t(2 * f)] - frames[size_t(2 * f + 1)]));
+            largestDifference =
+                std::max(largestDifference, std::fabs(frames[size_t(2 * f)] - frames[size_t(2 * f + 1)]));
         }
     }
     EXPECT_GT(largestLeft, 0.1f);
@@ -392,19 +389,19 @@ TEST_P(PauseResume, GoesOnFromTheFirstFrameNotHeard)
     EXPECT_EQ(rig.output->underrunCount(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Positions, PauseResume,
-    ::testing::Values(PauseCase{"near_the_start_44k1", 44100, 0, 3, 1.0f, 1.0f},
-                      PauseCase{"middle_44k1", 44100, 200000, 40, 1.0f, 1.0f},
-                      PauseCase{"near_the_end_44k1", 44100, 420000, 20, 1.0f, 1.0f},
-                      PauseCase{"middle_tempo_44k1", 44100, 200000, 40, 0.8f, 1.0f},
-                      PauseCase{"middle_pitch_44k1", 44100, 200000, 40, 1.0f, 1.5f},
-                      PauseCase{"middle_tempo_and_pitch_44k1", 44100, 200000, 40, 1.25f, 0.75f},
-                      PauseCase{"near_the_start_96k", 96000, 0, 3, 1.0f, 1.0f},
-                      PauseCase{"middle_96k", 96000, 400000, 40, 1.0f, 1.0f},
-                      PauseCase{"near_the_end_96k", 96000, 900000, 20, 1.0f, 1.0f},
-                      PauseCase{"middle_tempo_and_pitch_96k", 96000, 400000, 40, 0.8f, 2.0f}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Positions, PauseResume,
+                         ::testing::Values(PauseCase{"near_the_start_44k1", 44100, 0, 3, 1.0f, 1.0f},
+                                           PauseCase{"middle_44k1", 44100, 200000, 40, 1.0f, 1.0f},
+                                           PauseCase{"near_the_end_44k1", 44100, 420000, 20, 1.0f, 1.0f},
+                                           PauseCase{"middle_tempo_44k1", 44100, 200000, 40, 0.8f, 1.0f},
+                                           PauseCase{"middle_pitch_44k1", 44100, 200000, 40, 1.0f, 1.5f},
+                                           PauseCase{"middle_tempo_and_pitch_44k1", 44100, 200000, 40, 1.25f,
+                                                     0.75f},
+                                           PauseCase{"near_the_start_96k", 96000, 0, 3, 1.0f, 1.0f},
+                                           PauseCase{"middle_96k", 96000, 400000, 40, 1.0f, 1.0f},
+                                           PauseCase{"near_the_end_96k", 96000, 900000, 20, 1.0f, 1.0f},
+                                           PauseCase{"middle_tempo_and_pitch_96k", 96000, 400000, 40, 0.8f, 2.0f}),
+                         RowName());
 
 // Resumed, the block made for the first unheard frame sounds as it did
 // before the pause: the overlap-add is refilled unheard first.

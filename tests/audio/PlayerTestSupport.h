@@ -26,11 +26,11 @@ public:
     struct Push
     {
         StreamHandle stream;
-        int positionAfter; // the read position once the block was made
+        int positionAfter;         // the read position once the block was made
         std::vector<float> frames; // interleaved
     };
 
-    explicit ProbeOutput(std::unique_ptr<AudioOutput> inner) : m_inner(std::move(inner)) {}
+    explicit ProbeOutput(std::unique_ptr<AudioOutput> inner) : m_inner(std::move(inner)) { }
 
     bool isInitialised() const override { return m_inner->isInitialised(); }
     QStringList deviceNames() const override { return m_inner->deviceNames(); }
@@ -151,8 +151,8 @@ struct Rig
         player = std::make_unique<AudioPlayer>(*output, AudioPlayer::FeedDriver::Caller);
         player->initLoop(&loopStart, &loopEnd);
         player->initMetaData(&model);
-        EXPECT_TRUE(player->setPlaybackVars(recording.left.data(), recording.right.data(), channels,
-                                            frames, rateHz));
+        EXPECT_TRUE(
+            player->setPlaybackVars(recording.left.data(), recording.right.data(), channels, frames, rateHz));
     }
 
     int frames() const { return int(recording.left.size()); }

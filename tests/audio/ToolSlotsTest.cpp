@@ -1,8 +1,8 @@
 // The tool slots: the tempo and pitch switches (one implementation for
 // both tools, tested without a player), and the isolation slots' mappings.
 #include "PlayerTestSupport.h"
-#include "ToolSwitches.h"
 #include "RowName.h"
+#include "ToolSwitches.h"
 
 #include <QSignalSpy>
 
@@ -10,8 +10,8 @@
 
 #include <algorithm>
 #include <atomic>
-#include <string>
 #include <cmath>
+#include <string>
 
 using namespace player_test;
 
@@ -32,7 +32,7 @@ struct SwitchCase
     float factor;      // the tool's factor in the chain afterwards
     float otherFactor; // the other tool's
     bool vocoder;
-    float kept;        // the factor kept while bypassed
+    float kept; // the factor kept while bypassed
 };
 
 std::ostream& operator<<(std::ostream& os, const SwitchCase& c)
@@ -150,8 +150,8 @@ std::vector<SwitchCase> bothTools()
     std::vector<SwitchCase> cases;
     for (const Tool tool : {Tool::Tempo, Tool::Pitch}) {
         for (const Sequence& q : sequences) {
-            cases.push_back({std::string(tool == Tool::Tempo ? "tempo_" : "pitch_") + q.name, tool, q.act, q.factor,
-                             q.otherFactor, q.vocoder, q.kept});
+            cases.push_back({std::string(tool == Tool::Tempo ? "tempo_" : "pitch_") + q.name, tool, q.act,
+                             q.factor, q.otherFactor, q.vocoder, q.kept});
         }
     }
     return cases;
@@ -248,9 +248,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ScaleCase{"two_positive_steps", {1, 1}, 40500000},
                       ScaleCase{"reset", {1, 1, -1, 0}, 50000000},
                       ScaleCase{"many_positive_steps_stop_at_1000", std::vector<int>(300, 1), 1000},
-                      ScaleCase{"many_negative_steps_stop_at_two_billion", std::vector<int>(300, -1),
-                                2000000000},
-                      ScaleCase{"back_down_from_the_top", [] {
+                      ScaleCase{"many_negative_steps_stop_at_two_billion", std::vector<int>(300, -1), 2000000000},
+                      ScaleCase{"back_down_from_the_top",
+                                [] {
                                     std::vector<int> s(300, -1);
                                     s.push_back(1);
                                     return s;

@@ -64,8 +64,8 @@ constexpr int longFrames = (1 << 24) + 3;
 INSTANTIATE_TEST_SUITE_P(
     Cases, PositionRule,
     ::testing::Values(
-        PositionCase{"selection_start_below_the_hop", 200000, 2, 100, 50000,
-                     [](Rig& r) { r.player->play(); }, [](int) { return 100 + chain::hop; }, true},
+        PositionCase{"selection_start_below_the_hop", 200000, 2, 100, 50000, [](Rig& r) { r.player->play(); },
+                     [](int) { return 100 + chain::hop; }, true},
         PositionCase{"first_stop_goes_to_the_selection_start", 200000, 2, 30000, 60000,
                      [](Rig& r) {
                          playAWhile(r);
@@ -128,15 +128,12 @@ INSTANTIATE_TEST_SUITE_P(
                      [](Rig& r) { r.player->setCurrentPositionFromSession(-7); }, [](int) { return chain::hop; },
                      false},
         PositionCase{"overview_strip_right_edge_of_a_long_recording", longFrames, 1, 0, 0,
-                     [](Rig& r) { r.player->setPlaybackPos(884, 884); }, [](int length) { return length; },
-                     false},
+                     [](Rig& r) { r.player->setPlaybackPos(884, 884); }, [](int length) { return length; }, false},
         PositionCase{"overview_strip_past_its_right_edge", 200000, 2, 0, 0,
-                     [](Rig& r) { r.player->setPlaybackPos(900, 884); }, [](int length) { return length; },
-                     false},
+                     [](Rig& r) { r.player->setPlaybackPos(900, 884); }, [](int length) { return length; }, false},
         PositionCase{"overview_strip_left_of_its_edge", 200000, 2, 0, 0,
                      [](Rig& r) { r.player->setPlaybackPos(-3, 884); }, [](int) { return chain::hop; }, false},
-        PositionCase{"overview_strip_middle", 200000, 2, 0, 0,
-                     [](Rig& r) { r.player->setPlaybackPos(442, 884); },
+        PositionCase{"overview_strip_middle", 200000, 2, 0, 0, [](Rig& r) { r.player->setPlaybackPos(442, 884); },
                      [](int length) { return length / 2; }, false},
         PositionCase{"to_the_end", 200000, 2, 30000, 60000, [](Rig& r) { r.player->toEnd(); },
                      [](int length) { return length; }, false}),
@@ -293,11 +290,9 @@ TEST_P(Backends, ARecordingPlaysOnThePlaybackThread)
     player.stop();
 }
 
-INSTANTIATE_TEST_SUITE_P(Devices, Backends,
-                         ::testing::Values(AudioBackend::SilentOnly, AudioBackend::RealDevices),
+INSTANTIATE_TEST_SUITE_P(Devices, Backends, ::testing::Values(AudioBackend::SilentOnly, AudioBackend::RealDevices),
                          [](const auto& row) {
-                             return std::string(row.param == AudioBackend::SilentOnly ? "silent"
-                                                                                       : "sound_card");
+                             return std::string(row.param == AudioBackend::SilentOnly ? "silent" : "sound_card");
                          });
 
 } // namespace

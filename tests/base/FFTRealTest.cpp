@@ -96,8 +96,8 @@ TEST_P(FFTRealSizes, InverseOfForwardIsNTimesInputAndRescaleRestoresIt)
 }
 
 INSTANTIATE_TEST_SUITE_P(PowersOfTwo, FFTRealSizes,
-                         ::testing::Values(1L, 2L, 4L, 8L, 16L, 32L, 64L, 128L, 256L, 512L,
-                                           1024L, 2048L, 4096L, 8192L));
+                         ::testing::Values(1L, 2L, 4L, 8L, 16L, 32L, 64L, 128L, 256L, 512L, 1024L, 2048L, 4096L,
+                                           8192L));
 
 struct LayoutCase
 {
@@ -121,10 +121,18 @@ TEST_P(FFTRealLayout, SingleComponentLandsInItsSlot)
     for (long i = 0; i < c.n; ++i) {
         const double angle = 2.0 * M_PI * double(c.k) * double(i) / double(c.n);
         switch (c.kind) {
-        case 0: x[size_t(i)] = a; break;
-        case 1: x[size_t(i)] = (i % 2 == 0) ? a : -a; break;
-        case 2: x[size_t(i)] = float(std::sin(angle)); break;
-        default: x[size_t(i)] = float(std::cos(angle)); break;
+        case 0:
+            x[size_t(i)] = a;
+            break;
+        case 1:
+            x[size_t(i)] = (i % 2 == 0) ? a : -a;
+            break;
+        case 2:
+            x[size_t(i)] = float(std::sin(angle));
+            break;
+        default:
+            x[size_t(i)] = float(std::cos(angle));
+            break;
         }
     }
     std::vector<float> f(static_cast<size_t>(c.n));
@@ -136,15 +144,14 @@ TEST_P(FFTRealLayout, SingleComponentLandsInItsSlot)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Spectrum, FFTRealLayout,
-    ::testing::Values(LayoutCase{"constant", 64, 0, 0, 0, 0.5},
-                      LayoutCase{"alternating", 64, 1, 0, 32, 0.5},
-                      LayoutCase{"sine_bin_5_positive_upper_half", 64, 2, 5, 32 + 5, 0.5},
-                      LayoutCase{"cosine_bin_5", 64, 3, 5, 5, 0.5},
-                      LayoutCase{"sine_bin_1_of_8", 8, 2, 1, 5, 0.5},
-                      LayoutCase{"cosine_bin_300_of_1024", 1024, 3, 300, 300, 0.5}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Spectrum, FFTRealLayout,
+                         ::testing::Values(LayoutCase{"constant", 64, 0, 0, 0, 0.5},
+                                           LayoutCase{"alternating", 64, 1, 0, 32, 0.5},
+                                           LayoutCase{"sine_bin_5_positive_upper_half", 64, 2, 5, 32 + 5, 0.5},
+                                           LayoutCase{"cosine_bin_5", 64, 3, 5, 5, 0.5},
+                                           LayoutCase{"sine_bin_1_of_8", 8, 2, 1, 5, 0.5},
+                                           LayoutCase{"cosine_bin_300_of_1024", 1024, 3, 300, 300, 0.5}),
+                         RowName());
 
 // A float's bit pattern: equal patterns are the same value with the same
 // zero sign.

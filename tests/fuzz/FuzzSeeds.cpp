@@ -87,7 +87,8 @@ bool decoderSeeds()
     flac::StreamInfo high = mono;
     high.rateHz = 384000;
     return put("decoder", "mono-8k.wav", wav(8000, 1, 400)) && put("decoder", "stereo-44k.wav", wav(44100, 2, 600))
-        && put("decoder", "stereo.flac", shortFlac(2, 2048)) && put("decoder", "mono-unknown-length.flac", shortFlac(1, 0))
+        && put("decoder", "stereo.flac", shortFlac(2, 2048))
+        && put("decoder", "mono-unknown-length.flac", shortFlac(1, 0))
         && put("decoder", "length-all-ones.flac", shortFlac(1, 0xfffffffffULL))
         && put("decoder", "rate-switch.flac",
                flac::file(mono, {constantFrame(44100, 1), constantFrame(10, 1), constantFrame(44100, 1)}))
@@ -102,7 +103,8 @@ bool cacheSeeds()
         && put("analysis_cache", "compressed.tbm", scrambled(longPlain))
         && put("analysis_cache", "nul.tbm", QByteArray(plain).insert(20, '\0'))
         && put("analysis_cache", "awaa.tbm", "AwAA" + plain)
-        && put("analysis_cache", "crlf.tbm", plain + "\r\nsecond line\n") && put("analysis_cache", "empty.tbm", {});
+        && put("analysis_cache", "crlf.tbm", plain + "\r\nsecond line\n")
+        && put("analysis_cache", "empty.tbm", {});
 }
 
 // The tag target's first byte picks the extension: 1 ".flac", 8 ".wav".

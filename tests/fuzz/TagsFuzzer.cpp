@@ -6,9 +6,9 @@
 #include <iterator>
 
 namespace {
-const char* const names[] = {"in.mp3", "in.flac", "in.ogg", "in.oga", "in.opus", "in.m4a", "in.mp4", "in.aac",
-                             "in.wav", "in.aiff", "in.aif", "in.wma", "in.ape", "in.mpc", "in.wv", "in.spx",
-                             "in.tta", "in.dsf"};
+const char* const names[] = {"in.mp3", "in.flac", "in.ogg", "in.oga",  "in.opus", "in.m4a",
+                             "in.mp4", "in.aac",  "in.wav", "in.aiff", "in.aif",  "in.wma",
+                             "in.ape", "in.mpc",  "in.wv",  "in.spx",  "in.tta",  "in.dsf"};
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -25,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
     const QString path = fuzz::writeInput(name, data + 1, size - 1);
     Tags tags;
     if (!readTags(path, tags))
-        fuzz::require(tags.title.isEmpty() && tags.artist.isEmpty() && tags.album.isEmpty(), "no tags when refused");
+        fuzz::require(tags.title.isEmpty() && tags.artist.isEmpty() && tags.album.isEmpty(),
+                      "no tags when refused");
     QFile::remove(path); // the next input may pick another name
     return 0;
 }

@@ -147,9 +147,21 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"mp3_48000_1", ".mp3", kMp3, 48000, 1, 0, 2 * 1152,
                    "the LAME header gives the exact length; the estimate counts whole MP3 frames, the "
                    "encoder's delay and padding included"},
-        FormatCase{"wma_44100_2", ".wma", {"-c:a", "wmav2", "-b:a", "128k"}, 44100, 2, 2048, 2048,
+        FormatCase{"wma_44100_2",
+                   ".wma",
+                   {"-c:a", "wmav2", "-b:a", "128k"},
+                   44100,
+                   2,
+                   2048,
+                   2048,
                    "WMA pads to whole 2048-frame blocks"},
-        FormatCase{"ogg_48000_2", ".ogg", {"-c:a", "libvorbis", "-q:a", "6"}, 48000, 2, 0, 0,
+        FormatCase{"ogg_48000_2",
+                   ".ogg",
+                   {"-c:a", "libvorbis", "-q:a", "6"},
+                   48000,
+                   2,
+                   0,
+                   0,
                    "Ogg granule positions give the exact length"},
         FormatCase{"flac_44100_2", ".flac", {"-c:a", "flac"}, 44100, 2, 0, 0, "lossless, exact"},
         FormatCase{"flac_48000_1", ".flac", {"-c:a", "flac"}, 48000, 1, 0, 0, "lossless, exact"},
@@ -163,8 +175,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "raw ADTS keeps AAC's 1024-frame priming and pads the last block; its length is guessed "
                    "from the bit rate"},
         FormatCase{"aiff_44100_2", ".aiff", {"-c:a", "pcm_s16be"}, 44100, 2, 0, 0, "PCM is exact"},
-        FormatCase{"aif_48000_1", ".aif", {"-c:a", "pcm_s16be", "-f", "aiff"}, 48000, 1, 0, 0,
-                   "PCM is exact"}),
+        FormatCase{"aif_48000_1", ".aif", {"-c:a", "pcm_s16be", "-f", "aiff"}, 48000, 1, 0, 0, "PCM is exact"}),
     RowName());
 
 // --- Bad input -----------------------------------------------------------
@@ -350,16 +361,16 @@ TEST_P(DecoderTruncated, GivesTheFramesPresentAndNothingElse)
         ASSERT_LE(std::fabs(audio.left[static_cast<size_t>(i)]), 1.0f) << "frame " << i;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Formats, DecoderTruncated,
-    ::testing::Values(TruncationCase{"wav", ".wav", {}, DecodeError::None},
-                      TruncationCase{"mp3", ".mp3", kMp3, DecodeError::None},
-                      TruncationCase{"flac", ".flac", {"-c:a", "flac"}, DecodeError::None},
-                      TruncationCase{"ogg", ".ogg", {"-c:a", "libvorbis"}, DecodeError::None},
-                      TruncationCase{"m4a_index_first", ".m4a", kAac + QStringList{"-movflags", "+faststart"},
-                                     DecodeError::None},
-                      TruncationCase{"m4a_index_last", ".m4a", kAac, DecodeError::NotAudio}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Formats, DecoderTruncated,
+                         ::testing::Values(TruncationCase{"wav", ".wav", {}, DecodeError::None},
+                                           TruncationCase{"mp3", ".mp3", kMp3, DecodeError::None},
+                                           TruncationCase{"flac", ".flac", {"-c:a", "flac"}, DecodeError::None},
+                                           TruncationCase{"ogg", ".ogg", {"-c:a", "libvorbis"}, DecodeError::None},
+                                           TruncationCase{"m4a_index_first", ".m4a",
+                                                          kAac + QStringList{"-movflags", "+faststart"},
+                                                          DecodeError::None},
+                                           TruncationCase{"m4a_index_last", ".m4a", kAac, DecodeError::NotAudio}),
+                         RowName());
 
 // Corrupts the inside of FLAC frames (the frame headers stay, so the frames
 // are still found): `which` picks the frames by their order, -1 all.
@@ -374,8 +385,9 @@ bool damageFlacFrames(const QString& path, int which)
     bool last = false;
     while (!last && pos + 4 <= bytes.size()) {
         last = (static_cast<uchar>(bytes[pos]) & 0x80) != 0;
-        pos += 4 + ((static_cast<uchar>(bytes[pos + 1]) << 16) | (static_cast<uchar>(bytes[pos + 2]) << 8)
-                    | static_cast<uchar>(bytes[pos + 3]));
+        pos += 4
+            + ((static_cast<uchar>(bytes[pos + 1]) << 16) | (static_cast<uchar>(bytes[pos + 2]) << 8)
+               | static_cast<uchar>(bytes[pos + 3]));
     }
     std::vector<int> starts;
     for (int i = pos; i + 1 < bytes.size(); ++i) {
@@ -497,8 +509,8 @@ TEST(AudioDecoder, MixesSixChannelsDownToStereo)
     ASSERT_TRUE(fixtures::writeWav(wav, fixtures::sines(48000, 2, 48000, kLeftHz, kRightHz, 0.9f), 48000, 2));
     // Left tone on the left pair, right tone on the right pair, both on the
     // centre: a mix-down that adds them up would clip.
-    ASSERT_TRUE(fixtures::ffmpeg(wav, {"-af", "pan=5.1|FL=c0|FR=c1|FC=0.5*c0+0.5*c1|LFE=0*c0|BL=c0|BR=c1", "-c:a", "flac"},
-                                 surround));
+    ASSERT_TRUE(fixtures::ffmpeg(
+        wav, {"-af", "pan=5.1|FL=c0|FR=c1|FC=0.5*c0+0.5*c1|LFE=0*c0|BL=c0|BR=c1", "-c:a", "flac"}, surround));
     AudioDecoder decoder;
     DecodedAudio audio;
     ASSERT_TRUE(decoder.open(surround));
@@ -508,8 +520,10 @@ TEST(AudioDecoder, MixesSixChannelsDownToStereo)
     const std::int64_t n = audio.numFrames / 2;
     const float* left = audio.left.data() + n / 2;
     const float* right = audio.right.data() + n / 2;
-    EXPECT_GT(fixtures::toneLevel(left, n, 1, kLeftHz, 48000), 3 * fixtures::toneLevel(left, n, 1, kRightHz, 48000));
-    EXPECT_GT(fixtures::toneLevel(right, n, 1, kRightHz, 48000), 3 * fixtures::toneLevel(right, n, 1, kLeftHz, 48000));
+    EXPECT_GT(fixtures::toneLevel(left, n, 1, kLeftHz, 48000),
+              3 * fixtures::toneLevel(left, n, 1, kRightHz, 48000));
+    EXPECT_GT(fixtures::toneLevel(right, n, 1, kRightHz, 48000),
+              3 * fixtures::toneLevel(right, n, 1, kLeftHz, 48000));
     for (std::int64_t i = 0; i < audio.numFrames; ++i) {
         ASSERT_LE(std::fabs(audio.left[static_cast<size_t>(i)]), 1.0f) << i;
         ASSERT_LE(std::fabs(audio.right[static_cast<size_t>(i)]), 1.0f) << i;

@@ -47,7 +47,8 @@ inline bool ffmpeg(const QString& input, const QStringList& args, const QString&
     QProcess p;
     p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     p.start(QStringLiteral("ffmpeg"),
-            QStringList{"-hide_banner", "-nostdin", "-loglevel", "error", "-y", "-i", input} + args + QStringList{output});
+            QStringList{"-hide_banner", "-nostdin", "-loglevel", "error", "-y", "-i", input} + args
+                + QStringList{output});
     return p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
@@ -87,7 +88,8 @@ inline double correlationAt(const std::vector<float>& a, const std::vector<float
 }
 
 // The best correlation of b against a over lags -maxLag .. maxLag.
-inline double bestCorrelation(const std::vector<float>& a, const std::vector<float>& b, int maxLag, int* bestLag = nullptr)
+inline double bestCorrelation(const std::vector<float>& a, const std::vector<float>& b, int maxLag,
+                              int* bestLag = nullptr)
 {
     double best = -1;
     for (int lag = -maxLag; lag <= maxLag; ++lag) {

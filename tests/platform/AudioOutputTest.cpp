@@ -68,8 +68,8 @@ TEST_P(OutputDrain, QueueFallsAtTheRealTimeRate)
     for (int quarter = 1; quarter <= 3; ++quarter) {
         clock.advanceMs(250);
         const std::int64_t left = c.streamHz - quarter * c.streamHz / 4;
-        EXPECT_NEAR(out->queuedBytes(s) / 8.0, left, c.toleranceFrames) << "after " << quarter * 250 << " ms; "
-                                                                        << c.reason;
+        EXPECT_NEAR(out->queuedBytes(s) / 8.0, left, c.toleranceFrames)
+            << "after " << quarter * 250 << " ms; " << c.reason;
     }
     clock.advanceMs(300);
     EXPECT_EQ(out->queuedBytes(s), 0);

@@ -71,8 +71,8 @@ inline QByteArray header(const StreamInfo& info)
     putBigEndian(out, 0, 3); // frame sizes unknown
     putBigEndian(out, 0, 3);
     const std::uint64_t packed = (static_cast<std::uint64_t>(info.rateHz) & 0xfffff) << 44
-        | static_cast<std::uint64_t>(info.channels - 1) << 41 | static_cast<std::uint64_t>(info.bitsPerSample - 1) << 36
-        | (info.totalFrames & 0xfffffffffULL);
+        | static_cast<std::uint64_t>(info.channels - 1) << 41
+        | static_cast<std::uint64_t>(info.bitsPerSample - 1) << 36 | (info.totalFrames & 0xfffffffffULL);
     putBigEndian(out, packed, 8);
     out.append(QByteArray(16, '\0')); // no MD5
     return out;
@@ -130,7 +130,8 @@ inline QByteArray frame(const StreamInfo& info, const Frame& f, std::uint32_t in
     for (int c = 0; c < info.channels; ++c) {
         if (!f.constant.empty()) {
             out.append(static_cast<char>(0x00));
-            putBigEndian(out, static_cast<std::uint64_t>(f.constant[static_cast<size_t>(c)]) & mask, bytesPerSample);
+            putBigEndian(out, static_cast<std::uint64_t>(f.constant[static_cast<size_t>(c)]) & mask,
+                         bytesPerSample);
             continue;
         }
         out.append(static_cast<char>(0x02));
@@ -152,7 +153,8 @@ inline QByteArray file(const StreamInfo& info, const std::vector<Frame>& frames)
 }
 
 // Interleaved 16-bit samples cut into verbatim frames of blockFrames.
-inline std::vector<Frame> verbatimFrames(const std::vector<std::int32_t>& interleaved, int channels, int blockFrames)
+inline std::vector<Frame> verbatimFrames(const std::vector<std::int32_t>& interleaved, int channels,
+                                         int blockFrames)
 {
     std::vector<Frame> frames;
     const auto total = static_cast<int>(interleaved.size()) / channels;

@@ -24,7 +24,7 @@
 namespace {
 
 constexpr int kBlock = 4096;
-constexpr std::int32_t kLevel = 1000; // every intact frame holds this constant
+constexpr std::int32_t kLevel = 1000;              // every intact frame holds this constant
 constexpr std::uint64_t kAllOnes = 0xfffffffffULL; // the 36-bit length field
 // Room for one codec frame (FLAC's longest block) or the decoder's first
 // allocation beyond the frames returned.
@@ -90,8 +90,7 @@ TEST_P(DecoderHostileFlac, GivesExactlyItsFramesInBoundedMemory)
     const float level = kLevel / 32768.0f;
     for (std::int64_t i = 0; i < audio.numFrames; ++i) {
         const int block = static_cast<int>(i / kBlock);
-        const bool silent =
-            std::find(c.silentBlocks.begin(), c.silentBlocks.end(), block) != c.silentBlocks.end();
+        const bool silent = std::find(c.silentBlocks.begin(), c.silentBlocks.end(), block) != c.silentBlocks.end();
         ASSERT_EQ(audio.left[static_cast<size_t>(i)], silent ? 0.0f : level) << "frame " << i << ": " << c.reason;
     }
 }
@@ -99,24 +98,68 @@ TEST_P(DecoderHostileFlac, GivesExactlyItsFramesInBoundedMemory)
 INSTANTIATE_TEST_SUITE_P(
     Reproducers, DecoderHostileFlac,
     ::testing::Values(
-        HostileFlac{"rate_drops_to_10_hz_at_the_end", 44100, 0, {44100, 10}, DecodeError::None, kBlock, {},
+        HostileFlac{"rate_drops_to_10_hz_at_the_end",
+                    44100,
+                    0,
+                    {44100, 10},
+                    DecodeError::None,
+                    kBlock,
+                    {},
                     "a switched frame is damage, and damage at the very end is left out"},
-        HostileFlac{"rate_drops_to_1_hz_midway", 44100, 0, {44100, 1, 44100}, DecodeError::None, 3 * kBlock, {1},
+        HostileFlac{"rate_drops_to_1_hz_midway",
+                    44100,
+                    0,
+                    {44100, 1, 44100},
+                    DecodeError::None,
+                    3 * kBlock,
+                    {1},
                     "silence of the switched frame's length keeps the time of what follows"},
-        HostileFlac{"rate_rises_to_96_khz_midway", 44100, 3 * kBlock, {44100, 96000, 44100}, DecodeError::None,
-                    3 * kBlock, {1}, "never resampled, whichever way the rate goes"},
-        HostileFlac{"every_frame_switched", 44100, 0, {10, 10, 10}, DecodeError::Damaged, 0, {},
+        HostileFlac{"rate_rises_to_96_khz_midway",
+                    44100,
+                    3 * kBlock,
+                    {44100, 96000, 44100},
+                    DecodeError::None,
+                    3 * kBlock,
+                    {1},
+                    "never resampled, whichever way the rate goes"},
+        HostileFlac{"every_frame_switched",
+                    44100,
+                    0,
+                    {10, 10, 10},
+                    DecodeError::Damaged,
+                    0,
+                    {},
                     "not one frame decodes at the stream's rate"},
-        HostileFlac{"streaminfo_781_khz_then_100_hz", 781000, 0, {100}, DecodeError::NotAudio, 0, {},
+        HostileFlac{"streaminfo_781_khz_then_100_hz",
+                    781000,
+                    0,
+                    {100},
+                    DecodeError::NotAudio,
+                    0,
+                    {},
                     "no recording has that rate"},
         HostileFlac{"streaminfo_7999_hz", 7999, 0, {0}, DecodeError::NotAudio, 0, {}, "below the lowest rate"},
         HostileFlac{"streaminfo_8_khz", 8000, 0, {0, 0}, DecodeError::None, 2 * kBlock, {}, "the lowest rate"},
-        HostileFlac{"streaminfo_384_khz", 384000, 0, {0, 0}, DecodeError::None, 2 * kBlock, {}, "the highest rate"},
-        HostileFlac{"streaminfo_384010_hz", 384010, 0, {0}, DecodeError::NotAudio, 0, {}, "above the highest rate"},
-        HostileFlac{"length_all_ones", 44100, kAllOnes, {44100}, DecodeError::None, kBlock, {},
+        HostileFlac{
+            "streaminfo_384_khz", 384000, 0, {0, 0}, DecodeError::None, 2 * kBlock, {}, "the highest rate"},
+        HostileFlac{
+            "streaminfo_384010_hz", 384010, 0, {0}, DecodeError::NotAudio, 0, {}, "above the highest rate"},
+        HostileFlac{"length_all_ones",
+                    44100,
+                    kAllOnes,
+                    {44100},
+                    DecodeError::None,
+                    kBlock,
+                    {},
                     "a file claiming more than it holds gives the frames present"},
-        HostileFlac{"length_past_the_frame_limit", 44100, std::uint64_t{1} << 32, {44100, 44100}, DecodeError::None,
-                    2 * kBlock, {}, "a claim the limit would cut is still no reason to reserve it"}),
+        HostileFlac{"length_past_the_frame_limit",
+                    44100,
+                    std::uint64_t{1} << 32,
+                    {44100, 44100},
+                    DecodeError::None,
+                    2 * kBlock,
+                    {},
+                    "a claim the limit would cut is still no reason to reserve it"}),
     RowName());
 
 // A real recording: five seconds of two tones, 16-bit stereo, verbatim.
@@ -217,12 +260,11 @@ TEST_P(DecoderWrongLength, DecodesWholeUnderAnAddressSpaceLimit)
         ::testing::ExitedWithCode(0), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lengths, DecoderWrongLength,
-    ::testing::Values(WrongLength{"all_ones", kAllOnes},
-                      // Plausible for the file's size, so worth reserving:
-                      // the reserve fails under the limit.
-                      WrongLength{"four_billion_frames", std::uint64_t{1} << 32}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Lengths, DecoderWrongLength,
+                         ::testing::Values(WrongLength{"all_ones", kAllOnes},
+                                           // Plausible for the file's size, so worth reserving:
+                                           // the reserve fails under the limit.
+                                           WrongLength{"four_billion_frames", std::uint64_t{1} << 32}),
+                         RowName());
 
 } // namespace

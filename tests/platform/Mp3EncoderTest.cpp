@@ -113,7 +113,8 @@ TEST_P(Mp3Failing, IsAnErrorNeverASuccess)
 INSTANTIATE_TEST_SUITE_P(
     Encoders, Mp3Failing,
     ::testing::Values(FailingCase{"missing", ""},
-                      FailingCase{"exits_with_error", "#!/bin/sh\ncat > /dev/null\necho 'bad input' >&2\nexit 3\n"},
+                      FailingCase{"exits_with_error",
+                                  "#!/bin/sh\ncat > /dev/null\necho 'bad input' >&2\nexit 3\n"},
                       FailingCase{"quits_without_reading", "#!/bin/sh\nexit 1\n"},
                       FailingCase{"succeeds_but_writes_nothing", "#!/bin/sh\ncat > /dev/null\nexit 0\n"},
                       FailingCase{"killed", "#!/bin/sh\nkill -9 $$\n"}),

@@ -26,12 +26,12 @@ TEST_P(OsPathsUrl, GivesTheDecodedLocalPath)
     EXPECT_EQ(OsPaths::localPathFromUrl(url), QString::fromUtf8(GetParam().path));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Urls, OsPathsUrl,
-    ::testing::Values(UrlCase{"file:///music/My%20Song.mp3", "/music/My Song.mp3"},
-                      UrlCase{"/music/My Song.mp3", "/music/My Song.mp3"},
-                      UrlCase{"file:///m%C3%BAsica/%E6%97%A5%E6%9C%AC.flac", "/música/日本.flac"},
-                      UrlCase{"/music/take#2.wav", "/music/take"}));
+INSTANTIATE_TEST_SUITE_P(Urls, OsPathsUrl,
+                         ::testing::Values(UrlCase{"file:///music/My%20Song.mp3", "/music/My Song.mp3"},
+                                           UrlCase{"/music/My Song.mp3", "/music/My Song.mp3"},
+                                           UrlCase{"file:///m%C3%BAsica/%E6%97%A5%E6%9C%AC.flac",
+                                                   "/música/日本.flac"},
+                                           UrlCase{"/music/take#2.wav", "/music/take"}));
 
 TEST(OsPaths, ReadOnlyVolumesAreMediaNotPackageImages)
 {

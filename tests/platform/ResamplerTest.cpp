@@ -65,7 +65,8 @@ TEST_P(ResamplerRates, KeepsTonesInTimeAndLevel)
     double worst = 0;
     const int lead = static_cast<int>(r.halfWidthFrames() * c.outHz / c.inHz) + 1;
     for (int i = 2 * lead; i < 2 * produced; ++i)
-        worst = std::max(worst, static_cast<double>(std::fabs(out[static_cast<size_t>(i)] - ideal[static_cast<size_t>(i)])));
+        worst = std::max(
+            worst, static_cast<double>(std::fabs(out[static_cast<size_t>(i)] - ideal[static_cast<size_t>(i)])));
     // Passband ripple of the Kaiser window and the table interpolation stay
     // below -60 dB of full scale.
     EXPECT_LT(worst, 1e-3);

@@ -51,8 +51,10 @@ TEST_P(TagFormats, ReadsTitleArtistAlbum)
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, TagFormats,
-                         ::testing::Values(TagCase{".mp3", {"-c:a", "libmp3lame"}}, TagCase{".flac", {"-c:a", "flac"}},
-                                           TagCase{".ogg", {"-c:a", "libvorbis"}}, TagCase{".m4a", {"-c:a", "aac"}}));
+                         ::testing::Values(TagCase{".mp3", {"-c:a", "libmp3lame"}},
+                                           TagCase{".flac", {"-c:a", "flac"}},
+                                           TagCase{".ogg", {"-c:a", "libvorbis"}},
+                                           TagCase{".m4a", {"-c:a", "aac"}}));
 
 TEST(Tags, FileWithoutTagsGivesEmptyFields)
 {

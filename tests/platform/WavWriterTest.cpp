@@ -37,15 +37,15 @@ TEST_P(WavPcm16, ScalesTruncatesAndLimits)
     EXPECT_EQ(WavWriter::toPcm16(GetParam().in), GetParam().out);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rule, WavPcm16,
-    ::testing::Values(Pcm16Case{1.0f, 32767}, Pcm16Case{-1.0f, -32768}, Pcm16Case{0.99999f, 32767},
-                      Pcm16Case{-0.5f, -16384}, Pcm16Case{1.5f, 32767}, Pcm16Case{-1.5f, -32768},
-                      Pcm16Case{2.0e-5f, 0}, Pcm16Case{-2.0e-5f, 0}, Pcm16Case{0.25f + 1.0f / 65536, 8192},
-                      Pcm16Case{-(0.25f + 1.0f / 65536), -8192},
-                      Pcm16Case{std::numeric_limits<float>::quiet_NaN(), 0},
-                      Pcm16Case{std::numeric_limits<float>::infinity(), 32767},
-                      Pcm16Case{-std::numeric_limits<float>::infinity(), -32768}));
+INSTANTIATE_TEST_SUITE_P(Rule, WavPcm16,
+                         ::testing::Values(Pcm16Case{1.0f, 32767}, Pcm16Case{-1.0f, -32768},
+                                           Pcm16Case{0.99999f, 32767}, Pcm16Case{-0.5f, -16384},
+                                           Pcm16Case{1.5f, 32767}, Pcm16Case{-1.5f, -32768}, Pcm16Case{2.0e-5f, 0},
+                                           Pcm16Case{-2.0e-5f, 0}, Pcm16Case{0.25f + 1.0f / 65536, 8192},
+                                           Pcm16Case{-(0.25f + 1.0f / 65536), -8192},
+                                           Pcm16Case{std::numeric_limits<float>::quiet_NaN(), 0},
+                                           Pcm16Case{std::numeric_limits<float>::infinity(), 32767},
+                                           Pcm16Case{-std::numeric_limits<float>::infinity(), -32768}));
 
 struct HeaderCase
 {

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <ostream>
 #include <limits>
+#include <ostream>
 #include <vector>
 
 namespace {
@@ -24,8 +24,7 @@ struct Frame
     void isolate(bool solo, float azimuth, float range, float cut, bool above)
     {
         (solo ? ADRess : ADRessInvert)(magnitudesLeft.data(), phasesLeft.data(), magnitudesRight.data(),
-                                       phasesRight.data(), azimuth, range, cut, separation99, n, false,
-                                       above);
+                                       phasesRight.data(), azimuth, range, cut, separation99, n, false, above);
     }
 };
 
@@ -64,13 +63,14 @@ TEST_P(IsolationBand, KeepsOnlyTheBinsOnTheChosenSideOfTheCut)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Bands, IsolationBand,
-    ::testing::Values(BandCase{"SoloBelow19", true, 19.0f, false}, BandCase{"SoloAbove19", true, 19.0f, true},
-                      BandCase{"MuteBelow19", false, 19.0f, false}, BandCase{"MuteAbove19", false, 19.0f, true},
-                      BandCase{"SoloAboveZeroSkipsDc", true, 0.0f, true},
-                      BandCase{"SoloBelowHalfwayEdge", true, 40.5f, false}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Bands, IsolationBand,
+                         ::testing::Values(BandCase{"SoloBelow19", true, 19.0f, false},
+                                           BandCase{"SoloAbove19", true, 19.0f, true},
+                                           BandCase{"MuteBelow19", false, 19.0f, false},
+                                           BandCase{"MuteAbove19", false, 19.0f, true},
+                                           BandCase{"SoloAboveZeroSkipsDc", true, 0.0f, true},
+                                           BandCase{"SoloBelowHalfwayEdge", true, 40.5f, false}),
+                         RowName());
 
 // --- Where a bin sits -------------------------------------------------------
 
@@ -112,14 +112,13 @@ TEST_P(IsolationPosition, SoloKeepsAndMuteRemovesExactlyTheBinsNearTheSource)
 
 INSTANTIATE_TEST_SUITE_P(
     Positions, IsolationPosition,
-    ::testing::Values(
-        PositionCase{"CentreAtCentre", 1.0f, 1.0f, 0.0f, 1.0f, 0.34f, true},
-        PositionCase{"OppositePhasesPlaceLikeEqual", 1.0f, 1.0f, 3.14159265f, 1.0f, 0.34f, true},
-        PositionCase{"CentreAtRightSide", 1.0f, 1.0f, 0.0f, 0.5f, 0.34f, false},
-        PositionCase{"LeftOnlyAtFarLeftWidth1", 1.0f, 0.0f, 0.0f, -0.0002f, 0.01001f, true},
-        PositionCase{"LeftOnlyAtFarLeftWidth0", 1.0f, 0.0f, 0.0f, -0.0002f, 0.00001f, false},
-        // 0/0: no position at all; solo drops it, mute keeps it.
-        PositionCase{"SilentBin", 0.0f, 0.0f, 0.0f, 1.0f, 0.34f, false}),
+    ::testing::Values(PositionCase{"CentreAtCentre", 1.0f, 1.0f, 0.0f, 1.0f, 0.34f, true},
+                      PositionCase{"OppositePhasesPlaceLikeEqual", 1.0f, 1.0f, 3.14159265f, 1.0f, 0.34f, true},
+                      PositionCase{"CentreAtRightSide", 1.0f, 1.0f, 0.0f, 0.5f, 0.34f, false},
+                      PositionCase{"LeftOnlyAtFarLeftWidth1", 1.0f, 0.0f, 0.0f, -0.0002f, 0.01001f, true},
+                      PositionCase{"LeftOnlyAtFarLeftWidth0", 1.0f, 0.0f, 0.0f, -0.0002f, 0.00001f, false},
+                      // 0/0: no position at all; solo drops it, mute keeps it.
+                      PositionCase{"SilentBin", 0.0f, 0.0f, 0.0f, 1.0f, 0.34f, false}),
     RowName());
 
 TEST(Isolation, AzimuthZeroLeavesEveryBinAlone)

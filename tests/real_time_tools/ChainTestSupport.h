@@ -62,7 +62,8 @@ inline Rendered render(int steps, std::atomic<float>* graph = nullptr)
 {
     Rendered r{std::vector<float>(size_t(steps) * chain::hop), std::vector<float>(size_t(steps) * chain::hop)};
     for (int s = 0; s < steps; ++s) {
-        EXPECT_TRUE(processaudio(r.left.data() + size_t(s) * chain::hop, r.right.data() + size_t(s) * chain::hop, graph));
+        EXPECT_TRUE(
+            processaudio(r.left.data() + size_t(s) * chain::hop, r.right.data() + size_t(s) * chain::hop, graph));
     }
     return r;
 }

@@ -50,9 +50,8 @@ struct Channel
 
     void run(int mode, int position = playing)
     {
-        TimePitch(mode, phases.data(), previousPhases.data(), estimate.data(), previousEstimate.data(),
-                  n, 1.0f, peaks.data(), magnitudes.data(), previousMagnitudes.data(), &lastTransient,
-                  position);
+        TimePitch(mode, phases.data(), previousPhases.data(), estimate.data(), previousEstimate.data(), n, 1.0f,
+                  peaks.data(), magnitudes.data(), previousMagnitudes.data(), &lastTransient, position);
     }
 };
 
@@ -98,7 +97,8 @@ TEST_P(VocoderLocking, BinsOfEachRegionKeepTheirPhaseDistanceToThePeak)
     for (const Region& r : c.locked) {
         for (int j = r.start; j < r.end; ++j) {
             if (j != r.peak)
-                expected[size_t(j)] = Channel::propagated(r.peak) - ch.phases[size_t(r.peak)] + ch.phases[size_t(j)];
+                expected[size_t(j)] =
+                    Channel::propagated(r.peak) - ch.phases[size_t(r.peak)] + ch.phases[size_t(j)];
         }
     }
     for (int k = 0; k < bins; ++k) {
@@ -111,17 +111,18 @@ TEST_P(VocoderLocking, BinsOfEachRegionKeepTheirPhaseDistanceToThePeak)
 
 INSTANTIATE_TEST_SUITE_P(
     Peaks, VocoderLocking,
-    ::testing::Values(
-        LockingCase{"NoPeak", 1, {}, {}},
-        LockingCase{"PeaksAtTheEdgesAreNotPeaks", 1, {2, 2045}, {}},
-        LockingCase{"SinglePeak", 1, {40}, {{40, 0, 43}}},
-        LockingCase{"TwoPeaksMeetHalfWay", 1, {10, 20}, {{10, 0, 15}, {20, 15, 23}}},
-        // Modes 1 and 2 stop after the first peak at or above N/8 = 512 ...
-        LockingCase{"ModeOneStopsAboveEighth", 1, {300, 600, 700}, {{300, 0, 450}, {600, 450, 650}}},
-        LockingCase{"ModeTwoStopsAboveEighth", 2, {300, 600, 700}, {{300, 0, 450}, {600, 450, 650}}},
-        // ... mode 3 after the first at or above N/4 = 1024.
-        LockingCase{"ModeThreeGoesToQuarter", 3, {300, 600, 700, 1100, 1200},
-                    {{300, 0, 450}, {600, 450, 650}, {700, 650, 900}, {1100, 900, 1150}}}),
+    ::testing::Values(LockingCase{"NoPeak", 1, {}, {}},
+                      LockingCase{"PeaksAtTheEdgesAreNotPeaks", 1, {2, 2045}, {}},
+                      LockingCase{"SinglePeak", 1, {40}, {{40, 0, 43}}},
+                      LockingCase{"TwoPeaksMeetHalfWay", 1, {10, 20}, {{10, 0, 15}, {20, 15, 23}}},
+                      // Modes 1 and 2 stop after the first peak at or above N/8 = 512 ...
+                      LockingCase{"ModeOneStopsAboveEighth", 1, {300, 600, 700}, {{300, 0, 450}, {600, 450, 650}}},
+                      LockingCase{"ModeTwoStopsAboveEighth", 2, {300, 600, 700}, {{300, 0, 450}, {600, 450, 650}}},
+                      // ... mode 3 after the first at or above N/4 = 1024.
+                      LockingCase{"ModeThreeGoesToQuarter",
+                                  3,
+                                  {300, 600, 700, 1100, 1200},
+                                  {{300, 0, 450}, {600, 450, 650}, {700, 650, 900}, {1100, 900, 1150}}}),
     RowName());
 
 // --- Transient reset --------------------------------------------------------
@@ -166,15 +167,14 @@ TEST_P(VocoderTransient, UpperBinsRestartFromTheAnalysisOnARisingEdge)
     EXPECT_EQ(ch.lastTransient, c.rises);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rises, VocoderTransient,
-    ::testing::Values(TransientCase{"RisingEdge", 1, 1331, 0, 200},
-                      TransientCase{"AfterAHigherCount", 1, 1331, 2000, 0},
-                      TransientCase{"EqualToTheLastCount", 3, 1500, 1500, 0},
-                      TransientCase{"BelowThreshold", 1, 1330, 0, 0},
-                      TransientCase{"ModeTwoFromBin1500", 2, 1400, 0, 1500},
-                      TransientCase{"ModeThreeFromBin200", 3, 1400, 1399, 200}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Rises, VocoderTransient,
+                         ::testing::Values(TransientCase{"RisingEdge", 1, 1331, 0, 200},
+                                           TransientCase{"AfterAHigherCount", 1, 1331, 2000, 0},
+                                           TransientCase{"EqualToTheLastCount", 3, 1500, 1500, 0},
+                                           TransientCase{"BelowThreshold", 1, 1330, 0, 0},
+                                           TransientCase{"ModeTwoFromBin1500", 2, 1400, 0, 1500},
+                                           TransientCase{"ModeThreeFromBin200", 3, 1400, 1399, 200}),
+                         RowName());
 
 TEST(Vocoder, AtTheRecordingStartEveryBinTakesTheAnalysisPhase)
 {
@@ -191,7 +191,7 @@ TEST(Vocoder, AtTheRecordingStartEveryBinTakesTheAnalysisPhase)
 // then, where one float step is a whole radian, and the steps jitter.
 TEST(Vocoder, PhaseStepsStayAccurateAfterMinutesOfSteps)
 {
-    const int steps = 6500; // 150 s at 23.2 ms
+    const int steps = 6500;              // 150 s at 23.2 ms
     std::vector<double> frequency(bins); // radians per hop
     std::vector<double> phase(bins);
     std::mt19937 rng(31);
@@ -211,9 +211,9 @@ TEST(Vocoder, PhaseStepsStayAccurateAfterMinutesOfSteps)
         previous.swap(current);
         phasesAt(s, current);
         estimateBefore = ch.estimate;
-        TimePitch(1, current.data(), previous.data(), ch.estimate.data(), ch.previousEstimate.data(), n,
-                  1.0f, ch.peaks.data(), ch.magnitudes.data(), ch.previousMagnitudes.data(),
-                  &ch.lastTransient, s == 1 ? 0 : playing);
+        TimePitch(1, current.data(), previous.data(), ch.estimate.data(), ch.previousEstimate.data(), n, 1.0f,
+                  ch.peaks.data(), ch.magnitudes.data(), ch.previousMagnitudes.data(), &ch.lastTransient,
+                  s == 1 ? 0 : playing);
     }
     double worst = 0.0;
     for (int k = 0; k < bins; ++k) {

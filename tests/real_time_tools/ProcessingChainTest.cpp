@@ -8,8 +8,8 @@
 #include <array>
 #include <climits>
 #include <cmath>
-#include <ostream>
 #include <limits>
+#include <ostream>
 #include <random>
 #include <vector>
 
@@ -79,7 +79,7 @@ TEST_P(ChainIdentity, BlocksAreTheOverlapAddedInputAfterEachFlush)
         if (!c.vocoder) {
             // The documented level of the whole chain once the overlap is full.
             const double level = rms(out.left, 3 * chain::hop, steps * chain::hop)
-                                 / rms(in.left, size_t(start + 3 * chain::hop + 1), size_t(start + steps * chain::hop + 1));
+                / rms(in.left, size_t(start + 3 * chain::hop + 1), size_t(start + steps * chain::hop + 1));
             EXPECT_NEAR(level, 0.75, 0.01) << "Σ w² over four quarters is about 1.5, halved";
         }
     }
@@ -87,10 +87,10 @@ TEST_P(ChainIdentity, BlocksAreTheOverlapAddedInputAfterEachFlush)
 
 INSTANTIATE_TEST_SUITE_P(
     Paths, ChainIdentity,
-    ::testing::Values(
-        IdentityCase{"AllToolsOff", false, 1, 2e-6, "float transforms of 4096 points at 16-bit scale"},
-        IdentityCase{"VocoderAtUnity", true, 0, 4e-5,
-                     "the synthesis phases equal the analysis phases only within float rounding"}),
+    ::testing::Values(IdentityCase{"AllToolsOff", false, 1, 2e-6,
+                                   "float transforms of 4096 points at 16-bit scale"},
+                      IdentityCase{"VocoderAtUnity", true, 0, 4e-5,
+                                   "the synthesis phases equal the analysis phases only within float rounding"}),
     RowName());
 
 // --- Tempo and pitch --------------------------------------------------------
@@ -141,16 +141,16 @@ TEST_P(ChainStretch, SineKeepsOrShiftsItsFrequencyAndThePositionMovesByTheTempo)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Factors, ChainStretch,
-    ::testing::Values(StretchCase{"TempoSlower", true, 0.75f, false, 1.0f, 1.0, 768},
-                      StretchCase{"TempoFaster", true, 1.5f, false, 1.0f, 1.0, 1536},
-                      StretchCase{"PitchUpOctave", false, 1.0f, true, 2.0f, 2.0, 1024},
-                      StretchCase{"PitchDownOctave", false, 1.0f, true, 0.5f, 0.5, 1024},
-                      StretchCase{"TempoAndPitch", true, 1.25f, true, 1.4983071f, 1.4983071, 1280},
-                      // Bypassed tools keep their factor out of the chain.
-                      StretchCase{"BothBypassed", false, 0.5f, false, 2.0f, 1.0, 1024}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Factors, ChainStretch,
+                         ::testing::Values(StretchCase{"TempoSlower", true, 0.75f, false, 1.0f, 1.0, 768},
+                                           StretchCase{"TempoFaster", true, 1.5f, false, 1.0f, 1.0, 1536},
+                                           StretchCase{"PitchUpOctave", false, 1.0f, true, 2.0f, 2.0, 1024},
+                                           StretchCase{"PitchDownOctave", false, 1.0f, true, 0.5f, 0.5, 1024},
+                                           StretchCase{"TempoAndPitch", true, 1.25f, true, 1.4983071f, 1.4983071,
+                                                       1280},
+                                           // Bypassed tools keep their factor out of the chain.
+                                           StretchCase{"BothBypassed", false, 0.5f, false, 2.0f, 1.0, 1024}),
+                         RowName());
 
 // --- The four modes on a transient-rich signal ------------------------------
 
@@ -230,7 +230,8 @@ TEST_P(ChainIsolation, KeepsOrRemovesTheSourceAtItsPosition)
     auto level = [&](const Rendered& r, double hz) {
         return std::hypot(toneAmplitude(r.left, from, to, hz), toneAmplitude(r.right, from, to, hz));
     };
-    const double targetDb = decibels(level(isolated, c.target.frequencyHz) / level(reference, c.target.frequencyHz));
+    const double targetDb =
+        decibels(level(isolated, c.target.frequencyHz) / level(reference, c.target.frequencyHz));
     const double otherDb = decibels(level(isolated, c.other.frequencyHz) / level(reference, c.other.frequencyHz));
     // Kept: bins of a steady tone all sit at its position, so it passes
     // whole; removed: −80 dB per bin, leakage from the other tone leaves
@@ -243,24 +244,23 @@ TEST_P(ChainIsolation, KeepsOrRemovesTheSourceAtItsPosition)
 
 constexpr Tone centre440{440.0, 0.4f, 1.0f, 1.0f};
 constexpr Tone left1500{1500.0, 0.4f, 1.0f, 0.0f};
-constexpr Tone right700{700.0, 0.4f, 0.4f, 1.0f};      // right of centre: L/R = 0.4
+constexpr Tone right700{700.0, 0.4f, 0.4f, 1.0f}; // right of centre: L/R = 0.4
 constexpr Tone centre1000{1000.0, 0.3f, 1.0f, 1.0f};
-constexpr Tone left600{600.0, 0.4f, 1.0f, 0.3f};       // left of centre: R/L = 0.3
+constexpr Tone left600{600.0, 0.4f, 1.0f, 0.3f}; // left of centre: R/L = 0.3
 constexpr Tone right1800{1800.0, 0.4f, 0.0f, 1.0f};
-constexpr Tone centre2500{2500.0, 0.3f, 1.0f, 1.0f};   // bin 232
+constexpr Tone centre2500{2500.0, 0.3f, 1.0f, 1.0f}; // bin 232
 
 INSTANTIATE_TEST_SUITE_P(
     Positions, ChainIsolation,
-    ::testing::Values(
-        IsolationCase{"CentreSolo", centre440, left1500, 1.0f, true, 0.0f, true, true},
-        IsolationCase{"CentreMute", centre440, left1500, 1.0f, false, 0.0f, true, false},
-        IsolationCase{"RightSolo", right700, centre1000, 0.4f, true, 0.0f, true, true},
-        IsolationCase{"RightMute", right700, centre1000, 0.4f, false, 0.0f, true, false},
-        IsolationCase{"LeftSolo", left600, right1800, -0.3f, true, 0.0f, true, true},
-        IsolationCase{"LeftMute", left600, right1800, -0.3f, false, 0.0f, true, false},
-        // Band edge at bin 100 (1077 Hz): both tones centred, only one band kept.
-        IsolationCase{"BandBelowKeepsLow", centre440, centre2500, 1.0f, true, 100.0f, false, true},
-        IsolationCase{"BandAboveKeepsHigh", centre2500, centre440, 1.0f, true, 100.0f, true, true}),
+    ::testing::Values(IsolationCase{"CentreSolo", centre440, left1500, 1.0f, true, 0.0f, true, true},
+                      IsolationCase{"CentreMute", centre440, left1500, 1.0f, false, 0.0f, true, false},
+                      IsolationCase{"RightSolo", right700, centre1000, 0.4f, true, 0.0f, true, true},
+                      IsolationCase{"RightMute", right700, centre1000, 0.4f, false, 0.0f, true, false},
+                      IsolationCase{"LeftSolo", left600, right1800, -0.3f, true, 0.0f, true, true},
+                      IsolationCase{"LeftMute", left600, right1800, -0.3f, false, 0.0f, true, false},
+                      // Band edge at bin 100 (1077 Hz): both tones centred, only one band kept.
+                      IsolationCase{"BandBelowKeepsLow", centre440, centre2500, 1.0f, true, 100.0f, false, true},
+                      IsolationCase{"BandAboveKeepsHigh", centre2500, centre440, 1.0f, true, 100.0f, true, true}),
     RowName());
 
 struct CurveCase
@@ -304,13 +304,12 @@ TEST_P(ChainCurve, PeaksAtTheSourcePositionAndStaysFiniteForAnyScale)
     EXPECT_GT(graph[size_t(peak)].load(), 0.0f);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sources, ChainCurve,
-    ::testing::Values(CurveCase{"Centre", 1.0f, 1.0f, 50000000, 200},
-                      CurveCase{"RightSideScaleZero", 0.4f, 1.0f, 0, 320},
-                      CurveCase{"LeftSideScaleNegative", 1.0f, 0.3f, -7, 60},
-                      CurveCase{"CentreScaleMinimum", 1.0f, 1.0f, INT_MIN, 200}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Sources, ChainCurve,
+                         ::testing::Values(CurveCase{"Centre", 1.0f, 1.0f, 50000000, 200},
+                                           CurveCase{"RightSideScaleZero", 0.4f, 1.0f, 0, 320},
+                                           CurveCase{"LeftSideScaleNegative", 1.0f, 0.3f, -7, 60},
+                                           CurveCase{"CentreScaleMinimum", 1.0f, 1.0f, INT_MIN, 200}),
+                         RowName());
 
 // --- Reads stay inside the recording ----------------------------------------
 
@@ -362,7 +361,7 @@ TEST_P(ChainReadSpan, FramesOutsideTheRecordingReadAsSilence)
     auto run = [&](const StereoSignal& signal, int frames) {
         resetChain(nullptr);
         chain::setRecording(signal.left.data() + (&signal == &exact ? 0 : padding),
-                     signal.right.data() + (&signal == &exact ? 0 : padding), frames);
+                            signal.right.data() + (&signal == &exact ? 0 : padding), frames);
         chain::vocoderModeFlags.store(*chain::vocoderModeFlagsFor(3));
         setTools(c.vocoder, c.tempo, c.vocoder, c.pitch);
         chain::currentposition.store(c.position);
@@ -395,22 +394,21 @@ constexpr float inf = std::numeric_limits<float>::infinity();
 
 INSTANTIATE_TEST_SUITE_P(
     Extremes, ChainReadSpan,
-    ::testing::Values(
-        SpanCase{"PlainAtZero", 0, false, false, 1.0f, 1.0f},
-        SpanCase{"PlainAtLastFrame", spanFrames - 1, false, false, 1.0f, 1.0f},
-        SpanCase{"PlainBeforeStart", -3000, false, false, 1.0f, 1.0f},
-        SpanCase{"PitchUpAtZero", 0, false, true, 1.0f, 2.0f},
-        SpanCase{"PitchDownBeforeStart", -500, false, true, 0.75f, 0.5f},
-        SpanCase{"PitchSlightlyAboveTwoNearEnd", spanFrames - 8300, false, true, 1.99f, 2.1f},
-        SpanCase{"RiffPitchFourNearEnd", spanFrames - 5000, false, true, 1.0f, 4.0f},
-        SpanCase{"PitchBeyondRangeClamped", spanFrames - 9000, false, true, 1.0f, 1000.0f},
-        SpanCase{"PitchDownNearEnd", spanFrames - 1500, false, true, 0.25f, 0.25f},
-        SpanCase{"NotANumberFactors", 4000, false, true, nan, nan},
-        SpanCase{"InfiniteFactors", 4000, false, true, inf, -inf},
-        SpanCase{"PastTheEnd", spanFrames + 100000, true, true, 1.99f, 2.0f},
-        SpanCase{"NearIntMax", INT_MAX - 100, true, true, 1.99f, 2.0f},
-        SpanCase{"NearIntMin", INT_MIN + 5, true, true, 1.0f, 2.0f},
-        SpanCase{"PlainNearIntMax", INT_MAX - 10, true, false, 1.0f, 1.0f}),
+    ::testing::Values(SpanCase{"PlainAtZero", 0, false, false, 1.0f, 1.0f},
+                      SpanCase{"PlainAtLastFrame", spanFrames - 1, false, false, 1.0f, 1.0f},
+                      SpanCase{"PlainBeforeStart", -3000, false, false, 1.0f, 1.0f},
+                      SpanCase{"PitchUpAtZero", 0, false, true, 1.0f, 2.0f},
+                      SpanCase{"PitchDownBeforeStart", -500, false, true, 0.75f, 0.5f},
+                      SpanCase{"PitchSlightlyAboveTwoNearEnd", spanFrames - 8300, false, true, 1.99f, 2.1f},
+                      SpanCase{"RiffPitchFourNearEnd", spanFrames - 5000, false, true, 1.0f, 4.0f},
+                      SpanCase{"PitchBeyondRangeClamped", spanFrames - 9000, false, true, 1.0f, 1000.0f},
+                      SpanCase{"PitchDownNearEnd", spanFrames - 1500, false, true, 0.25f, 0.25f},
+                      SpanCase{"NotANumberFactors", 4000, false, true, nan, nan},
+                      SpanCase{"InfiniteFactors", 4000, false, true, inf, -inf},
+                      SpanCase{"PastTheEnd", spanFrames + 100000, true, true, 1.99f, 2.0f},
+                      SpanCase{"NearIntMax", INT_MAX - 100, true, true, 1.99f, 2.0f},
+                      SpanCase{"NearIntMin", INT_MIN + 5, true, true, 1.0f, 2.0f},
+                      SpanCase{"PlainNearIntMax", INT_MAX - 10, true, false, 1.0f, 1.0f}),
     RowName());
 
 TEST_F(ChainTest, NothingLoadedGivesSilence)
@@ -482,7 +480,8 @@ TEST(ChainPolar, CartesianAfterPolarReturnsTheSpectrumIncludingBinsZeroAndHalf)
     for (float& v : spectrum)
         v = value(rng);
     spectrum[chain::framesize / 2] = -321.5f; // paired with bin 0
-    std::vector<float> magnitudes(chain::framesize / 2), phases(chain::framesize / 2), back(chain::framesize + 1, 77.0f);
+    std::vector<float> magnitudes(chain::framesize / 2), phases(chain::framesize / 2),
+        back(chain::framesize + 1, 77.0f);
 
     convert_polar(spectrum.data(), magnitudes.data(), phases.data(), chain::framesize);
     convert_cartesian(back.data(), magnitudes.data(), phases.data(), chain::framesize);

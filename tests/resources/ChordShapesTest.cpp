@@ -34,13 +34,10 @@ TEST_P(KnownVoicing, SheetCellHoldsTheFamiliarShape)
 constexpr int x = cs::muted;
 
 INSTANTIATE_TEST_SUITE_P(Table, KnownVoicing,
-                         ::testing::Values(KnownCase{"C", {x, 3, 2, 0, 1, 0}},
-                                           KnownCase{"G", {3, 2, 0, 0, 0, 3}},
-                                           KnownCase{"D", {x, x, 0, 2, 3, 2}},
-                                           KnownCase{"Am", {x, 0, 2, 2, 1, 0}},
+                         ::testing::Values(KnownCase{"C", {x, 3, 2, 0, 1, 0}}, KnownCase{"G", {3, 2, 0, 0, 0, 3}},
+                                           KnownCase{"D", {x, x, 0, 2, 3, 2}}, KnownCase{"Am", {x, 0, 2, 2, 1, 0}},
                                            KnownCase{"Em", {0, 2, 2, 0, 0, 0}},
-                                           KnownCase{"E7", {0, 2, 0, 1, 0, 0}},
-                                           KnownCase{"F", {1, 3, 3, 2, 1, 1}},
+                                           KnownCase{"E7", {0, 2, 0, 1, 0, 0}}, KnownCase{"F", {1, 3, 3, 2, 1, 1}},
                                            KnownCase{"Dm7", {x, x, 0, 2, 1, 1}},
                                            KnownCase{"Cmaj7", {x, 3, 2, 0, 0, 0}},
                                            KnownCase{"Bm", {x, 2, 4, 4, 3, 2}}),

@@ -274,59 +274,57 @@ const char* const jam = "jam/jam_overlay.png";
 const char* const chords = "chords/chords_overlay.png";
 const char* const transport = "background_transport.png";
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, PlainBed,
-    ::testing::Values(
-        PlainCase{"tools_tab_buttons", tools, QRect(325, 12, 350, 25)},
-        // Knobs are round: their scale labels may sit in the square's corners,
-        // so the dial's inscribed square is what must stay plain.
-        PlainCase{"tempo_knob", tools, QRect(141 + 13, 94 + 13, 59, 59)},
-        PlainCase{"pitch_knob", tools, QRect(782 + 13, 94 + 13, 59, 59)},
-        PlainCase{"width_knob", tools, QRect(379, 242, 64, 64)},
-        PlainCase{"separation_knob", tools, QRect(469, 242, 64, 64)},
-        PlainCase{"filter_knob", tools, QRect(555, 242, 64, 64)},
-        PlainCase{"azimuth_slider", tools, QRect(326, 200, 350, 24)},
-        PlainCase{"tempo_power", tools, QRect(70, 300, 25, 25)},
-        PlainCase{"pitch_power", tools, QRect(701, 300, 25, 25)},
-        PlainCase{"isolation_power", tools, QRect(322, 300, 25, 25)},
-        PlainCase{"isolation_display", tools, QRect(343, 84, 316, 101)},
-        PlainCase{"mute_solo", tools, QRect(328, 264, 43, 18)},
-        PlainCase{"filter_switch", tools, QRect(628, 264, 43, 18)},
-        PlainCase{"bpm_box", tools, QRect(141, 228, 93, 20)},
-        PlainCase{"semitone_box", tools, QRect(781, 228, 93, 20)},
-        PlainCase{"fine_tune_box", tools, QRect(781, 272, 93, 20)},
-        PlainCase{"mode_box", tools, QRect(141, 272, 93, 20)},
-        PlainCase{"tempo_labels", tools, QRect(126, 129, 103, 59)},
-        PlainCase{"jam_tab_buttons", jam, QRect(325, 12, 350, 25)},
-        PlainCase{"step_row", jam, QRect(261, 112, 480, 30)},
-        PlainCase{"loop_ruler", jam, QRect(261, 150, 480, 10)},
-        PlainCase{"song_row", jam, QRect(261, 257, 480, 30)},
-        PlainCase{"beat_offset_knob", jam, QRect(787, 94, 64, 64)},
-        PlainCase{"jam_power", jam, QRect(62, 307, 25, 25)},
-        PlainCase{"riff_selector", jam, QRect(325, 79, 48, 18)},
-        PlainCase{"play_riff", jam, QRect(182, 94, 42, 41)},
-        PlainCase{"play_song", jam, QRect(182, 245, 42, 41)},
-        PlainCase{"pitch_readout", jam, QRect(713, 78, 28, 20)},
-        PlainCase{"chords_tab_buttons", chords, QRect(325, 12, 350, 25)},
-        PlainCase{"neck_box", chords, QRect(583, 225, 93, 20)},
-        PlainCase{"open_power_pair", chords, QRect(585, 177, 89, 18)},
-        PlainCase{"tempo_box", chords, QRect(583, 128, 93, 20)},
-        PlainCase{"key_shift_box", chords, QRect(583, 81, 93, 20)},
-        PlainCase{"capo_box", chords, QRect(583, 298, 93, 20)},
-        PlainCase{"current_chord", chords, QRect(336, 53, 126, 264)},
-        PlainCase{"next_chord", chords, QRect(483, 62, 87, 178)},
-        PlainCase{"finder_chord", chords, QRect(756, 78, 122, 217)},
-        PlainCase{"beats_label", chords, QRect(480, 262, 94, 25)},
-        PlainCase{"mode_roll", chords, QRect(798, 56, 85, 18)},
-        PlainCase{"key_roll", chords, QRect(756, 55, 32, 18)},
-        PlainCase{"detected_grid", chords, QRect(79, 58, 222, 259)},
-        PlainCase{"metronome_knob", transport, QRect(159, 13, 50, 50)},
-        PlainCase{"volume_knob", transport, QRect(799, 13, 50, 50)},
-        PlainCase{"metronome_caption", transport, QRect(140, 61, 88, 24)},
-        PlainCase{"volume_caption", transport, QRect(791, 61, 64, 24)},
-        PlainCase{"metronome_light", transport, QRect(207, 53, 12, 12)},
-        PlainCase{"clock_and_buttons", transport, QRect(370, 4, 260, 83)}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, PlainBed,
+                         ::testing::Values(PlainCase{"tools_tab_buttons", tools, QRect(325, 12, 350, 25)},
+                                           // Knobs are round: their scale labels may sit in the square's corners,
+                                           // so the dial's inscribed square is what must stay plain.
+                                           PlainCase{"tempo_knob", tools, QRect(141 + 13, 94 + 13, 59, 59)},
+                                           PlainCase{"pitch_knob", tools, QRect(782 + 13, 94 + 13, 59, 59)},
+                                           PlainCase{"width_knob", tools, QRect(379, 242, 64, 64)},
+                                           PlainCase{"separation_knob", tools, QRect(469, 242, 64, 64)},
+                                           PlainCase{"filter_knob", tools, QRect(555, 242, 64, 64)},
+                                           PlainCase{"azimuth_slider", tools, QRect(326, 200, 350, 24)},
+                                           PlainCase{"tempo_power", tools, QRect(70, 300, 25, 25)},
+                                           PlainCase{"pitch_power", tools, QRect(701, 300, 25, 25)},
+                                           PlainCase{"isolation_power", tools, QRect(322, 300, 25, 25)},
+                                           PlainCase{"isolation_display", tools, QRect(343, 84, 316, 101)},
+                                           PlainCase{"mute_solo", tools, QRect(328, 264, 43, 18)},
+                                           PlainCase{"filter_switch", tools, QRect(628, 264, 43, 18)},
+                                           PlainCase{"bpm_box", tools, QRect(141, 228, 93, 20)},
+                                           PlainCase{"semitone_box", tools, QRect(781, 228, 93, 20)},
+                                           PlainCase{"fine_tune_box", tools, QRect(781, 272, 93, 20)},
+                                           PlainCase{"mode_box", tools, QRect(141, 272, 93, 20)},
+                                           PlainCase{"tempo_labels", tools, QRect(126, 129, 103, 59)},
+                                           PlainCase{"jam_tab_buttons", jam, QRect(325, 12, 350, 25)},
+                                           PlainCase{"step_row", jam, QRect(261, 112, 480, 30)},
+                                           PlainCase{"loop_ruler", jam, QRect(261, 150, 480, 10)},
+                                           PlainCase{"song_row", jam, QRect(261, 257, 480, 30)},
+                                           PlainCase{"beat_offset_knob", jam, QRect(787, 94, 64, 64)},
+                                           PlainCase{"jam_power", jam, QRect(62, 307, 25, 25)},
+                                           PlainCase{"riff_selector", jam, QRect(325, 79, 48, 18)},
+                                           PlainCase{"play_riff", jam, QRect(182, 94, 42, 41)},
+                                           PlainCase{"play_song", jam, QRect(182, 245, 42, 41)},
+                                           PlainCase{"pitch_readout", jam, QRect(713, 78, 28, 20)},
+                                           PlainCase{"chords_tab_buttons", chords, QRect(325, 12, 350, 25)},
+                                           PlainCase{"neck_box", chords, QRect(583, 225, 93, 20)},
+                                           PlainCase{"open_power_pair", chords, QRect(585, 177, 89, 18)},
+                                           PlainCase{"tempo_box", chords, QRect(583, 128, 93, 20)},
+                                           PlainCase{"key_shift_box", chords, QRect(583, 81, 93, 20)},
+                                           PlainCase{"capo_box", chords, QRect(583, 298, 93, 20)},
+                                           PlainCase{"current_chord", chords, QRect(336, 53, 126, 264)},
+                                           PlainCase{"next_chord", chords, QRect(483, 62, 87, 178)},
+                                           PlainCase{"finder_chord", chords, QRect(756, 78, 122, 217)},
+                                           PlainCase{"beats_label", chords, QRect(480, 262, 94, 25)},
+                                           PlainCase{"mode_roll", chords, QRect(798, 56, 85, 18)},
+                                           PlainCase{"key_roll", chords, QRect(756, 55, 32, 18)},
+                                           PlainCase{"detected_grid", chords, QRect(79, 58, 222, 259)},
+                                           PlainCase{"metronome_knob", transport, QRect(159, 13, 50, 50)},
+                                           PlainCase{"volume_knob", transport, QRect(799, 13, 50, 50)},
+                                           PlainCase{"metronome_caption", transport, QRect(140, 61, 88, 24)},
+                                           PlainCase{"volume_caption", transport, QRect(791, 61, 64, 24)},
+                                           PlainCase{"metronome_light", transport, QRect(207, 53, 12, 12)},
+                                           PlainCase{"clock_and_buttons", transport, QRect(370, 4, 260, 83)}),
+                         RowName());
 
 // ---- Chord sheets -----------------------------------------------------------
 
@@ -342,19 +340,16 @@ bool allowed(const cs::Voicing& v, int x, int y)
         const int fret = v.frets[size_t(s)];
         if (fret <= 0 && std::fabs(x - sx) <= 7 && std::fabs(y - geo::openMarkY) <= 7)
             return true;
-        if (fret > 0 && std::hypot(x - sx, y - geo::markY(fret - v.baseFret + 1)) <=
-                            geo::markRadius + margin)
+        if (fret > 0 && std::hypot(x - sx, y - geo::markY(fret - v.baseFret + 1)) <= geo::markRadius + margin)
             return true;
     }
     if (v.barreFret > 0) {
         const double by = geo::markY(v.barreFret - v.baseFret + 1);
-        if (x >= geo::stringX(v.barreFrom) - geo::markRadius - margin &&
-            x <= geo::stringX(5) + geo::markRadius + margin &&
-            std::fabs(y - by) <= geo::markRadius + margin)
+        if (x >= geo::stringX(v.barreFrom) - geo::markRadius - margin
+            && x <= geo::stringX(5) + geo::markRadius + margin && std::fabs(y - by) <= geo::markRadius + margin)
             return true;
     }
-    return v.baseFret > 1 && x <= geo::baseFretLabelRight + 2 &&
-           std::fabs(y - geo::markY(1)) <= 13;
+    return v.baseFret > 1 && x <= geo::baseFretLabelRight + 2 && std::fabs(y - geo::markY(1)) <= 13;
 }
 
 struct SheetCase
@@ -395,8 +390,8 @@ TEST_P(ChordSheet, CellsHoldOnlyTheirMarksAndName)
         int named = 0;
         for (int y = 0; y < geo::nameBottom; ++y)
             for (int x = 0; x < geo::width; ++x)
-                named += qAlpha(sheet.pixel(i * geo::width + x, y)) == 255 &&
-                         qGray(sheet.pixel(i * geo::width + x, y)) > 200;
+                named += qAlpha(sheet.pixel(i * geo::width + x, y)) == 255
+                    && qGray(sheet.pixel(i * geo::width + x, y)) > 200;
         EXPECT_GT(named, 40) << c.path << " cell " << i;
     }
 }

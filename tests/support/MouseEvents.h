@@ -10,8 +10,7 @@
 inline void sendMouse(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButton button,
                       Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    QMouseEvent event(type, QPointF(pos), QPointF(widget->mapToGlobal(pos)), button, buttons,
-                      modifiers);
+    QMouseEvent event(type, QPointF(pos), QPointF(widget->mapToGlobal(pos)), button, buttons, modifiers);
     QApplication::sendEvent(widget, &event);
 }
 
@@ -19,10 +18,10 @@ inline void press(QWidget* widget, QPoint pos, Qt::MouseButtons buttons,
                   Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     // The button causing the press: the left one when several are held.
-    const Qt::MouseButton button = (buttons & Qt::LeftButton)    ? Qt::LeftButton
-                                   : (buttons & Qt::RightButton) ? Qt::RightButton
-                                   : (buttons & Qt::MiddleButton) ? Qt::MiddleButton
-                                                                  : Qt::NoButton;
+    const Qt::MouseButton button = (buttons & Qt::LeftButton) ? Qt::LeftButton
+        : (buttons & Qt::RightButton)                         ? Qt::RightButton
+        : (buttons & Qt::MiddleButton)                        ? Qt::MiddleButton
+                                                              : Qt::NoButton;
     sendMouse(widget, QEvent::MouseButtonPress, pos, button, buttons, modifiers);
 }
 
@@ -39,8 +38,8 @@ inline void release(QWidget* widget, QPoint pos, Qt::MouseButton button)
 // A vertical wheel turn of `delta` eighths of a degree at pos.
 inline void sendWheel(QWidget* widget, QPoint pos, int delta)
 {
-    QWheelEvent event(QPointF(pos), QPointF(widget->mapToGlobal(pos)), QPoint(), QPoint(0, delta),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent event(QPointF(pos), QPointF(widget->mapToGlobal(pos)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(widget, &event);
 }
 

@@ -56,8 +56,8 @@ inline Stereo tones(const std::vector<Tone>& parts, int frames, double rateHz = 
 inline std::vector<float> interleavedSines(int rateHz, int channels, std::int64_t numFrames, double leftHz,
                                            double rightHz, float amplitude = 0.5f)
 {
-    const Stereo s = tones({{leftHz, amplitude, 1.0f, 0.0f}, {rightHz, amplitude, 0.0f, 1.0f}}, int(numFrames),
-                           double(rateHz));
+    const Stereo s =
+        tones({{leftHz, amplitude, 1.0f, 0.0f}, {rightHz, amplitude, 0.0f, 1.0f}}, int(numFrames), double(rateHz));
     std::vector<float> x(size_t(numFrames * channels));
     for (std::int64_t f = 0; f < numFrames; ++f) {
         x[size_t(f * channels)] = s.left[size_t(f)];
@@ -209,8 +209,8 @@ inline Stereo transientRich(int frames, unsigned seed, int burstEvery = 5000, do
 // have it, under a click every half second from a quarter second on.
 inline Stereo triadUnderClicks(int sampleRate, int frames)
 {
-    Stereo s = tones({{130.81, 0.15f, 1.2f, 0.8f}, {164.81, 0.15f, 1.2f, 0.8f}, {196.00, 0.15f, 1.2f, 0.8f}}, frames,
-                     double(sampleRate));
+    Stereo s = tones({{130.81, 0.15f, 1.2f, 0.8f}, {164.81, 0.15f, 1.2f, 0.8f}, {196.00, 0.15f, 1.2f, 0.8f}},
+                     frames, double(sampleRate));
     std::vector<int> positions;
     for (int p = sampleRate / 4; p < frames; p += sampleRate / 2)
         positions.push_back(p);
@@ -239,7 +239,7 @@ inline Stereo drumsAndChords(int sampleRate, int seconds, double bpm)
         const int bar = int(t / (4 * beatSec)) % 4;
         const double f = roots[bar];
         const double tone = 0.08 * std::sin(twoPi * f * t) + 0.06 * std::sin(twoPi * f * 1.26 * t)
-                            + 0.05 * std::sin(twoPi * f * 1.5 * t);
+            + 0.05 * std::sin(twoPi * f * 1.5 * t);
         s.left[i] = float(tone * 1.2);
         s.right[i] = float(tone * 0.8);
     }

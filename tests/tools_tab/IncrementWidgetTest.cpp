@@ -1,7 +1,7 @@
 // The tools tab's value box in its four modes: steps, bounds, what each
 // step publishes, the reset gesture, the inactive cover and the text.
-#include "BoxSignals.h"
 #include "IncrementWidget.h"
+#include "BoxSignals.h"
 #include "MouseEvents.h"
 #include "RowName.h"
 
@@ -37,8 +37,7 @@ Action wheelBy(int delta)
     return [delta](IncrementWidget& box) { sendWheel(&box, QPoint(46, 10), delta); };
 }
 
-Action resetClick(Qt::MouseButtons buttons = Qt::RightButton,
-                  Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+Action resetClick(Qt::MouseButtons buttons = Qt::RightButton, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     return [buttons, modifiers](IncrementWidget& box) {
         box.overrideCursorX(80);
@@ -108,22 +107,21 @@ TEST_P(IncrementSteps, ValueAndPublications)
     if (c.markerX >= 0) {
         EXPECT_EQ(box->markerX(), c.markerX);
     }
-    EXPECT_EQ(box->currentPicture(), c.mode == IncrementWidget::FineTune
-                                         ? StepBox::Pictures::fineTune().rest
-                                         : StepBox::Pictures::plain().rest);
+    EXPECT_EQ(box->currentPicture(),
+              c.mode == IncrementWidget::FineTune ? StepBox::Pictures::fineTune().rest
+                                                  : StepBox::Pictures::plain().rest);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     TimeStretchMode, IncrementSteps,
-    ::testing::Values(
-        StepCase{"up", 0, 0, 0, click(80), 1, {"modeChanged(2)"}},
-        StepCase{"up_from_3_wraps_to_0", 0, 0, 3, click(80), 0, {"modeChanged(1)"}},
-        StepCase{"down_from_0_wraps_to_3", 0, 0, 0, click(5), 3, {"modeChanged(4)"}},
-        StepCase{"down", 0, 0, 2, click(23), 1, {"modeChanged(2)"}},
-        StepCase{"middle_republishes", 0, 0, 2, click(46), 2, {"modeChanged(3)"}},
-        StepCase{"wheel_down", 0, 0, 2, wheelBy(-120), 1, {"modeChanged(2)"}},
-        StepCase{"no_wheel_delta_no_step", 0, 0, 2, wheelBy(0), 2, {"modeChanged(3)"}},
-        StepCase{"reset_gesture", 0, 0, 2, resetClick(), 0, {"modeChanged(1)", "modeChanged(1)"}}),
+    ::testing::Values(StepCase{"up", 0, 0, 0, click(80), 1, {"modeChanged(2)"}},
+                      StepCase{"up_from_3_wraps_to_0", 0, 0, 3, click(80), 0, {"modeChanged(1)"}},
+                      StepCase{"down_from_0_wraps_to_3", 0, 0, 0, click(5), 3, {"modeChanged(4)"}},
+                      StepCase{"down", 0, 0, 2, click(23), 1, {"modeChanged(2)"}},
+                      StepCase{"middle_republishes", 0, 0, 2, click(46), 2, {"modeChanged(3)"}},
+                      StepCase{"wheel_down", 0, 0, 2, wheelBy(-120), 1, {"modeChanged(2)"}},
+                      StepCase{"no_wheel_delta_no_step", 0, 0, 2, wheelBy(0), 2, {"modeChanged(3)"}},
+                      StepCase{"reset_gesture", 0, 0, 2, resetClick(), 0, {"modeChanged(1)", "modeChanged(1)"}}),
     RowName());
 
 INSTANTIATE_TEST_SUITE_P(
@@ -135,17 +133,29 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{"highest_is_twice", 1, 120, 240, click(80), 240, {"setKnobFromBPM(200)"}},
         StepCase{"half_the_tempo", 1, 120, 61, click(5), 60, {"setKnobFromBPM(32)"}},
         StepCase{"one_and_a_half", 1, 120, 179, click(80), 180, {"setKnobFromBPM(150)"}},
-        StepCase{"wheel_also_tells_the_chords_tab", 1, 120, 120, wheelBy(120), 121,
+        StepCase{"wheel_also_tells_the_chords_tab",
+                 1,
+                 120,
+                 120,
+                 wheelBy(120),
+                 121,
                  {"updateChordTempo(121)", "setKnobFromBPM(100)"}},
-        StepCase{"shortcut_down", 1, 120, 120, decrement, 119,
-                 {"updateChordTempo(119)", "setKnobFromBPM(97)"}},
-        StepCase{"from_the_chords_tab", 1, 120, 120,
-                 [](IncrementWidget& b) { b.tempoChangedFromChords(180); }, 180,
+        StepCase{"shortcut_down", 1, 120, 120, decrement, 119, {"updateChordTempo(119)", "setKnobFromBPM(97)"}},
+        StepCase{"from_the_chords_tab",
+                 1,
+                 120,
+                 120,
+                 [](IncrementWidget& b) { b.tempoChangedFromChords(180); },
+                 180,
                  {"setKnobFromBPM(150)"}},
-        StepCase{"chords_tab_reset_publishes_nothing", 1, 120, 120,
-                 [](IncrementWidget& b) { b.tempoChangedFromChords(-1); }, -1, {}},
-        StepCase{"reset_gesture_returns_to_the_original", 1, 120, 150, resetClick(), 120,
-                 {"setKnobFromBPM(99)"}},
+        StepCase{"chords_tab_reset_publishes_nothing",
+                 1,
+                 120,
+                 120,
+                 [](IncrementWidget& b) { b.tempoChangedFromChords(-1); },
+                 -1,
+                 {}},
+        StepCase{"reset_gesture_returns_to_the_original", 1, 120, 150, resetClick(), 120, {"setKnobFromBPM(99)"}},
         // No tempo yet: the shortcuts neither step nor publish.
         StepCase{"shortcut_up_without_tempo", 1, -1, 0, increment, 0, {}},
         StepCase{"shortcut_down_without_tempo", 1, -1, 0, decrement, 0, {}}),
@@ -157,46 +167,105 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{"up", 2, 0, 3, click(80), 4, {"setSyncValueSignal(semitones,4)"}},
         StepCase{"down", 2, 0, 0, click(0), -1, {"setSyncValueSignal(semitones,-1)"}},
         StepCase{"up_at_12_stays", 2, 0, 12, click(80), 12, {"setSyncValueSignal(semitones,12)"}},
-        StepCase{"down_at_minus_12_stays", 2, 0, -12, click(5), -12,
-                 {"setSyncValueSignal(semitones,-12)"}},
+        StepCase{"down_at_minus_12_stays", 2, 0, -12, click(5), -12, {"setSyncValueSignal(semitones,-12)"}},
         StepCase{"shortcut_up", 2, 0, 0, increment, 1, {"setSyncValueSignal(semitones,1)"}},
-        StepCase{"reset_tells_the_model_first", 2, 0, 5, resetClick(), 0,
+        StepCase{"reset_tells_the_model_first",
+                 2,
+                 0,
+                 5,
+                 resetClick(),
+                 0,
                  {"resetPitch()", "setSyncValueSignal(semitones,0)"}},
-        StepCase{"control_click_is_no_reset", 2, 0, 5,
-                 resetClick(Qt::LeftButton, Qt::ControlModifier), 6,
+        StepCase{"control_click_is_no_reset",
+                 2,
+                 0,
+                 5,
+                 resetClick(Qt::LeftButton, Qt::ControlModifier),
+                 6,
                  {"setSyncValueSignal(semitones,6)"}}),
     RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     FineTune, IncrementSteps,
     ::testing::Values(
-        StepCase{"middle_press_places", 3, 0, 50, click(30), 13.636364f,
-                 {"setSyncValueSignal(fineTune,-36)"}, 28},
+        StepCase{"middle_press_places", 3, 0, 50, click(30), 13.636364f, {"setSyncValueSignal(fineTune,-36)"}, 28},
         StepCase{"near_the_left_is_0", 3, 0, 50, click(26), 0, {"setSyncValueSignal(fineTune,-50)"}, 24},
-        StepCase{"near_the_right_is_99", 3, 0, 50, click(66), 99, {"setSyncValueSignal(fineTune,49)"},
-                 64},
+        StepCase{"near_the_right_is_99", 3, 0, 50, click(66), 99, {"setSyncValueSignal(fineTune,49)"}, 64},
         StepCase{"wheel_up", 3, 0, 50, wheelBy(120), 51, {"setSyncValueSignal(fineTune,1)"}, 44},
-        StepCase{"up_at_99_stays_and_places_the_marker", 3, 0, 99, click(80), 99,
-                 {"setSyncValueSignal(fineTune,49)"}, 64},
+        StepCase{"up_at_99_stays_and_places_the_marker",
+                 3,
+                 0,
+                 99,
+                 click(80),
+                 99,
+                 {"setSyncValueSignal(fineTune,49)"},
+                 64},
         StepCase{"down_at_0_stays", 3, 0, 0, click(5), 0, {"setSyncValueSignal(fineTune,-50)"}, 24},
-        StepCase{"reset_gesture", 3, 0, 80, resetClick(), 50,
-                 {"resetFineTune()", "setSyncValueSignal(fineTune,0)"}, 46},
-        StepCase{"meta_click_resets", 3, 0, 10, resetClick(Qt::LeftButton, Qt::MetaModifier), 50,
-                 {"resetFineTune()", "setSyncValueSignal(fineTune,0)"}, 46},
-        StepCase{"drag_along_the_track", 3, 0, 50, drag(40, {50}), 59.090909f,
-                 {"setSyncValueSignal(fineTune,-13)", "setSyncValueSignal(fineTune,9)"}, 48},
-        StepCase{"drag_out_to_the_right_is_99", 3, 0, 50, drag(40, {80}), 99,
-                 {"setSyncValueSignal(fineTune,-13)", "setSyncValueSignal(fineTune,49)"}, 38},
-        StepCase{"drag_out_to_the_left_is_0", 3, 0, 50, drag(40, {10}), 0,
-                 {"setSyncValueSignal(fineTune,-13)", "setSyncValueSignal(fineTune,-50)"}, 38},
+        StepCase{"reset_gesture",
+                 3,
+                 0,
+                 80,
+                 resetClick(),
+                 50,
+                 {"resetFineTune()", "setSyncValueSignal(fineTune,0)"},
+                 46},
+        StepCase{"meta_click_resets",
+                 3,
+                 0,
+                 10,
+                 resetClick(Qt::LeftButton, Qt::MetaModifier),
+                 50,
+                 {"resetFineTune()", "setSyncValueSignal(fineTune,0)"},
+                 46},
+        StepCase{"drag_along_the_track",
+                 3,
+                 0,
+                 50,
+                 drag(40, {50}),
+                 59.090909f,
+                 {"setSyncValueSignal(fineTune,-13)", "setSyncValueSignal(fineTune,9)"},
+                 48},
+        StepCase{"drag_out_to_the_right_is_99",
+                 3,
+                 0,
+                 50,
+                 drag(40, {80}),
+                 99,
+                 {"setSyncValueSignal(fineTune,-13)", "setSyncValueSignal(fineTune,49)"},
+                 38},
+        StepCase{"drag_out_to_the_left_is_0",
+                 3,
+                 0,
+                 50,
+                 drag(40, {10}),
+                 0,
+                 {"setSyncValueSignal(fineTune,-13)", "setSyncValueSignal(fineTune,-50)"},
+                 38},
         // From an end, dragging further out leaves the value the press made.
-        StepCase{"drag_right_from_the_plus_end", 3, 0, 50, drag(70, {90}), 51,
-                 {"setSyncValueSignal(fineTune,1)", "setSyncValueSignal(fineTune,1)"}, 44},
-        StepCase{"drag_left_from_the_minus_end", 3, 0, 50, drag(20, {5}), 49,
-                 {"setSyncValueSignal(fineTune,-1)", "setSyncValueSignal(fineTune,-1)"}, 44},
-        StepCase{"drag_with_two_buttons_is_ignored", 3, 0, 50,
-                 drag(40, {50}, Qt::LeftButton | Qt::RightButton), 36.363636f,
-                 {"setSyncValueSignal(fineTune,-13)"}, 38}),
+        StepCase{"drag_right_from_the_plus_end",
+                 3,
+                 0,
+                 50,
+                 drag(70, {90}),
+                 51,
+                 {"setSyncValueSignal(fineTune,1)", "setSyncValueSignal(fineTune,1)"},
+                 44},
+        StepCase{"drag_left_from_the_minus_end",
+                 3,
+                 0,
+                 50,
+                 drag(20, {5}),
+                 49,
+                 {"setSyncValueSignal(fineTune,-1)", "setSyncValueSignal(fineTune,-1)"},
+                 44},
+        StepCase{"drag_with_two_buttons_is_ignored",
+                 3,
+                 0,
+                 50,
+                 drag(40, {50}, Qt::LeftButton | Qt::RightButton),
+                 36.363636f,
+                 {"setSyncValueSignal(fineTune,-13)"},
+                 38}),
     RowName());
 
 // ---- A press in the middle stops the repeating ---------------------------------
@@ -304,8 +373,7 @@ TEST(IncrementWidget, EveryOriginalTempoStepsDownToAQuarterThroughKnobPositionsF
         box.setBPMActive(true, float(original));
         box.setValue(float(2 * original));
         std::vector<int> positions;
-        QObject::connect(&box, &IncrementWidget::setKnobFromBPM,
-                         [&positions](int k) { positions.push_back(k); });
+        QObject::connect(&box, &IncrementWidget::setKnobFromBPM, [&positions](int k) { positions.push_back(k); });
 
         for (int i = 0; i < 2 * original; ++i)
             box.decrement();

@@ -1,6 +1,7 @@
 // The tools tab wired to the real player and the pitch model as the main
 // window wires them. After every step the switches must match what the
 // player runs, and the factors it uses must match the knobs and boxes.
+#include "RealTimeToolsTab.h"
 #include "IncrementWidget.h"
 #include "Knob.h"
 #include "MouseEvents.h"
@@ -8,7 +9,6 @@
 #include "PlayerTestSupport.h"
 #include "PlotButton.h"
 #include "PowerButton.h"
-#include "RealTimeToolsTab.h"
 #include "RowName.h"
 #include "SSSPlot.h"
 #include "Slider.h"
@@ -18,8 +18,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -67,9 +67,8 @@ struct TabRig
         connect(&model, &PitchSyncWidget::setInterpFactor, p, &AudioPlayer::setInterp);
         connect(&model, &PitchSyncWidget::updatePitchWidgets, &tab, &RealTimeToolsTab::updatePitchWidgets);
 
-        connect(&tab, &RealTimeToolsTab::initChordTempo, [this](float a, float b) {
-            chords.push_back("initChordTempo(" + n(a) + "," + n(b) + ")");
-        });
+        connect(&tab, &RealTimeToolsTab::initChordTempo,
+                [this](float a, float b) { chords.push_back("initChordTempo(" + n(a) + "," + n(b) + ")"); });
         connect(&tab, &RealTimeToolsTab::updateChordTempo,
                 [this](float v) { chords.push_back("updateChordTempo(" + n(v) + ")"); });
         connect(&tab, &RealTimeToolsTab::updateChordKeyShift,
@@ -146,8 +145,8 @@ void expectAgreement(const TabRig& r)
     const float pitch = interpfactor.load();
     if (tab.pitchPowerButton()->isOn()) {
         EXPECT_NEAR(pitch, r.model.interpFactor(), 1e-6);
-        const double shown = int(tab.semitoneWidget()->value())
-                             + (int(tab.fineTuneWidget()->value()) - 50) / 100.0;
+        const double shown =
+            int(tab.semitoneWidget()->value()) + (int(tab.fineTuneWidget()->value()) - 50) / 100.0;
         // The boxes show whole cents: within one cent of the ratio.
         EXPECT_NEAR(pitch / ratioOf(shown), 1.0, 6e-4) << "boxes show " << shown;
         // The knob only approximates (99 × ratio above 1, truncated: up to
@@ -158,10 +157,10 @@ void expectAgreement(const TabRig& r)
     }
 }
 
-#define STEP(r, what)                                                                              \
-    do {                                                                                           \
-        SCOPED_TRACE(what);                                                                        \
-        expectAgreement(r);                                                                        \
+#define STEP(r, what)                                                                                             \
+    do {                                                                                                          \
+        SCOPED_TRACE(what);                                                                                       \
+        expectAgreement(r);                                                                                       \
     } while (false)
 
 // ---- Tempo -------------------------------------------------------------------
@@ -498,7 +497,8 @@ INSTANTIATE_TEST_SUITE_P(
                       [] { return cutFrequencyValue.load() == 30.0f; }},
         IsolationCase{"azimuth", [](RealTimeToolsTab& tab) { tab.azimuthSlider()->setValue(10); },
                       [] { return azimuthValue.load() < 0.0f; }},
-        IsolationCase{"mute", [](RealTimeToolsTab& tab) { press(tab.muteSoloSwitch(), QPoint(35, 9), Qt::LeftButton); },
+        IsolationCase{"mute",
+                      [](RealTimeToolsTab& tab) { press(tab.muteSoloSwitch(), QPoint(35, 9), Qt::LeftButton); },
                       [] { return !invert.load(); }},
         IsolationCase{"low_band",
                       [](RealTimeToolsTab& tab) { press(tab.filterSwitch(), QPoint(35, 9), Qt::LeftButton); },
@@ -647,29 +647,135 @@ TEST_P(ToolsTabSession, RestoresAndAgrees)
     EXPECT_EQ(r.chords.back(), "updateChordKeyShift(" + TabRig::n(r.tab.getSemitones()) + ")");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, ToolsTabSession,
-    ::testing::Values(
-        SessionCase{"pitch_three", noTempo, {"117", "3", "50", "1"}, isolationOff, false, 1, true,
-                    ratioOf(3), 3, 0, 3, 50, false, 1},
-        SessionCase{"pitch_with_fine_tune", noTempo, {"119", "3.25", "75", "1"}, isolationOff, false, 1,
-                    true, ratioOf(3.25), 3, 0.25f, 3, 75, false, 1},
-        SessionCase{"pitch_twelve_with_kept_fine_tune", noTempo, {"199", "12.3", "80", "1"}, isolationOff,
-                    false, 1, true, ratioOf(12.3), 12, 0.3f, 12, 80, false, 1},
-        // Saved with the knob away from the centre and the switch off.
-        SessionCase{"tempo_knob_with_switch_off", {"180", "150", "2", "0"}, noPitch, isolationOff, false,
-                    1, false, 1, 0, 0, 0, 50, false, 3},
-        SessionCase{"tempo_knob_with_switch_on", {"180", "150", "1", "1"}, noPitch, isolationOff, true,
-                    1.5f, false, 1, 0, 0, 0, 50, false, 2},
-        SessionCase{"tempo_centred_with_switch_on", {"120", "99", "0", "1"}, noPitch, isolationOff, true,
-                    1.0f, false, 1, 0, 0, 0, 50, false, 1},
-        SessionCase{"isolation_moved_and_left_on", noTempo, noPitch, {"60", "20", "30", "10", "0", "0", "1"},
-                    false, 1, false, 1, 0, 0, 0, 50, true, 1},
-        SessionCase{"damaged_values", {"x", "150", "7", "1"}, {"99", "nan", "", "0"}, {"", "", "", ""},
-                    true, 1.5f, false, 1, 0, 0, 0, 50, false, 1},
-        SessionCase{"semitones_beyond_storable", noTempo, {"199", "40", "99", "1"}, isolationOff, false, 1,
-                    true, ratioOf(12.49), 12, 0.49f, 12, 99, false, 1}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, ToolsTabSession,
+                         ::testing::Values(SessionCase{"pitch_three",
+                                                       noTempo,
+                                                       {"117", "3", "50", "1"},
+                                                       isolationOff,
+                                                       false,
+                                                       1,
+                                                       true,
+                                                       ratioOf(3),
+                                                       3,
+                                                       0,
+                                                       3,
+                                                       50,
+                                                       false,
+                                                       1},
+                                           SessionCase{"pitch_with_fine_tune",
+                                                       noTempo,
+                                                       {"119", "3.25", "75", "1"},
+                                                       isolationOff,
+                                                       false,
+                                                       1,
+                                                       true,
+                                                       ratioOf(3.25),
+                                                       3,
+                                                       0.25f,
+                                                       3,
+                                                       75,
+                                                       false,
+                                                       1},
+                                           SessionCase{"pitch_twelve_with_kept_fine_tune",
+                                                       noTempo,
+                                                       {"199", "12.3", "80", "1"},
+                                                       isolationOff,
+                                                       false,
+                                                       1,
+                                                       true,
+                                                       ratioOf(12.3),
+                                                       12,
+                                                       0.3f,
+                                                       12,
+                                                       80,
+                                                       false,
+                                                       1},
+                                           // Saved with the knob away from the centre and the switch off.
+                                           SessionCase{"tempo_knob_with_switch_off",
+                                                       {"180", "150", "2", "0"},
+                                                       noPitch,
+                                                       isolationOff,
+                                                       false,
+                                                       1,
+                                                       false,
+                                                       1,
+                                                       0,
+                                                       0,
+                                                       0,
+                                                       50,
+                                                       false,
+                                                       3},
+                                           SessionCase{"tempo_knob_with_switch_on",
+                                                       {"180", "150", "1", "1"},
+                                                       noPitch,
+                                                       isolationOff,
+                                                       true,
+                                                       1.5f,
+                                                       false,
+                                                       1,
+                                                       0,
+                                                       0,
+                                                       0,
+                                                       50,
+                                                       false,
+                                                       2},
+                                           SessionCase{"tempo_centred_with_switch_on",
+                                                       {"120", "99", "0", "1"},
+                                                       noPitch,
+                                                       isolationOff,
+                                                       true,
+                                                       1.0f,
+                                                       false,
+                                                       1,
+                                                       0,
+                                                       0,
+                                                       0,
+                                                       50,
+                                                       false,
+                                                       1},
+                                           SessionCase{"isolation_moved_and_left_on",
+                                                       noTempo,
+                                                       noPitch,
+                                                       {"60", "20", "30", "10", "0", "0", "1"},
+                                                       false,
+                                                       1,
+                                                       false,
+                                                       1,
+                                                       0,
+                                                       0,
+                                                       0,
+                                                       50,
+                                                       true,
+                                                       1},
+                                           SessionCase{"damaged_values",
+                                                       {"x", "150", "7", "1"},
+                                                       {"99", "nan", "", "0"},
+                                                       {"", "", "", ""},
+                                                       true,
+                                                       1.5f,
+                                                       false,
+                                                       1,
+                                                       0,
+                                                       0,
+                                                       0,
+                                                       50,
+                                                       false,
+                                                       1},
+                                           SessionCase{"semitones_beyond_storable",
+                                                       noTempo,
+                                                       {"199", "40", "99", "1"},
+                                                       isolationOff,
+                                                       false,
+                                                       1,
+                                                       true,
+                                                       ratioOf(12.49),
+                                                       12,
+                                                       0.49f,
+                                                       12,
+                                                       99,
+                                                       false,
+                                                       1}),
+                         RowName());
 
 TEST(ToolsTab, TempoSwitchRestoredOffTurnsOnToTheStoredKnob)
 {

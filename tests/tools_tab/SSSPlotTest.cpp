@@ -1,8 +1,8 @@
 // The isolation display: its outlines, captions, scale gestures and the
 // fading percentage captions.
+#include "SSSPlot.h"
 #include "MouseEvents.h"
 #include "RowName.h"
-#include "SSSPlot.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -27,7 +27,7 @@ struct OutlineCase
     int bandWidth;
     float suppression;
     bool solo;
-    int attenuated; // points of the heard outline (1 … 398) that differ from the whole
+    int attenuated;     // points of the heard outline (1 … 398) that differ from the whole
     double attenuatedY; // where an attenuated point lies
 };
 
@@ -65,23 +65,23 @@ TEST_P(IsolationOutline, HeardDiffersFromWholeExactlyWhereAttenuated)
 }
 
 // x = i × 0.79; azimuth 50 lies at 159.6; the band width 54 gives ±27.
-INSTANTIATE_TEST_SUITE_P(
-    Table, IsolationOutline,
-    ::testing::Values(
-        // 132.6 < x < 186.6: i from 168 to 236.
-        OutlineCase{"mute_full_separation_hides_the_band", 50, 54, 0.0f, false, 69, 102},
-        OutlineCase{"mute_half_separation_lowers_it", 50, 54, 0.5f, false, 69, 101 - 0.5 * 101 * 0.5},
-        OutlineCase{"no_separation_hears_everything", 50, 54, 1.0f, false, 0, 0},
-        OutlineCase{"solo_lowers_the_rest", 50, 54, 0.0f, true, 398 - 69, 102},
-        // The band test is strict: a width of 0 mutes nothing and solos
-        // only a point exactly on the azimuth (azimuth 0 is x = 0, i = 0).
-        OutlineCase{"mute_without_width", 50, 0, 0.0f, false, 0, 0},
-        OutlineCase{"solo_without_width", 0, 0, 0.0f, true, 398, 102},
-        // Azimuth 0: only the band's right half is inside, i up to 34.
-        OutlineCase{"band_at_the_left_edge", 0, 54, 0.0f, false, 34, 102},
-        // Azimuth 99 at x = 316: the left half, i from 366.
-        OutlineCase{"band_at_the_right_edge", 99, 54, 0.0f, false, 33, 102}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, IsolationOutline,
+                         ::testing::Values(
+                             // 132.6 < x < 186.6: i from 168 to 236.
+                             OutlineCase{"mute_full_separation_hides_the_band", 50, 54, 0.0f, false, 69, 102},
+                             OutlineCase{"mute_half_separation_lowers_it", 50, 54, 0.5f, false, 69,
+                                         101 - 0.5 * 101 * 0.5},
+                             OutlineCase{"no_separation_hears_everything", 50, 54, 1.0f, false, 0, 0},
+                             OutlineCase{"solo_lowers_the_rest", 50, 54, 0.0f, true, 398 - 69, 102},
+                             // The band test is strict: a width of 0 mutes nothing and solos
+                             // only a point exactly on the azimuth (azimuth 0 is x = 0, i = 0).
+                             OutlineCase{"mute_without_width", 50, 0, 0.0f, false, 0, 0},
+                             OutlineCase{"solo_without_width", 0, 0, 0.0f, true, 398, 102},
+                             // Azimuth 0: only the band's right half is inside, i up to 34.
+                             OutlineCase{"band_at_the_left_edge", 0, 54, 0.0f, false, 34, 102},
+                             // Azimuth 99 at x = 316: the left half, i from 366.
+                             OutlineCase{"band_at_the_right_edge", 99, 54, 0.0f, false, 33, 102}),
+                         RowName());
 
 TEST(IsolationDisplay, ControlsSetTheShape)
 {

@@ -2,8 +2,8 @@
 #include "Knob.h"
 #include "MouseEvents.h"
 #include "PlotButton.h"
-#include "Slider.h"
 #include "RowName.h"
+#include "Slider.h"
 
 #include <QPainter>
 #include <QSignalSpy>
@@ -61,13 +61,10 @@ INSTANTIATE_TEST_SUITE_P(
         GestureCase{"right_with_shift", Qt::RightButton, Qt::ShiftModifier, true, false},
         GestureCase{"left_with_meta", Qt::LeftButton, Qt::MetaModifier, true, true},
         GestureCase{"left", Qt::LeftButton, Qt::NoModifier, false, true},
-        GestureCase{"left_with_shift_meta", Qt::LeftButton, Qt::ShiftModifier | Qt::MetaModifier,
-                    false, true},
+        GestureCase{"left_with_shift_meta", Qt::LeftButton, Qt::ShiftModifier | Qt::MetaModifier, false, true},
         GestureCase{"left_with_control", Qt::LeftButton, Qt::ControlModifier, false, true},
-        GestureCase{"left_and_right", Qt::LeftButton | Qt::RightButton, Qt::NoModifier, false,
-                    false},
-        GestureCase{"left_and_right_with_meta", Qt::LeftButton | Qt::RightButton,
-                    Qt::MetaModifier, false, false},
+        GestureCase{"left_and_right", Qt::LeftButton | Qt::RightButton, Qt::NoModifier, false, false},
+        GestureCase{"left_and_right_with_meta", Qt::LeftButton | Qt::RightButton, Qt::MetaModifier, false, false},
         GestureCase{"middle", Qt::MiddleButton, Qt::NoModifier, false, false},
         GestureCase{"middle_with_meta", Qt::MiddleButton, Qt::MetaModifier, false, false}),
     RowName());
@@ -101,14 +98,13 @@ TEST_P(KnobDrag, OnePixelUpIsOneStep)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, KnobDrag,
-    ::testing::Values(
-        DragCase{"up_ten", 50, {95, 90}, Qt::LeftButton, 60},
-        DragCase{"down_five", 50, {105}, Qt::LeftButton, 45},
-        // Past the end the overshoot is not owed: coming back lowers at once.
-        DragCase{"over_the_top_and_back", 95, {60, 63}, Qt::LeftButton, 96},
-        DragCase{"below_zero_and_back", 3, {140, 138}, Qt::LeftButton, 2},
-        DragCase{"right_button_drag_ignored", 50, {80}, Qt::RightButton, 50},
-        DragCase{"two_buttons_drag_ignored", 50, {80}, Qt::LeftButton | Qt::RightButton, 50}),
+    ::testing::Values(DragCase{"up_ten", 50, {95, 90}, Qt::LeftButton, 60},
+                      DragCase{"down_five", 50, {105}, Qt::LeftButton, 45},
+                      // Past the end the overshoot is not owed: coming back lowers at once.
+                      DragCase{"over_the_top_and_back", 95, {60, 63}, Qt::LeftButton, 96},
+                      DragCase{"below_zero_and_back", 3, {140, 138}, Qt::LeftButton, 2},
+                      DragCase{"right_button_drag_ignored", 50, {80}, Qt::RightButton, 50},
+                      DragCase{"two_buttons_drag_ignored", 50, {80}, Qt::LeftButton | Qt::RightButton, 50}),
     RowName());
 
 TEST(Knob, DragAfterMetaPressContinuesFromTheResetValue)
@@ -167,8 +163,7 @@ TEST_P(ControlWheel, KnobAndSliderStepWithinTheirRange)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ControlWheel,
-                         ::testing::Values(WheelCase{"up", 10, 1, 99},
-                                           WheelCase{"down", 10, -1, 99},
+                         ::testing::Values(WheelCase{"up", 10, 1, 99}, WheelCase{"down", 10, -1, 99},
                                            WheelCase{"up_at_the_top", 98, 1, 99},
                                            WheelCase{"down_at_the_bottom", 1, -1, 99},
                                            WheelCase{"wide_range_top", 198, 1, 199}),
@@ -267,9 +262,8 @@ TEST_P(SliderPosition, PressAndDragPutTheValueUnderThePointer)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, SliderPosition,
-                         ::testing::Values(SliderCase{23, 0}, SliderCase{0, 0},
-                                           SliderCase{24, 0}, SliderCase{27, 1},
-                                           SliderCase{173, 49}, SliderCase{324, 99},
+                         ::testing::Values(SliderCase{23, 0}, SliderCase{0, 0}, SliderCase{24, 0},
+                                           SliderCase{27, 1}, SliderCase{173, 49}, SliderCase{324, 99},
                                            SliderCase{349, 99}, SliderCase{500, 99}));
 
 TEST(Slider, ResetGivesFiftyWhileTheGestureGivesHalfTheMaximum)
@@ -325,15 +319,14 @@ TEST_P(PlotButtonHalves, LeftHalfIsTrueRightHalfIsFalse)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, PlotButtonHalves,
-    ::testing::Values(HalfCase{"left_edge", 0, Qt::LeftButton, 1, true},
-                      HalfCase{"middle_column_is_left", 21, Qt::LeftButton, 1, true},
-                      HalfCase{"first_right_column", 22, Qt::LeftButton, 1, false},
-                      HalfCase{"right_edge", 42, Qt::LeftButton, 1, false},
-                      HalfCase{"right_button", 5, Qt::RightButton, 0, true},
-                      HalfCase{"two_buttons", 5, Qt::LeftButton | Qt::RightButton, 0, true}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, PlotButtonHalves,
+                         ::testing::Values(HalfCase{"left_edge", 0, Qt::LeftButton, 1, true},
+                                           HalfCase{"middle_column_is_left", 21, Qt::LeftButton, 1, true},
+                                           HalfCase{"first_right_column", 22, Qt::LeftButton, 1, false},
+                                           HalfCase{"right_edge", 42, Qt::LeftButton, 1, false},
+                                           HalfCase{"right_button", 5, Qt::RightButton, 0, true},
+                                           HalfCase{"two_buttons", 5, Qt::LeftButton | Qt::RightButton, 0, true}),
+                         RowName());
 
 TEST(PlotButton, ClickOnTheCurrentHalfStillReports)
 {
@@ -374,8 +367,8 @@ TEST(PlotButton, ShowsTheFrameOfItsState)
         for (int y = 0; y < 18; ++y)
             for (int x = 0; x < 43; ++x) {
                 const QColor a = shown.pixelColor(x, y), b = expected.pixelColor(x, y);
-                worst = std::max({worst, std::abs(a.red() - b.red()),
-                                  std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())});
+                worst = std::max({worst, std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                                  std::abs(a.blue() - b.blue())});
             }
         // Blending the translucent edges may round differently by one level.
         EXPECT_LE(worst, 1) << "state " << state;

@@ -141,8 +141,7 @@ TEST_F(CustomButtonTest, LatchAndUnlatchFromOutside)
 TEST_F(CustomButtonTest, ReceiverThatUnlatchesOnReleaseHasTheLastWord)
 {
     make(true);
-    QObject::connect(button.get(), &CustomButton::released, button.get(),
-                     &CustomButton::unlatch);
+    QObject::connect(button.get(), &CustomButton::released, button.get(), &CustomButton::unlatch);
     click();
     EXPECT_FALSE(button->isChecked());
     EXPECT_EQ(button->frame(), 0);

@@ -1,11 +1,11 @@
 // PowerButton reports the state it is leaving; every receiver relies on it.
-#include "MouseEvents.h"
 #include "PowerButton.h"
+#include "MouseEvents.h"
 #include "RowName.h"
 
 #include <QSignalSpy>
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -43,43 +43,54 @@ const QPoint inside(5, 5);
 INSTANTIATE_TEST_SUITE_P(
     Table, PowerButtonProtocol,
     ::testing::Values(
-        PowerCase{"click_turns_on", false,
-                  [](PowerButton& b) { press(&b, inside, Qt::LeftButton); }, {false}, true},
-        PowerCase{"click_turns_off", true,
-                  [](PowerButton& b) { press(&b, inside, Qt::LeftButton); }, {true}, false},
-        PowerCase{"right_click_toggles_too", false,
-                  [](PowerButton& b) { press(&b, inside, Qt::RightButton); }, {false}, true},
-        PowerCase{"modifiers_do_not_matter", true,
-                  [](PowerButton& b) {
-                      press(&b, inside, Qt::LeftButton, Qt::MetaModifier | Qt::ShiftModifier);
-                  },
-                  {true}, false},
+        PowerCase{
+            "click_turns_on", false, [](PowerButton& b) { press(&b, inside, Qt::LeftButton); }, {false}, true},
+        PowerCase{
+            "click_turns_off", true, [](PowerButton& b) { press(&b, inside, Qt::LeftButton); }, {true}, false},
+        PowerCase{"right_click_toggles_too",
+                  false,
+                  [](PowerButton& b) { press(&b, inside, Qt::RightButton); },
+                  {false},
+                  true},
+        PowerCase{"modifiers_do_not_matter",
+                  true,
+                  [](PowerButton& b) { press(&b, inside, Qt::LeftButton, Qt::MetaModifier | Qt::ShiftModifier); },
+                  {true},
+                  false},
         // The tools' keyboard shortcuts send a press with no button held.
-        PowerCase{"synthetic_press_without_buttons", false,
+        PowerCase{"synthetic_press_without_buttons",
+                  false,
                   [](PowerButton& b) {
-                      sendMouse(&b, QEvent::MouseButtonPress, QPoint(0, 0), Qt::LeftButton,
-                                Qt::NoButton);
+                      sendMouse(&b, QEvent::MouseButtonPress, QPoint(0, 0), Qt::LeftButton, Qt::NoButton);
                   },
-                  {false}, true},
-        PowerCase{"release_does_nothing", true,
-                  [](PowerButton& b) { release(&b, inside, Qt::LeftButton); }, {}, true},
-        PowerCase{"double_click_toggles_twice", false,
+                  {false},
+                  true},
+        PowerCase{
+            "release_does_nothing", true, [](PowerButton& b) { release(&b, inside, Qt::LeftButton); }, {}, true},
+        PowerCase{"double_click_toggles_twice",
+                  false,
                   [](PowerButton& b) {
                       press(&b, inside, Qt::LeftButton);
                       release(&b, inside, Qt::LeftButton);
-                      sendMouse(&b, QEvent::MouseButtonDblClick, inside, Qt::LeftButton,
-                                Qt::LeftButton);
+                      sendMouse(&b, QEvent::MouseButtonDblClick, inside, Qt::LeftButton, Qt::LeftButton);
                       release(&b, inside, Qt::LeftButton);
                   },
-                  {false, true}, false},
-        PowerCase{"session_on_when_on_reports_again", true,
-                  [](PowerButton& b) { b.setValueFromSession(true); }, {false}, true},
-        PowerCase{"session_off_when_off_reports_again", false,
-                  [](PowerButton& b) { b.setValueFromSession(false); }, {true}, false},
-        PowerCase{"reset_when_on", true, [](PowerButton& b) { b.reset(); }, {true}, false},
-        PowerCase{"reset_when_off_is_silent", false, [](PowerButton& b) { b.reset(); }, {},
+                  {false, true},
                   false},
-        PowerCase{"keyboard_never_toggles", false,
+        PowerCase{"session_on_when_on_reports_again",
+                  true,
+                  [](PowerButton& b) { b.setValueFromSession(true); },
+                  {false},
+                  true},
+        PowerCase{"session_off_when_off_reports_again",
+                  false,
+                  [](PowerButton& b) { b.setValueFromSession(false); },
+                  {true},
+                  false},
+        PowerCase{"reset_when_on", true, [](PowerButton& b) { b.reset(); }, {true}, false},
+        PowerCase{"reset_when_off_is_silent", false, [](PowerButton& b) { b.reset(); }, {}, false},
+        PowerCase{"keyboard_never_toggles",
+                  false,
                   [](PowerButton& b) {
                       b.setFocus();
                       QKeyEvent down(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
@@ -87,7 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
                       QApplication::sendEvent(&b, &down);
                       QApplication::sendEvent(&b, &up);
                   },
-                  {}, false}),
+                  {},
+                  false}),
     RowName());
 
 TEST(PowerButton, PaintsEitherSizeWithoutComplaint)

@@ -1,8 +1,8 @@
 // The minus/plus box the value boxes share: ends, pictures, auto-repeat,
 // release, wheel, reset gesture and the inactive cover.
+#include "StepBox.h"
 #include "MouseEvents.h"
 #include "RowName.h"
-#include "StepBox.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -20,8 +20,7 @@ class RecordingBox : public StepBox
 {
 public:
     explicit RecordingBox(bool holdsInTheMiddle = false)
-        : StepBox(nullptr, Pictures::plain())
-        , middleHolds(holdsInTheMiddle)
+        : StepBox(nullptr, Pictures::plain()), middleHolds(holdsInTheMiddle)
     {
         clock.start();
     }
@@ -96,18 +95,17 @@ TEST_P(StepBoxAreas, PressStepsTheEndUnderThePointerAndReleaseRestsThePicture)
     EXPECT_EQ(box.steps.size(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, StepBoxAreas,
-    ::testing::Values(AreaCase{"left_edge", 0, Area::Minus, "down"},
-                      AreaCase{"last_minus_pixel", 23, Area::Minus, "down"},
-                      AreaCase{"first_middle_pixel", 24, Area::Middle, "rest"},
-                      AreaCase{"last_middle_pixel", 68, Area::Middle, "rest"},
-                      AreaCase{"first_plus_pixel", 69, Area::Plus, "up"},
-                      AreaCase{"right_edge", 92, Area::Plus, "up"},
-                      // The pointer is read, not the press: beyond an end counts as it.
-                      AreaCase{"pointer_beyond_the_left", -40, Area::Minus, "down"},
-                      AreaCase{"pointer_beyond_the_right", 300, Area::Plus, "up"}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, StepBoxAreas,
+                         ::testing::Values(AreaCase{"left_edge", 0, Area::Minus, "down"},
+                                           AreaCase{"last_minus_pixel", 23, Area::Minus, "down"},
+                                           AreaCase{"first_middle_pixel", 24, Area::Middle, "rest"},
+                                           AreaCase{"last_middle_pixel", 68, Area::Middle, "rest"},
+                                           AreaCase{"first_plus_pixel", 69, Area::Plus, "up"},
+                                           AreaCase{"right_edge", 92, Area::Plus, "up"},
+                                           // The pointer is read, not the press: beyond an end counts as it.
+                                           AreaCase{"pointer_beyond_the_left", -40, Area::Minus, "down"},
+                                           AreaCase{"pointer_beyond_the_right", 300, Area::Plus, "up"}),
+                         RowName());
 
 TEST(StepBox, TheFineTunePicturesReplaceThePlainOnes)
 {
@@ -154,17 +152,15 @@ TEST_P(StepBoxGesture, OnlyTheGestureResetsAndItNeverPresses)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, StepBoxGesture,
-    ::testing::Values(
-        GestureCase{"right", Qt::RightButton, Qt::NoModifier, true, false},
-        GestureCase{"right_with_shift", Qt::RightButton, Qt::ShiftModifier, true, false},
-        GestureCase{"left_with_meta", Qt::LeftButton, Qt::MetaModifier, true, false},
-        GestureCase{"left", Qt::LeftButton, Qt::NoModifier, false, true},
-        GestureCase{"left_with_control", Qt::LeftButton, Qt::ControlModifier, false, true},
-        GestureCase{"left_with_shift_meta", Qt::LeftButton, Qt::ShiftModifier | Qt::MetaModifier,
-                    false, true},
-        GestureCase{"left_and_right", Qt::LeftButton | Qt::RightButton, Qt::NoModifier, false,
-                    true},
-        GestureCase{"middle", Qt::MiddleButton, Qt::NoModifier, false, false}),
+    ::testing::Values(GestureCase{"right", Qt::RightButton, Qt::NoModifier, true, false},
+                      GestureCase{"right_with_shift", Qt::RightButton, Qt::ShiftModifier, true, false},
+                      GestureCase{"left_with_meta", Qt::LeftButton, Qt::MetaModifier, true, false},
+                      GestureCase{"left", Qt::LeftButton, Qt::NoModifier, false, true},
+                      GestureCase{"left_with_control", Qt::LeftButton, Qt::ControlModifier, false, true},
+                      GestureCase{"left_with_shift_meta", Qt::LeftButton, Qt::ShiftModifier | Qt::MetaModifier,
+                                  false, true},
+                      GestureCase{"left_and_right", Qt::LeftButton | Qt::RightButton, Qt::NoModifier, false, true},
+                      GestureCase{"middle", Qt::MiddleButton, Qt::NoModifier, false, false}),
     RowName());
 
 // ---- Holding a press -----------------------------------------------------------
@@ -238,12 +234,9 @@ TEST_P(StepBoxWheel, EveryEventStepsOnceWithItsDeltaUnchanged)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, StepBoxWheel,
-                         ::testing::Values(WheelCase{"notch_up", 120, 1},
-                                           WheelCase{"notch_down", -120, -1},
-                                           WheelCase{"fine_up", 1, 1},
-                                           WheelCase{"fine_down", -10, -1},
-                                           WheelCase{"three_notches_once", 360, 1},
-                                           WheelCase{"none", 0, 0}),
+                         ::testing::Values(WheelCase{"notch_up", 120, 1}, WheelCase{"notch_down", -120, -1},
+                                           WheelCase{"fine_up", 1, 1}, WheelCase{"fine_down", -10, -1},
+                                           WheelCase{"three_notches_once", 360, 1}, WheelCase{"none", 0, 0}),
                          RowName());
 
 // ---- Inactive cover --------------------------------------------------------------
@@ -289,13 +282,11 @@ TEST_P(StepBoxText, AtMostTwoDecimals)
     EXPECT_EQ(StepBox::valueText(GetParam().value), QString(GetParam().text));
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, StepBoxText,
-                         ::testing::Values(TextCase{"whole", 120.0, "120"},
-                                           TextCase{"one_decimal", 120.5, "120.5"},
-                                           TextCase{"cut_not_rounded", 120.456, "120.45"},
-                                           TextCase{"negative", -0.5, "-0.5"},
-                                           TextCase{"six_digits_first", 13.636363, "13.63"},
-                                           TextCase{"zero", 0.0, "0"}),
-                         RowName());
+INSTANTIATE_TEST_SUITE_P(
+    Table, StepBoxText,
+    ::testing::Values(TextCase{"whole", 120.0, "120"}, TextCase{"one_decimal", 120.5, "120.5"},
+                      TextCase{"cut_not_rounded", 120.456, "120.45"}, TextCase{"negative", -0.5, "-0.5"},
+                      TextCase{"six_digits_first", 13.636363, "13.63"}, TextCase{"zero", 0.0, "0"}),
+    RowName());
 
 } // namespace

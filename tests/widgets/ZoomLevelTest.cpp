@@ -1,7 +1,7 @@
 // The eight zoom levels, snapping of stored factors, and the frames ↔
 // canvas pixel arithmetic every sliding view shares.
-#include "RowName.h"
 #include "ZoomLevel.h"
+#include "RowName.h"
 
 #include <climits>
 #include <cmath>
@@ -16,8 +16,8 @@ struct LevelCase
 {
     const char* name;
     int level;
-    float factor; // as the picture of the level was always rendered for
-    int percent;  // floor(factor · 100 + 0.5), the percentage a session shows
+    float factor;    // as the picture of the level was always rendered for
+    int percent;     // floor(factor · 100 + 0.5), the percentage a session shows
     int canvasWidth; // at the view's width of 884
 };
 
@@ -59,16 +59,14 @@ TEST_P(Levels, ItsOwnFactorSnapsBackToIt)
     EXPECT_EQ(ZoomLevel::nearest(c.factor).level(), c.level);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, Levels,
-                         ::testing::Values(LevelCase{"level0", 0, 1.0f, 100, 884},
-                                           LevelCase{"level1", 1, 0.66f, 66, 1339},
-                                           LevelCase{"level2", 2, 0.4356f, 44, 2029},
-                                           LevelCase{"level3", 3, 0.287496f, 29, 3074},
-                                           LevelCase{"level4", 4, 0.1897474f, 19, 4658},
-                                           LevelCase{"level5", 5, 0.1252333f, 13, 7058},
-                                           LevelCase{"level6", 6, 0.08265395f, 8, 10695},
-                                           LevelCase{"level7", 7, 0.05455161f, 5, 16204}),
-                         RowName());
+INSTANTIATE_TEST_SUITE_P(
+    Table, Levels,
+    ::testing::Values(LevelCase{"level0", 0, 1.0f, 100, 884}, LevelCase{"level1", 1, 0.66f, 66, 1339},
+                      LevelCase{"level2", 2, 0.4356f, 44, 2029}, LevelCase{"level3", 3, 0.287496f, 29, 3074},
+                      LevelCase{"level4", 4, 0.1897474f, 19, 4658}, LevelCase{"level5", 5, 0.1252333f, 13, 7058},
+                      LevelCase{"level6", 6, 0.08265395f, 8, 10695},
+                      LevelCase{"level7", 7, 0.05455161f, 5, 16204}),
+    RowName());
 
 TEST(ZoomSteps, StopAtBothEnds)
 {
@@ -108,20 +106,19 @@ TEST_P(Snapping, NearestLevel)
 const float nan = std::numeric_limits<float>::quiet_NaN();
 const float inf = std::numeric_limits<float>::infinity();
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, Snapping,
-    ::testing::Values(
-        // Six significant digits, as sessions store them.
-        SnapCase{"stored_level4", 0.189747f, 4}, SnapCase{"stored_level7", 0.0545516f, 7},
-        SnapCase{"stored_level6", 0.082654f, 6},
-        // Between levels: the nearer one, not the deepest.
-        SnapCase{"half", 0.5f, 2}, SnapCase{"between_1_and_2", 0.56f, 1},
-        SnapCase{"just_above_deepest", 0.06f, 7}, SnapCase{"above_one", 1.5f, 0},
-        // Nothing usable: the whole recording.
-        SnapCase{"zero", 0.0f, 0}, SnapCase{"negative", -0.3f, 0}, SnapCase{"nan", nan, 0},
-        SnapCase{"infinite", inf, 0}, SnapCase{"negative_infinite", -inf, 0},
-        SnapCase{"tiny", 1e-30f, 7}, SnapCase{"huge", 3e38f, 0}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, Snapping,
+                         ::testing::Values(
+                             // Six significant digits, as sessions store them.
+                             SnapCase{"stored_level4", 0.189747f, 4}, SnapCase{"stored_level7", 0.0545516f, 7},
+                             SnapCase{"stored_level6", 0.082654f, 6},
+                             // Between levels: the nearer one, not the deepest.
+                             SnapCase{"half", 0.5f, 2}, SnapCase{"between_1_and_2", 0.56f, 1},
+                             SnapCase{"just_above_deepest", 0.06f, 7}, SnapCase{"above_one", 1.5f, 0},
+                             // Nothing usable: the whole recording.
+                             SnapCase{"zero", 0.0f, 0}, SnapCase{"negative", -0.3f, 0}, SnapCase{"nan", nan, 0},
+                             SnapCase{"infinite", inf, 0}, SnapCase{"negative_infinite", -inf, 0},
+                             SnapCase{"tiny", 1e-30f, 7}, SnapCase{"huge", 3e38f, 0}),
+                         RowName());
 
 // ---- Units -----------------------------------------------------------------
 
@@ -142,8 +139,8 @@ struct ScaleCase
     int64_t frames;
     int width;
     float frame;
-    float pixel;       // exact canvas x
-    int roundedPixel;  // floor(x + 0.5)
+    float pixel;      // exact canvas x
+    int roundedPixel; // floor(x + 0.5)
 };
 
 class FrameScales : public ::testing::TestWithParam<ScaleCase>
@@ -162,19 +159,18 @@ TEST_P(FrameScales, FrameToPixel)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, FrameScales,
-    ::testing::Values(
-        // Ten minutes at 44.1 kHz across level 4's canvas.
-        ScaleCase{"ten_minutes_start", 26460000, 4658, 0.0f, 0.0f, 0},
-        ScaleCase{"ten_minutes_end", 26460000, 4658, 26460000.0f, 4658.0f, 4658},
-        ScaleCase{"half_pixel_rounds_up", 1000, 100, 15.0f, 1.5f, 2},
-        ScaleCase{"just_below_half", 1000, 100, 14.0f, 1.4f, 1},
-        // Not laid out yet, or nothing open: pixel 0, never a division by 0.
-        ScaleCase{"zero_width", 1000, 0, 500.0f, 0.0f, 0},
-        ScaleCase{"no_frames", 0, 884, 500.0f, 0.0f, 0},
-        ScaleCase{"negative_width", 1000, -4, 500.0f, 0.0f, 0}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, FrameScales,
+                         ::testing::Values(
+                             // Ten minutes at 44.1 kHz across level 4's canvas.
+                             ScaleCase{"ten_minutes_start", 26460000, 4658, 0.0f, 0.0f, 0},
+                             ScaleCase{"ten_minutes_end", 26460000, 4658, 26460000.0f, 4658.0f, 4658},
+                             ScaleCase{"half_pixel_rounds_up", 1000, 100, 15.0f, 1.5f, 2},
+                             ScaleCase{"just_below_half", 1000, 100, 14.0f, 1.4f, 1},
+                             // Not laid out yet, or nothing open: pixel 0, never a division by 0.
+                             ScaleCase{"zero_width", 1000, 0, 500.0f, 0.0f, 0},
+                             ScaleCase{"no_frames", 0, 884, 500.0f, 0.0f, 0},
+                             ScaleCase{"negative_width", 1000, -4, 500.0f, 0.0f, 0}),
+                         RowName());
 
 TEST(SaturatingInt, TruncatesAndSaturates)
 {

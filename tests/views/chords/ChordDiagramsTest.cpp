@@ -61,17 +61,16 @@ TEST_P(DiagramCell, ShowsTheCellOfTheSheetInUse)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, DiagramCell,
-    ::testing::Values(CellCase{"first_cell", {126, 264}, -1, 0, true, 0, 0},
-                      CellCase{"shown_not_stored", {126, 264}, -1, 5, false, 5, 7},
-                      CellCase{"last_cell", {126, 264}, -1, 83, true, 83, 83},
-                      CellCase{"grid_size_scaled", {47, 105}, -1, 40, true, 40, 40},
-                      CellCase{"power_sheet", {126, 264}, 1, 14, true, 14, 14},
-                      CellCase{"minus_one_bare", {126, 264}, -1, -1, true, -1, -1},
-                      CellCase{"past_the_sheet_bare", {126, 264}, -1, 84, true, -1, -1},
-                      CellCase{"negative_bare", {126, 264}, -1, -13, false, -1, 7}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, DiagramCell,
+                         ::testing::Values(CellCase{"first_cell", {126, 264}, -1, 0, true, 0, 0},
+                                           CellCase{"shown_not_stored", {126, 264}, -1, 5, false, 5, 7},
+                                           CellCase{"last_cell", {126, 264}, -1, 83, true, 83, 83},
+                                           CellCase{"grid_size_scaled", {47, 105}, -1, 40, true, 40, 40},
+                                           CellCase{"power_sheet", {126, 264}, 1, 14, true, 14, 14},
+                                           CellCase{"minus_one_bare", {126, 264}, -1, -1, true, -1, -1},
+                                           CellCase{"past_the_sheet_bare", {126, 264}, -1, 84, true, -1, -1},
+                                           CellCase{"negative_bare", {126, 264}, -1, -13, false, -1, 7}),
+                         RowName());
 
 TEST(DiagramChordType, PowerThenOtherValuesKeepTheSheetAndStoreTheShownChord)
 {
@@ -126,8 +125,8 @@ TEST(DiagramMouse, GridDiagramsLetEventsThroughTheFinderKeepsItsWheel)
     EXPECT_EQ(parent.childAt(20, 50), nullptr);
     EXPECT_EQ(parent.childAt(150, 50), finder);
 
-    QWheelEvent event(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, -120), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent event(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
     event.ignore();
     QApplication::sendEvent(finder, &event);
     EXPECT_TRUE(event.isAccepted());
@@ -180,10 +179,8 @@ TEST_P(GridHolder, SizedFromItsGridBeforeItIsEverShown)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, GridHolder,
-                         ::testing::Values(HolderCase{"one", 1, {47, 105}},
-                                           HolderCase{"four", 4, {215, 105}},
-                                           HolderCase{"eight", 8, {215, 212}},
-                                           HolderCase{"nine", 9, {215, 319}},
+                         ::testing::Values(HolderCase{"one", 1, {47, 105}}, HolderCase{"four", 4, {215, 105}},
+                                           HolderCase{"eight", 8, {215, 212}}, HolderCase{"nine", 9, {215, 319}},
                                            HolderCase{"all", 84, {215, 21 * 105 + 20 * 2}}),
                          RowName());
 
@@ -272,11 +269,21 @@ TEST_P(GridScroll, StepsOfTwentyWithinTheGridsLimits)
 
     for (int i = 0; i < c.repeat; ++i) {
         switch (c.action) {
-        case Scroll::Up: f.container->scrollUp(); break;
-        case Scroll::Down: f.container->scrollDown(); break;
-        case Scroll::WheelUp: wheelBy(f.container.get(), 120); break;
-        case Scroll::WheelDown: wheelBy(f.container.get(), -120); break;
-        case Scroll::WheelZero: wheelBy(f.container.get(), 0); break;
+        case Scroll::Up:
+            f.container->scrollUp();
+            break;
+        case Scroll::Down:
+            f.container->scrollDown();
+            break;
+        case Scroll::WheelUp:
+            wheelBy(f.container.get(), 120);
+            break;
+        case Scroll::WheelDown:
+            wheelBy(f.container.get(), -120);
+            break;
+        case Scroll::WheelZero:
+            wheelBy(f.container.get(), 0);
+            break;
         }
     }
 
@@ -286,19 +293,18 @@ TEST_P(GridScroll, StepsOfTwentyWithinTheGridsLimits)
 
 // 210-pixel container: 9 chords (319 high) end at the first multiple of 20
 // at or below 210 - 319 = -109, that is -120; 8 chords (212) at -20.
-INSTANTIATE_TEST_SUITE_P(
-    Table, GridScroll,
-    ::testing::Values(ScrollCase{"up_at_top_does_nothing", 9, 0, Scroll::Up, 1, 0},
-                      ScrollCase{"short_grid_never_moves", 4, 0, Scroll::Down, 3, 0},
-                      ScrollCase{"eight_chords_one_step", 8, 0, Scroll::Down, 5, -20},
-                      ScrollCase{"nine_chords_down_to_limit", 9, 0, Scroll::Down, 20, -120},
-                      ScrollCase{"one_step_down", 9, 0, Scroll::Down, 1, -20},
-                      ScrollCase{"back_up_to_top", 9, 6, Scroll::Up, 10, 0},
-                      ScrollCase{"wheel_down", 9, 0, Scroll::WheelDown, 2, -40},
-                      ScrollCase{"wheel_up", 9, 3, Scroll::WheelUp, 1, -40},
-                      ScrollCase{"wheel_zero", 9, 2, Scroll::WheelZero, 1, -40},
-                      ScrollCase{"empty_grid", 0, 0, Scroll::Down, 2, 0}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, GridScroll,
+                         ::testing::Values(ScrollCase{"up_at_top_does_nothing", 9, 0, Scroll::Up, 1, 0},
+                                           ScrollCase{"short_grid_never_moves", 4, 0, Scroll::Down, 3, 0},
+                                           ScrollCase{"eight_chords_one_step", 8, 0, Scroll::Down, 5, -20},
+                                           ScrollCase{"nine_chords_down_to_limit", 9, 0, Scroll::Down, 20, -120},
+                                           ScrollCase{"one_step_down", 9, 0, Scroll::Down, 1, -20},
+                                           ScrollCase{"back_up_to_top", 9, 6, Scroll::Up, 10, 0},
+                                           ScrollCase{"wheel_down", 9, 0, Scroll::WheelDown, 2, -40},
+                                           ScrollCase{"wheel_up", 9, 3, Scroll::WheelUp, 1, -40},
+                                           ScrollCase{"wheel_zero", 9, 2, Scroll::WheelZero, 1, -40},
+                                           ScrollCase{"empty_grid", 0, 0, Scroll::Down, 2, 0}),
+                         RowName());
 
 TEST(GridScroll, TheShownGridScrollsTheOtherKeepsItsPosition)
 {
@@ -350,8 +356,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SessionCase{"two_steps", -40, -20, -40, -20},
                       SessionCase{"past_the_limit", -400, -140, -120, -120},
                       SessionCase{"above_zero", 45, 2000, 0, 0},
-                      SessionCase{"smallest_int", std::numeric_limits<int>::min(),
-                                  std::numeric_limits<int>::min(), -120, -120},
+                      SessionCase{"smallest_int", std::numeric_limits<int>::min(), std::numeric_limits<int>::min(),
+                                  -120, -120},
                       SessionCase{"largest_int", std::numeric_limits<int>::max(), -20, 0, -20},
                       SessionCase{"part_step_rounds_to_a_step", -19, -39, -20, -40}),
     RowName());
@@ -400,11 +406,9 @@ INSTANTIATE_TEST_SUITE_P(
                       NeckCase{"middle_left_edge", 2, 24, Qt::LeftButton, Qt::NoModifier, 2, 0},
                       NeckCase{"middle_right_edge", 2, 68, Qt::LeftButton, Qt::NoModifier, 2, 0},
                       NeckCase{"right_click_resets", 2, 80, Qt::RightButton, Qt::NoModifier, 0, 1},
-                      NeckCase{"right_click_at_wire_still_emits", 0, 80, Qt::RightButton,
-                               Qt::NoModifier, 0, 1},
+                      NeckCase{"right_click_at_wire_still_emits", 0, 80, Qt::RightButton, Qt::NoModifier, 0, 1},
                       NeckCase{"meta_left_resets", 3, 5, Qt::LeftButton, Qt::MetaModifier, 0, 1},
-                      NeckCase{"middle_button_nothing", 1, 80, Qt::MiddleButton, Qt::NoModifier,
-                               1, 0}),
+                      NeckCase{"middle_button_nothing", 1, 80, Qt::MiddleButton, Qt::NoModifier, 1, 0}),
     RowName());
 
 struct NeckWheelCase

@@ -74,22 +74,20 @@ TEST_P(FilterDetected, MarksEachNameOnItsRootsRowAndQualitysColumn)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, FilterDetected,
-    ::testing::Values(
-        DetectedCase{"model_spellings",
-                     {"Am", "C", "F#m7", "Bbmaj7", ""},
-                     {{0, 1}, {3, 0}, {9, 6}, {1, 5}},
-                     {{9, 1}, {0, 0}, {6, 6}, {10, 5}}},
-        DetectedCase{"sharps_kept_by_the_model_get_their_own_rows",
-                     {"D#m", "G#7", "D", "G"},
-                     {{6, 1}, {11, 4}, {5, 0}, {10, 0}},
-                     {{3, 1}, {8, 4}, {2, 0}, {7, 0}}},
-        DetectedCase{"every_spelling_of_a_root_on_one_row",
-                     {"A#sus2", "Bbsus4", "Dbm", "C#7", "Gbmaj7", "Ab"},
-                     {{1, 2}, {1, 3}, {4, 1}, {4, 4}, {9, 5}, {11, 0}},
-                     {{10, 2}, {10, 3}, {1, 1}, {1, 4}, {6, 5}, {8, 0}}},
-        DetectedCase{"unknown_root_and_quality_land_on_A_major", {"X"}, {{0, 0}}, {{9, 0}}},
-        DetectedCase{"empty_list", {}, {}, {}},
-        DetectedCase{"only_empty_names", {"", ""}, {}, {}}),
+    ::testing::Values(DetectedCase{"model_spellings",
+                                   {"Am", "C", "F#m7", "Bbmaj7", ""},
+                                   {{0, 1}, {3, 0}, {9, 6}, {1, 5}},
+                                   {{9, 1}, {0, 0}, {6, 6}, {10, 5}}},
+                      DetectedCase{"sharps_kept_by_the_model_get_their_own_rows",
+                                   {"D#m", "G#7", "D", "G"},
+                                   {{6, 1}, {11, 4}, {5, 0}, {10, 0}},
+                                   {{3, 1}, {8, 4}, {2, 0}, {7, 0}}},
+                      DetectedCase{"every_spelling_of_a_root_on_one_row",
+                                   {"A#sus2", "Bbsus4", "Dbm", "C#7", "Gbmaj7", "Ab"},
+                                   {{1, 2}, {1, 3}, {4, 1}, {4, 4}, {9, 5}, {11, 0}},
+                                   {{10, 2}, {10, 3}, {1, 1}, {1, 4}, {6, 5}, {8, 0}}},
+                      DetectedCase{"unknown_root_and_quality_land_on_A_major", {"X"}, {{0, 0}}, {{9, 0}}},
+                      DetectedCase{"empty_list", {}, {}, {}}, DetectedCase{"only_empty_names", {"", ""}, {}, {}}),
     RowName());
 
 struct ColumnCase
@@ -110,12 +108,10 @@ TEST_P(FilterColumn, QualityTextPicksTheColumn)
 
 INSTANTIATE_TEST_SUITE_P(Table, FilterColumn,
                          ::testing::Values(ColumnCase{"major", "E", 0}, ColumnCase{"minor", "Em", 1},
-                                           ColumnCase{"sus2", "Esus2", 2},
-                                           ColumnCase{"sus4", "Ebsus4", 3},
-                                           ColumnCase{"seventh", "E7", 4},
-                                           ColumnCase{"maj7", "Emaj7", 5},
-                                           ColumnCase{"m7", "Ebm7", 6},
-                                           ColumnCase{"unknown", "Eaug", 0}, ColumnCase{"dim_reads_as_minor", "Edim", 1}),
+                                           ColumnCase{"sus2", "Esus2", 2}, ColumnCase{"sus4", "Ebsus4", 3},
+                                           ColumnCase{"seventh", "E7", 4}, ColumnCase{"maj7", "Emaj7", 5},
+                                           ColumnCase{"m7", "Ebm7", 6}, ColumnCase{"unknown", "Eaug", 0},
+                                           ColumnCase{"dim_reads_as_minor", "Edim", 1}),
                          RowName());
 
 TEST(FilterDetected, KeepsTheNonEmptyNames)
@@ -196,11 +192,10 @@ TEST(FilterFind, SendsTheMatrixBeforeStoppingPlayback)
     ASSERT_NE(find, nullptr);
     std::vector<std::string> order;
     QVector<QVector<int>> sent;
-    QObject::connect(&filter, &ChordFilterWidget::recalculateChords,
-                     [&](QVector<QVector<int>> m) {
-                         order.push_back("recalculate");
-                         sent = m;
-                     });
+    QObject::connect(&filter, &ChordFilterWidget::recalculateChords, [&](QVector<QVector<int>> m) {
+        order.push_back("recalculate");
+        sent = m;
+    });
     QObject::connect(&filter, &ChordFilterWidget::stopPlayback, [&] { order.push_back("stop"); });
 
     press(find, QPoint(5, 5), Qt::LeftButton);

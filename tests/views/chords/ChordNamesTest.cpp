@@ -42,18 +42,12 @@ TEST_P(ChordNameTable, EverySpellingWithEverySuffixGivesTypeTimes12PlusRoot)
 }
 
 INSTANTIATE_TEST_SUITE_P(Roots, ChordNameTable,
-                         ::testing::Values(RootCase{"A", 0, {"A"}},
-                                           RootCase{"Bb", 1, {"A#", "Bb"}},
-                                           RootCase{"B", 2, {"B"}},
-                                           RootCase{"C", 3, {"C"}},
-                                           RootCase{"Csharp", 4, {"Db", "C#"}},
-                                           RootCase{"D", 5, {"D"}},
-                                           RootCase{"Eb", 6, {"Eb", "D#"}},
-                                           RootCase{"E", 7, {"E"}},
-                                           RootCase{"F", 8, {"F"}},
-                                           RootCase{"Fsharp", 9, {"F#", "Gb"}},
-                                           RootCase{"G", 10, {"G"}},
-                                           RootCase{"Ab", 11, {"Ab", "G#"}}),
+                         ::testing::Values(RootCase{"A", 0, {"A"}}, RootCase{"Bb", 1, {"A#", "Bb"}},
+                                           RootCase{"B", 2, {"B"}}, RootCase{"C", 3, {"C"}},
+                                           RootCase{"Csharp", 4, {"Db", "C#"}}, RootCase{"D", 5, {"D"}},
+                                           RootCase{"Eb", 6, {"Eb", "D#"}}, RootCase{"E", 7, {"E"}},
+                                           RootCase{"F", 8, {"F"}}, RootCase{"Fsharp", 9, {"F#", "Gb"}},
+                                           RootCase{"G", 10, {"G"}}, RootCase{"Ab", 11, {"Ab", "G#"}}),
                          RowName());
 
 struct NameCase
@@ -72,16 +66,16 @@ TEST_P(ChordNameLookup, WholeCaseSensitiveMatchOrMinusOne)
     EXPECT_EQ(cn::tableIndex(GetParam().text), GetParam().index);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, ChordNameLookup,
-    ::testing::Values(NameCase{"Bbm7", "Bbm7", 73}, NameCase{"Csharpsus4", "C#sus4", 40},
-                      NameCase{"Asharp_equals_Bb", "A#", 1}, NameCase{"Abm7_last", "Abm7", 83},
-                      NameCase{"lower_case_bb", "bb", -1}, NameCase{"lower_case_a", "a", -1},
-                      NameCase{"diminished", "Cdim", -1}, NameCase{"no_chord", "X", -1},
-                      NameCase{"intro", "-", -1}, NameCase{"empty", "", -1},
-                      NameCase{"trailing_space", "A ", -1}, NameCase{"suffix_case", "AM", -1},
-                      NameCase{"power_name", "A5", -1}, NameCase{"double_sharp", "C##", -1}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, ChordNameLookup,
+                         ::testing::Values(NameCase{"Bbm7", "Bbm7", 73}, NameCase{"Csharpsus4", "C#sus4", 40},
+                                           NameCase{"Asharp_equals_Bb", "A#", 1},
+                                           NameCase{"Abm7_last", "Abm7", 83}, NameCase{"lower_case_bb", "bb", -1},
+                                           NameCase{"lower_case_a", "a", -1}, NameCase{"diminished", "Cdim", -1},
+                                           NameCase{"no_chord", "X", -1}, NameCase{"intro", "-", -1},
+                                           NameCase{"empty", "", -1}, NameCase{"trailing_space", "A ", -1},
+                                           NameCase{"suffix_case", "AM", -1}, NameCase{"power_name", "A5", -1},
+                                           NameCase{"double_sharp", "C##", -1}),
+                         RowName());
 
 TEST(ChordNameWriting, EveryIndexReadsBackAndOthersWriteADash)
 {
@@ -112,10 +106,8 @@ INSTANTIATE_TEST_SUITE_P(Table, ChordRoot,
                                            RootOfCase{"sharp_seventh", "C#7", "C#"},
                                            RootOfCase{"plain_sus", "Asus4", "A"},
                                            RootOfCase{"plain_maj7", "Cmaj7", "C"},
-                                           RootOfCase{"bare_root", "G", "G"},
-                                           RootOfCase{"intro", "-", "-"},
-                                           RootOfCase{"empty", "", ""},
-                                           RootOfCase{"lone_flat", "b", "b"}),
+                                           RootOfCase{"bare_root", "G", "G"}, RootOfCase{"intro", "-", "-"},
+                                           RootOfCase{"empty", "", ""}, RootOfCase{"lone_flat", "b", "b"}),
                          RowName());
 
 // ---- Key shift and capo to w -----------------------------------------------
@@ -156,11 +148,9 @@ INSTANTIATE_TEST_SUITE_P(
     Table, WholeShift,
     ::testing::Values(ShiftCase{"half_up", 2.5f, 0, 3}, ShiftCase{"minus_half_up", -2.5f, 0, -2},
                       ShiftCase{"minus_2_6_down", -2.6f, 0, -3}, ShiftCase{"2_6_up", 2.6f, 0, 3},
-                      ShiftCase{"12_5_folds_to_0_5", 12.5f, 0, 1},
-                      ShiftCase{"minus_12_5_folds", -12.5f, 0, 0},
-                      ShiftCase{"minus_12_capo_11_folds", -12, 11, -11},
-                      ShiftCase{"12_stays", 12, 0, 12}, ShiftCase{"minus_12_stays", -12, 0, -12},
-                      ShiftCase{"capo_lowers", 3, 5, -2},
+                      ShiftCase{"12_5_folds_to_0_5", 12.5f, 0, 1}, ShiftCase{"minus_12_5_folds", -12.5f, 0, 0},
+                      ShiftCase{"minus_12_capo_11_folds", -12, 11, -11}, ShiftCase{"12_stays", 12, 0, 12},
+                      ShiftCase{"minus_12_stays", -12, 0, -12}, ShiftCase{"capo_lowers", 3, 5, -2},
                       ShiftCase{"fine_tune_below_half", 0.49f, 0, 0},
                       ShiftCase{"not_a_number", std::numeric_limits<float>::quiet_NaN(), 0, 0}),
     RowName());
@@ -189,8 +179,7 @@ TEST_P(ShiftedIndex, TabSlotAndFreeFunctionAgree)
     tab.setCapoShift(c.capo);
 
     EXPECT_EQ(tab.getChordIndex(c.chord, c.shiftAmount), c.index);
-    EXPECT_EQ(cn::getChordIndex(c.chord, c.shiftAmount, {cn::foldKeyShift(c.keyShift), c.capo}),
-              c.index);
+    EXPECT_EQ(cn::getChordIndex(c.chord, c.shiftAmount, {cn::foldKeyShift(c.keyShift), c.capo}), c.index);
     if (c.shiftAmount == 0) {
         EXPECT_EQ(tab.getChordIndex(c.chord), c.index);
     }
@@ -198,12 +187,9 @@ TEST_P(ShiftedIndex, TabSlotAndFreeFunctionAgree)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ShiftedIndex,
-    ::testing::Values(ShiftedCase{"A_up_2", 2, 0, "A", 0, 2},
-                      ShiftedCase{"Gsharpm_up_2", 2, 0, "G#m", 0, 13},
-                      ShiftedCase{"A_down_2", -2, 0, "A", 0, 10},
-                      ShiftedCase{"Am7_down_2", -2, 0, "Am7", 0, 82},
-                      ShiftedCase{"capo_2_lowers", 0, 2, "C", 0, 1},
-                      ShiftedCase{"no_shift", 0, 0, "Bbm7", 0, 73},
+    ::testing::Values(ShiftedCase{"A_up_2", 2, 0, "A", 0, 2}, ShiftedCase{"Gsharpm_up_2", 2, 0, "G#m", 0, 13},
+                      ShiftedCase{"A_down_2", -2, 0, "A", 0, 10}, ShiftedCase{"Am7_down_2", -2, 0, "Am7", 0, 82},
+                      ShiftedCase{"capo_2_lowers", 0, 2, "C", 0, 1}, ShiftedCase{"no_shift", 0, 0, "Bbm7", 0, 73},
                       ShiftedCase{"undo_with_s_equal_w", 2, 0, "B", 2, 0},
                       ShiftedCase{"huge_s_stays_defined", 0, 0, "A", 2147483647, 10},
                       ShiftedCase{"intro_unshifted", 5, 0, "-", 0, -1},
@@ -261,12 +247,9 @@ TEST_P(FoldRoot, TrueModuloTwelve)
 
 INSTANTIATE_TEST_SUITE_P(Table, FoldRoot,
                          ::testing::Values(FoldCase{"zero", 0, 0}, FoldCase{"eleven", 11, 11},
-                                           FoldCase{"minus_one", -1, 11},
-                                           FoldCase{"twelve", 12, 0},
-                                           FoldCase{"twenty_three", 23, 11},
-                                           FoldCase{"minus_thirteen", -13, 11},
-                                           FoldCase{"twenty_four", 24, 0},
-                                           FoldCase{"minus_twenty_five", -25, 11},
+                                           FoldCase{"minus_one", -1, 11}, FoldCase{"twelve", 12, 0},
+                                           FoldCase{"twenty_three", 23, 11}, FoldCase{"minus_thirteen", -13, 11},
+                                           FoldCase{"twenty_four", 24, 0}, FoldCase{"minus_twenty_five", -25, 11},
                                            FoldCase{"smallest_int", std::numeric_limits<int>::min(), 4}),
                          RowName());
 

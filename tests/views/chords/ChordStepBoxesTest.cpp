@@ -24,8 +24,12 @@ void apply(StepBox& box, Input input, int amount)
         press(&box, QPoint(std::clamp(amount, 0, 92), 10), Qt::LeftButton);
         release(&box, QPoint(std::clamp(amount, 0, 92), 10), Qt::LeftButton);
         break;
-    case Input::Wheel: wheelBy(&box, amount); break;
-    case Input::Reset: press(&box, QPoint(40, 10), Qt::RightButton); break;
+    case Input::Wheel:
+        wheelBy(&box, amount);
+        break;
+    case Input::Reset:
+        press(&box, QPoint(40, 10), Qt::RightButton);
+        break;
     }
 }
 
@@ -73,8 +77,9 @@ TEST_P(KeyShiftBox, StepsWithinTwelveAndTellsThePitchModel)
     EXPECT_FLOAT_EQ(shift.at(0).at(0).toFloat(), c.to);
     const bool reset = c.input == Input::Reset;
     EXPECT_EQ(fineTune.count(), reset ? 1 : 0);
-    EXPECT_EQ(order, reset ? std::vector<std::string>({"fine", "sync", "shift"})
-                           : std::vector<std::string>({"sync", "shift"}));
+    EXPECT_EQ(order,
+              reset ? std::vector<std::string>({"fine", "sync", "shift"})
+                    : std::vector<std::string>({"sync", "shift"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -146,17 +151,16 @@ TEST_P(CapoBox, StepsWithinZeroToElevenAndSendsTheFret)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, CapoBox,
-    ::testing::Values(CapoCase{"plus", 0, Input::Press, plusX, 1, 1},
-                      CapoCase{"plus_at_11_still_sends_11", 11, Input::Press, plusX, 11, 1},
-                      CapoCase{"minus_at_0_still_sends_0", 0, Input::Press, minusX, 0, 1},
-                      CapoCase{"minus", 5, Input::Press, minusX, 4, 1},
-                      CapoCase{"middle_sends_nothing", 5, Input::Press, middleX, 5, 0},
-                      CapoCase{"wheel_down", 5, Input::Wheel, -1, 4, 1},
-                      CapoCase{"wheel_up_at_11", 11, Input::Wheel, 120, 11, 1},
-                      CapoCase{"reset_gesture", 9, Input::Reset, 0, 0, 1}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, CapoBox,
+                         ::testing::Values(CapoCase{"plus", 0, Input::Press, plusX, 1, 1},
+                                           CapoCase{"plus_at_11_still_sends_11", 11, Input::Press, plusX, 11, 1},
+                                           CapoCase{"minus_at_0_still_sends_0", 0, Input::Press, minusX, 0, 1},
+                                           CapoCase{"minus", 5, Input::Press, minusX, 4, 1},
+                                           CapoCase{"middle_sends_nothing", 5, Input::Press, middleX, 5, 0},
+                                           CapoCase{"wheel_down", 5, Input::Wheel, -1, 4, 1},
+                                           CapoCase{"wheel_up_at_11", 11, Input::Wheel, 120, 11, 1},
+                                           CapoCase{"reset_gesture", 9, Input::Reset, 0, 0, 1}),
+                         RowName());
 
 struct FretCase
 {
@@ -181,8 +185,7 @@ TEST_P(CapoMirror, TruncatedWithinTheFretsWithoutSignal)
 INSTANTIATE_TEST_SUITE_P(Table, CapoMirror,
                          ::testing::Values(FretCase{"whole", 7, 7}, FretCase{"truncated", 3.9f, 3},
                                            FretCase{"above", 14, 11}, FretCase{"below", -2, 0},
-                                           FretCase{"not_a_number",
-                                                    std::numeric_limits<float>::quiet_NaN(), 0}),
+                                           FretCase{"not_a_number", std::numeric_limits<float>::quiet_NaN(), 0}),
                          RowName());
 
 struct SessionFretCase
@@ -211,12 +214,9 @@ TEST_P(CapoSession, SendsZeroThenTheFretWithinZeroToEleven)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, CapoSession,
-                         ::testing::Values(SessionFretCase{"fret_3", 3, 3},
-                                           SessionFretCase{"fret_11", 11, 11},
-                                           SessionFretCase{"above", 40, 11},
-                                           SessionFretCase{"below", -5, 0},
-                                           SessionFretCase{"smallest_int",
-                                                           std::numeric_limits<int>::min(), 0}),
+                         ::testing::Values(SessionFretCase{"fret_3", 3, 3}, SessionFretCase{"fret_11", 11, 11},
+                                           SessionFretCase{"above", 40, 11}, SessionFretCase{"below", -5, 0},
+                                           SessionFretCase{"smallest_int", std::numeric_limits<int>::min(), 0}),
                          RowName());
 
 // ---- Tempo -----------------------------------------------------------------------------
@@ -296,15 +296,14 @@ TEST_P(TempoRange, DerivedFromTheDetectedTempo)
     EXPECT_EQ(changed.count(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, TempoRange,
-    ::testing::Values(RangeCase{"detected_120", 120.0f, true, 31, 239},
-                      RangeCase{"fraction_truncated", 97.6f, true, 25, 194},
-                      RangeCase{"zero_stays_inactive", 0.0f, false, 0, 0},
-                      RangeCase{"negative_stays_inactive", -1.0f, false, 0, 0},
-                      RangeCase{"infinite_stays_inactive", std::numeric_limits<float>::infinity(),
-                                false, 0, 0}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, TempoRange,
+                         ::testing::Values(RangeCase{"detected_120", 120.0f, true, 31, 239},
+                                           RangeCase{"fraction_truncated", 97.6f, true, 25, 194},
+                                           RangeCase{"zero_stays_inactive", 0.0f, false, 0, 0},
+                                           RangeCase{"negative_stays_inactive", -1.0f, false, 0, 0},
+                                           RangeCase{"infinite_stays_inactive",
+                                                     std::numeric_limits<float>::infinity(), false, 0, 0}),
+                         RowName());
 
 struct MirrorCase
 {
@@ -327,14 +326,12 @@ TEST_P(TempoMirror, TakenOnlyStrictlyInsideTheRange)
     EXPECT_EQ(changed.count(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, TempoMirror,
-                         ::testing::Values(MirrorCase{"inside", 90.5f, 90.5f},
-                                           MirrorCase{"lowest_ignored", 31.0f, 120.0f},
-                                           MirrorCase{"highest_ignored", 239.0f, 120.0f},
-                                           MirrorCase{"just_inside", 31.01f, 31.01f},
-                                           MirrorCase{"not_a_number",
-                                                      std::numeric_limits<float>::quiet_NaN(), 120.0f}),
-                         RowName());
+INSTANTIATE_TEST_SUITE_P(
+    Table, TempoMirror,
+    ::testing::Values(MirrorCase{"inside", 90.5f, 90.5f}, MirrorCase{"lowest_ignored", 31.0f, 120.0f},
+                      MirrorCase{"highest_ignored", 239.0f, 120.0f}, MirrorCase{"just_inside", 31.01f, 31.01f},
+                      MirrorCase{"not_a_number", std::numeric_limits<float>::quiet_NaN(), 120.0f}),
+    RowName());
 
 TEST(TempoBoxReset, InactiveAgainWithEverythingZeroAndMinusOneSent)
 {

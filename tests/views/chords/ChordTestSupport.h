@@ -15,10 +15,10 @@
 // or the widget's centre.
 inline void wheelBy(QWidget* widget, int delta, QPoint pos = QPoint(-1, -1))
 {
-    const QPointF at = pos == QPoint(-1, -1) ? QPointF(widget->width() / 2.0, widget->height() / 2.0)
-                                             : QPointF(pos);
-    QWheelEvent event(at, QPointF(widget->mapToGlobal(at.toPoint())), QPoint(), QPoint(0, delta),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    const QPointF at =
+        pos == QPoint(-1, -1) ? QPointF(widget->width() / 2.0, widget->height() / 2.0) : QPointF(pos);
+    QWheelEvent event(at, QPointF(widget->mapToGlobal(at.toPoint())), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(widget, &event);
 }
 

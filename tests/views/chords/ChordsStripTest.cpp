@@ -59,8 +59,7 @@ TEST(ChordsStripRebuild, OneTagPerRunCoveringItsBeats)
         EXPECT_EQ(tags[i]->height(), 20);
     }
     // Drawn 2048 samples early, beat b lies at 200 b; the last ends at beat 8.
-    EXPECT_EQ(tagGeometries(*host.strip),
-              (std::vector<Geometry>{{0, 400}, {400, 600}, {1000, 200}, {1200, 400}}));
+    EXPECT_EQ(tagGeometries(*host.strip), (std::vector<Geometry>{{0, 400}, {400, 600}, {1000, 200}, {1200, 400}}));
     EXPECT_EQ(host.strip->getSampleOffset(), -2048);
 }
 
@@ -112,8 +111,7 @@ TEST(ChordsStripRebuild, NothingIsLaidOutOverNoWidthUntilItHasOne)
     host.strip->initChordStrip();
     deleteLaterNow();
     host.strip->resize(stripWidth, 20);
-    EXPECT_EQ(tagGeometries(*host.strip),
-              (std::vector<Geometry>{{0, 400}, {400, 600}, {1000, 200}, {1200, 400}}));
+    EXPECT_EQ(tagGeometries(*host.strip), (std::vector<Geometry>{{0, 400}, {400, 600}, {1000, 200}, {1200, 400}}));
 }
 
 // The player moves the model's beats in place when the knob turns; the
@@ -122,7 +120,7 @@ TEST(ChordsStripLayout, AKnobTurnAfterARebuildMovesTagsAndDotsOnce)
 {
     StripHost host;
     const int step = host.model.beatLengthPercent; // samples per knob unit
-    ASSERT_EQ(step, 20); // two pixels
+    ASSERT_EQ(step, 20);                           // two pixels
     auto moveBeats = [&](int units) {
         host.model.changeBeats([&](QVector<float>& beats) {
             for (float& beat : beats)
@@ -258,7 +256,7 @@ struct PlayCase
 {
     const char* name;
     std::vector<float> positions; // strip x, one per timer tick
-    int marked; // tag index, −1 none
+    int marked;                   // tag index, −1 none
 };
 
 class PlayMark : public ::testing::TestWithParam<PlayCase>
@@ -305,10 +303,7 @@ TEST(PlayMarkPointer, NoPointerMarksNothing)
 class EditRange : public ::testing::Test
 {
 protected:
-    EditRange()
-    {
-        press(host.tag(1), host.centreOf(host.tag(1)), Qt::RightButton);
-    }
+    EditRange() { press(host.tag(1), host.centreOf(host.tag(1)), Qt::RightButton); }
     void clickBeatLine(int x) { press(host.beatLine(), {x, 10}, Qt::LeftButton); }
     // Press a handle, leave it, then move to x (strip pixels) with the
     // button held: moves that leave the handle reach the strip.
@@ -400,19 +395,18 @@ TEST_P(HandleDrag, GrowsTheRangeOutwardBySnappingToBeats)
 }
 
 // Beats every 200 pixels; the tag covers beats 2-4, pixels 400-1000.
-INSTANTIATE_TEST_SUITE_P(
-    Table, HandleDrag,
-    ::testing::Values(DragCase{"LeftIntoBeatOne", true, 150, {1, 5}, {200, 800}},
-                      DragCase{"LeftJustPastAMidpoint", true, 301, {2, 5}, {400, 600}},
-                      DragCase{"LeftOnAMidpoint", true, 300, {2, 5}, {400, 600}},
-                      DragCase{"LeftInsideTheTag", true, 500, {2, 5}, {400, 600}},
-                      DragCase{"LeftFarRight", true, 1500, {2, 5}, {400, 600}},
-                      DragCase{"RightIntoBeatFive", false, 1150, {2, 6}, {400, 800}},
-                      DragCase{"RightTwoBeats", false, 1350, {2, 7}, {400, 1000}},
-                      DragCase{"RightOnAMidpoint", false, 1100, {2, 5}, {400, 600}},
-                      DragCase{"RightInsideTheTag", false, 900, {2, 5}, {400, 600}},
-                      DragCase{"RightFarLeft", false, 50, {2, 5}, {400, 600}}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, HandleDrag,
+                         ::testing::Values(DragCase{"LeftIntoBeatOne", true, 150, {1, 5}, {200, 800}},
+                                           DragCase{"LeftJustPastAMidpoint", true, 301, {2, 5}, {400, 600}},
+                                           DragCase{"LeftOnAMidpoint", true, 300, {2, 5}, {400, 600}},
+                                           DragCase{"LeftInsideTheTag", true, 500, {2, 5}, {400, 600}},
+                                           DragCase{"LeftFarRight", true, 1500, {2, 5}, {400, 600}},
+                                           DragCase{"RightIntoBeatFive", false, 1150, {2, 6}, {400, 800}},
+                                           DragCase{"RightTwoBeats", false, 1350, {2, 7}, {400, 1000}},
+                                           DragCase{"RightOnAMidpoint", false, 1100, {2, 5}, {400, 600}},
+                                           DragCase{"RightInsideTheTag", false, 900, {2, 5}, {400, 600}},
+                                           DragCase{"RightFarLeft", false, 50, {2, 5}, {400, 600}}),
+                         RowName());
 
 TEST_F(EditRange, AReleasedHandleNoLongerDrags)
 {

@@ -1,13 +1,13 @@
 // The chords tab over a model filled on the GUI thread: the current and next
 // chord, the grid of detected chords under key shift and capo, sessions,
 // reset, the finder and the filter page.
+#include "ChordsTab.h"
 #include "ChordFilterWidget.h"
 #include "ChordStepBoxes.h"
 #include "ChordTabButtons.h"
 #include "ChordTestSupport.h"
 #include "ChordWidget.h"
 #include "ChordsContainer.h"
-#include "ChordsTab.h"
 #include "CustomButton.h"
 #include "Dot.h"
 #include "FinderRolls.h"
@@ -76,8 +76,7 @@ struct TabFixture
     std::vector<int> shown(bool power) const
     {
         std::vector<int> indexes;
-        const auto& list = power ? tab->chordsContainer->powerChords()
-                                 : tab->chordsContainer->openChords();
+        const auto& list = power ? tab->chordsContainer->powerChords() : tab->chordsContainer->openChords();
         for (const ChordWidget* d : list)
             indexes.push_back(d->shownIndex());
         return indexes;
@@ -86,8 +85,7 @@ struct TabFixture
     std::vector<int> stored(bool power) const
     {
         std::vector<int> indexes;
-        const auto& list = power ? tab->chordsContainer->powerChords()
-                                 : tab->chordsContainer->openChords();
+        const auto& list = power ? tab->chordsContainer->powerChords() : tab->chordsContainer->openChords();
         for (const ChordWidget* d : list)
             indexes.push_back(d->storedIndex());
         return indexes;
@@ -139,15 +137,14 @@ TEST_P(TabBeat, CurrentAndNextDiagramsAndTheBeatsUntilTheChange)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, TabBeat,
-    ::testing::Values(
-        BeatCase{"open_next_change", false, names({"-", "C", "C", "G", "Am"}), 1, 0, 3, 10, 2},
-        BeatCase{"power_C_Cm_Csharpm", true, names({"-", "C", "Cm", "C#m", "-"}), 1, 0, 3, 4, 2},
-        BeatCase{"power_Bb_Bbm_Asus4", true, names({"-", "Bb", "Bbm", "Asus4", "-"}), 1, 0, 1, 0, 2},
-        BeatCase{"open_last_chord_to_the_end", false, names({"-", "G", "D", "D"}), 2, 0, 5, -1, 0},
-        BeatCase{"open_no_index_bare_neck", false, names({"-", "Cdim", "C"}), 1, 0, -1, 3, 1},
-        BeatCase{"intro_bare_current", false, names({"-", "-", "E"}), 0, 0, -1, 7, 2},
-        BeatCase{"shifted_by_key", false, names({"-", "A", "G#m"}), 1, 2, 2, 13, 1},
-        BeatCase{"power_shifted", true, names({"-", "Am", "Em"}), 1, -2, 10, 5, 1}),
+    ::testing::Values(BeatCase{"open_next_change", false, names({"-", "C", "C", "G", "Am"}), 1, 0, 3, 10, 2},
+                      BeatCase{"power_C_Cm_Csharpm", true, names({"-", "C", "Cm", "C#m", "-"}), 1, 0, 3, 4, 2},
+                      BeatCase{"power_Bb_Bbm_Asus4", true, names({"-", "Bb", "Bbm", "Asus4", "-"}), 1, 0, 1, 0, 2},
+                      BeatCase{"open_last_chord_to_the_end", false, names({"-", "G", "D", "D"}), 2, 0, 5, -1, 0},
+                      BeatCase{"open_no_index_bare_neck", false, names({"-", "Cdim", "C"}), 1, 0, -1, 3, 1},
+                      BeatCase{"intro_bare_current", false, names({"-", "-", "E"}), 0, 0, -1, 7, 2},
+                      BeatCase{"shifted_by_key", false, names({"-", "A", "G#m"}), 1, 2, 2, 13, 1},
+                      BeatCase{"power_shifted", true, names({"-", "Am", "Em"}), 1, -2, 10, 5, 1}),
     RowName());
 
 TEST(TabBeatStale, AQueuedBeatAfterTheResetChangesNothing)
@@ -218,8 +215,8 @@ INSTANTIATE_TEST_SUITE_P(
     Table, TabArrows,
     ::testing::Values(ArrowCase{"eight", names({"A", "B", "C", "D", "E", "F", "G", "Am"}), false},
                       ArrowCase{"nine", names({"A", "B", "C", "D", "E", "F", "G", "Am", "Bm"}), true},
-                      ArrowCase{"eight_and_empties",
-                                names({"A", "", "B", "C", "D", "E", "", "F", "G", "Am"}), false},
+                      ArrowCase{"eight_and_empties", names({"A", "", "B", "C", "D", "E", "", "F", "G", "Am"}),
+                                false},
                       ArrowCase{"empty", {}, false}),
     RowName());
 
@@ -302,8 +299,7 @@ TEST(TabGrid, TwoRebuildsLeaveOnePairOfHoldersAndGiveTheSameGrid)
     f.tab->initDetectedChords();
     f.tab->initDetectedChords(0);
     EXPECT_EQ(f.stored(false), first);
-    EXPECT_EQ(f.tab->chordsContainer->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(),
-              2);
+    EXPECT_EQ(f.tab->chordsContainer->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 2);
     EXPECT_EQ(f.tab->chordsContainer->findChildren<ChordWidget*>().size(), 4 + 4);
 }
 
@@ -428,8 +424,8 @@ INSTANTIATE_TEST_SUITE_P(
         SessionCase{"finder_above", {"0", "0", "0", "0", "84", "0"}, 0, 0, 0, 0, 0, 0},
         SessionCase{"finder_negative", {"0", "0", "0", "0", "-1", "0"}, 0, 0, 0, 0, 0, 0},
         SessionCase{"positions_above_zero", {"0", "0", "60", "20", "0", "0"}, 0, 0, 0, 0, 0, 0},
-        SessionCase{"positions_past_limit", {"0", "0", "-2147483648", "-1000000", "0", "0"}, 0, 0,
-                    -220, -120, 0, 0},
+        SessionCase{
+            "positions_past_limit", {"0", "0", "-2147483648", "-1000000", "0", "0"}, 0, 0, -220, -120, 0, 0},
         SessionCase{"not_numbers", {"power", "x", "", "-2o", "A", "capo"}, 0, 0, 0, 0, 0, 0},
         SessionCase{"short_list", {"1"}, 1, 0, 0, 0, 0, 0}),
     RowName());
@@ -557,8 +553,7 @@ TEST(TabFinder, APressOnTheTabOrAPassingChildClosesThePanes)
     press(f.tab->keysWidget, QPoint(5, 5), Qt::LeftButton);
     ASSERT_FALSE(f.tab->keysLabel->isHidden());
     // The finder diagram takes mouse events and passes presses on.
-    QMouseEvent event(QEvent::MouseButtonPress, QPointF(50, 50), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
+    QMouseEvent event(QEvent::MouseButtonPress, QPointF(50, 50), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(f.tab->finderChordWidget, &event);
     EXPECT_TRUE(f.tab->keysLabel->isHidden());
 }

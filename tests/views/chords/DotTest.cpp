@@ -80,13 +80,12 @@ TEST_P(DotPress, OnlyTheLeftButtonTogglesAndReports)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, DotPress,
-    ::testing::Values(PressCase{"left", Qt::LeftButton, Qt::NoModifier, true},
-                      PressCase{"left_with_meta", Qt::LeftButton, Qt::MetaModifier, true},
-                      PressCase{"right", Qt::RightButton, Qt::NoModifier, false},
-                      PressCase{"middle", Qt::MiddleButton, Qt::NoModifier, false}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, DotPress,
+                         ::testing::Values(PressCase{"left", Qt::LeftButton, Qt::NoModifier, true},
+                                           PressCase{"left_with_meta", Qt::LeftButton, Qt::MetaModifier, true},
+                                           PressCase{"right", Qt::RightButton, Qt::NoModifier, false},
+                                           PressCase{"middle", Qt::MiddleButton, Qt::NoModifier, false}),
+                         RowName());
 
 TEST(DotPress, LitAtConstructionThePressDarkens)
 {

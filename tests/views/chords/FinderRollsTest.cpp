@@ -1,7 +1,7 @@
 // The chord finder's key and mode rolls and their drop-down panes, wired to
 // each other as the chords tab wires them.
-#include "ChordTestSupport.h"
 #include "FinderRolls.h"
+#include "ChordTestSupport.h"
 #include "MouseEvents.h"
 #include "RowName.h"
 
@@ -22,8 +22,7 @@ struct Finder
     Finder()
     {
         QObject::connect(modePane, &ChordModesLabel::setChordMode, modes, &ChordModesWidget::setMode);
-        QObject::connect(modes, &ChordModesWidget::showModeLabel, modePane,
-                         &ChordModesLabel::showModeLabel);
+        QObject::connect(modes, &ChordModesWidget::showModeLabel, modePane, &ChordModesLabel::showModeLabel);
         QObject::connect(modes, &ChordModesWidget::hideKeysLabel, keyPane, &QWidget::hide);
         QObject::connect(keyPane, &KeysLabel::setKey, keys, &KeysWidget::setKey);
         QObject::connect(keys, &KeysWidget::showKeysLabel, keyPane, &KeysLabel::showKeysLabel);
@@ -80,19 +79,18 @@ TEST_P(RollWheel, TurnsWithinItsEntriesAndKeepsThePaneAsItWas)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, RollWheel,
-    ::testing::Values(WheelCase{"mode_up_at_first_nothing", false, 0, 120, false, 0, 0},
-                      WheelCase{"mode_down_at_last_nothing", false, 6, -120, false, 6, 0},
-                      WheelCase{"mode_down", false, 2, -120, false, 3, 1},
-                      WheelCase{"mode_up", false, 6, 120, false, 5, 1},
-                      WheelCase{"mode_zero", false, 3, 0, false, 3, 0},
-                      WheelCase{"mode_open_pane_follows", false, 2, -120, true, 3, 1},
-                      WheelCase{"key_down_at_last_nothing", true, 11, -120, false, 11, 0},
-                      WheelCase{"key_up_at_first_nothing", true, 0, 1, false, 0, 0},
-                      WheelCase{"key_down", true, 10, -1, false, 11, 1},
-                      WheelCase{"key_open_pane_follows", true, 7, 120, true, 6, 1}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, RollWheel,
+                         ::testing::Values(WheelCase{"mode_up_at_first_nothing", false, 0, 120, false, 0, 0},
+                                           WheelCase{"mode_down_at_last_nothing", false, 6, -120, false, 6, 0},
+                                           WheelCase{"mode_down", false, 2, -120, false, 3, 1},
+                                           WheelCase{"mode_up", false, 6, 120, false, 5, 1},
+                                           WheelCase{"mode_zero", false, 3, 0, false, 3, 0},
+                                           WheelCase{"mode_open_pane_follows", false, 2, -120, true, 3, 1},
+                                           WheelCase{"key_down_at_last_nothing", true, 11, -120, false, 11, 0},
+                                           WheelCase{"key_up_at_first_nothing", true, 0, 1, false, 0, 0},
+                                           WheelCase{"key_down", true, 10, -1, false, 11, 1},
+                                           WheelCase{"key_open_pane_follows", true, 7, 120, true, 6, 1}),
+                         RowName());
 
 // ---- Choosing on a pane ----------------------------------------------------------
 
@@ -136,23 +134,16 @@ TEST_P(PaneChoice, RowIsYDiv18)
 INSTANTIATE_TEST_SUITE_P(
     Table, PaneChoice,
     ::testing::Values(ChooseCase{"key_y40_gives_2", true, 40, Qt::LeftButton, Qt::NoModifier, 2, false},
-                      ChooseCase{"key_y230_chooses_nothing", true, 230, Qt::LeftButton,
-                                 Qt::NoModifier, -1, false},
+                      ChooseCase{"key_y230_chooses_nothing", true, 230, Qt::LeftButton, Qt::NoModifier, -1, false},
                       ChooseCase{"key_first_row", true, 3, Qt::LeftButton, Qt::NoModifier, 0, false},
-                      ChooseCase{"key_last_row", true, 215, Qt::LeftButton, Qt::NoModifier, 11,
+                      ChooseCase{"key_last_row", true, 215, Qt::LeftButton, Qt::NoModifier, 11, false},
+                      ChooseCase{"key_right_button_chooses_too", true, 100, Qt::RightButton, Qt::NoModifier, 5,
                                  false},
-                      ChooseCase{"key_right_button_chooses_too", true, 100, Qt::RightButton,
-                                 Qt::NoModifier, 5, false},
-                      ChooseCase{"mode_y40_gives_2", false, 40, Qt::LeftButton, Qt::NoModifier, 2,
-                                 false},
-                      ChooseCase{"mode_last_row", false, 125, Qt::LeftButton, Qt::NoModifier, 6,
-                                 false},
-                      ChooseCase{"mode_past_last_row", false, 130, Qt::LeftButton, Qt::NoModifier,
-                                 -1, false},
-                      ChooseCase{"mode_right_click_ignored", false, 40, Qt::RightButton,
-                                 Qt::NoModifier, -1, true},
-                      ChooseCase{"mode_meta_left_ignored", false, 40, Qt::LeftButton,
-                                 Qt::MetaModifier, -1, true}),
+                      ChooseCase{"mode_y40_gives_2", false, 40, Qt::LeftButton, Qt::NoModifier, 2, false},
+                      ChooseCase{"mode_last_row", false, 125, Qt::LeftButton, Qt::NoModifier, 6, false},
+                      ChooseCase{"mode_past_last_row", false, 130, Qt::LeftButton, Qt::NoModifier, -1, false},
+                      ChooseCase{"mode_right_click_ignored", false, 40, Qt::RightButton, Qt::NoModifier, -1, true},
+                      ChooseCase{"mode_meta_left_ignored", false, 40, Qt::LeftButton, Qt::MetaModifier, -1, true}),
     RowName());
 
 // ---- The highlight ---------------------------------------------------------------
@@ -163,7 +154,7 @@ struct HighlightCase
     bool key;
     int openAt; // the roll's value when the pane opens
     int moveY;
-    int top;    // expected highlight y
+    int top; // expected highlight y
 };
 
 class PaneHighlight : public ::testing::TestWithParam<HighlightCase>
@@ -187,20 +178,19 @@ TEST_P(PaneHighlight, OpensOnTheEntryAndFollowsThePointerWithinTheBand)
     EXPECT_EQ(pane->highlightTop(), c.top);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, PaneHighlight,
-    ::testing::Values(HighlightCase{"mode_opens_on_first", false, 0, -1, 4},
-                      HighlightCase{"mode_opens_on_fourth", false, 3, -1, 58},
-                      HighlightCase{"mode_opens_on_last", false, 6, -1, 112},
-                      HighlightCase{"key_opens_on_first", true, 0, -1, 6},
-                      HighlightCase{"key_opens_on_last", true, 11, -1, 204},
-                      HighlightCase{"mode_pointer_below_band", false, 0, 50, 40},
-                      HighlightCase{"mode_pointer_inside_band_stays", false, 0, 20, 4},
-                      HighlightCase{"mode_pointer_above_band", false, 5, 10, 4},
-                      HighlightCase{"mode_pointer_past_the_list_stays", false, 0, 130, 4},
-                      HighlightCase{"key_pointer_below_band", true, 0, 100, 96},
-                      HighlightCase{"key_pointer_at_top_edge_stays", true, 3, 6, 60}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, PaneHighlight,
+                         ::testing::Values(HighlightCase{"mode_opens_on_first", false, 0, -1, 4},
+                                           HighlightCase{"mode_opens_on_fourth", false, 3, -1, 58},
+                                           HighlightCase{"mode_opens_on_last", false, 6, -1, 112},
+                                           HighlightCase{"key_opens_on_first", true, 0, -1, 6},
+                                           HighlightCase{"key_opens_on_last", true, 11, -1, 204},
+                                           HighlightCase{"mode_pointer_below_band", false, 0, 50, 40},
+                                           HighlightCase{"mode_pointer_inside_band_stays", false, 0, 20, 4},
+                                           HighlightCase{"mode_pointer_above_band", false, 5, 10, 4},
+                                           HighlightCase{"mode_pointer_past_the_list_stays", false, 0, 130, 4},
+                                           HighlightCase{"key_pointer_below_band", true, 0, 100, 96},
+                                           HighlightCase{"key_pointer_at_top_edge_stays", true, 3, 6, 60}),
+                         RowName());
 
 // ---- Opening and closing ------------------------------------------------------------
 

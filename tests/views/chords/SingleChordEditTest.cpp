@@ -33,10 +33,7 @@ using namespace striptest;
 struct Correction
 {
     explicit Correction(const QVector<QString>& chords = defaultSong(), bool autoScrollOn = true)
-        : host(chords)
-        , tab(nullptr)
-        , popup(new SingleChordEditWidget(&host.view))
-        , autoScroll(autoScrollOn)
+        : host(chords), tab(nullptr), popup(new SingleChordEditWidget(&host.view)), autoScroll(autoScrollOn)
     {
         cachePath = folder.filePath(QStringLiteral("metadata/song.tbm"));
         host.analysis.setFileName(cachePath, QStringLiteral("/music/song.mp3"));
@@ -158,15 +155,13 @@ TEST_P(ChordEditGrid, EachChordHasItsPlace)
     EXPECT_EQ(found, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, ChordEditGrid,
-                         ::testing::Values(GridCase{"A", "A", {82, 20}, 9, 0},
-                                           GridCase{"Em", "Em", {222, 34}, 4, 1},
-                                           GridCase{"Csus2", "Csus2", {142, 49}, 0, 2},
-                                           GridCase{"CSharpSus4", "C#sus4", {162, 64}, 1, 3},
-                                           GridCase{"F7", "F7", {242, 79}, 5, 4},
-                                           GridCase{"EbMaj7", "Ebmaj7", {202, 94}, 3, 5},
-                                           GridCase{"AbM7", "Abm7", {302, 109}, 8, 6}),
-                         RowName());
+INSTANTIATE_TEST_SUITE_P(
+    Table, ChordEditGrid,
+    ::testing::Values(GridCase{"A", "A", {82, 20}, 9, 0}, GridCase{"Em", "Em", {222, 34}, 4, 1},
+                      GridCase{"Csus2", "Csus2", {142, 49}, 0, 2},
+                      GridCase{"CSharpSus4", "C#sus4", {162, 64}, 1, 3}, GridCase{"F7", "F7", {242, 79}, 5, 4},
+                      GridCase{"EbMaj7", "Ebmaj7", {202, 94}, 3, 5}, GridCase{"AbM7", "Abm7", {302, 109}, 8, 6}),
+    RowName());
 
 TEST(ChordEditOpen, ANameNoDotCarriesLeavesAllDark)
 {
@@ -244,20 +239,20 @@ TEST_P(ChordReplace, RewritesTheRangeAndTheCache)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ChordReplace,
-    ::testing::Values(
-        ReplaceCase{"TheTag", Range::Tag, "Em", names({"C", "C", "Em", "Em", "Em", "C", "D", "D"}),
-                    names({"C", "G", "D", "Em"})},
-        ReplaceCase{"ADraggedRange", Range::DraggedRight, "Em", names({"C", "C", "Em", "Em", "Em", "Em", "D", "D"}),
-                    names({"C", "G", "D", "Em"})},
-        ReplaceCase{"APickedBeat", Range::PickedInside, "Em", names({"C", "C", "G", "Em", "G", "C", "D", "D"}),
-                    names({"C", "G", "D", "Em"})},
-        ReplaceCase{"ABeatPickedOutside", Range::PickedOutside, "Em",
-                    names({"Em", "C", "G", "G", "G", "C", "D", "D"}), names({"C", "G", "D", "Em"})},
-        ReplaceCase{"AChordAlreadyDetected", Range::Tag, "D", names({"C", "C", "D", "D", "D", "C", "D", "D"}),
-                    names({"C", "G", "D"})},
-        // Replacing with the chord in force writes the same names again.
-        ReplaceCase{"NoDotChosen", Range::Tag, nullptr, names({"C", "C", "G", "G", "G", "C", "D", "D"}),
-                    names({"C", "G", "D"})}),
+    ::testing::Values(ReplaceCase{"TheTag", Range::Tag, "Em", names({"C", "C", "Em", "Em", "Em", "C", "D", "D"}),
+                                  names({"C", "G", "D", "Em"})},
+                      ReplaceCase{"ADraggedRange", Range::DraggedRight, "Em",
+                                  names({"C", "C", "Em", "Em", "Em", "Em", "D", "D"}),
+                                  names({"C", "G", "D", "Em"})},
+                      ReplaceCase{"APickedBeat", Range::PickedInside, "Em",
+                                  names({"C", "C", "G", "Em", "G", "C", "D", "D"}), names({"C", "G", "D", "Em"})},
+                      ReplaceCase{"ABeatPickedOutside", Range::PickedOutside, "Em",
+                                  names({"Em", "C", "G", "G", "G", "C", "D", "D"}), names({"C", "G", "D", "Em"})},
+                      ReplaceCase{"AChordAlreadyDetected", Range::Tag, "D",
+                                  names({"C", "C", "D", "D", "D", "C", "D", "D"}), names({"C", "G", "D"})},
+                      // Replacing with the chord in force writes the same names again.
+                      ReplaceCase{"NoDotChosen", Range::Tag, nullptr,
+                                  names({"C", "C", "G", "G", "G", "C", "D", "D"}), names({"C", "G", "D"})}),
     RowName());
 
 TEST(ChordReplaceAll, RenamesEveryBeatOfTheTagsChordAndItsDetectedEntry)
@@ -386,13 +381,13 @@ const QStringList rebuilds = {"reInitChordStrip", "reInitDetectedChordsWidget"};
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ChordEditButtons,
-    ::testing::Values(ButtonCase{"ReplaceScrolling", Button::Replace, true, writes + QStringList{"resetScroll 1"}},
-                      ButtonCase{"ReplaceStill", Button::Replace, false, writes + QStringList{"resetScroll 0"}},
-                      ButtonCase{"ReplaceAllScrolling", Button::ReplaceAll, true,
-                                 writes + QStringList{"resetScroll 1"}},
-                      ButtonCase{"ReplaceAllStill", Button::ReplaceAll, false, writes + QStringList{"resetScroll 0"}},
-                      ButtonCase{"CancelScrolling", Button::Cancel, true, rebuilds + QStringList{"resetScroll 1"}},
-                      ButtonCase{"CancelStill", Button::Cancel, false, rebuilds + QStringList{"resetScroll 0"}}),
+    ::testing::Values(
+        ButtonCase{"ReplaceScrolling", Button::Replace, true, writes + QStringList{"resetScroll 1"}},
+        ButtonCase{"ReplaceStill", Button::Replace, false, writes + QStringList{"resetScroll 0"}},
+        ButtonCase{"ReplaceAllScrolling", Button::ReplaceAll, true, writes + QStringList{"resetScroll 1"}},
+        ButtonCase{"ReplaceAllStill", Button::ReplaceAll, false, writes + QStringList{"resetScroll 0"}},
+        ButtonCase{"CancelScrolling", Button::Cancel, true, rebuilds + QStringList{"resetScroll 1"}},
+        ButtonCase{"CancelStill", Button::Cancel, false, rebuilds + QStringList{"resetScroll 0"}}),
     RowName());
 
 // --- Faults ------------------------------------------------------------------------------
@@ -463,9 +458,9 @@ TEST_P(FileOpenDuringCorrection, ClosesThePopupAndWritesNothing)
 INSTANTIATE_TEST_SUITE_P(Buttons, FileOpenDuringCorrection,
                          ::testing::Values(Button::Replace, Button::ReplaceAll, Button::Cancel),
                          [](const ::testing::TestParamInfo<Button>& row) {
-                             return std::string(row.param == Button::Replace      ? "Replace"
-                                                : row.param == Button::ReplaceAll ? "ReplaceAll"
-                                                                                   : "Cancel");
+                             return std::string(row.param == Button::Replace          ? "Replace"
+                                                    : row.param == Button::ReplaceAll ? "ReplaceAll"
+                                                                                      : "Cancel");
                          });
 
 } // namespace

@@ -96,8 +96,7 @@ struct StripHost
     ChordsStrip* strip;
 
     explicit StripHost(const QVector<QString>& chords = defaultSong())
-        : model(*analysis.metaData)
-        , strip(new ChordsStrip(&view))
+        : model(*analysis.metaData), strip(new ChordsStrip(&view))
     {
         view.resize(1000, 120);
         view.show();

@@ -2,8 +2,8 @@
 // pixel rule, tag spans (also where the model lacks the closing beat), the
 // beat under the pointer, the snap of a dragged range end, the shape of a
 // highlighted beat and the split of chord names.
-#include "RowName.h"
 #include "StripGeometry.h"
+#include "RowName.h"
 #include "StripPrint.h"
 
 #include <gtest/gtest.h>
@@ -54,8 +54,7 @@ TEST_P(ChordRuns, OneRunPerStretchOfEqualNames)
 INSTANTIATE_TEST_SUITE_P(
     Table, ChordRuns,
     ::testing::Values(RunCase{"C_G_C", names({"C", "C", "G", "G", "G", "C"}), {{0, 2}, {2, 3}, {5, 1}}},
-                      RunCase{"OneEntry", names({"Am"}), {{0, 1}}},
-                      RunCase{"Empty", {}, {}},
+                      RunCase{"OneEntry", names({"Am"}), {{0, 1}}}, RunCase{"Empty", {}, {}},
                       // Names compare exactly: "Am" and "am" are two runs.
                       RunCase{"CaseSensitive", names({"Am", "am"}), {{0, 1}, {1, 1}}},
                       RunCase{"IntroAndOutro", names({"-", "-", "E7", "-"}), {{0, 2}, {2, 1}, {3, 1}}}),
@@ -83,23 +82,22 @@ TEST_P(PixelRule, RoundsTheSamplePositionToTheNearestColumn)
     EXPECT_EQ(PixelScale(c.frames, c.width, c.offset).x(c.sample), c.x);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, PixelRule,
-    ::testing::Values(
-        // 100 samples per pixel.
-        PixelCase{"HalfRoundsUp", 44100, 441, 0, 1050, 11},
-        PixelCase{"BelowHalfRoundsDown", 44100, 441, 0, 1049, 10},
-        PixelCase{"LeadMovesLeft", 44100, 441, -2048, 10000, 80},
-        // Beat 0 is drawn 2048 samples early: left of the strip.
-        PixelCase{"BeatZeroLeftOfTheStrip", 44100, 441, -2048, 0, -20},
-        // 2.5 samples per pixel.
-        PixelCase{"FractionalSppDown", 1000, 400, 0, 6, 2},
-        PixelCase{"FractionalSppUp", 1000, 400, 0, 7, 3},
-        // Ten minutes at 44.1 kHz over the deepest zoom's canvas.
-        PixelCase{"TenMinutesMiddle", 26460000, 16204, 0, 13230000, 8102},
-        // A cache this system did not write: clamped, not undefined.
-        PixelCase{"AbsurdPosition", 44100, 441, 0, 1.0e30, 1000000000}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, PixelRule,
+                         ::testing::Values(
+                             // 100 samples per pixel.
+                             PixelCase{"HalfRoundsUp", 44100, 441, 0, 1050, 11},
+                             PixelCase{"BelowHalfRoundsDown", 44100, 441, 0, 1049, 10},
+                             PixelCase{"LeadMovesLeft", 44100, 441, -2048, 10000, 80},
+                             // Beat 0 is drawn 2048 samples early: left of the strip.
+                             PixelCase{"BeatZeroLeftOfTheStrip", 44100, 441, -2048, 0, -20},
+                             // 2.5 samples per pixel.
+                             PixelCase{"FractionalSppDown", 1000, 400, 0, 6, 2},
+                             PixelCase{"FractionalSppUp", 1000, 400, 0, 7, 3},
+                             // Ten minutes at 44.1 kHz over the deepest zoom's canvas.
+                             PixelCase{"TenMinutesMiddle", 26460000, 16204, 0, 13230000, 8102},
+                             // A cache this system did not write: clamped, not undefined.
+                             PixelCase{"AbsurdPosition", 44100, 441, 0, 1.0e30, 1000000000}),
+                         RowName());
 
 struct SpanCase
 {
@@ -190,8 +188,7 @@ INSTANTIATE_TEST_SUITE_P(Table, BeatUnder,
                                            UnderCase{"OnTheClosingBeat", fourBeats, 35, -1},
                                            UnderCase{"BeyondTheBeats", fourBeats, 40, -1},
                                            UnderCase{"LeftOfTheBeats", fourBeats, -3, -1},
-                                           UnderCase{"OneBeat", {100}, 5, -1},
-                                           UnderCase{"NoBeats", {}, 5, -1}),
+                                           UnderCase{"OneBeat", {100}, 5, -1}, UnderCase{"NoBeats", {}, 5, -1}),
                          RowName());
 
 struct SnapCase
@@ -216,21 +213,20 @@ TEST_P(SnapToBeat, SnapsToTheBeatStartNearestThePointer)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, SnapToBeat,
-    ::testing::Values(SnapCase{"LeftOfTheFirstMidpoint", fourBeats, 3, std::nullopt},
-                      SnapCase{"AfterTheFirstMidpoint", fourBeats, 6, {{1, 10}}},
-                      SnapCase{"BeforeTheSecondMidpoint", fourBeats, 14, {{1, 10}}},
-                      // A pointer on a midpoint lies in neither band.
-                      SnapCase{"OnAMidpoint", fourBeats, 15, std::nullopt},
-                      SnapCase{"AfterTheSecondMidpoint", fourBeats, 16, {{2, 20}}},
-                      // 15 pixels wide: the half is 7, the snap one pixel short.
-                      SnapCase{"OddBeatWidth", fourBeats, 28, {{3, 34}}},
-                      SnapCase{"OnTheOddMidpoint", fourBeats, 27, std::nullopt},
-                      SnapCase{"BeyondTheLastBand", fourBeats, 42, std::nullopt},
-                      SnapCase{"OneBeat", {100}, 6, std::nullopt},
-                      SnapCase{"NoBeats", {}, 6, std::nullopt}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, SnapToBeat,
+                         ::testing::Values(SnapCase{"LeftOfTheFirstMidpoint", fourBeats, 3, std::nullopt},
+                                           SnapCase{"AfterTheFirstMidpoint", fourBeats, 6, {{1, 10}}},
+                                           SnapCase{"BeforeTheSecondMidpoint", fourBeats, 14, {{1, 10}}},
+                                           // A pointer on a midpoint lies in neither band.
+                                           SnapCase{"OnAMidpoint", fourBeats, 15, std::nullopt},
+                                           SnapCase{"AfterTheSecondMidpoint", fourBeats, 16, {{2, 20}}},
+                                           // 15 pixels wide: the half is 7, the snap one pixel short.
+                                           SnapCase{"OddBeatWidth", fourBeats, 28, {{3, 34}}},
+                                           SnapCase{"OnTheOddMidpoint", fourBeats, 27, std::nullopt},
+                                           SnapCase{"BeyondTheLastBand", fourBeats, 42, std::nullopt},
+                                           SnapCase{"OneBeat", {100}, 6, std::nullopt},
+                                           SnapCase{"NoBeats", {}, 6, std::nullopt}),
+                         RowName());
 
 // --- Shapes of a highlighted beat ---------------------------------------------
 
@@ -255,22 +251,21 @@ TEST_P(BeatShapes, FollowTheRunsAndTheRange)
     EXPECT_EQ(beatShape(chords, c.beat, c.startBeat, c.endBeat), c.shape);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, BeatShapes,
-    ::testing::Values(ShapeCase{"BeatZero", 0, 0, 2, BeatShape::First},
-                      ShapeCase{"LastBeat", 7, 6, 8, BeatShape::Last},
-                      ShapeCase{"RunStartAtRangeStart", 2, 2, 5, BeatShape::RunStart},
-                      ShapeCase{"RunStartInsideRange", 2, 0, 5, BeatShape::Inner},
-                      ShapeCase{"RunEndAtRangeEnd", 4, 2, 5, BeatShape::RunEnd},
-                      ShapeCase{"RunEndInsideRange", 4, 2, 6, BeatShape::Inner},
-                      ShapeCase{"FirstRunEnds", 1, 0, 2, BeatShape::RunEnd},
-                      ShapeCase{"OneBeatRunAlone", 5, 5, 6, BeatShape::SingleBeatRun},
-                      ShapeCase{"OneBeatRunInWiderRange", 5, 4, 6, BeatShape::Inner},
-                      ShapeCase{"MiddleOfARun", 3, 2, 5, BeatShape::Inner},
-                      // A picked beat the model does not hold.
-                      ShapeCase{"BeyondTheSequence", 8, 6, 9, BeatShape::Inner},
-                      ShapeCase{"NegativeBeat", -1, -1, 1, BeatShape::Inner}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, BeatShapes,
+                         ::testing::Values(ShapeCase{"BeatZero", 0, 0, 2, BeatShape::First},
+                                           ShapeCase{"LastBeat", 7, 6, 8, BeatShape::Last},
+                                           ShapeCase{"RunStartAtRangeStart", 2, 2, 5, BeatShape::RunStart},
+                                           ShapeCase{"RunStartInsideRange", 2, 0, 5, BeatShape::Inner},
+                                           ShapeCase{"RunEndAtRangeEnd", 4, 2, 5, BeatShape::RunEnd},
+                                           ShapeCase{"RunEndInsideRange", 4, 2, 6, BeatShape::Inner},
+                                           ShapeCase{"FirstRunEnds", 1, 0, 2, BeatShape::RunEnd},
+                                           ShapeCase{"OneBeatRunAlone", 5, 5, 6, BeatShape::SingleBeatRun},
+                                           ShapeCase{"OneBeatRunInWiderRange", 5, 4, 6, BeatShape::Inner},
+                                           ShapeCase{"MiddleOfARun", 3, 2, 5, BeatShape::Inner},
+                                           // A picked beat the model does not hold.
+                                           ShapeCase{"BeyondTheSequence", 8, 6, 9, BeatShape::Inner},
+                                           ShapeCase{"NegativeBeat", -1, -1, 1, BeatShape::Inner}),
+                         RowName());
 
 // --- Chord names ---------------------------------------------------------------
 
@@ -294,17 +289,13 @@ TEST_P(SplitChordName, SeparatesRootAndQuality)
     EXPECT_EQ(parts.suffix, QString::fromLatin1(c.suffix));
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, SplitChordName,
-                         ::testing::Values(SplitCase{"Minor7", "Am7", "A", "m7"},
-                                           SplitCase{"Major7", "Cmaj7", "C", "maj7"},
-                                           SplitCase{"Sus4", "Dsus4", "D", "sus4"},
-                                           SplitCase{"Sus2", "Csus2", "C", "sus2"},
-                                           SplitCase{"FlatMinor", "Bbm", "Bb", "m"},
-                                           SplitCase{"SharpMinor7", "C#m7", "C#", "m7"},
-                                           SplitCase{"Seventh", "E7", "E", "7"},
-                                           SplitCase{"Major", "F", "F", ""},
-                                           SplitCase{"NoChord", "X", "X", ""},
-                                           SplitCase{"Intro", "-", "-", ""}),
-                         RowName());
+INSTANTIATE_TEST_SUITE_P(
+    Table, SplitChordName,
+    ::testing::Values(SplitCase{"Minor7", "Am7", "A", "m7"}, SplitCase{"Major7", "Cmaj7", "C", "maj7"},
+                      SplitCase{"Sus4", "Dsus4", "D", "sus4"}, SplitCase{"Sus2", "Csus2", "C", "sus2"},
+                      SplitCase{"FlatMinor", "Bbm", "Bb", "m"}, SplitCase{"SharpMinor7", "C#m7", "C#", "m7"},
+                      SplitCase{"Seventh", "E7", "E", "7"}, SplitCase{"Major", "F", "F", ""},
+                      SplitCase{"NoChord", "X", "X", ""}, SplitCase{"Intro", "-", "-", ""}),
+    RowName());
 
 } // namespace

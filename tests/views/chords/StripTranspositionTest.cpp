@@ -15,9 +15,7 @@ using namespace striptest;
 // A strip asking a real chords tab, which tells it every new shift.
 struct Transposed
 {
-    explicit Transposed(const QVector<QString>& chords = defaultSong())
-        : host(chords)
-        , tab(nullptr)
+    explicit Transposed(const QVector<QString>& chords = defaultSong()) : host(chords), tab(nullptr)
     {
         QObject::connect(host.strip, &ChordsStrip::getShiftedChordIndex, &tab,
                          qOverload<QString, int>(&ChordsTab::getChordIndex));
@@ -48,16 +46,12 @@ TEST_P(ShiftedName, TwoSemitonesUpKeepsTheQuality)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ShiftedName,
-                         ::testing::Values(NameCase{"Minor7", "Am7", "Bm7"},
-                                           NameCase{"FlatMinor", "Bbm", "Cm"},
+                         ::testing::Values(NameCase{"Minor7", "Am7", "Bm7"}, NameCase{"FlatMinor", "Bbm", "Cm"},
                                            NameCase{"Major7", "Cmaj7", "Dmaj7"},
-                                           NameCase{"Sus4", "Dsus4", "Esus4"},
-                                           NameCase{"Sus2", "Csus2", "Dsus2"},
-                                           NameCase{"Seventh", "E7", "F#7"},
-                                           NameCase{"Major", "F", "G"},
+                                           NameCase{"Sus4", "Dsus4", "Esus4"}, NameCase{"Sus2", "Csus2", "Dsus2"},
+                                           NameCase{"Seventh", "E7", "F#7"}, NameCase{"Major", "F", "G"},
                                            NameCase{"SharpSpelling", "G#m", "Bbm"},
-                                           NameCase{"WrapsPastAb", "Ab", "Bb"},
-                                           NameCase{"NoChord", "X", "-"},
+                                           NameCase{"WrapsPastAb", "Ab", "Bb"}, NameCase{"NoChord", "X", "-"},
                                            NameCase{"IntroOrOutro", "-", "-"},
                                            NameCase{"UnknownQuality", "Cdim", "-"}),
                          RowName());
@@ -113,9 +107,9 @@ TEST(StripRoundTrip, EveryShiftAndEveryChordComeBackUnshifted)
     std::vector<ShiftCase> shifts;
     for (int k = -12; k <= 12; ++k)
         shifts.push_back({float(k), 0.0f});
-    shifts.push_back({2.6f, 0.0f}); // w = 3
+    shifts.push_back({2.6f, 0.0f});    // w = 3
     shifts.push_back({-12.0f, 11.0f}); // w = -11
-    shifts.push_back({5.0f, 3.0f}); // w = 2
+    shifts.push_back({5.0f, 3.0f});    // w = 2
 
     for (const ShiftCase& s : shifts) {
         t.tab.setCapoShift(s.capo);
@@ -125,7 +119,8 @@ TEST(StripRoundTrip, EveryShiftAndEveryChordComeBackUnshifted)
         for (ChordLabel* tag : t.host.strip->chordLabels()) {
             const int analysed = chordnames::tableIndex(tag->getBaseText());
             const int shown = chordnames::tableIndex(tag->getShownText());
-            ASSERT_EQ(shown, chordnames::shiftIndex(analysed, w)) << tag->getBaseText().toStdString() << " w " << w;
+            ASSERT_EQ(shown, chordnames::shiftIndex(analysed, w))
+                << tag->getBaseText().toStdString() << " w " << w;
             ASSERT_EQ(chordnames::tableIndex(tag->getUnshiftedText()), analysed)
                 << tag->getBaseText().toStdString() << " key shift " << s.keyShift << " capo " << s.capo;
         }

@@ -1,7 +1,7 @@
 // The riff overlay on the waveform: mouse edits, the labels it lays out,
 // the play line and what the player reads through RiffSource.
-#include "BeatLabel.h"
 #include "BeatSelection.h"
+#include "BeatLabel.h"
 #include "JamFixture.h"
 #include "MetaData.h"
 #include "MouseEvents.h"
@@ -92,30 +92,29 @@ TEST_P(OverlayDoubleClick, AddsTheNextStepUnderThePointerOrNothing)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, OverlayDoubleClick,
-    ::testing::Values(
-        DoubleClickCase{"first_step", nullptr, Qt::LeftButton, 0, "0:1@4 | max 0 loop 0 armed 0"},
-        DoubleClickCase{"next_step_on_the_beat_under_the_pointer",
-                        [](Overlay& o, MetaData&, BeatSelection&) { o.addStep(1); },
-                        Qt::LeftButton, 1, "0:2@1 1:1@4 | max 1 loop 1 armed 1"},
-        DoubleClickCase{"refused_without_valid_results",
-                        [](Overlay&, MetaData& m, BeatSelection&) { m.resetMetaData(); },
-                        Qt::LeftButton, -1, "| max -1 loop -1 armed -1"},
-        DoubleClickCase{"refused_for_the_right_button", nullptr, Qt::RightButton, -1,
-                        "| max -1 loop -1 armed -1"},
-        DoubleClickCase{"refused_while_a_step_is_armed",
-                        [](Overlay&, MetaData&, BeatSelection& s) { s.setArmedStep(0, 2); },
-                        Qt::LeftButton, -1, "0:1@2 | max 0 loop 0 armed 0"},
-        DoubleClickCase{"refused_with_sixteen_steps",
-                        [](Overlay&, MetaData&, BeatSelection& s) {
-                            for (int step = 0; step < 16; ++step) {
-                                s.setArmedStep(step, 0);
-                                s.lockSelection();
-                            }
-                            s.setLoopLength(0);
-                        },
-                        Qt::LeftButton, -1,
-                        "0:2@0 1:3@0 2:3@0 3:3@0 4:3@0 5:3@0 6:3@0 7:3@0 8:3@0 9:3@0 10:3@0 "
-                        "11:3@0 12:3@0 13:3@0 14:3@0 15:3@0 | max 15 loop 1 armed -1"}),
+    ::testing::Values(DoubleClickCase{"first_step", nullptr, Qt::LeftButton, 0, "0:1@4 | max 0 loop 0 armed 0"},
+                      DoubleClickCase{"next_step_on_the_beat_under_the_pointer",
+                                      [](Overlay& o, MetaData&, BeatSelection&) { o.addStep(1); }, Qt::LeftButton,
+                                      1, "0:2@1 1:1@4 | max 1 loop 1 armed 1"},
+                      DoubleClickCase{"refused_without_valid_results",
+                                      [](Overlay&, MetaData& m, BeatSelection&) { m.resetMetaData(); },
+                                      Qt::LeftButton, -1, "| max -1 loop -1 armed -1"},
+                      DoubleClickCase{"refused_for_the_right_button", nullptr, Qt::RightButton, -1,
+                                      "| max -1 loop -1 armed -1"},
+                      DoubleClickCase{"refused_while_a_step_is_armed",
+                                      [](Overlay&, MetaData&, BeatSelection& s) { s.setArmedStep(0, 2); },
+                                      Qt::LeftButton, -1, "0:1@2 | max 0 loop 0 armed 0"},
+                      DoubleClickCase{"refused_with_sixteen_steps",
+                                      [](Overlay&, MetaData&, BeatSelection& s) {
+                                          for (int step = 0; step < 16; ++step) {
+                                              s.setArmedStep(step, 0);
+                                              s.lockSelection();
+                                          }
+                                          s.setLoopLength(0);
+                                      },
+                                      Qt::LeftButton, -1,
+                                      "0:2@0 1:3@0 2:3@0 3:3@0 4:3@0 5:3@0 6:3@0 7:3@0 8:3@0 9:3@0 10:3@0 "
+                                      "11:3@0 12:3@0 13:3@0 14:3@0 15:3@0 | max 15 loop 1 armed -1"}),
     RowName());
 
 TEST_F(Overlay, ArmedStepFollowsThePointerBeatByBeat)
@@ -185,28 +184,27 @@ TEST_P(OverlayDrag, MovesTheStepOrTheRiff)
     EXPECT_EQ(describe(overlay.model()), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, OverlayDrag,
-    ::testing::Values(
-        DragCase{"left_moves_the_step", Qt::LeftButton, Qt::NoModifier,
-                 "0:2@3 1:2@8 2:2@5 | max 2 loop 3 armed -1"},
-        DragCase{"command_moves_the_riff", Qt::LeftButton, Qt::ControlModifier,
-                 "0:2@7 1:2@8 2:2@9 | max 2 loop 3 armed -1"},
-        // Command must be alone.
-        DragCase{"command_with_shift_moves_the_step", Qt::LeftButton,
-                 Qt::ControlModifier | Qt::ShiftModifier, "0:2@3 1:2@8 2:2@5 | max 2 loop 3 armed -1"},
-        DragCase{"two_buttons_do_nothing", Qt::LeftButton | Qt::RightButton, Qt::NoModifier,
-                 "0:2@3 1:2@4 2:2@5 | max 2 loop 3 armed -1"},
-        DragCase{"no_button_does_nothing", Qt::NoButton, Qt::NoModifier,
-                 "0:2@3 1:2@4 2:2@5 | max 2 loop 3 armed -1"}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, OverlayDrag,
+                         ::testing::Values(DragCase{"left_moves_the_step", Qt::LeftButton, Qt::NoModifier,
+                                                    "0:2@3 1:2@8 2:2@5 | max 2 loop 3 armed -1"},
+                                           DragCase{"command_moves_the_riff", Qt::LeftButton, Qt::ControlModifier,
+                                                    "0:2@7 1:2@8 2:2@9 | max 2 loop 3 armed -1"},
+                                           // Command must be alone.
+                                           DragCase{"command_with_shift_moves_the_step", Qt::LeftButton,
+                                                    Qt::ControlModifier | Qt::ShiftModifier,
+                                                    "0:2@3 1:2@8 2:2@5 | max 2 loop 3 armed -1"},
+                                           DragCase{"two_buttons_do_nothing", Qt::LeftButton | Qt::RightButton,
+                                                    Qt::NoModifier, "0:2@3 1:2@4 2:2@5 | max 2 loop 3 armed -1"},
+                                           DragCase{"no_button_does_nothing", Qt::NoButton, Qt::NoModifier,
+                                                    "0:2@3 1:2@4 2:2@5 | max 2 loop 3 armed -1"}),
+                         RowName());
 
 TEST_F(Overlay, DragOffTheBeatsKeepsTheStep)
 {
     addStep(3);
     BeatLabel* label = overlay.beatLabels[0];
-    sendMouse(label, QEvent::MouseMove, label->mapFromParent(QPoint(10, 5)), Qt::NoButton,
-              Qt::LeftButton, Qt::ControlModifier);
+    sendMouse(label, QEvent::MouseMove, label->mapFromParent(QPoint(10, 5)), Qt::NoButton, Qt::LeftButton,
+              Qt::ControlModifier);
     EXPECT_EQ(describe(overlay.model()), "0:2@3 | max 0 loop 0 armed -1");
 }
 
@@ -334,18 +332,17 @@ TEST_P(RiffFactor, IsAPitchRatioThePlayerCanUse)
     EXPECT_FLOAT_EQ(riff.interpFactor(5), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, RiffFactor,
-    ::testing::Values(FactorCase{"an_octave_up", 2.0f, 2.0f},
-                      FactorCase{"a_fifth_up", 1.49831f, 1.49831f},
-                      FactorCase{"an_octave_down", 0.5f, 0.5f},
-                      FactorCase{"above_an_octave_held", 3.0f, 2.0f},
-                      FactorCase{"below_an_octave_held", 0.1f, 0.5f},
-                      FactorCase{"zero_reads_unchanged", 0.0f, 1.0f},
-                      FactorCase{"negative_reads_unchanged", -2.0f, 1.0f},
-                      FactorCase{"not_a_number_reads_unchanged", std::nanf(""), 1.0f},
-                      FactorCase{"infinite_reads_unchanged", INFINITY, 1.0f}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, RiffFactor,
+                         ::testing::Values(FactorCase{"an_octave_up", 2.0f, 2.0f},
+                                           FactorCase{"a_fifth_up", 1.49831f, 1.49831f},
+                                           FactorCase{"an_octave_down", 0.5f, 0.5f},
+                                           FactorCase{"above_an_octave_held", 3.0f, 2.0f},
+                                           FactorCase{"below_an_octave_held", 0.1f, 0.5f},
+                                           FactorCase{"zero_reads_unchanged", 0.0f, 1.0f},
+                                           FactorCase{"negative_reads_unchanged", -2.0f, 1.0f},
+                                           FactorCase{"not_a_number_reads_unchanged", std::nanf(""), 1.0f},
+                                           FactorCase{"infinite_reads_unchanged", INFINITY, 1.0f}),
+                         RowName());
 
 TEST(RiffFactors, StepsOutsideTheRiffAreIgnored)
 {

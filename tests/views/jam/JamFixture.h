@@ -14,8 +14,7 @@
 namespace jam_test {
 
 // Beat b at firstBeat + b × spacing samples; valid at once (GUI thread).
-inline void fillBeats(MetaData& model, int count, float firstBeat = 10000.0f,
-                      float spacing = 20000.0f)
+inline void fillBeats(MetaData& model, int count, float firstBeat = 10000.0f, float spacing = 20000.0f)
 {
     AnalysisResult result;
     result.bpm = 120.0f;

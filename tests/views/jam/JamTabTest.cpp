@@ -1,10 +1,10 @@
 // The jam tab as a whole: its children's wiring, the order of what it
 // tells, session restore and reset, the menus it shows, and a riff built
 // through its rows against a real riff overlay wired as the shell does.
+#include "JamTab.h"
 #include "BeatSelection.h"
 #include "CustomButton.h"
 #include "JamFixture.h"
-#include "JamTab.h"
 #include "Knob.h"
 #include "LoopLengthWidget.h"
 #include "MetaData.h"
@@ -352,8 +352,7 @@ TEST_P(JamTabSession, RestoresTheTabWithinItsRanges)
     QSignalSpy active(tab, &JamTab::setActiveRiff);
     QSignalSpy rulerA(tab->loopLengthWidgets[0], &LoopLengthWidget::setLoopLength);
 
-    tab->setRiffsFromSession(c.power, c.currentRiff, c.beatOffset, lengths, maxima, "0", "0",
-                             nullptr);
+    tab->setRiffsFromSession(c.power, c.currentRiff, c.beatOffset, lengths, maxima, "0", "0", nullptr);
 
     EXPECT_EQ(tab->powerButton->isOn(), c.on);
     EXPECT_EQ(tab->riffIdWidget->getRiffId(), c.riff);
@@ -373,16 +372,15 @@ TEST_P(JamTabSession, RestoresTheTabWithinItsRanges)
     EXPECT_EQ(rulerA.at(0).at(0).toInt(), 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, JamTabSession,
-    ::testing::Values(SessionCase{"riff_d", "1", "3", "60", 3, true, 60},
-                      // Riffs are indexes into six overlays and the player's list.
-                      SessionCase{"riff_beyond_f_is_riff_a", "0", "9", "49", 0, false, 49},
-                      SessionCase{"negative_riff_is_riff_a", "0", "-1", "49", 0, false, 49},
-                      SessionCase{"riff_text_no_number_is_riff_a", "2", "B", "x", 0, true, 0},
-                      SessionCase{"offset_beyond_the_knob_is_held", "0", "5", "400", 5, false,
-                                  99}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, JamTabSession,
+                         ::testing::Values(SessionCase{"riff_d", "1", "3", "60", 3, true, 60},
+                                           // Riffs are indexes into six overlays and the player's list.
+                                           SessionCase{"riff_beyond_f_is_riff_a", "0", "9", "49", 0, false, 49},
+                                           SessionCase{"negative_riff_is_riff_a", "0", "-1", "49", 0, false, 49},
+                                           SessionCase{"riff_text_no_number_is_riff_a", "2", "B", "x", 0, true, 0},
+                                           SessionCase{"offset_beyond_the_knob_is_held", "0", "5", "400", 5, false,
+                                                       99}),
+                         RowName());
 
 // A riff built through the tab's row and ruler against a real overlay,
 // wired as the shell wires riff 0.
@@ -399,19 +397,16 @@ public:
         LoopLengthWidget* ruler = tab->loopLengthWidgets[0];
         row->resize(480, 30);
         ruler->resize(480, 10);
-        QObject::connect(row, &RiffStep::stepArmed, &overlay,
-                         qOverload<int>(&BeatSelection::setArmedStep));
+        QObject::connect(row, &RiffStep::stepArmed, &overlay, qOverload<int>(&BeatSelection::setArmedStep));
         QObject::connect(row, &RiffStep::lockSelection, &overlay, &BeatSelection::lockSelection);
-        QObject::connect(ruler, &LoopLengthWidget::setLoopLength, &overlay,
-                         &BeatSelection::setLoopLength);
+        QObject::connect(ruler, &LoopLengthWidget::setLoopLength, &overlay, &BeatSelection::setLoopLength);
         QObject::connect(row, &RiffStep::setLoopLength, &overlay, &BeatSelection::setLoopLength);
-        QObject::connect(ruler, &LoopLengthWidget::extendLoop, &overlay,
-                         &BeatSelection::extendLoopLength);
+        QObject::connect(ruler, &LoopLengthWidget::extendLoop, &overlay, &BeatSelection::extendLoopLength);
         QObject::connect(&overlay, &BeatSelection::setActiveStep, row, &RiffStep::setArmedStep);
         QObject::connect(&overlay, &BeatSelection::commitStep, row, &RiffStep::commitStep);
         for (int s = 0; s < 16; ++s)
-            QObject::connect(tab->contextMenus.at(s), &StepContextMenu::contextPitchChanged,
-                             &overlay, &BeatSelection::interpChanged);
+            QObject::connect(tab->contextMenus.at(s), &StepContextMenu::contextPitchChanged, &overlay,
+                             &BeatSelection::interpChanged);
     }
 
     void click(int cell) { press(tab->riffSteps[0], inCell(cell), Qt::LeftButton); }
@@ -459,8 +454,7 @@ TEST_F(JamTabWithOverlay, DoubleClickOnTheWaveformArmsTheRowToo)
 {
     click(0);
     click(0);
-    sendMouse(&overlay, QEvent::MouseButtonDblClick, QPoint(1000, 10), Qt::LeftButton,
-              Qt::LeftButton);
+    sendMouse(&overlay, QEvent::MouseButtonDblClick, QPoint(1000, 10), Qt::LeftButton, Qt::LeftButton);
     EXPECT_EQ(tab->riffSteps[0]->getArmedStep(), 1);
     EXPECT_TRUE(tab->riffSteps[0]->highlight->isBlinking());
     click(1);

@@ -1,9 +1,9 @@
 // A step's context menu: its pitch box (whole semitones sent as ratios),
 // its close spot and the top band that switches to another step's menu.
+#include "StepContextMenu.h"
 #include "CustomButton.h"
 #include "MouseEvents.h"
 #include "RowName.h"
-#include "StepContextMenu.h"
 
 #include <QPushButton>
 #include <QSignalSpy>
@@ -69,35 +69,32 @@ TEST_P(PitchBox, ShiftsByWholeSemitonesAndSendsTheRatio)
 INSTANTIATE_TEST_SUITE_P(
     Table, PitchBox,
     ::testing::Values(
-        PitchCase{"plus_end_raises", 0, [](ContextPitchWidget& b) { pressAt(b, 69); }, 1,
-                  {"1.05946"}},
-        PitchCase{"minus_end_lowers", 0, [](ContextPitchWidget& b) { pressAt(b, 23); }, -1,
-                  {"0.943874"}},
+        PitchCase{"plus_end_raises", 0, [](ContextPitchWidget& b) { pressAt(b, 69); }, 1, {"1.05946"}},
+        PitchCase{"minus_end_lowers", 0, [](ContextPitchWidget& b) { pressAt(b, 23); }, -1, {"0.943874"}},
         // The middle changes nothing but sends the ratio again.
-        PitchCase{"middle_resends", 5, [](ContextPitchWidget& b) { pressAt(b, 40); }, 5,
-                  {"1.33484"}},
-        PitchCase{"plus_end_stops_at_12", 12, [](ContextPitchWidget& b) { pressAt(b, 80); }, 12,
-                  {"2"}},
-        PitchCase{"minus_end_stops_at_minus_12", -12,
-                  [](ContextPitchWidget& b) { pressAt(b, 5); }, -12, {"0.5"}},
+        PitchCase{"middle_resends", 5, [](ContextPitchWidget& b) { pressAt(b, 40); }, 5, {"1.33484"}},
+        PitchCase{"plus_end_stops_at_12", 12, [](ContextPitchWidget& b) { pressAt(b, 80); }, 12, {"2"}},
+        PitchCase{"minus_end_stops_at_minus_12", -12, [](ContextPitchWidget& b) { pressAt(b, 5); }, -12, {"0.5"}},
         PitchCase{"wheel_up", 0, [](ContextPitchWidget& b) { wheel(&b, 1); }, 1, {"1.05946"}},
-        PitchCase{"wheel_down", 0, [](ContextPitchWidget& b) { wheel(&b, -1); }, -1,
-                  {"0.943874"}},
-        PitchCase{"wheel_up_at_12_resends", 12, [](ContextPitchWidget& b) { wheel(&b, 1); }, 12,
-                  {"2"}},
-        PitchCase{"right_click_resets", 7,
-                  [](ContextPitchWidget& b) { pressAt(b, 80, Qt::RightButton); }, 0, {"1"}},
-        PitchCase{"control_click_resets", -4,
+        PitchCase{"wheel_down", 0, [](ContextPitchWidget& b) { wheel(&b, -1); }, -1, {"0.943874"}},
+        PitchCase{"wheel_up_at_12_resends", 12, [](ContextPitchWidget& b) { wheel(&b, 1); }, 12, {"2"}},
+        PitchCase{
+            "right_click_resets", 7, [](ContextPitchWidget& b) { pressAt(b, 80, Qt::RightButton); }, 0, {"1"}},
+        PitchCase{"control_click_resets",
+                  -4,
                   [](ContextPitchWidget& b) { pressAt(b, 80, Qt::LeftButton, Qt::MetaModifier); },
-                  0, {"1"}},
+                  0,
+                  {"1"}},
         PitchCase{"reset", 3, [](ContextPitchWidget& b) { b.reset(); }, 0, {"1"}},
         // The session loader sets the riff's ratio itself.
-        PitchCase{"session_values_send_nothing", 0,
+        PitchCase{"session_values_send_nothing",
+                  0,
                   [](ContextPitchWidget& b) {
                       b.setPitchSemitone(4);
                       b.setPitchInterp(std::pow(2.0f, 4.0f / 12.0f));
                   },
-                  4, {}}),
+                  4,
+                  {}}),
     RowName());
 
 TEST(PitchBoxHeld, RepeatsUpToAnOctaveAndHoldsThere)
@@ -129,9 +126,9 @@ TEST(PitchBoxHeld, RepeatsUpToAnOctaveAndHoldsThere)
 struct BandCase
 {
     const char* name;
-    int step; // the menu's own step
+    int step;     // the menu's own step
     QPoint press; // in the menu
-    int asked; // showDifferentContextMenu, or none
+    int asked;    // showDifferentContextMenu, or none
     bool hides;
 };
 
@@ -162,18 +159,17 @@ TEST_P(MenuTopBand, AsksForTheStepUnderThePointer)
 
 // The band's mapped x: step 0's menu starts at tab x 220, the step row's
 // cell 0 at 255 (cells counted toward zero, so 226 … 254 is still 0).
-INSTANTIATE_TEST_SUITE_P(
-    Table, MenuTopBand,
-    ::testing::Values(BandCase{"own_cell", 0, QPoint(40, 10), 0, true},
-                      BandCase{"mapped_226_is_step_0", 0, QPoint(6, 10), 0, true},
-                      BandCase{"mapped_254_is_step_0", 0, QPoint(34, 10), 0, true},
-                      BandCase{"mapped_225_is_minus_1", 0, QPoint(5, 10), -1, true},
-                      BandCase{"mapped_220_is_minus_1", 0, QPoint(0, 10), -1, true},
-                      BandCase{"next_cell", 0, QPoint(65, 10), 1, true},
-                      BandCase{"right_edge_of_step_15_is_18", 15, QPoint(127, 20), 18, true},
-                      BandCase{"bottom_of_the_band", 4, QPoint(40, 32), 4, true},
-                      BandCase{"below_the_band_nothing", 4, QPoint(40, 33), 0, false}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, MenuTopBand,
+                         ::testing::Values(BandCase{"own_cell", 0, QPoint(40, 10), 0, true},
+                                           BandCase{"mapped_226_is_step_0", 0, QPoint(6, 10), 0, true},
+                                           BandCase{"mapped_254_is_step_0", 0, QPoint(34, 10), 0, true},
+                                           BandCase{"mapped_225_is_minus_1", 0, QPoint(5, 10), -1, true},
+                                           BandCase{"mapped_220_is_minus_1", 0, QPoint(0, 10), -1, true},
+                                           BandCase{"next_cell", 0, QPoint(65, 10), 1, true},
+                                           BandCase{"right_edge_of_step_15_is_18", 15, QPoint(127, 20), 18, true},
+                                           BandCase{"bottom_of_the_band", 4, QPoint(40, 32), 4, true},
+                                           BandCase{"below_the_band_nothing", 4, QPoint(40, 33), 0, false}),
+                         RowName());
 
 TEST(StepMenu, CloseSpotHidesAndTheFirstButtonStaysHidden)
 {

@@ -81,16 +81,14 @@ TEST_P(StepRowPress, OpensTheMenuAndArmsByButtonAndModifiers)
 INSTANTIATE_TEST_SUITE_P(
     Table, StepRowPress,
     ::testing::Values(
-        PressFilterCase{"right_click_opens_the_menu_only", Qt::RightButton, Qt::NoModifier, true,
-                        false},
-        PressFilterCase{"control_click_opens_the_menu_and_arms", Qt::LeftButton, Qt::MetaModifier,
-                        true, true},
+        PressFilterCase{"right_click_opens_the_menu_only", Qt::RightButton, Qt::NoModifier, true, false},
+        PressFilterCase{"control_click_opens_the_menu_and_arms", Qt::LeftButton, Qt::MetaModifier, true, true},
         PressFilterCase{"left_click_arms", Qt::LeftButton, Qt::NoModifier, false, true},
         PressFilterCase{"command_click_arms", Qt::LeftButton, Qt::ControlModifier, false, true},
-        PressFilterCase{"control_shift_click_arms_only", Qt::LeftButton,
-                        Qt::MetaModifier | Qt::ShiftModifier, false, true},
-        PressFilterCase{"left_and_right_held_arms_only", Qt::LeftButton | Qt::RightButton,
-                        Qt::NoModifier, false, true},
+        PressFilterCase{"control_shift_click_arms_only", Qt::LeftButton, Qt::MetaModifier | Qt::ShiftModifier,
+                        false, true},
+        PressFilterCase{"left_and_right_held_arms_only", Qt::LeftButton | Qt::RightButton, Qt::NoModifier, false,
+                        true},
         PressFilterCase{"middle_does_nothing", Qt::MiddleButton, Qt::NoModifier, false, false}),
     RowName());
 
@@ -210,11 +208,9 @@ class SongRow : public ::testing::Test
 public:
     void SetUp() override
     {
-        QObject::connect(&song, &SongStep::stopSongPlayback,
-                         [this] { events.push_back("stopSongPlayback"); });
-        QObject::connect(&song, &StepWidget::setLoopLength, [this](int n) {
-            events.push_back("setLoopLength(" + std::to_string(n) + ")");
-        });
+        QObject::connect(&song, &SongStep::stopSongPlayback, [this] { events.push_back("stopSongPlayback"); });
+        QObject::connect(&song, &StepWidget::setLoopLength,
+                         [this](int n) { events.push_back("setLoopLength(" + std::to_string(n) + ")"); });
     }
 
     std::vector<int> songSlots() const
@@ -233,9 +229,8 @@ TEST_F(SongRow, EmptyingTheLastSlotStopsTheSongBeforeTheCount)
     song.setRiffFromMenu(0, 5);
     song.setRiffFromMenu(-1, 3);
     song.setRiffFromMenu(-1, 5);
-    const std::vector<std::string> expected = {"setLoopLength(1)", "setLoopLength(2)",
-                                               "setLoopLength(1)", "stopSongPlayback",
-                                               "setLoopLength(0)"};
+    const std::vector<std::string> expected = {"setLoopLength(1)", "setLoopLength(2)", "setLoopLength(1)",
+                                               "stopSongPlayback", "setLoopLength(0)"};
     EXPECT_EQ(events, expected);
 }
 
@@ -270,22 +265,20 @@ TEST_P(SongRowSession, RestoresEverySlotWithinTheRiffs)
     EXPECT_EQ(songSlots(), GetParam().riffs);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, SongRowSession,
-    ::testing::Values(
-        SessionCase{"full_song",
-                    {"0", "1", "2", "3", "4", "5", "-1", "-1", "0", "0", "0", "0", "0", "0", "0",
-                     "5"},
-                    {0, 1, 2, 3, 4, 5, -1, -1, 0, 0, 0, 0, 0, 0, 0, 5}},
-        // Missing entries read as riff "A", as a short song element does.
-        SessionCase{"short_list_fills_with_riff_a",
-                    {"2", "-1"},
-                    {2, -1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
-        // The player indexes its riffs by the slot value.
-        SessionCase{"values_outside_the_riffs_empty_the_slot",
-                    {"6", "-2", "99", "x", "", "3"},
-                    {-1, -1, -1, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, SongRowSession,
+                         ::testing::Values(SessionCase{"full_song",
+                                                       {"0", "1", "2", "3", "4", "5", "-1", "-1", "0", "0", "0",
+                                                        "0", "0", "0", "0", "5"},
+                                                       {0, 1, 2, 3, 4, 5, -1, -1, 0, 0, 0, 0, 0, 0, 0, 5}},
+                                           // Missing entries read as riff "A", as a short song element does.
+                                           SessionCase{"short_list_fills_with_riff_a",
+                                                       {"2", "-1"},
+                                                       {2, -1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+                                           // The player indexes its riffs by the slot value.
+                                           SessionCase{"values_outside_the_riffs_empty_the_slot",
+                                                       {"6", "-2", "99", "x", "", "3"},
+                                                       {-1, -1, -1, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}}),
+                         RowName());
 
 TEST_F(SongRow, ResetEmptiesEverySlot)
 {
@@ -370,12 +363,10 @@ public:
     {
         ruler.resize(480, 10);
         QObject::connect(&ruler, &LoopLengthWidget::firstStepSet, [this] { return firstStep; });
-        QObject::connect(&ruler, &LoopLengthWidget::setLoopLength, [this](int n) {
-            events.push_back("setLoopLength(" + std::to_string(n) + ")");
-        });
-        QObject::connect(&ruler, &LoopLengthWidget::extendLoop, [this](int n) {
-            events.push_back("extendLoop(" + std::to_string(n) + ")");
-        });
+        QObject::connect(&ruler, &LoopLengthWidget::setLoopLength,
+                         [this](int n) { events.push_back("setLoopLength(" + std::to_string(n) + ")"); });
+        QObject::connect(&ruler, &LoopLengthWidget::extendLoop,
+                         [this](int n) { events.push_back("extendLoop(" + std::to_string(n) + ")"); });
         ruler.setFromSession(2, 4);
         events.clear();
     }
@@ -418,8 +409,7 @@ TEST_F(Ruler, WheelStepsWithinTheRiff)
     wheel(&ruler, 1);
     wheel(&ruler, 1);
     wheel(&ruler, -1);
-    const std::vector<std::string> expected = {"setLoopLength(3)", "setLoopLength(4)",
-                                               "setLoopLength(3)"};
+    const std::vector<std::string> expected = {"setLoopLength(3)", "setLoopLength(4)", "setLoopLength(3)"};
     EXPECT_EQ(events, expected);
 }
 

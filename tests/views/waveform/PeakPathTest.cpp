@@ -34,8 +34,8 @@ TEST_P(PeakPathOfARecording, AlternatesMaximaAndMinimaAtTheMixLevel)
     const PathCase c = GetParam();
     const waveformtest::Recording recording(150000, c.leftGain, c.rightGain);
     QVector<QPointF> path;
-    ASSERT_TRUE(peakpath::build(recording.left.data(), recording.right.data(), recording.frames(),
-                                c.stereo, viewWidth, path, {}));
+    ASSERT_TRUE(peakpath::build(recording.left.data(), recording.right.data(), recording.frames(), c.stereo,
+                                viewWidth, path, {}));
 
     // At least 64 blocks per pixel, two points each: a block advances by its
     // length truncated to whole frames.
@@ -61,22 +61,21 @@ TEST_P(PeakPathOfARecording, AlternatesMaximaAndMinimaAtTheMixLevel)
     EXPECT_NEAR(lowest, -c.expectedPeak, 0.01f * c.expectedPeak + 1e-6f);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, PeakPathOfARecording,
-    ::testing::Values(PathCase{"stereo_is_halved", true, 1.0f, 1.0f, 0.7f},
-                      PathCase{"mono_is_not_halved", false, 1.0f, 1.0f, 1.4f},
-                      PathCase{"stereo_left_only", true, 1.0f, 0.0f, 0.35f},
-                      PathCase{"mono_right_is_added", false, 0.5f, 0.25f, 0.525f},
-                      PathCase{"silence", true, 0.0f, 0.0f, 0.0f}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, PeakPathOfARecording,
+                         ::testing::Values(PathCase{"stereo_is_halved", true, 1.0f, 1.0f, 0.7f},
+                                           PathCase{"mono_is_not_halved", false, 1.0f, 1.0f, 1.4f},
+                                           PathCase{"stereo_left_only", true, 1.0f, 0.0f, 0.35f},
+                                           PathCase{"mono_right_is_added", false, 0.5f, 0.25f, 0.525f},
+                                           PathCase{"silence", true, 0.0f, 0.0f, 0.0f}),
+                         RowName());
 
 TEST(PeakPathProgress, EachWholePercentOnceInOrder)
 {
     const waveformtest::Recording recording(120000);
     QVector<QPointF> path;
     QVector<float> reported;
-    peakpath::build(recording.left.data(), recording.right.data(), recording.frames(), true,
-                    viewWidth, path, [&](float pc) {
+    peakpath::build(recording.left.data(), recording.right.data(), recording.frames(), true, viewWidth, path,
+                    [&](float pc) {
                         reported.append(pc);
                         return true;
                     });
@@ -90,9 +89,8 @@ TEST(PeakPathProgress, StoppingEndsTheBuildAtOnce)
     const waveformtest::Recording recording(120000);
     QVector<QPointF> path;
     int calls = 0;
-    const bool finished = peakpath::build(recording.left.data(), recording.right.data(),
-                                          recording.frames(), true, viewWidth, path,
-                                          [&](float pc) {
+    const bool finished = peakpath::build(recording.left.data(), recording.right.data(), recording.frames(), true,
+                                          viewWidth, path, [&](float pc) {
                                               ++calls;
                                               return pc < 10.0f;
                                           });
@@ -105,11 +103,9 @@ TEST(PeakPathEdges, NothingToSummariseGivesNoPoints)
 {
     const waveformtest::Recording recording(1000);
     QVector<QPointF> path{QPointF(1, 1)};
-    EXPECT_TRUE(peakpath::build(recording.left.data(), recording.right.data(), 0, true, viewWidth,
-                                path, {}));
+    EXPECT_TRUE(peakpath::build(recording.left.data(), recording.right.data(), 0, true, viewWidth, path, {}));
     EXPECT_TRUE(path.isEmpty());
-    EXPECT_TRUE(peakpath::build(recording.left.data(), recording.right.data(), 1000, true, 0, path,
-                                {}));
+    EXPECT_TRUE(peakpath::build(recording.left.data(), recording.right.data(), 1000, true, 0, path, {}));
     EXPECT_TRUE(path.isEmpty());
     EXPECT_TRUE(peakpath::build(nullptr, nullptr, 1000, true, viewWidth, path, {}));
     EXPECT_TRUE(path.isEmpty());
@@ -123,8 +119,8 @@ protected:
     static void SetUpTestSuite()
     {
         static const waveformtest::Recording recording(200000);
-        peakpath::build(recording.left.data(), recording.right.data(), recording.frames(), true,
-                        viewWidth, path(), {});
+        peakpath::build(recording.left.data(), recording.right.data(), recording.frames(), true, viewWidth, path(),
+                        {});
     }
     static QVector<QPointF>& path()
     {
@@ -168,8 +164,7 @@ TEST_P(LevelPicture, OutlinesReachTheBlockExtremes)
     for (int i = 0; i < 2 * 64 * viewWidth; i += 2)
         flat << QPointF(i, 0.5) << QPointF(i + 1, -0.5);
     const ZoomLevel level = ZoomLevel::fromLevel(GetParam());
-    const peakpath::LevelPictures pictures =
-        peakpath::render(flat, {viewWidth, viewHeight, canvasHeight}, level);
+    const peakpath::LevelPictures pictures = peakpath::render(flat, {viewWidth, viewHeight, canvasHeight}, level);
     const int half = level.canvasWidth(viewWidth) / 2;
     for (int x : {0, half / 2, half - 2}) {
         // One pixel of rounding either way: the line is drawn without
@@ -186,8 +181,7 @@ INSTANTIATE_TEST_SUITE_P(EveryLevel, LevelPicture, ::testing::Range(0, ZoomLevel
 
 TEST(LevelPictureEdges, NoPathOrNoSizeDrawsNothingAndDoesNotFail)
 {
-    const peakpath::LevelPictures none =
-        peakpath::render({}, {viewWidth, viewHeight, canvasHeight}, ZoomLevel());
+    const peakpath::LevelPictures none = peakpath::render({}, {viewWidth, viewHeight, canvasHeight}, ZoomLevel());
     ASSERT_FALSE(none.left.isNull());
     EXPECT_EQ(none.left.pixelColor(10, 60).alpha(), 0);
     EXPECT_TRUE(peakpath::render({QPointF(0, 1)}, {0, viewHeight, canvasHeight}, ZoomLevel()).left.isNull());

@@ -1,8 +1,8 @@
 // The play line over the waveform, the overview strip and its play line.
-#include "MouseEvents.h"
 #include "PlayMarker.h"
-#include "Plotter.h"
+#include "MouseEvents.h"
 #include "PlotCanvas.h"
+#include "Plotter.h"
 #include "RowName.h"
 #include "SmallPlot.h"
 #include "WaveformFixtures.h"
@@ -59,18 +59,16 @@ TEST_P(PlayLineTicks, XIsTheExactPositionFloorOrOneMore)
     ASSERT_EQ(small.count(), ticks);
     // The small position is on an 884-pixel strip, rounded.
     const float last = position.load();
-    EXPECT_EQ(small.last().at(0).toInt(),
-              int(std::floor(last / (float(c.frames) / 884.0f) + 0.5f)));
+    EXPECT_EQ(small.last().at(0).toInt(), int(std::floor(last / (float(c.frames) / 884.0f) + 0.5f)));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, PlayLineTicks,
-    ::testing::Values(TickCase{"level0_short", 200000, 884, 441.0f},
-                      TickCase{"level4_ten_minutes", 26460000, 4658, 441.0f},
-                      TickCase{"level7_ten_minutes", 26460000, 16204, 441.0f},
-                      TickCase{"level7_fast", 26460000, 16204, 1764.0f},
-                      TickCase{"level7_short", 100000, 16204, 441.0f}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, PlayLineTicks,
+                         ::testing::Values(TickCase{"level0_short", 200000, 884, 441.0f},
+                                           TickCase{"level4_ten_minutes", 26460000, 4658, 441.0f},
+                                           TickCase{"level7_ten_minutes", 26460000, 16204, 441.0f},
+                                           TickCase{"level7_fast", 26460000, 16204, 1764.0f},
+                                           TickCase{"level7_short", 100000, 16204, 441.0f}),
+                         RowName());
 
 TEST(PlayLine, DoesNothingBeforeAFileAndReadsANullPositionAsZero)
 {
@@ -179,8 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(MoveCase{"left_edge", 0, false, 0}, MoveCase{"outside_left", -30, false, 0},
                       MoveCase{"first_column", 1, true, 83}, MoveCase{"middle", 500, true, 500},
                       // 884 − 83.87 + 2 = 802.1
-                      MoveCase{"last_column", 883, true, 802},
-                      MoveCase{"right_edge", 884, false, 0},
+                      MoveCase{"last_column", 883, true, 802}, MoveCase{"right_edge", 884, false, 0},
                       MoveCase{"outside_right", 2000, false, 0}),
     RowName());
 
@@ -207,8 +204,8 @@ TEST_F(Overview, WheelZoomsExceptWithExactlyControl)
     for (Qt::KeyboardModifiers modifiers :
          {Qt::KeyboardModifiers(Qt::NoModifier), Qt::KeyboardModifiers(Qt::ControlModifier),
           Qt::KeyboardModifiers(Qt::ControlModifier | Qt::AltModifier)}) {
-        QWheelEvent event(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, 120), Qt::NoButton,
-                          modifiers, Qt::NoScrollPhase, false);
+        QWheelEvent event(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, 120), Qt::NoButton, modifiers,
+                          Qt::NoScrollPhase, false);
         QApplication::sendEvent(&strip, &event);
     }
     EXPECT_EQ(zooms.count(), 2);

@@ -5,8 +5,8 @@
 // The layer is 884 pixels wide over 442,000 frames at zoom 1: 500 frames a
 // pixel, exact in float. Beat i lies at 10,000 · i + 2,952, so the raw
 // position of pixel x, 500 · x − 2048, is exactly beat i at x = 10 + 20 i.
-#include "MouseEvents.h"
 #include "PlotSelection.h"
+#include "MouseEvents.h"
 #include "RowName.h"
 #include "WaveformFixtures.h"
 
@@ -17,8 +17,8 @@
 
 #include <algorithm>
 #include <climits>
-#include <utility>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -109,27 +109,26 @@ TEST_P(LoopPoints, FromADrag)
     EXPECT_EQ(saves.at(1).at(0).toBool(), c.from != c.to);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, LoopPoints,
-    ::testing::Values(
-        // Without analysis: the raw range, 2048 frames early, never negative.
-        LoopCase{"raw", false, 10, 50, 2952, 22952, 0, 0},
-        LoopCase{"raw_backwards", false, 50, 10, 2952, 22952, 0, 0},
-        LoopCase{"raw_at_start", false, 2, 50, 0, 22952, 0, 0},
-        LoopCase{"raw_click", false, 30, 30, 12952, 12952, 0, 0},
-        // Snapped: pixel 10 + 20 i is beat i; the loop point is the beat's
-        // own position less 2048, 4096 frames left of the pointer's.
-        LoopCase{"on_beats", true, 10, 50, 904, 20904, 0, 2},
-        LoopCase{"on_beats_backwards", true, 50, 10, 904, 20904, 0, 2},
-        // Pixel 20 is exactly between beats 0 and 1: the lower wins.
-        LoopCase{"tie_goes_to_the_lower_beat", true, 20, 40, 904, 10904, 0, 1},
-        LoopCase{"past_the_tie", true, 21, 59, 10904, 20904, 1, 2},
-        LoopCase{"before_the_first_beat", true, 0, 3, 904, 904, 0, 0},
-        LoopCase{"after_the_last_beat", true, 870, 883, 430904, 430904, 43, 43},
-        // Both ends on one beat: no loop, though the x values differ.
-        LoopCase{"one_beat", true, 10, 13, 904, 904, 0, 0},
-        LoopCase{"click", true, 70, 70, 30904, 30904, 3, 3}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, LoopPoints,
+                         ::testing::Values(
+                             // Without analysis: the raw range, 2048 frames early, never negative.
+                             LoopCase{"raw", false, 10, 50, 2952, 22952, 0, 0},
+                             LoopCase{"raw_backwards", false, 50, 10, 2952, 22952, 0, 0},
+                             LoopCase{"raw_at_start", false, 2, 50, 0, 22952, 0, 0},
+                             LoopCase{"raw_click", false, 30, 30, 12952, 12952, 0, 0},
+                             // Snapped: pixel 10 + 20 i is beat i; the loop point is the beat's
+                             // own position less 2048, 4096 frames left of the pointer's.
+                             LoopCase{"on_beats", true, 10, 50, 904, 20904, 0, 2},
+                             LoopCase{"on_beats_backwards", true, 50, 10, 904, 20904, 0, 2},
+                             // Pixel 20 is exactly between beats 0 and 1: the lower wins.
+                             LoopCase{"tie_goes_to_the_lower_beat", true, 20, 40, 904, 10904, 0, 1},
+                             LoopCase{"past_the_tie", true, 21, 59, 10904, 20904, 1, 2},
+                             LoopCase{"before_the_first_beat", true, 0, 3, 904, 904, 0, 0},
+                             LoopCase{"after_the_last_beat", true, 870, 883, 430904, 430904, 43, 43},
+                             // Both ends on one beat: no loop, though the x values differ.
+                             LoopCase{"one_beat", true, 10, 13, 904, 904, 0, 0},
+                             LoopCase{"click", true, 70, 70, 30904, 30904, 3, 3}),
+                         RowName());
 
 TEST_F(SelectionFixture, ADragPastTheRightEdgeAtAZoomEndsAtTheRecordingsEnd)
 {
@@ -350,12 +349,11 @@ TEST_P(Labels, CountAndBeatNumbersNearTheRange)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, Labels,
-    ::testing::Values(LabelCase{"one_beat", 10, 30, "1 BEAT", "1", "1", true},
-                      LabelCase{"two_beats_narrow", 10, 50, "2 BEATS", "1", "2", true},
-                      LabelCase{"four_beats_inside", 30, 110, "4 BEATS", "2", "5", false}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, Labels,
+                         ::testing::Values(LabelCase{"one_beat", 10, 30, "1 BEAT", "1", "1", true},
+                                           LabelCase{"two_beats_narrow", 10, 50, "2 BEATS", "1", "2", true},
+                                           LabelCase{"four_beats_inside", 30, 110, "4 BEATS", "2", "5", false}),
+                         RowName());
 
 TEST_F(SelectionFixture, LabelsHideBeyondABeatAwayUnlessDraggingAndOnLeave)
 {

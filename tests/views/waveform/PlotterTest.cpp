@@ -1,13 +1,13 @@
 // The waveform view: opening a recording, zoom steps and their throttle,
 // the wheel, the layout clamp, auto-scroll, riffs and session restore.
+#include "Plotter.h"
+#include "ChordsStrip.h"
 #include "MouseEvents.h"
 #include "PlayMarker.h"
 #include "PlotCanvas.h"
 #include "PlotSelection.h"
-#include "Plotter.h"
 #include "RowName.h"
 #include "SingleChordEditWidget.h"
-#include "ChordsStrip.h"
 #include "WaveformFixtures.h"
 
 #include <QCoreApplication>
@@ -39,8 +39,8 @@ protected:
 
     void wheelAt(QWidget* target, QPointF pos, int delta, Qt::KeyboardModifiers modifiers)
     {
-        QWheelEvent event(pos, target->mapToGlobal(pos.toPoint()), QPoint(), QPoint(0, delta),
-                          Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+        QWheelEvent event(pos, target->mapToGlobal(pos.toPoint()), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          modifiers, Qt::NoScrollPhase, false);
         QApplication::sendEvent(target, &event);
     }
 
@@ -193,8 +193,8 @@ TEST_F(PlotterFixture, FirstWheelStepInCentresOnThePointerLaterOnesKeepTheCentre
     EXPECT_EQ(plotter.zoomCentre, 300.0f);
 
     // The play line leaves the wheel to the view underneath.
-    QWheelEvent overLine(QPointF(100, 50), QPointF(100, 50), QPoint(), QPoint(0, -120),
-                         Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent overLine(QPointF(100, 50), QPointF(100, 50), QPoint(), QPoint(0, -120), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(plotter.playMarker, &overLine);
     EXPECT_FALSE(overLine.isAccepted());
     EXPECT_EQ(plotter.zoomLevel().level(), 2);
@@ -233,8 +233,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ModifierCase{"control", Qt::ControlModifier, true},
                       ModifierCase{"control_shift", Qt::ControlModifier | Qt::ShiftModifier, false},
                       ModifierCase{"shift", Qt::ShiftModifier, false},
-                      ModifierCase{"meta", Qt::MetaModifier, false},
-                      ModifierCase{"alt", Qt::AltModifier, false}),
+                      ModifierCase{"meta", Qt::MetaModifier, false}, ModifierCase{"alt", Qt::AltModifier, false}),
     RowName());
 
 // ---- Layout -------------------------------------------------------------------
@@ -260,16 +259,15 @@ TEST_P(LayoutClamp, TheCanvasNeverLeavesAGap)
     EXPECT_GE(canvasX() + plotter.plotCanvas->width(), w);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, LayoutClamp,
-    ::testing::Values(ClampCase{"start", 0.0f, 0}, ClampCase{"before_start", -500.0f, 0},
-                      ClampCase{"far_before_start", -1e30f, 0},
-                      // 442 − 442 / 0.1897474 = −1887.4 → −1887
-                      ClampCase{"middle", 442.0f, -1887}, ClampCase{"end", 884.0f, w - 4658},
-                      ClampCase{"beyond_end", 5000.0f, w - 4658},
-                      ClampCase{"far_beyond_end", 1e30f, w - 4658},
-                      ClampCase{"not_a_number", std::nanf(""), 0}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, LayoutClamp,
+                         ::testing::Values(ClampCase{"start", 0.0f, 0}, ClampCase{"before_start", -500.0f, 0},
+                                           ClampCase{"far_before_start", -1e30f, 0},
+                                           // 442 − 442 / 0.1897474 = −1887.4 → −1887
+                                           ClampCase{"middle", 442.0f, -1887}, ClampCase{"end", 884.0f, w - 4658},
+                                           ClampCase{"beyond_end", 5000.0f, w - 4658},
+                                           ClampCase{"far_beyond_end", 1e30f, w - 4658},
+                                           ClampCase{"not_a_number", std::nanf(""), 0}),
+                         RowName());
 
 TEST_F(PlotterFixture, ScrollStepsBeyondAnEndMoveNothingUntilUndone)
 {
@@ -330,12 +328,9 @@ TEST_P(SessionRestore, LevelShownAndCanvasWidthAgree)
 INSTANTIATE_TEST_SUITE_P(
     Table, SessionRestore,
     ::testing::Values(SessionCase{"stored_level4", "1200", "0.189747", 4},
-                      SessionCase{"stored_whole", "442", "1", 0},
-                      SessionCase{"zero_factor", "300", "0", 0},
-                      SessionCase{"nan_factor", "300", "nan", 0},
-                      SessionCase{"between_levels", "300", "0.5", 2},
-                      SessionCase{"negative_factor", "300", "-2", 0},
-                      SessionCase{"empty_texts", "", "", 0},
+                      SessionCase{"stored_whole", "442", "1", 0}, SessionCase{"zero_factor", "300", "0", 0},
+                      SessionCase{"nan_factor", "300", "nan", 0}, SessionCase{"between_levels", "300", "0.5", 2},
+                      SessionCase{"negative_factor", "300", "-2", 0}, SessionCase{"empty_texts", "", "", 0},
                       SessionCase{"nan_centre", "nan", "0.0545516", 7},
                       SessionCase{"huge_centre", "1e30", "0.287496", 3},
                       SessionCase{"infinite_centre", "inf", "0.66", 1},

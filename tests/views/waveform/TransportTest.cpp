@@ -26,8 +26,8 @@ struct ClockCase
 {
     const char* name;
     int sampleRate;
-    float position;   // frames
-    int totalFrames;  // -1: no file opened yet
+    float position;  // frames
+    int totalFrames; // -1: no file opened yet
     const char* shown;
 };
 
@@ -51,19 +51,18 @@ TEST_P(Clock, ShowsPositionAndLength)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Clock,
-    ::testing::Values(
-        ClockCase{"before_a_file", 44100, 0.0f, -1, "0:00 / 0:00"},
-        ClockCase{"start_of_192_5_seconds", 44100, 0.0f, 8489250, "0:00 / 3:12.5"},
-        ClockCase{"sixty_five_and_a_half", 1000, 65500.0f, 60000, "1:05.5 / 1:00"},
-        ClockCase{"cut_not_rounded", 100000, 987654.0f, 6000000, "0:09.876 / 1:00"},
-        ClockCase{"whole_seconds", 1, 125.0f, 120, "2:05 / 2:00"},
-        ClockCase{"just_past_a_minute", 100, 6003.0f, 6003, "1:00 / 1:00"},
-        ClockCase{"whole_minutes_plus_a_little", 44100, 0.0f, 44100 * 180 + 2000, "0:00 / 3:00"},
-        // Six digits print 59.99998 as 60 and 9.999996 as 10.
-        ClockCase{"carries_sixty_into_the_minutes", 1, 119.99998f, 119, "2:00 / 1:59"},
-        ClockCase{"ten_seconds_get_no_extra_zero", 1, 9.999996f, 10, "0:10 / 0:10"},
-        ClockCase{"total_carries_too", 1, 0.0f, 0, "0:00 / 0:00"},
-        ClockCase{"no_rate", 0, 5000.0f, 5000, "0:00 / 0:00"}),
+    ::testing::Values(ClockCase{"before_a_file", 44100, 0.0f, -1, "0:00 / 0:00"},
+                      ClockCase{"start_of_192_5_seconds", 44100, 0.0f, 8489250, "0:00 / 3:12.5"},
+                      ClockCase{"sixty_five_and_a_half", 1000, 65500.0f, 60000, "1:05.5 / 1:00"},
+                      ClockCase{"cut_not_rounded", 100000, 987654.0f, 6000000, "0:09.876 / 1:00"},
+                      ClockCase{"whole_seconds", 1, 125.0f, 120, "2:05 / 2:00"},
+                      ClockCase{"just_past_a_minute", 100, 6003.0f, 6003, "1:00 / 1:00"},
+                      ClockCase{"whole_minutes_plus_a_little", 44100, 0.0f, 44100 * 180 + 2000, "0:00 / 3:00"},
+                      // Six digits print 59.99998 as 60 and 9.999996 as 10.
+                      ClockCase{"carries_sixty_into_the_minutes", 1, 119.99998f, 119, "2:00 / 1:59"},
+                      ClockCase{"ten_seconds_get_no_extra_zero", 1, 9.999996f, 10, "0:10 / 0:10"},
+                      ClockCase{"total_carries_too", 1, 0.0f, 0, "0:00 / 0:00"},
+                      ClockCase{"no_rate", 0, 5000.0f, 5000, "0:00 / 0:00"}),
     RowName());
 
 struct ClockTextCase
@@ -88,8 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ClockTextCase{"total_119_99998", 119.99998f, "2:00"},
                       ClockTextCase{"total_9_999996", 9.999996f, "0:10"},
                       ClockTextCase{"fifty_nine_and_a_bit", 59.9994f, "0:59.999"},
-                      ClockTextCase{"hour", 3600.0f, "60:00"},
-                      ClockTextCase{"tenth", 0.1f, "0:00.1"},
+                      ClockTextCase{"hour", 3600.0f, "60:00"}, ClockTextCase{"tenth", 0.1f, "0:00.1"},
                       ClockTextCase{"below_the_twentieth", 0.049f, "0:00"},
                       ClockTextCase{"negative", -3.0f, "0:00"},
                       ClockTextCase{"not_a_number", std::numeric_limits<float>::quiet_NaN(), "0:00"},
@@ -167,9 +165,8 @@ TEST_F(Bar, EachButtonLiesWholeInsideTheHolderTheTrayAndTheCover)
     EXPECT_TRUE(transport.rect().contains(holder));
     // Centred in the bar.
     EXPECT_EQ(holder.left(), (1000 - holder.width()) / 2);
-    const QList<CustomButton*> row = {transport.loopButton, transport.backButton,
-                                      transport.playButton, transport.fwdButton,
-                                      transport.stopButton};
+    const QList<CustomButton*> row = {transport.loopButton, transport.backButton, transport.playButton,
+                                      transport.fwdButton, transport.stopButton};
     int previousRight = -1;
     for (CustomButton* button : row) {
         EXPECT_TRUE(transport.buttonHolder->rect().contains(button->geometry()))
@@ -190,10 +187,8 @@ TEST_F(Bar, TheCoverBlocksTheButtonsNotTheKnobs)
     QWindow* window = transport.windowHandle();
     ASSERT_NE(window, nullptr);
 
-    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier,
-                      centreOf(transport.playButton, &transport));
-    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier,
-                      centreOf(transport.stopButton, &transport));
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centreOf(transport.playButton, &transport));
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centreOf(transport.stopButton, &transport));
     EXPECT_TRUE(plays.isEmpty());
     EXPECT_TRUE(stops.isEmpty());
     EXPECT_FALSE(transport.playButton->isChecked());
@@ -206,8 +201,7 @@ TEST_F(Bar, TheCoverBlocksTheButtonsNotTheKnobs)
     EXPECT_GT(transport.metronomeKnob->value(), 0);
 
     transport.setGreyedButtonsHidden(true);
-    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier,
-                      centreOf(transport.playButton, &transport));
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centreOf(transport.playButton, &transport));
     EXPECT_EQ(plays.count(), 1);
     EXPECT_TRUE(transport.playButton->isChecked());
 }
@@ -251,14 +245,13 @@ TEST_P(ReleaseRule, OnlyAReleaseOverPlayOrStopActs)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ReleaseRule,
-    ::testing::Values(
-        ReleaseCase{"play_click", "play", QPoint(), QPoint(), 1},
-        ReleaseCase{"play_dragged_off", "play", QPoint(80, 0), QPoint(80, 0), 0},
-        ReleaseCase{"play_dragged_off_and_back", "play", QPoint(0, 60), QPoint(), 1},
-        ReleaseCase{"stop_click", "stop", QPoint(), QPoint(), 1},
-        ReleaseCase{"stop_dragged_off", "stop", QPoint(-80, 0), QPoint(-80, 0), 0},
-        // The seek buttons keep the standard handling.
-        ReleaseCase{"fwd_dragged_off", "fwd", QPoint(80, 0), QPoint(80, 0), 1}),
+    ::testing::Values(ReleaseCase{"play_click", "play", QPoint(), QPoint(), 1},
+                      ReleaseCase{"play_dragged_off", "play", QPoint(80, 0), QPoint(80, 0), 0},
+                      ReleaseCase{"play_dragged_off_and_back", "play", QPoint(0, 60), QPoint(), 1},
+                      ReleaseCase{"stop_click", "stop", QPoint(), QPoint(), 1},
+                      ReleaseCase{"stop_dragged_off", "stop", QPoint(-80, 0), QPoint(-80, 0), 0},
+                      // The seek buttons keep the standard handling.
+                      ReleaseCase{"fwd_dragged_off", "fwd", QPoint(80, 0), QPoint(80, 0), 1}),
     RowName());
 
 TEST_F(Bar, FwdHeldSeeksAtEveryRepeatAndOnceMoreAtTheRelease)

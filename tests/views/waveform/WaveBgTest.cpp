@@ -1,5 +1,6 @@
 // The waveform band: its wiring, the progress strip, the status text, the
 // zoom buttons and the processing notice.
+#include "WaveBg.h"
 #include "MouseEvents.h"
 #include "PlotCanvas.h"
 #include "Plotter.h"
@@ -8,7 +9,6 @@
 #include "ProgressBar.h"
 #include "RowName.h"
 #include "SmallPlot.h"
-#include "WaveBg.h"
 #include "WaveformFixtures.h"
 #include "ZoomButtons.h"
 
@@ -48,17 +48,16 @@ TEST_P(Progress, ShowsStrictlyBetweenZeroAndNinetyNine)
     EXPECT_EQ(bar.percentage(), c.pc);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, Progress,
-    ::testing::Values(ProgressCase{"zero_stays_hidden", {0.0f}, false, 0.0f},
-                      ProgressCase{"half_a_percent", {0.5f}, true, 0.5f},
-                      ProgressCase{"fifty", {50.0f}, true, 50.0f},
-                      ProgressCase{"just_below_the_end", {98.9f}, true, 98.9f},
-                      ProgressCase{"ninety_nine_hides", {1.0f, 50.0f, 99.0f}, false, 0.0f},
-                      ProgressCase{"beyond_hides", {10.0f, 150.0f}, false, 0.0f},
-                      ProgressCase{"zero_after_the_end", {50.0f, 99.0f, 0.0f}, false, 0.0f},
-                      ProgressCase{"again_after_the_end", {50.0f, 99.0f, 3.0f}, true, 3.0f}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, Progress,
+                         ::testing::Values(ProgressCase{"zero_stays_hidden", {0.0f}, false, 0.0f},
+                                           ProgressCase{"half_a_percent", {0.5f}, true, 0.5f},
+                                           ProgressCase{"fifty", {50.0f}, true, 50.0f},
+                                           ProgressCase{"just_below_the_end", {98.9f}, true, 98.9f},
+                                           ProgressCase{"ninety_nine_hides", {1.0f, 50.0f, 99.0f}, false, 0.0f},
+                                           ProgressCase{"beyond_hides", {10.0f, 150.0f}, false, 0.0f},
+                                           ProgressCase{"zero_after_the_end", {50.0f, 99.0f, 0.0f}, false, 0.0f},
+                                           ProgressCase{"again_after_the_end", {50.0f, 99.0f, 3.0f}, true, 3.0f}),
+                         RowName());
 
 TEST(ProgressStrip, LetsPendingEventsRunAtEachValue)
 {
@@ -114,8 +113,7 @@ protected:
 
     void open()
     {
-        band.plotter->initPlotter(recording.left.data(), recording.right.data(),
-                                  recording.frames(), true);
+        band.plotter->initPlotter(recording.left.data(), recording.right.data(), recording.frames(), true);
     }
 
     MetaData model;
@@ -191,8 +189,7 @@ TEST_F(Band, StatusTextIsCentredOnTheBandAboveTheFrame)
     band.setProgressLabelText(QStringLiteral("Decoding <song>.mp3"));
     const int textWidth =
         QFontMetrics(band.progressLabel->font()).horizontalAdvance(QStringLiteral("Decoding <song>.mp3"));
-    EXPECT_EQ(band.progressLabel->geometry(),
-              QRect(500 - textWidth / 2, 67, 2 * textWidth, 30));
+    EXPECT_EQ(band.progressLabel->geometry(), QRect(500 - textWidth / 2, 67, 2 * textWidth, 30));
     EXPECT_FALSE(band.progressLabel->isHidden());
     EXPECT_TRUE(band.progressLabel->text().contains(QStringLiteral("&lt;song&gt;")))
         << "shown as text, not markup";
@@ -254,8 +251,8 @@ TEST(ProcessingNotice, DotsComeAndGoAndTheWordsStayInPlace)
     ProcessingLabel notice(nullptr);
     notice.resize(250, 40);
     EXPECT_EQ(notice.text(), QStringLiteral("Calculating chords"));
-    const QStringList expected = {"Calculating chords .", "Calculating chords . .",
-                                  "Calculating chords . . .", "Calculating chords"};
+    const QStringList expected = {"Calculating chords .", "Calculating chords . .", "Calculating chords . . .",
+                                  "Calculating chords"};
     for (const QString& text : expected) {
         notice.setDotNumber();
         EXPECT_EQ(notice.text(), text);
