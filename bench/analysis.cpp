@@ -85,8 +85,8 @@ bool writeWav(const QString& path)
         interleaved[2 * i + 1] = stereo.right[i];
     }
     WavWriter writer;
-    return writer.open(path, benchsong::kRate, 2) && writer.write(interleaved.data(), std::int64_t(stereo.left.size()))
-           && writer.close();
+    return writer.open(path, benchsong::kRate, 2)
+        && writer.write(interleaved.data(), std::int64_t(stereo.left.size())) && writer.close();
 }
 
 bool makeFlac(const QString& wav, const QString& flac)
@@ -95,7 +95,8 @@ bool makeFlac(const QString& wav, const QString& flac)
         return false;
     QProcess p;
     p.setStandardErrorFile(QProcess::nullDevice());
-    p.start(QStringLiteral("ffmpeg"), {"-hide_banner", "-nostdin", "-v", "error", "-y", "-i", wav, "-c:a", "flac", flac});
+    p.start(QStringLiteral("ffmpeg"),
+            {"-hide_banner", "-nostdin", "-v", "error", "-y", "-i", wav, "-c:a", "flac", flac});
     return p.waitForFinished(600000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 

@@ -46,8 +46,8 @@ void getChordsThreeMinutes(benchmark::State& state)
         std::vector<std::vector<std::string>> names(2, std::vector<std::string>(size_t(count)));
         std::vector<std::vector<std::string>> ranked(2, std::vector<std::string>(84));
         std::vector<float> voteShare(size_t(count), 0.0f);
-        DSP().getChords(rows.data(), beats.data(), x.data(), sampleRate, int(x.size()), count, hop, selection, names,
-                        ranked, beatPeriod, false, voteShare, 4);
+        DSP().getChords(rows.data(), beats.data(), x.data(), sampleRate, int(x.size()), count, hop, selection,
+                        names, ranked, beatPeriod, false, voteShare, 4);
         benchmark::DoNotOptimize(names.data());
     }
     state.counters["recording_s"] = seconds;

@@ -51,8 +51,8 @@ struct Scene
 
     Scene()
     {
-        const char* progression[] = {"C",  "Am",    "F",  "G",  "Em7", "Dsus4", "Bbmaj7",
-                                     "F#m", "E7",  "Csus2", "Ab", "Ebm", "Bm7", "D"};
+        const char* progression[] = {"C",   "Am", "F",     "G",  "Em7", "Dsus4", "Bbmaj7",
+                                     "F#m", "E7", "Csus2", "Ab", "Ebm", "Bm7",   "D"};
         QVector<QString> lists[4];
         for (int b = 0; b <= beatCount; ++b)
             lists[0].append(QString::number(2048 + b * beatFrames));

@@ -119,6 +119,4 @@ void perCall(benchmark::internal::Benchmark* b, int repetitions)
 
 BENCHMARK(initDetectedChords)->Apply([](benchmark::internal::Benchmark* b) { perCall(b, 200); });
 BENCHMARK(keyShiftStep)->Apply([](benchmark::internal::Benchmark* b) { perCall(b, 1000); });
-BENCHMARK(keyShiftStepWithoutPaint)->Apply([](benchmark::internal::Benchmark* b) {
-    perCall(b, 1000);
-});
+BENCHMARK(keyShiftStepWithoutPaint)->Apply([](benchmark::internal::Benchmark* b) { perCall(b, 1000); });

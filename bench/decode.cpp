@@ -42,9 +42,9 @@ bool writeSource(const QString& path)
             const double t = static_cast<double>(start + i) / kRateHz;
             const double swell = 0.5 + 0.5 * std::sin(tau * 0.25 * t);
             const double left = 0.3 * std::sin(tau * 220 * t) + 0.2 * swell * std::sin(tau * 330 * t)
-                                + 0.1 * std::sin(tau * 1320 * t);
+                + 0.1 * std::sin(tau * 1320 * t);
             const double right = 0.3 * std::sin(tau * 277.2 * t) + 0.2 * (1 - swell) * std::sin(tau * 415.3 * t)
-                                 + 0.1 * std::sin(tau * 2217 * t);
+                + 0.1 * std::sin(tau * 2217 * t);
             block[2 * static_cast<size_t>(i)] = static_cast<float>(left) + noise(rng);
             block[2 * static_cast<size_t>(i) + 1] = static_cast<float>(right) + noise(rng);
         }
@@ -95,7 +95,8 @@ public:
     {
         for (const Run& run : runs) {
             if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-                seconds[run.run_name.function_name] = run.real_accumulated_time / static_cast<double>(run.iterations);
+                seconds[run.run_name.function_name] =
+                    run.real_accumulated_time / static_cast<double>(run.iterations);
         }
         ConsoleReporter::ReportRuns(runs);
     }

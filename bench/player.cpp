@@ -118,9 +118,15 @@ void worst96k(benchmark::State& state)
 } // namespace
 
 BENCHMARK(plain44k1)->Name("CpuPerAudioSecond/plain/44100")->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(worst44k1)->Name("CpuPerAudioSecond/mode3_pitch2_isolation/44100")->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(worst44k1)
+    ->Name("CpuPerAudioSecond/mode3_pitch2_isolation/44100")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(plain96k)->Name("CpuPerAudioSecond/plain/96000")->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(worst96k)->Name("CpuPerAudioSecond/mode3_pitch2_isolation/96000")->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(worst96k)
+    ->Name("CpuPerAudioSecond/mode3_pitch2_isolation/96000")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

@@ -45,7 +45,7 @@ struct Mode
     bool operator==(const Mode& o) const
     {
         return tempoOn == o.tempoOn && tempo == o.tempo && pitchOn == o.pitchOn && pitch == o.pitch
-               && vocoderMode == o.vocoderMode && isolation == o.isolation;
+            && vocoderMode == o.vocoderMode && isolation == o.isolation;
     }
 };
 

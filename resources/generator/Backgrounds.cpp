@@ -56,35 +56,33 @@ void section(QPainter& p, const QRectF& r, const QString& title)
         p.setPen(Qt::NoPen);
         p.setBrush(look::orange);
         p.drawRoundedRect(QRectF(r.left() + 12, r.top() + 11, 3, 12), 1.5, 1.5);
-        look::caption(p, QRectF(r.left() + 20, r.top() + 9, 200, 16), title, 12,
-                      Qt::AlignLeft | Qt::AlignVCenter);
+        look::caption(p, QRectF(r.left() + 20, r.top() + 9, 200, 16), title, 12, Qt::AlignLeft | Qt::AlignVCenter);
     }
     p.restore();
 }
 
 void captionLeftOf(QPainter& p, const QRect& child, const QString& text, int width = 90)
 {
-    look::caption(p, QRectF(child.left() - width - 7, child.top(), width, child.height()), text,
-                  9.5, Qt::AlignRight | Qt::AlignVCenter);
+    look::caption(p, QRectF(child.left() - width - 7, child.top(), width, child.height()), text, 9.5,
+                  Qt::AlignRight | Qt::AlignVCenter);
 }
 
 void captionAbove(QPainter& p, const QRect& child, const QString& text)
 {
-    look::caption(p, QRectF(child.left() - 40, child.top() - 15, child.width() + 80, 13), text,
-                  10, Qt::AlignHCenter | Qt::AlignBottom);
+    look::caption(p, QRectF(child.left() - 40, child.top() - 15, child.width() + 80, 13), text, 10,
+                  Qt::AlignHCenter | Qt::AlignBottom);
 }
 
 void captionBelow(QPainter& p, const QRect& child, const QString& text, int offset = 3)
 {
-    look::caption(p, QRectF(child.left() - 40, child.bottom() + 1 + offset, child.width() + 80, 13),
-                  text, 10, Qt::AlignHCenter | Qt::AlignTop);
+    look::caption(p, QRectF(child.left() - 40, child.bottom() + 1 + offset, child.width() + 80, 13), text, 10,
+                  Qt::AlignHCenter | Qt::AlignTop);
 }
 
 // A recessed bed a few pixels larger than the child that sits in it.
 void bed(QPainter& p, const QRect& child, int margin = 4, qreal radius = 6)
 {
-    look::well(p, QRectF(child).adjusted(-margin, -margin, margin, margin), radius,
-               QColor(26, 26, 29));
+    look::well(p, QRectF(child).adjusted(-margin, -margin, margin, margin), radius, QColor(26, 26, 29));
 }
 
 void tabStripBed(QPainter& p)
@@ -127,13 +125,16 @@ QImage toolsOverlay()
     // Pitch: knob (782, 94) with its scale, semitone and fine-tune boxes.
     const QPointF pitchCentre(782 + 42.5, 94 + 42.5);
     const double pi = 3.14159265358979;
-    const struct { double angle; const char* text; } marks[3] = {
-        {-135, "-12"}, {0, "0"}, {135, "+12"}};
+    const struct
+    {
+        double angle;
+        const char* text;
+    } marks[3] = {{-135, "-12"}, {0, "0"}, {135, "+12"}};
     for (const auto& mark : marks) {
         const double t = mark.angle * pi / 180;
         const QPointF at = pitchCentre + QPointF(std::sin(t), -std::cos(t)) * 53;
-        look::caption(p, QRectF(at.x() - 15, at.y() - 7, 30, 14), mark.text, 10,
-                      Qt::AlignCenter, look::labelDim.lighter(120));
+        look::caption(p, QRectF(at.x() - 15, at.y() - 7, 30, 14), mark.text, 10, Qt::AlignCenter,
+                      look::labelDim.lighter(120));
     }
     captionLeftOf(p, QRect(781, 228, 93, 20), "SEMITONES", 80);
     captionLeftOf(p, QRect(781, 272, 93, 20), "FINE TUNE", 80);

@@ -28,8 +28,7 @@ QImage textButton(int w, int h, const QString& label, bool firstLit)
             look::text(p, r, label, look::font(h > 17 ? 9 : 8.5, true, 0.6), QColor(34, 18, 8));
         } else {
             look::plate(p, r, 4, QColor(84, 84, 88), QColor(40, 40, 44));
-            look::caption(p, r, label, h > 17 ? 9 : 8.5, Qt::AlignCenter,
-                          firstLit ? look::labelDim : look::label);
+            look::caption(p, r, label, h > 17 ? 9 : 8.5, Qt::AlignCenter, firstLit ? look::labelDim : look::label);
         }
         p.restore();
     }
@@ -47,8 +46,7 @@ QImage arrow(bool up)
         p.save();
         p.translate(0, frame * h);
         const bool pressed = frame == 1;
-        look::plate(p, QRectF(0.5, 0.5, w - 1, h - 1), 4,
-                    pressed ? QColor(60, 38, 26) : QColor(80, 80, 84),
+        look::plate(p, QRectF(0.5, 0.5, w - 1, h - 1), 4, pressed ? QColor(60, 38, 26) : QColor(80, 80, 84),
                     pressed ? QColor(34, 24, 18) : QColor(40, 40, 44));
         QPainterPath path;
         const qreal cx = w / 2.0, cy = h / 2.0;
@@ -101,8 +99,7 @@ QImage roll(int w, const char* const* names, int count)
 
 // A drop-down pane: entries in rows 18 apart from `top`, text centred over
 // the highlight's span (x from highlightX, highlightWidth wide).
-QImage pane(int w, int h, const char* const* names, int count, int top, int highlightX,
-            int highlightWidth)
+QImage pane(int w, int h, const char* const* names, int count, int top, int highlightX, int highlightWidth)
 {
     QImage image = look::strip(w, h, 1);
     QPainter p(&image);
@@ -199,8 +196,7 @@ QImage singleChordEdit()
     const char* roots[12] = {"A", "Bb", "B", "C", "C#", "D", "Eb", "E", "F", "F#", "G", "Ab"};
     const char* rows[7] = {"major", "m", "sus2", "sus4", "7", "maj7", "m7"};
     for (int c = 0; c < 12; ++c)
-        look::text(p, QRectF(82 + 20 * c - 3, 4, 20, 14), roots[c], look::font(9.5, true),
-                   look::label);
+        look::text(p, QRectF(82 + 20 * c - 3, 4, 20, 14), roots[c], look::font(9.5, true), look::label);
     for (int t = 0; t < 7; ++t) {
         const int y = int(20 + 14.85f * t);
         look::text(p, QRectF(20, y, 56, 14), rows[t], look::font(9.5, true), look::labelDim.lighter(125),
@@ -235,8 +231,8 @@ QImage chordFilterMenu()
         p.save();
         p.translate(xs[c] + 10, 99);
         p.rotate(-60);
-        look::text(p, QRectF(0, -6, 40, 12), qualities[c], look::font(9, true),
-                   look::labelDim.lighter(125), Qt::AlignLeft | Qt::AlignVCenter);
+        look::text(p, QRectF(0, -6, 40, 12), qualities[c], look::font(9, true), look::labelDim.lighter(125),
+                   Qt::AlignLeft | Qt::AlignVCenter);
         p.restore();
     }
     for (int r = 0; r < 12; ++r) {
@@ -268,8 +264,7 @@ void drawChordControls(PictureSet& set)
     set.save("chords/single_chord_edit.png", singleChordEdit());
     set.save("chords/cancel_button.png", textButton(89, 18, "CANCEL", false), QSize(89, 18));
     set.save("chords/replace_button.png", textButton(89, 18, "REPLACE", false), QSize(89, 18));
-    set.save("chords/replace_all_button.png", textButton(89, 18, "REPLACE ALL", false),
-             QSize(89, 18));
+    set.save("chords/replace_all_button.png", textButton(89, 18, "REPLACE ALL", false), QSize(89, 18));
     set.save("chords/orange_dot.png", orangeDot());
     set.save("chords/chord_filter_menu.png", chordFilterMenu());
     set.save("chords/find_button.png", textButton(42, 16, "FIND", false), QSize(42, 16));

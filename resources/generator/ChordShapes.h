@@ -23,7 +23,7 @@ constexpr int typeCount = 7;
 constexpr int chordCount = rootCount * typeCount;
 
 // Cell i of a sheet is chord 12 × type + root, in these orders.
-extern const char* const rootNames[rootCount];  // "A", "Bb", "B", "C", "C#", …, "Ab"
+extern const char* const rootNames[rootCount];    // "A", "Bb", "B", "C", "C#", …, "Ab"
 extern const char* const typeSuffixes[typeCount]; // "", "m", "7", "sus4", "sus2", "maj7", "m7"
 
 std::string chordName(int index);
@@ -42,10 +42,10 @@ const std::array<int, 4>& typeIntervals(int type, int& count);
 namespace cell {
 constexpr int width = 126;
 constexpr int height = 264;
-constexpr int nameBottom = 40;      // the name sits in y < nameBottom
-constexpr double openMarkY = 50;    // "o" and "x" above the nut
+constexpr int nameBottom = 40;   // the name sits in y < nameBottom
+constexpr double openMarkY = 50; // "o" and "x" above the nut
 constexpr int nutTop = 57;
-constexpr int nutBottom = 64;       // the first fret space starts here
+constexpr int nutBottom = 64; // the first fret space starts here
 constexpr int fretSpacing = 38;
 constexpr int shownFrets = 5;
 constexpr int boardLeft = 22;
@@ -53,10 +53,19 @@ constexpr int boardRight = 117;
 constexpr int boardBottom = 258;
 constexpr double markRadius = 7.5;
 // Strings lie on pixel centres so that even the thinnest one is crisp.
-constexpr double stringX(int string) { return 32.5 + 15.0 * string; }
-constexpr double fretLineY(int fret) { return nutBottom + fretSpacing * fret; } // fret 0: the nut
+constexpr double stringX(int string)
+{
+    return 32.5 + 15.0 * string;
+}
+constexpr double fretLineY(int fret)
+{
+    return nutBottom + fretSpacing * fret;
+} // fret 0: the nut
 // Centre of a mark in row 1 … 5 (row 1 is the base fret).
-constexpr double markY(int row) { return nutBottom + fretSpacing * (row - 0.5); }
+constexpr double markY(int row)
+{
+    return nutBottom + fretSpacing * (row - 0.5);
+}
 // The base-fret number sits left of the first row.
 constexpr int baseFretLabelRight = 23;
 } // namespace cell

@@ -33,10 +33,17 @@ QImage neck(Wood wood)
     const QRect board(geo::boardLeft, geo::nutTop, geo::boardRight - geo::boardLeft,
                       geo::boardBottom - geo::nutTop);
     switch (wood) {
-    case Wood::Ebony: woodGrain(image, board, QColor(34, 29, 27), 21, 6); break;
-    case Wood::Alder: woodGrain(image, board, QColor(150, 98, 58), 22, 12); break;
-    case Wood::Maple: woodGrain(image, board, QColor(222, 196, 146), 23, 9); break;
-    case Wood::Wire: break;
+    case Wood::Ebony:
+        woodGrain(image, board, QColor(34, 29, 27), 21, 6);
+        break;
+    case Wood::Alder:
+        woodGrain(image, board, QColor(150, 98, 58), 22, 12);
+        break;
+    case Wood::Maple:
+        woodGrain(image, board, QColor(222, 196, 146), 23, 9);
+        break;
+    case Wood::Wire:
+        break;
     }
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -103,8 +110,8 @@ QImage neck(Wood wood)
 const QColor markFill(232, 108, 36);
 const QColor markEdge(16, 12, 10);
 
-void outlinedText(QPainter& p, const QRectF& r, const QString& text, const QFont& font,
-                  const QColor& colour, Qt::Alignment align)
+void outlinedText(QPainter& p, const QRectF& r, const QString& text, const QFont& font, const QColor& colour,
+                  Qt::Alignment align)
 {
     // Text as a path: an outline first, so it reads on any wood or panel.
     QFontMetricsF metrics(font);
@@ -145,8 +152,8 @@ void drawVoicing(QPainter& p, const cs::Voicing& v, const QString& name)
     const qreal fits = QFontMetricsF(nameFont).horizontalAdvance(name);
     if (fits > geo::width - 6)
         nameFont.setPixelSize(int(25 * (geo::width - 6) / fits));
-    outlinedText(p, QRectF(0, 2, geo::width, geo::nameBottom - 6), name, nameFont,
-                 QColor(242, 242, 242), Qt::AlignHCenter);
+    outlinedText(p, QRectF(0, 2, geo::width, geo::nameBottom - 6), name, nameFont, QColor(242, 242, 242),
+                 Qt::AlignHCenter);
 
     for (int s = 0; s < 6; ++s) {
         const double x = geo::stringX(s);
@@ -185,9 +192,8 @@ void drawVoicing(QPainter& p, const cs::Voicing& v, const QString& name)
         mark(p, QPointF(geo::stringX(s), geo::markY(fret - v.baseFret + 1)));
     }
     if (v.baseFret > 1)
-        outlinedText(p, QRectF(0, geo::markY(1) - 11, geo::baseFretLabelRight, 22),
-                     QString::number(v.baseFret), look::font(17, true), look::orangeBright,
-                     Qt::AlignRight);
+        outlinedText(p, QRectF(0, geo::markY(1) - 11, geo::baseFretLabelRight, 22), QString::number(v.baseFret),
+                     look::font(17, true), look::orangeBright, Qt::AlignRight);
 }
 
 QImage sheet(bool power)

@@ -21,8 +21,8 @@ void checker(QPainter& p, const QRect& r)
     p.setClipRect(r);
     for (int y = r.top(); y <= r.bottom(); y += 8)
         for (int x = r.left(); x <= r.right(); x += 8)
-            p.fillRect(x, y, 8, 8, ((x - r.left()) / 8 + (y - r.top()) / 8) % 2
-                                       ? QColor(92, 92, 96) : QColor(70, 70, 74));
+            p.fillRect(x, y, 8, 8,
+                       ((x - r.left()) / 8 + (y - r.top()) / 8) % 2 ? QColor(92, 92, 96) : QColor(70, 70, 74));
     p.restore();
 }
 
@@ -73,8 +73,7 @@ QImage necksWithChords(const QString& dir)
         const int y = (n / 2) * 272;
         const QImage neck(dir + "/images/chords/" + necks[n] + ".png");
         for (int i = 0; i < 6; ++i) {
-            const QImage cell = i < 5 ? sheet.copy(126 * cells[i], 0, 126, 264)
-                                      : power.copy(126 * 7, 0, 126, 264);
+            const QImage cell = i < 5 ? sheet.copy(126 * cells[i], 0, 126, 264) : power.copy(126 * 7, 0, 126, 264);
             p.drawImage(QRect(x + i * 130, y, 126, 264), neck);
             p.drawImage(QRect(x + i * 130, y, 126, 264), cell);
             const QRect small(x + 6 * 130 + i * 51, y, 47, 105);
@@ -90,16 +89,14 @@ QImage necksWithChords(const QString& dir)
 class Mockup
 {
 public:
-    Mockup(const QString& folder, int page)
-        : dir(folder), image(1000, 674, QImage::Format_ARGB32_Premultiplied)
+    Mockup(const QString& folder, int page) : dir(folder), image(1000, 674, QImage::Format_ARGB32_Premultiplied)
     {
         image.fill(QColor(30, 30, 32));
         p.begin(&image);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         waveArea();
         transport();
-        const QString tabs[3] = {"real_time_tools/tool_overlay", "jam/jam_overlay",
-                                 "chords/chords_overlay"};
+        const QString tabs[3] = {"real_time_tools/tool_overlay", "jam/jam_overlay", "chords/chords_overlay"};
         put(tabs[page], 0, 319);
         if (page == 0)
             tools();
@@ -140,8 +137,7 @@ private:
         const int y = 228;
         put("background_transport", 0, y);
         put("transport/clock_backing", 394, y + 9);
-        look::text(p, QRectF(394, y + 9, 212, 24), "0:42.125 / 3:12.5", look::font(16, true),
-                   QColor(255, 140, 0));
+        look::text(p, QRectF(394, y + 9, 212, 24), "0:42.125 / 3:12.5", look::font(16, true), QColor(255, 140, 0));
         put("transport/transport_backing", 371, y + 35);
         const char* buttons[5] = {"loop", "back", "play_pause", "fwd", "stop"};
         for (int i = 0; i < 5; ++i)
@@ -183,8 +179,9 @@ private:
         QPainterPath curve;
         curve.moveTo(343, y + 185);
         for (int i = 0; i <= 316; ++i)
-            curve.lineTo(343 + i, y + 185 - 80 * std::exp(-std::pow((i - 170) / 40.0, 2)) -
-                                      20 * std::exp(-std::pow((i - 60) / 25.0, 2)));
+            curve.lineTo(343 + i,
+                         y + 185 - 80 * std::exp(-std::pow((i - 170) / 40.0, 2))
+                             - 20 * std::exp(-std::pow((i - 60) / 25.0, 2)));
         curve.lineTo(659, y + 185);
         QLinearGradient g(0, y + 84, 0, y + 235);
         g.setColorAt(0, QColor(255, 150, 60));
@@ -274,9 +271,9 @@ bool writeContactSheet(const PictureSet& set, const QString& path)
     tiles.append({"necks under chord cells, full size and 47 × 105", necksWithChords(set.directory())});
     const char* pages[3] = {"tools", "jam", "chords"};
     for (int page = 0; page < 3; ++page)
-        tiles.append({QString("mock-up: the window with the %1 page (children drawn at their places)")
-                          .arg(pages[page]),
-                      Mockup(set.directory(), page).result()});
+        tiles.append(
+            {QString("mock-up: the window with the %1 page (children drawn at their places)").arg(pages[page]),
+             Mockup(set.directory(), page).result()});
 
     // Flow the tiles into rows.
     const QFont titleFont = look::font(12, false);
@@ -300,8 +297,8 @@ bool writeContactSheet(const PictureSet& set, const QString& path)
     QPainter p(&sheet);
     for (int i = 0; i < tiles.size(); ++i) {
         const QPoint at = places[i];
-        look::text(p, QRectF(at.x(), at.y(), 2000, titleHeight - 3), tiles[i].title, titleFont,
-                   look::label, Qt::AlignLeft | Qt::AlignVCenter);
+        look::text(p, QRectF(at.x(), at.y(), 2000, titleHeight - 3), tiles[i].title, titleFont, look::label,
+                   Qt::AlignLeft | Qt::AlignVCenter);
         const QRect r(at + QPoint(0, titleHeight), tiles[i].image.size());
         checker(p, r);
         p.drawImage(r.topLeft(), tiles[i].image);

@@ -97,8 +97,7 @@ QImage powerButton(int size, bool on)
         p.setBrush(glow);
         p.drawEllipse(c, r - 1.6, r - 1.6);
     }
-    powerSymbol(p, c, r * 0.48, on ? look::orangeBright : QColor(150, 150, 150),
-                std::max(1.4, size / 13.0));
+    powerSymbol(p, c, r * 0.48, on ? look::orangeBright : QColor(150, 150, 150), std::max(1.4, size / 13.0));
     return image;
 }
 
@@ -127,8 +126,7 @@ QImage twoHalves(const QString& left, const QString& right)
             p.scale(squeeze, 1);
             const QRectF r(-halves[i].width() / squeeze / 2, -halves[i].height() / 2 + 0.5,
                            halves[i].width() / squeeze, halves[i].height());
-            look::text(p, r, i == 0 ? left : right, look::font(8, true),
-                       lit ? QColor(30, 16, 8) : look::labelDim);
+            look::text(p, r, i == 0 ? left : right, look::font(8, true), lit ? QColor(30, 16, 8) : look::labelDim);
             p.restore();
         }
         p.restore();
@@ -215,14 +213,12 @@ QImage zoom(ZoomState state)
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF halves[2] = {QRectF(0.5, 0.5, 20.5, h - 1), QRectF(22, 0.5, 20.5, h - 1)};
     for (int i = 0; i < 2; ++i) {
-        const bool down = (i == 0 && state == ZoomState::MinusDown) ||
-                          (i == 1 && state == ZoomState::PlusDown);
+        const bool down = (i == 0 && state == ZoomState::MinusDown) || (i == 1 && state == ZoomState::PlusDown);
         if (down)
             look::plate(p, halves[i], 4, QColor(60, 38, 26), QColor(34, 24, 18));
         else
             look::plate(p, halves[i], 4, QColor(84, 84, 88), QColor(40, 40, 44));
-        magnifier(p, halves[i].center() - QPointF(1.2, 1.2), i == 1,
-                  down ? look::orangeBright : look::label);
+        magnifier(p, halves[i].center() - QPointF(1.2, 1.2), i == 1, down ? look::orangeBright : look::label);
     }
     return image;
 }
@@ -321,8 +317,7 @@ void drawControls(PictureSet& set)
     set.save("real_time_tools/plus_minus_up.png", plusMinus(BoxState::PlusDown, false));
     set.save("real_time_tools/plus_minus_inactive.png", plusMinus(BoxState::Inactive, false));
     set.save("real_time_tools/plus_minus_fine_tune.png", plusMinus(BoxState::Rest, true));
-    set.save("real_time_tools/plus_minus_fine_tune_down.png",
-             plusMinus(BoxState::MinusDown, true));
+    set.save("real_time_tools/plus_minus_fine_tune_down.png", plusMinus(BoxState::MinusDown, true));
     set.save("real_time_tools/plus_minus_fine_tune_up.png", plusMinus(BoxState::PlusDown, true));
     set.save("real_time_tools/plus_minus_fine_tune_slider.png", fineTuneMarker());
 

@@ -28,8 +28,7 @@ void playingCell(QPainter& p, int k)
 
 void stepNumber(QPainter& p, int k, const QColor& colour)
 {
-    look::text(p, QRectF(k * cell, 0, cell, cell), QString::number(k + 1), look::font(11, true),
-               colour);
+    look::text(p, QRectF(k * cell, 0, cell, cell), QString::number(k + 1), look::font(11, true), colour);
 }
 
 // Frame k: the row with step k playing; numbers dim (white ones are copied
@@ -135,8 +134,7 @@ QImage riffId()
         p.save();
         p.translate(0, r * h);
         look::well(p, QRectF(0.5, 0.5, w - 1, h - 1), 4, QColor(16, 16, 18));
-        look::text(p, QRectF(0, 0, w - 10, h), riffLetters[r], look::font(13, true),
-                   look::orangeBright);
+        look::text(p, QRectF(0, 0, w - 10, h), riffLetters[r], look::font(13, true), look::orangeBright);
         QPainterPath arrow;
         arrow.moveTo(w - 11, 7.5);
         arrow.lineTo(w - 5, 7.5);
@@ -159,8 +157,7 @@ QImage riffMenu()
     p.setRenderHint(QPainter::Antialiasing);
     look::plate(p, QRectF(0.5, 0.5, w - 1, h - 1), 6, QColor(58, 58, 62), QColor(34, 34, 37));
     for (int r = 0; r < 6; ++r)
-        look::text(p, QRectF(5, 6 + 18 * r, 28, 18), riffLetters[r], look::font(12, true),
-                   look::label);
+        look::text(p, QRectF(5, 6 + 18 * r, 28, 18), riffLetters[r], look::font(12, true), look::label);
     return image;
 }
 

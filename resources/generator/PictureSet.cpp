@@ -6,10 +6,7 @@
 #include <QTextStream>
 #include <cstdio>
 
-PictureSet::PictureSet(const QString& folder)
-    : outputDir(folder)
-{
-}
+PictureSet::PictureSet(const QString& folder) : outputDir(folder) { }
 
 void PictureSet::save(const QString& relativePath, const QImage& image, QSize frame)
 {

@@ -46,8 +46,7 @@ void brushed(QImage& image, const QRect& area, const QColor& base, uint32_t seed
         const float rowShade = random.next() * 0.35f;
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < w; ++x) {
-            const float d = amplitude * (0.55f * streak[size_t(x)] + rowShade) +
-                            1.2f * random.next();
+            const float d = amplitude * (0.55f * streak[size_t(x)] + rowShade) + 1.2f * random.next();
             auto c = [d](int v) { return std::clamp(int(std::lround(v + d)), 0, 255); };
             line[r.left() + x] = qRgba(c(base.red()), c(base.green()), c(base.blue()), 255);
         }
@@ -94,8 +93,7 @@ void plate(QPainter& p, const QRectF& r, qreal radius, const QColor& top, const 
     p.restore();
 }
 
-void text(QPainter& p, const QRectF& r, const QString& s, const QFont& f, const QColor& c,
-          Qt::Alignment align)
+void text(QPainter& p, const QRectF& r, const QString& s, const QFont& f, const QColor& c, Qt::Alignment align)
 {
     p.save();
     p.setFont(f);
@@ -104,8 +102,7 @@ void text(QPainter& p, const QRectF& r, const QString& s, const QFont& f, const 
     p.restore();
 }
 
-void caption(QPainter& p, const QRectF& r, const QString& s, qreal pixelSize,
-             Qt::Alignment align, const QColor& c)
+void caption(QPainter& p, const QRectF& r, const QString& s, qreal pixelSize, Qt::Alignment align, const QColor& c)
 {
     const QFont f = font(pixelSize, true, pixelSize * 0.12);
     text(p, r.translated(0, 1), s, f, QColor(0, 0, 0, 160), align);
@@ -159,8 +156,7 @@ void knob(QPainter& p, QPointF c, qreal outer, double fraction)
         const QPointF dir(std::sin(t), -std::cos(t));
         const bool major = i % 5 == 0 || i == ticks - 1;
         const qreal inner = outer * (major ? 0.93 : 0.95);
-        p.setPen(QPen(QColor(150, 150, 150, major ? 200 : 120), major ? 1.2 : 0.9,
-                      Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(QColor(150, 150, 150, major ? 200 : 120), major ? 1.2 : 0.9, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(c + dir * inner, c + dir * (outer - 0.6));
     }
 

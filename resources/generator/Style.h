@@ -29,7 +29,7 @@ const QColor edgeDark(0, 0, 0, 150);
 class Random
 {
 public:
-    explicit Random(uint32_t seed) : state(seed * 2654435761u + 1u) {}
+    explicit Random(uint32_t seed) : state(seed * 2654435761u + 1u) { }
     // Uniform in [-1, 1).
     float next()
     {
@@ -45,8 +45,7 @@ private:
 QFont font(qreal pixelSize, bool bold = true, qreal letterSpacing = 0);
 
 // Fills r of a 32-bit image with base brushed horizontally (streaks along x).
-void brushed(QImage& image, const QRect& r, const QColor& base, uint32_t seed,
-             float amplitude = 7.0f);
+void brushed(QImage& image, const QRect& r, const QColor& base, uint32_t seed, float amplitude = 7.0f);
 
 // A recessed area: darker fill, shadow along the top, light along the bottom.
 void well(QPainter& p, const QRectF& r, qreal radius, const QColor& fill = look::wellFill);
