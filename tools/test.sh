@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every test headless: the whole
+# Installs what is missing, checks the formatting of every C++ file, builds
+# and runs every test headless: the whole
 # suite under AddressSanitizer and UndefinedBehaviorSanitizer, and the
 # threaded tests again under ThreadSanitizer. Line tables only (-g1): the
 # sanitizers need no more to name the failing line, and the build is faster.
@@ -18,6 +19,18 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$repo_dir/tools/sanitizers/tsan.supp"
 
 jobs="${TONBROOK_JOBS:-$(nproc)}"
+
+# Formatting first: seconds, and a difference fails the run.
+mapfile -t unformatted < <(
+    cd "$repo_dir" && find src tests bench resources \( -name '*.cpp' -o -name '*.h' \) -print0 |
+        { xargs -0 clang-format-14 --dry-run --Werror 2>&1 || true; } |
+        grep -oE '^[^: ]+\.(cpp|h):[0-9]+:[0-9]+: error' | cut -d: -f1 | sort -u
+)
+if [ ${#unformatted[@]} -gt 0 ]; then
+    printf '  needs formatting: %s\n' "${unformatted[@]}" >&2
+    echo "These files differ from .clang-format: clang-format-14 -i FILE, or tools/lint.sh --fix." >&2
+    exit 1
+fi
 
 configure_and_build "$repo_dir/build-asan" -- \
     -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g1 -O1" -DENABLE_ASAN_UBSAN=ON -DWARNINGS_AS_ERRORS=ON
