@@ -34,7 +34,7 @@ constexpr int lead(int b)
     return beatAt(b) - 2048;
 }
 
-struct RiffSpec
+struct RiffContent
 {
     int riff;
     std::vector<int> beats;
@@ -56,15 +56,15 @@ struct JamRig
         rig.player->setSong(&song);
     }
 
-    void setRiffs(const std::vector<RiffSpec>& specs)
+    void setRiffs(const std::vector<RiffContent>& contents)
     {
-        for (const RiffSpec& spec : specs) {
-            FakeRiff& riff = riffs.riff[spec.riff];
-            for (size_t s = 0; s < spec.beats.size(); ++s)
-                riff.setBeat(int(s), spec.beats[s]);
-            riff.setLoopLength(int(spec.beats.size()) - 1);
-            for (size_t s = 0; s < spec.pitches.size(); ++s)
-                riff.setPitch(int(s), spec.pitches[s]);
+        for (const RiffContent& content : contents) {
+            FakeRiff& riff = riffs.riff[content.riff];
+            for (size_t s = 0; s < content.beats.size(); ++s)
+                riff.setBeat(int(s), content.beats[s]);
+            riff.setLoopLength(int(content.beats.size()) - 1);
+            for (size_t s = 0; s < content.pitches.size(); ++s)
+                riff.setPitch(int(s), content.pitches[s]);
         }
     }
     void setSlots(const std::vector<int>& slotRiffs)
@@ -123,7 +123,7 @@ struct SteppingCase
 {
     const char* name;
     bool song;
-    std::vector<RiffSpec> riffs;
+    std::vector<RiffContent> riffs;
     int activeRiff;
     std::vector<int> slotRiffs;
     std::vector<int> blocks; // read positions of the first blocks pushed
