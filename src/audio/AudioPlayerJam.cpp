@@ -12,8 +12,6 @@
 
 #include <QTimer>
 
-#include <cmath>
-
 // The GUI thread's hold on the chain for the starts, the single checks and
 // the renders (playback held): the position rule, the step pitch, one
 // chain step, and the notices emitted as signals at once.
@@ -254,19 +252,8 @@ void AudioPlayer::setBeatOffset(int offset)
 {
     if (offset == beatOffset)
         return;
-    MetaData* model = feed.model();
-    const int shift = model != nullptr ? (offset - beatOffset) * model->beatLengthPercent : 0;
-    feed.beatOffsetSamples.fetch_add(shift);
-    if (model != nullptr && shift != 0) {
-        // Beats that would move before the recording's start stay.
-        model->changeBeats([shift](QVector<float>& beats) {
-            for (float& b : beats) {
-                const float moved = std::trunc(b + float(shift));
-                if (moved >= 0.0f)
-                    b = moved;
-            }
-        });
-    }
+    const MetaData* model = feed.model();
+    feed.moveBeats(model != nullptr ? (offset - beatOffset) * model->beatLengthPercent : 0);
     for (int r = 0; r < JamStepper::riffCount; ++r) {
         if (RiffSource* riff = feed.jam.riff(r))
             riff->repositionBeats();

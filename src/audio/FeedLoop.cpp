@@ -378,6 +378,20 @@ void FeedLoop::setClick(const float* samples, int frames)
         click_.assign(samples, samples + frames);
 }
 
+void FeedLoop::moveBeats(int shift)
+{
+    if (model_ == nullptr || shift == 0)
+        return;
+    model_->changeBeats([this, shift](QVector<float>& beats) {
+        for (float& b : beats) {
+            const float moved = std::trunc(b + float(shift));
+            if (moved >= 0.0f)
+                b = moved;
+        }
+        beatOffsetSamples.fetch_add(shift);
+    });
+}
+
 void FeedLoop::prepareStreamStart()
 {
     zeroFirstSample_ = true;

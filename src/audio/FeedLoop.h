@@ -67,6 +67,11 @@ public:
     void setModel(MetaData* model) { model_ = model; }
     MetaData* model() const { return model_; }
     void setClick(const float* samples, int frames); // copies; null clears
+    // GUI thread: moves every beat of the model by shift frames (a beat
+    // that would go before the recording's start stays) and adds shift to
+    // beatOffsetSamples in the same write of the beats, so the beat
+    // tracking never sees the one without the other.
+    void moveBeats(int shift);
     // A stream starts: its first frame is silent, the gains start where
     // they are, the push record starts afresh.
     void prepareStreamStart();
@@ -135,7 +140,8 @@ public:
     std::atomic<int> lastClickBeat{0};
     // Toggles at every beat of normal playback; writers: playback thread, GUI at play.
     std::atomic<bool> mainFlash{false};
-    // Frames the beats were moved by the beat-offset knob since the load; writer: GUI; reader: beat tracking.
+    // Frames the beats were moved by the beat-offset knob since the load; writer: GUI (moveBeats, with the
+    // beats; a load); reader: beat tracking, inside a MetaData::BeatsReadAccess.
     std::atomic<int> beatOffsetSamples{0};
     // Pitch factor of the pitch controls, out/in frequency, 0.5 … 2; writer: GUI; readers: both (riff steps).
     std::atomic<float> basePitch{1.0f};

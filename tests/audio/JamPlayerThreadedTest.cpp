@@ -4,9 +4,11 @@
 // count and time, fixed seeds; also run under ThreadSanitizer.
 #include "AudioPlayer.h"
 #include "FastDevice.h"
+#include "FeedLoop.h"
 #include "JamFakes.h"
 #include "MetaData.h"
 #include "SyntheticSignals.h"
+#include "ToolSwitches.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -145,6 +147,42 @@ TEST(JamPlayerThreads, TheGuiEditsEverythingTheSteppingReadsWhileARiffAndASongPl
     EXPECT_EQ(offThread, 0);
     EXPECT_GT(steps, 0);
     player->close();
+}
+
+// The beat-offset knob moves the beats and the offset the clicks are
+// moved back by in one write: a reader that holds the beats sees neither
+// change until it lets go.
+TEST(JamPlayerThreads, TheBeatOffsetChangesWithTheBeatsItMoved)
+{
+    auto output = AudioOutput::createFailed();
+    ToolSwitches tools;
+    FeedLoop feed(*output, tools);
+    MetaData model;
+    model.handOver(beatsEvery(4096.0f, beatCount));
+    feed.setModel(&model);
+    const float firstBeat = model.beats.at(0);
+
+    std::atomic<bool> holding{false};
+    bool changedWhileHeld = false;
+    std::thread reader([&] {
+        MetaData::BeatsReadAccess access(model);
+        EXPECT_TRUE(access);
+        holding.store(true);
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(200);
+        while (std::chrono::steady_clock::now() < until) {
+            if (feed.beatOffsetSamples.load() != 0 || model.beats.at(0) != firstBeat)
+                changedWhileHeld = true;
+            std::this_thread::yield();
+        }
+    });
+    while (!holding.load())
+        std::this_thread::yield();
+    feed.moveBeats(220); // waits for the reader to let go
+    reader.join();
+
+    EXPECT_FALSE(changedWhileHeld);
+    EXPECT_EQ(feed.beatOffsetSamples.load(), 220);
+    EXPECT_EQ(model.beats.at(0), firstBeat + 220.0f);
 }
 
 } // namespace
