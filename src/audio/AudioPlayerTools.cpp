@@ -33,8 +33,12 @@ void AudioPlayer::resetHopFactor()
     tools.reset(ToolSwitches::Tool::Tempo);
 }
 
+// Held throughout: while a riff or the song plays, the controls' factor
+// alone reaches the chain before the step's pitch goes back on top of it,
+// and no block may be made in between.
 void AudioPlayer::setInterp(float interpFactor)
 {
+    PlaybackHold hold(*this);
     feed.basePitch.store(interpFactor);
     tools.setFactor(ToolSwitches::Tool::Pitch, interpFactor);
     reapplyStepPitch();
@@ -42,6 +46,7 @@ void AudioPlayer::setInterp(float interpFactor)
 
 void AudioPlayer::activatePitch(bool activate)
 {
+    PlaybackHold hold(*this); // as setInterp
     tools.bypass(ToolSwitches::Tool::Pitch, activate);
     reapplyStepPitch();
 }

@@ -7,6 +7,7 @@
 #include "FeedLoop.h"
 #include "JamFakes.h"
 #include "MetaData.h"
+#include "PlayerTestSupport.h"
 #include "SyntheticSignals.h"
 #include "ToolSwitches.h"
 
@@ -17,6 +18,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <memory>
 #include <random>
 #include <thread>
@@ -147,6 +149,55 @@ TEST(JamPlayerThreads, TheGuiEditsEverythingTheSteppingReadsWhileARiffAndASongPl
     EXPECT_EQ(offThread, 0);
     EXPECT_GT(steps, 0);
     player->close();
+}
+
+// The pitch controls turned while a riff plays: every block plays the
+// step's pitch on top of the controls' factor, never the controls' factor
+// alone (which the chain holds for a moment before the step's pitch goes
+// back on).
+TEST(JamPlayerThreads, EveryBlockOfARiffPlaysTheStepPitchOnTopOfThePitchControls)
+{
+    ManualClock clock;
+    auto* probe = new player_test::ProbeOutput(manualOutput(clock));
+    std::unique_ptr<AudioOutput> output(probe);
+    synth::Stereo recording = synth::tones({{220.0, 0.4f, 1.0f, 0.5f}}, frames);
+    MetaData model;
+    RiffSet riffs;
+    riffs.riff[0].setBeatCount(beatCount);
+    riffs.riff[0].setBeats({2, 3, 4, 5});
+    for (int step = 0; step < 4; ++step)
+        riffs.riff[0].setPitch(step, 2.0f);
+
+    auto player = std::make_unique<AudioPlayer>(*output);
+    player->initMetaData(&model);
+    player->addRiff(&riffs.riff[0]);
+    model.handOver(beatsEvery(4096.0f, beatCount));
+    ASSERT_TRUE(player->setPlaybackVars(recording.left.data(), recording.right.data(), 2, frames, 44100));
+    player->activatePitch(false); // the user's pitch tool is on
+
+    {
+        FastDevice device(clock);
+        player->playRiff();
+        ASSERT_TRUE(player->isPlaying());
+        bool up = false;
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+        while (std::chrono::steady_clock::now() < until) {
+            up = !up;
+            player->setInterp(up ? 1.5f : 1.0f);
+            QCoreApplication::processEvents();
+        }
+        player->stop();
+    }
+    player->close();
+
+    // The step's octave on top of 1.0 or of 1.5.
+    ASSERT_FALSE(probe->pushes.empty());
+    int alone = 0;
+    for (const player_test::ProbeOutput::Push& push : probe->pushes) {
+        if (std::fabs(push.pitchFactor - 2.0f) > 1e-4f && std::fabs(push.pitchFactor - 3.0f) > 1e-4f)
+            ++alone;
+    }
+    EXPECT_EQ(alone, 0) << "of " << probe->pushes.size() << " blocks";
 }
 
 // The beat-offset knob moves the beats and the offset the clicks are

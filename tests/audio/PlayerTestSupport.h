@@ -28,6 +28,7 @@ public:
         StreamHandle stream;
         int positionAfter;         // the read position once the block was made
         std::vector<float> frames; // interleaved
+        float pitchFactor;         // the chain's pitch factor once the block was made
     };
 
     explicit ProbeOutput(std::unique_ptr<AudioOutput> inner) : m_inner(std::move(inner)) { }
@@ -70,7 +71,8 @@ public:
         const bool ok = m_inner->push(stream, interleaved, numFrames);
         if (ok)
             pushes.push_back({stream, chain::currentposition.load(),
-                              std::vector<float>(interleaved, interleaved + 2 * numFrames)});
+                              std::vector<float>(interleaved, interleaved + 2 * numFrames),
+                              chain::interpfactor.load()});
         return ok;
     }
     std::int64_t queuedBytes(StreamHandle stream) const override { return m_inner->queuedBytes(stream); }
