@@ -55,8 +55,6 @@ void DSP::processFrame(const FFTReal& fft, float* spectrum, const float* frame, 
 
 namespace {
 
-// The phase advance of bin k against its prediction from the two frames
-// before, wrapped into (-pi, pi].
 // Bins per block of the deviation loop: the angles' sines and cosines are
 // taken a block at a time.
 constexpr int deviationBlock = 256;

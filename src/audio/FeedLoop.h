@@ -118,7 +118,7 @@ public:
     float* outRight() { return outRight_.data(); }
     const std::atomic<float>* curve() const { return curve_.get(); }
 
-    // Shared, lock-free (relaxed unless noted).
+    // Shared, lock-free, in the default (sequentially consistent) order.
     // Push stream being fed, 0 for none; writer: GUI under the gate; readers: both.
     std::atomic<StreamHandle> stream{0};
     // Frame where playback started (within the recording); writers: GUI, playback thread (loop jumps).
