@@ -41,10 +41,11 @@ void AudioPlayer::setAudioDevice(int deviceIndex)
         output.selectDevice(deviceIndex);
         feed.stream.store(0); // freed by the switch
         drainingStream = 0;
-        replaceStream();
         if (wasActive) {
             startStream();
             restarted = true;
+        } else {
+            replaceStream();
         }
     }
     updateQueueThreshold();
