@@ -1,6 +1,7 @@
 #include "BeatLabel.h"
 
 #include "RiffModel.h"
+#include "ZoomLevel.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -120,6 +121,8 @@ void BeatLabel::showState(int state)
 
 void BeatLabel::setAnimated(bool on)
 {
+    if (on == animated)
+        return;
     animated = on;
     if (on) {
         animationTimer->start();
@@ -130,23 +133,24 @@ void BeatLabel::setAnimated(bool on)
     update();
 }
 
-void BeatLabel::setScrolling(bool on)
-{
-    scrolling = on;
-}
-
-// The play line sits where the play position falls on the overlay.
+// The play line sits where the play position falls on the overlay. Ticks
+// every 5 ms: repaints only when the line moved a pixel.
 void BeatLabel::animate()
 {
     const QWidget* overlay = parentWidget();
-    if (overlay == nullptr || overlay->width() <= 0 || sampleCount <= 0)
+    if (overlay == nullptr)
+        return;
+    const FrameScale scale(sampleCount, overlay->width());
+    if (!scale.isValid())
         return;
     const float position = playPosition ? playPosition->load(std::memory_order_relaxed) : 0.0f;
-    const float spp = float(sampleCount) / float(overlay->width());
-    const float overlayX = std::fabs(position) / spp;
+    const float overlayX = scale.pixelOf(std::fabs(position));
     if (!std::isfinite(overlayX))
         return;
-    playLineX = int(std::min(overlayX, 1.0e9f)) - x();
+    const int lineX = int(std::min(overlayX, 1.0e9f)) - x();
+    if (lineX == playLineX)
+        return;
+    playLineX = lineX;
     update();
 }
 

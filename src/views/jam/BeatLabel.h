@@ -49,8 +49,6 @@ public:
     void setAnimated(bool on);
     bool isAnimated() const { return animated; }
     int getPlayLineX() const { return playLineX; }
-    // Kept, never read.
-    void setScrolling(bool scrolling);
 
 public slots:
     void animate();
@@ -84,6 +82,5 @@ private:
     const std::atomic<float>* playPosition = nullptr;
     int sampleCount = 0;
     int playLineX = 0;
-    bool scrolling = false;
     RiffModel* model = nullptr;
 };

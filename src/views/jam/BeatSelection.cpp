@@ -152,12 +152,11 @@ void BeatSelection::interpChanged(float interp, int step)
 
 void BeatSelection::setAnimatedStep(int step)
 {
-    if (!isVisible())
-        return;
-    for (BeatLabel* label : beatLabels)
-        label->setAnimated(false);
-    if (step >= 0 && step < stepCount)
-        beatLabels[step]->setAnimated(true);
+    // A hidden riff animates nothing: a step left running when the song
+    // moved on would still sweep once the riff shows again.
+    const int animatedStep = isVisible() ? step : -1;
+    for (int i = 0; i < stepCount; ++i)
+        beatLabels[i]->setAnimated(i == animatedStep);
 }
 
 void BeatSelection::setFirst(int step, int)

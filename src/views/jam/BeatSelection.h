@@ -68,7 +68,8 @@ public slots:
     void extendLoopLength(int step);
     void scrollBeatLabel(BeatLabel* beatLabel, int xMouse, bool ctrlClick);
     void interpChanged(float interp, int step);
-    // Only on the visible (active) riff: the play line runs on `step` alone.
+    // Only on the visible (active) riff: the play line runs on `step` alone;
+    // a hidden riff stops any it had.
     void setAnimatedStep(int step);
     void setFirst(int step, int beat);
     void flash();

@@ -339,12 +339,6 @@ void Plotter::setCentreZoomPos(float centre)
 void Plotter::setScrolling(bool off)
 {
     autoScrollOff = off;
-    for (BeatSelection* riff : beatSelections) {
-        for (BeatLabel* step : riff->beatLabels) {
-            if (step != nullptr)
-                step->setScrolling(off);
-        }
-    }
     if (off) {
         scrollTimer->stop();
         playMarker->setLineVisible(true);

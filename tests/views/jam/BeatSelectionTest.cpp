@@ -227,6 +227,22 @@ TEST_F(Overlay, OnlyTheVisibleRiffAnimatesItsPlayingStep)
     EXPECT_FALSE(overlay.beatLabels[0]->isAnimated());
 }
 
+TEST_F(Overlay, AHiddenRiffStopsTheStepItWasAnimating)
+{
+    addStep(3);
+    addStep(4);
+    overlay.show();
+    overlay.setAnimatedStep(1);
+    ASSERT_TRUE(overlay.beatLabels[1]->isAnimated());
+
+    // The song moved on to another riff; this one's step must not sweep on.
+    overlay.hide();
+    overlay.setAnimatedStep(0);
+    EXPECT_FALSE(overlay.beatLabels[0]->isAnimated());
+    EXPECT_FALSE(overlay.beatLabels[1]->isAnimated());
+    EXPECT_EQ(overlay.beatLabels[1]->getPlayLineX(), overlay.beatLabels[1]->width());
+}
+
 TEST_F(Overlay, PlayLineFollowsThePlayPosition)
 {
     addStep(3);
