@@ -257,12 +257,9 @@ void ChordsStrip::updatePlayPos()
             break;
         }
     }
-    if (found == nullptr)
+    // Ticks every 20 ms: a tag already marked needs no repaint.
+    if (found == nullptr || found->isPlaying())
         return;
-    if (found->isPlaying()) {
-        found->update();
-        return;
-    }
     for (ChordLabel* tag : qAsConst(labels))
         tag->setPlaying(false);
     found->setPlaying(true);
