@@ -1,23 +1,11 @@
 #include "ChordTabButtons.h"
 
 #include "PictureStrip.h"
-#include "PointerGesture.h"
 
-#include <QCursor>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QWheelEvent>
 
 namespace {
 
-const QString boxRest = QStringLiteral(":/images/real_time_tools/plus_minus.png");
-const QString boxDown = QStringLiteral(":/images/real_time_tools/plus_minus_down.png");
-const QString boxUp = QStringLiteral(":/images/real_time_tools/plus_minus_up.png");
-
-constexpr int boxWidth = 93;
-constexpr int boxHeight = 20;
-constexpr int minusEnd = 24;  // x below it steps down
-constexpr int plusStart = 69; // x from it on steps up
 constexpr int neckCount = 4;
 
 const QColor dotOn(230, 122, 15);
@@ -35,11 +23,9 @@ constexpr int arrowRepeatMs = 50;
 
 // ---- NeckTypeWidget ---------------------------------------------------------
 
-NeckTypeWidget::NeckTypeWidget(QWidget* parent) : QPushButton(parent), picture(cachedPixmap(boxRest))
+NeckTypeWidget::NeckTypeWidget(QWidget* parent) : StepBox(parent, Pictures::plain())
 {
-    setFixedSize(boxWidth, boxHeight);
-    // Keyboard activation steps it too, by the end under the pointer.
-    connect(this, &NeckTypeWidget::pressed, this, &NeckTypeWidget::buttonPressed);
+    setAutoRepeat(false);
 }
 
 void NeckTypeWidget::setNeckType(int neckType)
@@ -50,67 +36,32 @@ void NeckTypeWidget::setNeckType(int neckType)
     update();
 }
 
-int NeckTypeWidget::cursorX() const
-{
-    if (cursorOverride)
-        return *cursorOverride;
-    return mapFromGlobal(QCursor::pos()).x();
-}
-
 void NeckTypeWidget::step(int direction)
 {
     index = (index + direction + neckCount) % neckCount;
     emit neckTypeChanged(index);
 }
 
-void NeckTypeWidget::buttonPressed()
+void NeckTypeWidget::stepPressed(Area area)
 {
-    const int x = cursorX();
-    if (x < minusEnd) {
-        step(-1);
-        picture = cachedPixmap(boxDown);
-    } else if (x >= plusStart) {
-        step(+1);
-        picture = cachedPixmap(boxUp);
-    }
-    update();
+    if (area != Area::Middle)
+        step(area == Area::Minus ? -1 : 1);
 }
 
-void NeckTypeWidget::mousePressEvent(QMouseEvent* event)
+void NeckTypeWidget::wheelStep(int delta)
 {
-    // The push button's own handling is not run: a press steps once and
-    // emits no pressed(), so there is no auto-repeat.
-    if (isResetGesture(*event)) {
-        index = 0;
-        emit neckTypeChanged(0);
-        update();
-    } else if (event->button() == Qt::LeftButton) {
-        buttonPressed();
-    }
+    if (const int direction = wheelDirection(delta))
+        step(direction);
 }
 
-void NeckTypeWidget::mouseReleaseEvent(QMouseEvent*)
+void NeckTypeWidget::resetGesture()
 {
-    picture = cachedPixmap(boxRest);
-    update();
+    index = 0;
+    emit neckTypeChanged(0);
 }
 
-void NeckTypeWidget::wheelEvent(QWheelEvent* event)
+void NeckTypeWidget::paintValue(QPainter& painter)
 {
-    const int delta = event->angleDelta().y();
-    if (delta < 0)
-        step(-1);
-    else if (delta > 0)
-        step(+1);
-    update();
-    event->accept();
-}
-
-void NeckTypeWidget::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.drawPixmap(rect(), picture);
     for (int dot = 0; dot < neckCount; ++dot) {
         const QColor colour = dot == index ? dotOn : dotOff;
         painter.setPen(colour);

@@ -2,17 +2,16 @@
 // box, the open/power pair and the grid's scroll arrows. GUI thread only.
 #pragma once
 
+#include "StepBox.h"
+
 #include <QAbstractButton>
 #include <QPixmap>
-#include <QPushButton>
 #include <QString>
-
-#include <optional>
 
 // The +/- box that picks the neck wood 0 wire, 1 ebony, 2 alder, 3 maple,
 // stepping round at both ends. A press steps once (no auto-repeat); the
 // reset gesture gives wire.
-class NeckTypeWidget : public QPushButton
+class NeckTypeWidget : public StepBox
 {
     Q_OBJECT
 
@@ -24,30 +23,20 @@ public:
     void setNeckType(int neckType);
     int neckType() const { return index; }
 
-    // The pointer x a step reads; tests set it, since no real pointer moves
-    // offscreen. std::nullopt returns to the real cursor.
-    void overrideCursorX(std::optional<int> x) { cursorOverride = x; }
-
-public slots:
-    // One step by the end under the pointer: x < 24 down, x >= 69 up.
-    void buttonPressed();
-
 signals:
     void neckTypeChanged(int index);
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
+    void stepPressed(Area area) override;
+    void wheelStep(int delta) override;
+    void resetGesture() override;
+    // The four dots, the neck's own lit.
+    void paintValue(QPainter& painter) override;
 
 private:
-    int cursorX() const;
     void step(int direction);
 
-    QPixmap picture;
     int index = 0;
-    std::optional<int> cursorOverride;
 };
 
 // One of the pair that switches between open and power chord shapes: lit

@@ -9,6 +9,7 @@
 
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -443,6 +444,22 @@ INSTANTIATE_TEST_SUITE_P(Table, NeckWheel,
                                            NeckWheelCase{"small_up", 1, 1, 2, 1},
                                            NeckWheelCase{"zero", 2, 0, 2, 0}),
                          RowName());
+
+TEST(NeckBoxHold, AHeldPressStepsOnceAndShowsTheEndItPressed)
+{
+    NeckTypeWidget box(nullptr);
+    box.overrideCursorX(80);
+    QSignalSpy changed(&box, &NeckTypeWidget::neckTypeChanged);
+
+    press(&box, QPoint(80, 10), Qt::LeftButton, Qt::NoModifier);
+    EXPECT_EQ(box.currentPicture(), StepBox::Pictures::plain().up);
+    QTest::qWait(StepBox::repeatDelayMs + 4 * StepBox::repeatIntervalMs);
+    release(&box, QPoint(80, 10), Qt::LeftButton);
+
+    EXPECT_EQ(box.neckType(), 1);
+    EXPECT_EQ(changed.count(), 1) << "no auto-repeat";
+    EXPECT_EQ(box.currentPicture(), StepBox::Pictures::plain().rest);
+}
 
 TEST(NeckBoxValues, OutOfRangeValuesAreWire)
 {
