@@ -18,8 +18,8 @@
 
 namespace chordstrip {
 
-// Beats are drawn half a 4096-sample analysis frame early.
-constexpr int beatLead = -2048;
+// The offset added to a beat's sample to draw it (ZoomLevel.h).
+constexpr int beatLead = -beatLeadFrames;
 
 // One tag: a run of consecutive beats with the same chord name.
 struct Run

@@ -19,6 +19,8 @@
 // the player calls it inside a MetaData::BeatsReadAccess).
 #pragma once
 
+#include "ZoomLevel.h"
+
 #include <QRect>
 #include <QVector>
 
@@ -33,9 +35,8 @@ class RiffModel
 public:
     static constexpr int stepCount = 16;
     static constexpr int lastStep = stepCount - 1;
-    // Beats are drawn and played this many samples early: half the
-    // 4096-frame analysis frame.
-    static constexpr int beatLeadSamples = 2048;
+    // Beats are drawn this many samples early (ZoomLevel.h).
+    static constexpr int beatLeadSamples = beatLeadFrames;
 
     enum StepState { Unused = 0, Armed = 1, InLoop = 2, OutsideLoop = 3 };
 

@@ -13,8 +13,7 @@
 
 namespace {
 
-// Beats are drawn and played from half a 4096-frame analysis frame early.
-const float beatLead = 2048.0f;
+const float beatLead = float(beatLeadFrames);
 // Beats narrower than this make every stripe light: alternating stripes
 // that thin would flicker.
 const float narrowBeatPixels = 5.0f;
