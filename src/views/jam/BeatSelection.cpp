@@ -3,6 +3,7 @@
 #include "BeatLabel.h"
 #include "MetaData.h"
 #include "Riff.h"
+#include "ZoomLevel.h"
 
 #include <QMouseEvent>
 #include <QTimer>
@@ -83,9 +84,7 @@ float BeatSelection::stepPitch(int step) const
 
 float BeatSelection::samplesPerPixel() const
 {
-    if (width() <= 0 || sampleCount <= 0)
-        return 0.0f;
-    return float(sampleCount) / float(width());
+    return FrameScale(sampleCount, width()).framesPerPixel();
 }
 
 void BeatSelection::repositionBeats()
