@@ -118,9 +118,14 @@ void IncrementWidget::keyShiftFromChords(float)
     // The semitones follow the key shift through the pitch model.
 }
 
+int IncrementWidget::fineTuneHundredths() const
+{
+    return int(boxValue - fineTuneCentre);
+}
+
 int IncrementWidget::getCurrentValue()
 {
-    return int(boxValue);
+    return boxMode == FineTune ? int(fineTuneCentre) + fineTuneHundredths() : int(boxValue);
 }
 
 void IncrementWidget::increment()
@@ -170,7 +175,7 @@ void IncrementWidget::valueChanged(float)
         emit setSyncValueSignal(objectName(), int(boxValue));
         break;
     case FineTune:
-        emit setSyncValueSignal(objectName(), int(boxValue - fineTuneCentre));
+        emit setSyncValueSignal(objectName(), fineTuneHundredths());
         break;
     }
 }

@@ -34,6 +34,9 @@ public:
     bool markerShown() const;
     // The text drawn between the ends (tempo and semitones; else empty).
     QString shownText();
+    // Fine tune: the hundredths of a semitone it publishes, its distance
+    // from 50 truncated toward zero (a dragged marker lands between them).
+    int fineTuneHundredths() const;
 
     // Tempo: active takes bpm (rounded, halves up) as the value the first
     // time and makes the value the original tempo; inactive covers the box
@@ -64,6 +67,8 @@ public slots:
     void decrement();
     void tempoChangedFromChords(float bpm);
     void keyShiftFromChords(float keyShift);
+    // The value as an integer; the fine tune's is 50 + fineTuneHundredths(),
+    // so the semitone box shows the fine tune that is heard.
     int getCurrentValue();
 
 signals:

@@ -367,7 +367,7 @@ void RealTimeToolsTab::setFineTuneWidget(float x)
 
 float RealTimeToolsTab::getSemitones() const
 {
-    return float(int(semitoneBox->value())) + float(int(fineTuneBox->value()) - 50) / 100.0f;
+    return float(int(semitoneBox->value())) + float(fineTuneBox->fineTuneHundredths()) / 100.0f;
 }
 
 // ---- Isolation ---------------------------------------------------------------------------

@@ -417,6 +417,19 @@ TEST(ToolsTab, KeyShiftFromElevenToTwelve)
     EXPECT_FALSE(r.tab.pitchPowerButton()->isOn());
 }
 
+TEST(ToolsTab, FineTunePlacedBetweenHundredthsShowsAndStoresWhatIsHeard)
+{
+    TabRig r;
+    // x 30 places the marker at 13.64: 36.36 hundredths below the centre,
+    // published as −36.
+    r.clickBox(r.tab.fineTuneWidget(), 30);
+    STEP(r, "placed");
+    EXPECT_NEAR(interpfactor.load(), ratioOf(-0.36), 1e-6);
+    EXPECT_EQ(r.tab.semitoneWidget()->shownText(), "-0.36");
+    EXPECT_FLOAT_EQ(r.tab.getSemitones(), -0.36f);
+    EXPECT_EQ(r.chords.back(), "updateChordKeyShift(-0.36)");
+}
+
 TEST(ToolsTab, TwelveReachedFromElevenShowsTheFineTuneItKeeps)
 {
     TabRig r;
