@@ -236,6 +236,18 @@
         <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
         <translation>无法将音频保存到&lt;br /&gt;%1&lt;br /&gt;%2</translation>
     </message>
+    <message>
+        <source>The session file could not be read:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>无法读取会话文件：&lt;br /&gt;%1&lt;br /&gt;未做任何更改。</translation>
+    </message>
+    <message>
+        <source>This file is not a session, or it is damaged:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>此文件不是会话，或已损坏：&lt;br /&gt;%1&lt;br /&gt;未做任何更改。</translation>
+    </message>
+    <message>
+        <source>Cannot load session</source>
+        <translation>无法加载会话</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -236,6 +236,18 @@
         <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
         <translation>Das Audio konnte nicht gespeichert werden unter&lt;br /&gt;%1&lt;br /&gt;%2</translation>
     </message>
+    <message>
+        <source>The session file could not be read:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>Die Session-Datei konnte nicht gelesen werden:&lt;br /&gt;%1&lt;br /&gt;Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>This file is not a session, or it is damaged:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>Diese Datei ist keine Session oder sie ist beschädigt:&lt;br /&gt;%1&lt;br /&gt;Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Cannot load session</source>
+        <translation>Session kann nicht geladen werden</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

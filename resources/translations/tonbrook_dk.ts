@@ -236,6 +236,18 @@
         <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
         <translation>Lyden kunne ikke gemmes i&lt;br /&gt;%1&lt;br /&gt;%2</translation>
     </message>
+    <message>
+        <source>The session file could not be read:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>Sessionsfilen kunne ikke læses:&lt;br /&gt;%1&lt;br /&gt;Intet blev ændret.</translation>
+    </message>
+    <message>
+        <source>This file is not a session, or it is damaged:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>Denne fil er ikke en session, eller den er beskadiget:&lt;br /&gt;%1&lt;br /&gt;Intet blev ændret.</translation>
+    </message>
+    <message>
+        <source>Cannot load session</source>
+        <translation>Sessionen kan ikke indlæses</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

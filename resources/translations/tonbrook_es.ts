@@ -236,6 +236,18 @@
         <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
         <translation>No se pudo guardar el audio en&lt;br /&gt;%1&lt;br /&gt;%2</translation>
     </message>
+    <message>
+        <source>The session file could not be read:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>No se pudo leer el archivo de sesión:&lt;br /&gt;%1&lt;br /&gt;No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>This file is not a session, or it is damaged:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>Este archivo no es una sesión o está dañado:&lt;br /&gt;%1&lt;br /&gt;No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Cannot load session</source>
+        <translation>No se puede cargar la sesión</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -236,6 +236,18 @@
         <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
         <translation>Ääntä ei voitu tallentaa kohteeseen&lt;br /&gt;%1&lt;br /&gt;%2</translation>
     </message>
+    <message>
+        <source>The session file could not be read:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>Istuntotiedostoa ei voitu lukea:&lt;br /&gt;%1&lt;br /&gt;Mitään ei muutettu.</translation>
+    </message>
+    <message>
+        <source>This file is not a session, or it is damaged:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>Tämä tiedosto ei ole istunto, tai se on vioittunut:&lt;br /&gt;%1&lt;br /&gt;Mitään ei muutettu.</translation>
+    </message>
+    <message>
+        <source>Cannot load session</source>
+        <translation>Istuntoa ei voi ladata</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

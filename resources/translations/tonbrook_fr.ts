@@ -236,6 +236,18 @@
         <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
         <translation>L&apos;audio n&apos;a pas pu être enregistré dans&lt;br /&gt;%1&lt;br /&gt;%2</translation>
     </message>
+    <message>
+        <source>The session file could not be read:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>Le fichier de session n&apos;a pas pu être lu :&lt;br /&gt;%1&lt;br /&gt;Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>This file is not a session, or it is damaged:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>Ce fichier n&apos;est pas une session, ou il est endommagé :&lt;br /&gt;%1&lt;br /&gt;Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Cannot load session</source>
+        <translation>Impossible de charger la session</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -236,6 +236,18 @@
         <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
         <translation>ऑडियो यहाँ सहेजा नहीं जा सका&lt;br /&gt;%1&lt;br /&gt;%2</translation>
     </message>
+    <message>
+        <source>The session file could not be read:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>सेशन फ़ाइल पढ़ी नहीं जा सकी:&lt;br /&gt;%1&lt;br /&gt;कुछ भी नहीं बदला गया।</translation>
+    </message>
+    <message>
+        <source>This file is not a session, or it is damaged:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>यह फ़ाइल सेशन नहीं है, या यह खराब हो गई है:&lt;br /&gt;%1&lt;br /&gt;कुछ भी नहीं बदला गया।</translation>
+    </message>
+    <message>
+        <source>Cannot load session</source>
+        <translation>सेशन लोड नहीं किया जा सकता</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -236,6 +236,18 @@
         <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
         <translation>Impossibile salvare l&apos;audio in&lt;br /&gt;%1&lt;br /&gt;%2</translation>
     </message>
+    <message>
+        <source>The session file could not be read:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>Impossibile leggere il file di sessione:&lt;br /&gt;%1&lt;br /&gt;Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>This file is not a session, or it is damaged:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>Questo file non è una sessione oppure è danneggiato:&lt;br /&gt;%1&lt;br /&gt;Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>Cannot load session</source>
+        <translation>Impossibile caricare la sessione</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

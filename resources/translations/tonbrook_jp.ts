@@ -236,6 +236,18 @@
         <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
         <translation>オーディオを次の場所に保存できませんでした&lt;br /&gt;%1&lt;br /&gt;%2</translation>
     </message>
+    <message>
+        <source>The session file could not be read:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>セッションファイルを読み取れませんでした：&lt;br /&gt;%1&lt;br /&gt;何も変更されていません。</translation>
+    </message>
+    <message>
+        <source>This file is not a session, or it is damaged:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>このファイルはセッションではないか、破損しています：&lt;br /&gt;%1&lt;br /&gt;何も変更されていません。</translation>
+    </message>
+    <message>
+        <source>Cannot load session</source>
+        <translation>セッションを読み込めません</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

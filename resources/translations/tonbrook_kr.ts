@@ -236,6 +236,18 @@
         <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
         <translation>다음 위치에 오디오를 저장할 수 없습니다&lt;br /&gt;%1&lt;br /&gt;%2</translation>
     </message>
+    <message>
+        <source>The session file could not be read:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>세션 파일을 읽을 수 없습니다:&lt;br /&gt;%1&lt;br /&gt;아무것도 바뀌지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>This file is not a session, or it is damaged:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>이 파일은 세션이 아니거나 손상되었습니다:&lt;br /&gt;%1&lt;br /&gt;아무것도 바뀌지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Cannot load session</source>
+        <translation>세션을 불러올 수 없음</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

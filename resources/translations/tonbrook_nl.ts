@@ -236,6 +236,18 @@
         <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
         <translation>De audio kon niet worden opgeslagen in&lt;br /&gt;%1&lt;br /&gt;%2</translation>
     </message>
+    <message>
+        <source>The session file could not be read:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>Het sessiebestand kon niet worden gelezen:&lt;br /&gt;%1&lt;br /&gt;Er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>This file is not a session, or it is damaged:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>Dit bestand is geen sessie, of het is beschadigd:&lt;br /&gt;%1&lt;br /&gt;Er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>Cannot load session</source>
+        <translation>Sessie kan niet worden geladen</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -236,6 +236,18 @@
         <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
         <translation>Lyden kunne ikke lagres i&lt;br /&gt;%1&lt;br /&gt;%2</translation>
     </message>
+    <message>
+        <source>The session file could not be read:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>Øktfilen kunne ikke leses:&lt;br /&gt;%1&lt;br /&gt;Ingenting ble endret.</translation>
+    </message>
+    <message>
+        <source>This file is not a session, or it is damaged:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>Denne filen er ikke en økt, eller den er skadet:&lt;br /&gt;%1&lt;br /&gt;Ingenting ble endret.</translation>
+    </message>
+    <message>
+        <source>Cannot load session</source>
+        <translation>Økten kan ikke lastes inn</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -236,6 +236,18 @@
         <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
         <translation>Nie udało się zapisać audio w&lt;br /&gt;%1&lt;br /&gt;%2</translation>
     </message>
+    <message>
+        <source>The session file could not be read:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>Nie udało się odczytać pliku sesji:&lt;br /&gt;%1&lt;br /&gt;Nic nie zostało zmienione.</translation>
+    </message>
+    <message>
+        <source>This file is not a session, or it is damaged:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>Ten plik nie jest sesją lub jest uszkodzony:&lt;br /&gt;%1&lt;br /&gt;Nic nie zostało zmienione.</translation>
+    </message>
+    <message>
+        <source>Cannot load session</source>
+        <translation>Nie można wczytać sesji</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -236,6 +236,18 @@
         <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
         <translation>Não foi possível guardar o áudio em&lt;br /&gt;%1&lt;br /&gt;%2</translation>
     </message>
+    <message>
+        <source>The session file could not be read:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>Não foi possível ler o ficheiro de sessão:&lt;br /&gt;%1&lt;br /&gt;Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>This file is not a session, or it is damaged:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>Este ficheiro não é uma sessão, ou está danificado:&lt;br /&gt;%1&lt;br /&gt;Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>Cannot load session</source>
+        <translation>Não é possível carregar a sessão</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -236,6 +236,18 @@
         <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
         <translation>Не удалось сохранить аудио в&lt;br /&gt;%1&lt;br /&gt;%2</translation>
     </message>
+    <message>
+        <source>The session file could not be read:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>Не удалось прочитать файл сессии:&lt;br /&gt;%1&lt;br /&gt;Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>This file is not a session, or it is damaged:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>Этот файл не является сессией или повреждён:&lt;br /&gt;%1&lt;br /&gt;Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>Cannot load session</source>
+        <translation>Невозможно загрузить сессию</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -236,6 +236,18 @@
         <source>The audio could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
         <translation>Ljudet kunde inte sparas i&lt;br /&gt;%1&lt;br /&gt;%2</translation>
     </message>
+    <message>
+        <source>The session file could not be read:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>Sessionsfilen kunde inte läsas:&lt;br /&gt;%1&lt;br /&gt;Inget har ändrats.</translation>
+    </message>
+    <message>
+        <source>This file is not a session, or it is damaged:&lt;br /&gt;%1&lt;br /&gt;Nothing was changed.</source>
+        <translation>Den här filen är inte en session, eller så är den skadad:&lt;br /&gt;%1&lt;br /&gt;Inget har ändrats.</translation>
+    </message>
+    <message>
+        <source>Cannot load session</source>
+        <translation>Sessionen kan inte läsas in</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

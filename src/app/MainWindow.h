@@ -31,6 +31,9 @@
 #include <memory>
 
 struct SessionViews;
+namespace session {
+enum class ReadStatus;
+}
 class AudioOutput;
 class AudioPlayer;
 class MetaDataThread;
@@ -177,6 +180,8 @@ private:
     ExportTargets exportTargets() const;
     // Loads path; the session is named only once the load completed.
     void loadSessionFrom(const QString& path);
+    // The box for a session file that could not be read or is none.
+    void reportUnloadableSession(const QString& path, session::ReadStatus why);
     // The warning the session slots show while an analysis runs.
     bool refuseWhileAnalysing(const char* text);
     // Writes the session to its name: true once written; failures are

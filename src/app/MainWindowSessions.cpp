@@ -167,7 +167,13 @@ void MainWindow::openSessionFile(const QString& path)
 void MainWindow::loadSessionFrom(const QString& path)
 {
     SessionPort port(*this);
-    if (SessionLoader(sessionViews(), port).load(path) != SessionLoader::Status::Completed)
+    SessionLoader loader(sessionViews(), port);
+    const SessionLoader::Status status = loader.load(path);
+    // An empty path is a cancelled dialog. A stopped load has shown the
+    // opening's own message.
+    if (status == SessionLoader::Status::NotLoaded && !path.isEmpty())
+        reportUnloadableSession(path, loader.readStatus());
+    if (status != SessionLoader::Status::Completed)
         return;
     pathsManager->setSessionFileName(path);
     saveSessionAction->setEnabled(true);
@@ -177,6 +183,15 @@ void MainWindow::loadSessionFrom(const QString& path)
     // The recording was found elsewhere: the session names it from now on.
     if (audioRelocated)
         writeSession();
+}
+
+void MainWindow::reportUnloadableSession(const QString& path, session::ReadStatus why)
+{
+    const bool unreadable = why == session::ReadStatus::NotAFile || why == session::ReadStatus::Unreadable;
+    const QString text = unreadable
+        ? tr("The session file could not be read:<br />%1<br />Nothing was changed.")
+        : tr("This file is not a session, or it is damaged:<br />%1<br />Nothing was changed.");
+    dialogs->warning(this, tr("Cannot load session"), text.arg(escaped(path)));
 }
 
 void MainWindow::exportAudioMP3(bool selection)

@@ -63,7 +63,8 @@ SessionLoader::SessionLoader(const SessionViews& views, SessionShell& shell) : v
 SessionLoader::Status SessionLoader::load(const QString& path)
 {
     QByteArray bytes;
-    if (session::readFile(path, bytes) != session::ReadStatus::Ok)
+    readStatus_ = session::readFile(path, bytes);
+    if (readStatus_ != session::ReadStatus::Ok)
         return Status::NotLoaded;
     return load(bytes);
 }
@@ -71,7 +72,8 @@ SessionLoader::Status SessionLoader::load(const QString& path)
 SessionLoader::Status SessionLoader::load(const QByteArray& bytes)
 {
     QDomDocument document;
-    if (session::parse(bytes, document) != session::ReadStatus::Ok)
+    readStatus_ = session::parse(bytes, document);
+    if (readStatus_ != session::ReadStatus::Ok)
         return Status::NotLoaded;
     return loadDocument(document);
 }

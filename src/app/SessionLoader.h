@@ -35,6 +35,8 @@ public:
     Status load(const QString& path);
     // The same from a document already in memory.
     Status load(const QByteArray& bytes);
+    // Why the last load gave NotLoaded (Ok after any other outcome).
+    session::ReadStatus readStatus() const { return readStatus_; }
 
     // Step values as the riff model and the pitch boxes take them.
     static float stepInterp(const QString& text);
@@ -55,4 +57,5 @@ private:
 
     SessionViews views_;
     SessionShell& shell_;
+    session::ReadStatus readStatus_ = session::ReadStatus::Ok;
 };

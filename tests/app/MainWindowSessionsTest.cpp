@@ -13,9 +13,11 @@
 #include "PathsManager.h"
 #include "PlotSelection.h"
 #include "Plotter.h"
+#include "SessionFormat.h"
 #include "SessionTestSupport.h"
 #include "SessionValidator.h"
 #include "SongStep.h"
+#include "TabButtons.h"
 #include "TabWidget.h"
 #include "TransportWidget.h"
 #include "WaveBg.h"
@@ -30,6 +32,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QStackedWidget>
+
+#include <functional>
 
 namespace {
 
@@ -227,6 +232,77 @@ INSTANTIATE_TEST_SUITE_P(
                           "undecodable_recording", "<!DOCTYPE TBXML><tbxml><fileName>$bad</fileName></tbxml>", {}},
                       StoppedCase{"not_a_session", "<!DOCTYPE TBXML><TBXML/>", {}},
                       StoppedCase{"not_xml", "RIFF", {}}),
+    RowName());
+
+struct UnloadableCase
+{
+    const char* name;
+    // Makes the file to load in the folder given; returns its path.
+    std::function<QString(const QDir&)> make;
+    const char* text; // the box's text before the path
+};
+
+class UnloadableSession : public SessionSlots, public ::testing::WithParamInterface<UnloadableCase>
+{
+};
+
+TEST_P(UnloadableSession, ShowsWhyAndChangesNothing)
+{
+    const UnloadableCase& c = GetParam();
+    const QString recording = openAnalysed();
+    window->paths()->setSessionFileName(sessionFolder() + "/previous.tb");
+    window->transport()->loopButton->latch();
+    window->tabArea()->tabButtons->showChordViewer();
+    const QString path = c.make(QDir(temp.path()));
+    const int boxes = dialogs->log.size();
+
+    window->openSessionFile(path);
+
+    ASSERT_EQ(dialogs->log.size(), boxes + 1);
+    EXPECT_EQ(dialogs->log.last(),
+              QString("warning:Cannot load session:%1<br />%2<br />Nothing was changed.")
+                  .arg(QString::fromLatin1(c.text), path.toHtmlEscaped()));
+    EXPECT_EQ(sessionName(), sessionFolder() + "/previous.tb");
+    EXPECT_EQ(window->paths()->getFileName(), recording);
+    EXPECT_TRUE(window->player()->isLooping());
+    EXPECT_EQ(window->tabArea()->pageStack->currentIndex(), 2);
+}
+
+const char* const unreadableText = "The session file could not be read:";
+const char* const notASessionText = "This file is not a session, or it is damaged:";
+
+QString written(const QDir& dir, const char* name, const QByteArray& bytes)
+{
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    EXPECT_TRUE(sessiontest::writeBytes(path, bytes));
+    return path;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, UnloadableSession,
+    ::testing::Values(
+        UnloadableCase{"missing", [](const QDir& dir) { return dir.filePath("gone & lost.tb"); }, unreadableText},
+        UnloadableCase{"folder",
+                       [](const QDir& dir) {
+                           dir.mkpath("folder.tb");
+                           return dir.filePath("folder.tb");
+                       },
+                       unreadableText},
+        UnloadableCase{"not_xml", [](const QDir& dir) { return written(dir, "riff.tb", "RIFF....WAVEfmt "); },
+                       notASessionText},
+        UnloadableCase{"cut_short",
+                       [](const QDir& dir) {
+                           return written(dir, "cut.tb", "<!DOCTYPE TBXML><tbxml><looped>0</looped><riffsT");
+                       },
+                       notASessionText},
+        UnloadableCase{"other_root",
+                       [](const QDir& dir) { return written(dir, "other.tb", "<!DOCTYPE TBXML><TBXML/>"); },
+                       notASessionText},
+        UnloadableCase{"too_large",
+                       [](const QDir& dir) {
+                           return written(dir, "large.tb", QByteArray(int(session::maxFileBytes) + 1, ' '));
+                       },
+                       notASessionText}),
     RowName());
 
 TEST_F(SessionSlots, RelocatedRecordingIsWrittenBackIntoTheSession)
