@@ -124,6 +124,20 @@ bool AudioExporter::riffExportEnabled(const int loopLengths[6])
     return std::any_of(loopLengths, loopLengths + 6, [](int length) { return length >= 0; });
 }
 
+AudioExporter::Status AudioExporter::renderRefusal(Kind kind, const ExportTargets& targets)
+{
+    if (kind == Kind::Riff) {
+        const int riff = targets.jamTab->currentRiff();
+        if (targets.waveBg->plotter->beatSelections[riff]->getLoopLength() == -2)
+            return Status::EmptyRiff;
+    } else if (kind == Kind::Song) {
+        const QList<int> song = targets.jamTab->songStep->song();
+        if (std::all_of(song.begin(), song.end(), [](int slot) { return slot < 0; }))
+            return Status::EmptySong;
+    }
+    return Status::Written;
+}
+
 void AudioExporter::showProgress(const QString& text)
 {
     views_.waveBg->progressBar->show();
@@ -235,8 +249,7 @@ void AudioExporter::resendPitch()
 
 AudioExporter::Result AudioExporter::exportRiff(const QString& path)
 {
-    const int riff = views_.jamTab->currentRiff();
-    if (views_.waveBg->plotter->beatSelections[riff]->getLoopLength() == -2)
+    if (renderRefusal(Kind::Riff, views_) != Status::Written)
         return {Status::EmptyRiff, QString()};
 
     AudioPlayer& player = *views_.player;
@@ -249,8 +262,7 @@ AudioExporter::Result AudioExporter::exportRiff(const QString& path)
 
 AudioExporter::Result AudioExporter::exportSong(const QString& path)
 {
-    const QList<int> song = views_.jamTab->songStep->song();
-    if (std::all_of(song.begin(), song.end(), [](int slot) { return slot < 0; }))
+    if (renderRefusal(Kind::Song, views_) != Status::Written)
         return {Status::EmptySong, QString()};
 
     AudioPlayer& player = *views_.player;

@@ -81,6 +81,9 @@ public:
     // Riff and song export are offered once some riff's loop holds more
     // than its first step (a loop length of 0 or more).
     static bool riffExportEnabled(const int loopLengths[6]);
+    // EmptyRiff when the jam tab's active riff holds no step, EmptySong
+    // when no song slot is used (Riff and Song), else Written.
+    static Status renderRefusal(Kind kind, const ExportTargets& targets);
 
     Result exportProcessed(const Target& target, bool selection);
     Result exportRiff(const QString& path);

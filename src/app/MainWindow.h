@@ -131,7 +131,7 @@ private slots:
     void playFromSelectionStart();
     void pause();
 
-    // Sessions and export: their own issue fills these.
+    // Sessions and export (MainWindowSessions.cpp).
     void saveSessionFileAs();
     void saveSessionFile();
     void loadSession(bool useSessionFileName);
@@ -187,6 +187,8 @@ private:
     // Writes the session to its name: true once written; failures are
     // shown.
     bool writeSession();
+    // The riff or the song as WAV: the refusal, the dialog, the render.
+    void exportRender(AudioExporter::Kind kind, const QString& title);
     void reportExport(const QString& path, const AudioExporter::Result& result);
 
     // Decodes fn into the record and hands it to the player: 0, or the

@@ -6,7 +6,6 @@
 #include "MainWindow.h"
 
 #include "AudioExporter.h"
-#include "AudioPlayer.h"
 #include "BeatSelection.h"
 #include "InputBlocker.h"
 #include "JamTab.h"
@@ -18,7 +17,6 @@
 #include "SessionLoader.h"
 #include "SessionTargets.h"
 #include "SessionWriter.h"
-#include "SongStep.h"
 #include "TabButtons.h"
 #include "TabWidget.h"
 #include "WaveBg.h"
@@ -26,8 +24,6 @@
 #include <QAction>
 #include <QMenu>
 #include <QStackedWidget>
-
-#include <algorithm>
 
 // What the session code asks of the window.
 class MainWindow::SessionPort final : public SessionShell
@@ -57,6 +53,10 @@ private:
 };
 
 namespace {
+
+const char* const loadRefusal =
+    "Meta data extraction still running!<br />Please wait till processing is finished<br />before loading a new "
+    "session.";
 
 QString escaped(const QString& text)
 {
@@ -142,10 +142,7 @@ bool MainWindow::writeSession()
 
 void MainWindow::loadSession(bool useSessionFileName)
 {
-    if (busy)
-        return;
-    if (refuseWhileAnalysing("Meta data extraction still running!<br />Please wait till processing is "
-                             "finished<br />before loading a new session."))
+    if (busy || refuseWhileAnalysing(loadRefusal))
         return;
     const QString path = useSessionFileName
         ? pathsManager->getSessionFileName()
@@ -156,10 +153,7 @@ void MainWindow::loadSession(bool useSessionFileName)
 
 void MainWindow::openSessionFile(const QString& path)
 {
-    if (busy)
-        return;
-    if (refuseWhileAnalysing("Meta data extraction still running!<br />Please wait till processing is "
-                             "finished<br />before loading a new session."))
+    if (busy || refuseWhileAnalysing(loadRefusal))
         return;
     loadSessionFrom(path);
 }
@@ -223,62 +217,41 @@ void MainWindow::exportAudioMP3(bool selection)
 
 void MainWindow::exportSelection()
 {
-    if (busy)
-        return;
     exportAudioMP3(true);
 }
 
 void MainWindow::exportRiffWav()
 {
-    if (busy || !record.audioLoaded)
-        return;
-    JamTab* jamTab = tabWidget->jamTab;
-    const int riff = jamTab->currentRiff();
-    if (waveBg->plotter->beatSelections[riff]->getLoopLength() == -2) {
-        reportExport(QString(), {AudioExporter::Status::EmptyRiff, QString()});
-        return;
-    }
-    const QString chosen =
-        dialogs->getSaveFileName(this, tr("Export riff wav..."),
-                                 AudioExporter::defaultName(AudioExporter::Kind::Riff, pathsManager->getSavePath(),
-                                                            pathsManager->getFileName()),
-                                 QStringLiteral("wav (*.wav)"), nullptr);
-    if (chosen.isEmpty())
-        return;
-    const QString path = AudioExporter::target(AudioExporter::Kind::Riff, chosen, QString()).path;
-    AudioExporter::Result result;
-    {
-        BusyScope scope(busy);
-        AudioExporter exporter(exportTargets(), record.sampleRate, record.sampleCount,
-                               pathsManager->getFileName());
-        result = exporter.exportRiff(path);
-    }
-    reportExport(path, result);
+    exportRender(AudioExporter::Kind::Riff, tr("Export riff wav..."));
 }
 
 void MainWindow::exportSongWav()
 {
+    exportRender(AudioExporter::Kind::Song, tr("Export song wav..."));
+}
+
+void MainWindow::exportRender(AudioExporter::Kind kind, const QString& title)
+{
     if (busy || !record.audioLoaded)
         return;
-    const QList<int> song = tabWidget->jamTab->songStep->song();
-    if (std::all_of(song.begin(), song.end(), [](int slot) { return slot < 0; })) {
-        reportExport(QString(), {AudioExporter::Status::EmptySong, QString()});
+    // Nothing to render: refused before any dialog.
+    const AudioExporter::Status refusal = AudioExporter::renderRefusal(kind, exportTargets());
+    if (refusal != AudioExporter::Status::Written) {
+        reportExport(QString(), {refusal, QString()});
         return;
     }
-    const QString chosen =
-        dialogs->getSaveFileName(this, tr("Export song wav..."),
-                                 AudioExporter::defaultName(AudioExporter::Kind::Song, pathsManager->getSavePath(),
-                                                            pathsManager->getFileName()),
-                                 QStringLiteral("wav (*.wav)"), nullptr);
+    const QString chosen = dialogs->getSaveFileName(
+        this, title, AudioExporter::defaultName(kind, pathsManager->getSavePath(), pathsManager->getFileName()),
+        QStringLiteral("wav (*.wav)"), nullptr);
     if (chosen.isEmpty())
         return;
-    const QString path = AudioExporter::target(AudioExporter::Kind::Song, chosen, QString()).path;
+    const QString path = AudioExporter::target(kind, chosen, QString()).path;
     AudioExporter::Result result;
     {
         BusyScope scope(busy);
         AudioExporter exporter(exportTargets(), record.sampleRate, record.sampleCount,
                                pathsManager->getFileName());
-        result = exporter.exportSong(path);
+        result = kind == AudioExporter::Kind::Riff ? exporter.exportRiff(path) : exporter.exportSong(path);
     }
     reportExport(path, result);
 }
