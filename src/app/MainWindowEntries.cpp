@@ -7,6 +7,7 @@
 #include "RecentFiles.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -43,6 +44,14 @@ void MainWindow::delayedLoad()
 
 bool MainWindow::eventFilter(QObject* /*watched*/, QEvent* event)
 {
+    // Qt lets application-wide shortcuts through while a popup is open,
+    // even over a modal dialog: a file dialog's completer would lose Return
+    // and the arrows to Pause and the transport. The popup keeps its keys.
+    if (event->type() == QEvent::ShortcutOverride && QApplication::activePopupWidget() != nullptr
+        && QApplication::activeModalWidget() != nullptr) {
+        event->accept();
+        return true;
+    }
     if (event->type() == QEvent::FileOpen && !busy) {
         const FileRoute route = FileRoutes::routeFileOpenEvent(static_cast<QFileOpenEvent*>(event)->file());
         if (route.kind == FileKind::Session)

@@ -23,6 +23,8 @@
 #include "WaveBg.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QLineEdit>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QTest>
@@ -344,6 +346,42 @@ TEST_F(ShortcutTest, KeysActOnTheWindowButNotThroughTheModalDialog)
     EXPECT_TRUE(ran);
     QTest::keyClick(window.get(), Qt::Key_BracketRight);
     EXPECT_EQ(transport()->volumeKnob->value(), 52);
+}
+
+// A popup over a modal dialog (a file dialog's completer) keeps its keys:
+// Return and the transport keys reach it, not the window's shortcuts.
+TEST_F(ShortcutTest, APopupOverAModalDialogKeepsItsKeys)
+{
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    transport()->volumeKnob->setValue(50);
+
+    QDialog dialog(window.get());
+    dialog.setModal(true);
+    dialog.show();
+    QWidget popup(&dialog, Qt::Popup);
+    auto* field = new QLineEdit(&popup);
+    int returns = 0;
+    QObject::connect(field, &QLineEdit::returnPressed, [&] { ++returns; });
+    popup.show();
+    field->setFocus();
+    ASSERT_EQ(QApplication::activePopupWidget(), &popup);
+    ASSERT_EQ(QApplication::activeModalWidget(), &dialog);
+
+    QTest::keyClick(field, Qt::Key_Return);
+    QTest::keyClick(field, Qt::Key_Down);
+    QTest::keyClick(field, Qt::Key_Space);
+    QTest::keyClick(field, Qt::Key_BracketRight);
+    EXPECT_EQ(returns, 1);
+    EXPECT_EQ(field->text(), QStringLiteral(" ]"));
+    EXPECT_FALSE(window->player()->isPlaying());
+    EXPECT_EQ(transport()->playButton->frame(), 0);
+    EXPECT_EQ(transport()->volumeKnob->value(), 50);
+
+    popup.close();
+    dialog.close();
+    QTest::keyClick(window.get(), Qt::Key_BracketRight);
+    EXPECT_EQ(transport()->volumeKnob->value(), 51);
 }
 
 TEST_F(ShortcutTest, AKeyAssignedWithSetActsAtOnce)
