@@ -372,8 +372,17 @@ void AudioPlayer::restorePitch()
     tools.restore(ToolSwitches::Tool::Pitch, feed.basePitch.load());
 }
 
-void AudioPlayer::leaveRiffAndSongMode()
+bool AudioPlayer::leaveRiffAndSongMode()
 {
-    feed.riffMode.store(false);
-    feed.songMode.store(false);
+    const bool wasRiff = feed.riffMode.exchange(false);
+    const bool wasSong = feed.songMode.exchange(false);
+    return wasRiff || wasSong;
+}
+
+// After riff or song playback: the waveform shows its play line again and
+// no riff step goes on sweeping.
+void AudioPlayer::announceJamEnd()
+{
+    emit playRiffSong(false);
+    emit setCurrentBeatStep(-1);
 }

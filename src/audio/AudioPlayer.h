@@ -244,7 +244,7 @@ signals:
     void flashMainPlay(bool on);
     void flashRiffPlay(bool on);
     void flashSongPlay(bool on);
-    // Riff or song playback left by pause (false).
+    // Riff or song playback starts (true) or ends (false).
     void playRiffSong(bool riffSong);
     // The transport's greyed overlay: hidden (true) at stop.
     void setGreyedButtonsHidden(bool hidden);
@@ -253,7 +253,8 @@ signals:
     void unlatchRiffPlay();
     // Riff and song steps (from the tick while playing, at once from the
     // renders): the step's own pitch in semitones, the step and song slot
-    // playing, the riff of a new song slot.
+    // playing (-1 once riff or song playback ends), the riff of a new song
+    // slot.
     void changeBeatPitch(float pitch);
     void setCurrentBeatStep(int step);
     void setCurrentSongStep(int step);
@@ -288,7 +289,8 @@ private:
     void updateQueueThreshold();
     void restartClock(); // playback (re)starts at display position 0
     void restorePitch();
-    void leaveRiffAndSongMode();
+    bool leaveRiffAndSongMode(); // true when a riff or the song was playing
+    void announceJamEnd();
     // Riffs and song (AudioPlayerJam.cpp).
     class GuiJamPort;
     jamplay::BeatGrid guiBeatGrid() const;

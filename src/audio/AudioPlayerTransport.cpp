@@ -22,9 +22,10 @@ void AudioPlayer::play()
         return;
     emitPlaybackEvents();
     publishLoop();
+    bool leftJam = false;
     {
         PlaybackHold hold(*this);
-        leaveRiffAndSongMode();
+        leftJam = leaveRiffAndSongMode();
         feed.placeReadPosition(feed.loadLoop().start);
         const bool wasStopped = feed.stopped.exchange(false);
         restorePitch();
@@ -37,6 +38,8 @@ void AudioPlayer::play()
     emit flashRiffPlay(false);
     emit unlatchRiffPlay();
     emit unlatchSongPlay();
+    if (leftJam)
+        announceJamEnd();
 }
 
 void AudioPlayer::playFromSelectionStart()
@@ -52,13 +55,14 @@ void AudioPlayer::pause()
     if (!hasRecording())
         return;
     bool resumed = false;
+    bool leftJam = false;
     bool leftRiff = false;
     bool paused = false;
     int pausedAt = 0;
     {
         PlaybackHold hold(*this);
         if (feed.stopped.load()) {
-            leaveRiffAndSongMode();
+            leftJam = leaveRiffAndSongMode();
             restorePitch();
             startStream();
             feed.stopped.store(false);
@@ -90,7 +94,9 @@ void AudioPlayer::pause()
         positionEstimate.restart(float(pausedAt));
         displayPosition.store(float(pausedAt));
     }
-    if (resumed || leftRiff)
+    if (leftJam || leftRiff)
+        announceJamEnd();
+    else if (resumed)
         emit playRiffSong(false);
 }
 
@@ -111,6 +117,7 @@ void AudioPlayer::stop()
     publishLoop();
     const LoopPoints loop = feed.loadLoop();
     bool wasPlaying = false;
+    bool leftJam = false;
     {
         PlaybackHold hold(*this);
         if (drainingStream != 0) {
@@ -133,11 +140,13 @@ void AudioPlayer::stop()
             feed.placeReadPosition(feed.looping.load() && !loop.selection() ? 0 : loop.start);
             output.stop(feed.stream.load());
             flushBuffers();
-            leaveRiffAndSongMode();
+            leftJam = leaveRiffAndSongMode();
             restorePitch();
         }
     }
     publishLoop();
+    if (leftJam)
+        announceJamEnd();
     if (!wasPlaying)
         return;
     emit unlatchMainPlay();

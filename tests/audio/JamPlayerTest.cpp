@@ -277,6 +277,72 @@ TEST(JamPlayback, TheSecondPressStopsAndAnEmptySongOnlyReleasesItsButton)
     EXPECT_FALSE(jam.rig.player->isPlaying());
 }
 
+// However riff or song playback ends, the waveform hears of it (its play
+// line shows again) and no step goes on sweeping; normal playback that
+// never played a riff sends neither.
+struct JamEndCase
+{
+    const char* name;
+    int start; // 0: normal play, 1: riff, 2: song
+    void (*leave)(AudioPlayer&);
+    bool announced;
+};
+
+std::ostream& operator<<(std::ostream& os, const JamEndCase& c)
+{
+    return os << c.name;
+}
+
+class JamEnd : public ::testing::TestWithParam<JamEndCase>
+{
+};
+
+TEST_P(JamEnd, TellsTheViewsThatNoRiffPlaysAnyMore)
+{
+    const JamEndCase c = GetParam();
+    JamRig jam;
+    jam.setRiffs({{0, {1, 2, 3}, {}}});
+    jam.setSlots({0});
+    if (c.start == 0)
+        jam.rig.player->play();
+    else if (c.start == 1)
+        jam.rig.player->playRiff();
+    else
+        jam.rig.player->playSong();
+    ASSERT_TRUE(jam.rig.player->isPlaying());
+    jam.rig.turnAndTick(10.0);
+
+    QSignalSpy riffSong(jam.rig.player.get(), &AudioPlayer::playRiffSong);
+    QSignalSpy steps(jam.rig.player.get(), &AudioPlayer::setCurrentBeatStep);
+    c.leave(*jam.rig.player);
+    if (c.announced) {
+        ASSERT_FALSE(riffSong.isEmpty());
+        EXPECT_FALSE(riffSong.last().at(0).toBool());
+        ASSERT_FALSE(steps.isEmpty());
+        EXPECT_EQ(steps.last().at(0).toInt(), -1);
+    } else {
+        EXPECT_TRUE(riffSong.isEmpty());
+        EXPECT_TRUE(steps.isEmpty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Jam, JamEnd,
+    ::testing::Values(JamEndCase{"riff_then_play", 1, [](AudioPlayer& p) { p.play(); }, true},
+                      JamEndCase{"song_then_play", 2, [](AudioPlayer& p) { p.play(); }, true},
+                      JamEndCase{"riff_then_stop", 1, [](AudioPlayer& p) { p.stop(); }, true},
+                      JamEndCase{"song_then_stop", 2, [](AudioPlayer& p) { p.stop(); }, true},
+                      JamEndCase{"riff_then_pause", 1, [](AudioPlayer& p) { p.pause(); }, true},
+                      JamEndCase{"song_paused_then_resumed", 2,
+                                 [](AudioPlayer& p) {
+                                     p.pause();
+                                     p.pause();
+                                 },
+                                 true},
+                      JamEndCase{"normal_play_then_stop", 0, [](AudioPlayer& p) { p.stop(); }, false},
+                      JamEndCase{"normal_play_then_play", 0, [](AudioPlayer& p) { p.play(); }, false}),
+    RowName());
+
 TEST(JamPlayback, NothingStartsWithoutAnalysisResults)
 {
     Rig rig(Signal::Sine, 200000);
