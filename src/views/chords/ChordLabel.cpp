@@ -14,7 +14,8 @@ constexpr int flashIntervalMs = 40;
 constexpr float flashStep = 0.05f;
 
 // Corrections start from a right click, or from a left click with exactly
-// Control (Qt's Meta) held; every other press is left to the strip.
+// Meta held (the Control key on a Mac, the Super key here, as for every
+// reset gesture); every other press is left to the strip.
 bool startsCorrection(const QMouseEvent& event)
 {
     if (event.buttons() == Qt::RightButton)
