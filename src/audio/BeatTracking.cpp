@@ -1,16 +1,18 @@
 #include "BeatTracking.h"
 
+#include "BeatLead.h"
+
 #include <cstdint>
 #include <initializer_list>
 
 namespace {
 
-constexpr float beatLead = 2048.0f;
+constexpr float beatLead = float(base::beatLeadFrames);
 
 // Beat window of i, moved back by offset: open interval.
 bool inBeatWindow(const float* b, int i, int position, int offset)
 {
-    const std::int64_t start = std::int64_t(b[i]) - (b[i] > beatLead ? 2048 : 0) - offset;
+    const std::int64_t start = std::int64_t(b[i]) - (b[i] > beatLead ? base::beatLeadFrames : 0) - offset;
     const std::int64_t end = std::int64_t(b[i + 1] - beatLead) - offset;
     return start < position && position < end;
 }

@@ -41,15 +41,15 @@ StepWindow stepWindow(const BeatGrid& grid, int beat)
     if (grid.beats == nullptr || beat < 0 || beat + 1 >= grid.count)
         return StepWindow{}; // holds nothing: the stepping moves on
     StepWindow window;
-    window.first = std::max(0, clampToInt(double(grid.beats[beat]) - beatLeadFrames));
-    const double end = double(grid.beats[beat + 1]) - beatLeadFrames;
+    window.first = std::max(0, clampToInt(double(grid.beats[beat]) - base::beatLeadFrames));
+    const double end = double(grid.beats[beat + 1]) - base::beatLeadFrames;
     window.last = end > double(grid.frames) ? grid.frames - 1 : clampToInt(end);
     return window;
 }
 
 int jumpTarget(const BeatGrid& grid, int beat)
 {
-    return std::max(0, clampToInt(double(grid.at(beat)) - beatLeadFrames));
+    return std::max(0, clampToInt(double(grid.at(beat)) - base::beatLeadFrames));
 }
 
 int beatStart(const BeatGrid& grid, int beat)

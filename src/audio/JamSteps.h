@@ -14,6 +14,7 @@
 // the beats and RiffSource::beatIndex() valid.
 #pragma once
 
+#include "BeatLead.h"
 #include "RiffSource.h"
 
 #include <array>
@@ -22,8 +23,6 @@
 namespace jamplay {
 
 constexpr int riffCount = 6;
-// Steps play this many frames before their beat.
-constexpr int beatLeadFrames = 2048;
 
 // The analysis model's beats, in frames, and the recording's length.
 struct BeatGrid

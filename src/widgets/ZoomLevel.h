@@ -13,11 +13,6 @@
 
 #include <cstdint>
 
-// Beats are drawn half a 4096-frame analysis frame early, so that each
-// sits in the middle of its frame: the loop selection, the chord strip and
-// the riff overlays must all agree on it.
-constexpr int beatLeadFrames = 2048;
-
 // Truncates toward zero into the int range; NaN gives 0. Every float that
 // becomes a pixel or a frame index goes through here, so no conversion
 // overflows whatever a session file or a far scroll holds.

@@ -24,7 +24,7 @@ constexpr int recordingFrames = 1000000;
 
 constexpr int lead(int beat)
 {
-    return int(firstBeat + spacing * float(beat)) - jamplay::beatLeadFrames;
+    return int(firstBeat + spacing * float(beat)) - base::beatLeadFrames;
 }
 
 const std::vector<float>& evenBeats()
@@ -513,7 +513,7 @@ TEST(RiffStarts, BeginAtTheBeatOfStep0ItselfWithItsPitch)
     FakeRiff riff({7, 8}, {1.5f, 1.0f});
     const std::optional<jamplay::StepStart> start = jamplay::riffStart(&riff, evenGrid());
     ASSERT_TRUE(start);
-    EXPECT_EQ(start->position, lead(7) + jamplay::beatLeadFrames);
+    EXPECT_EQ(start->position, lead(7) + base::beatLeadFrames);
     EXPECT_EQ(start->stepFactor, 1.5f);
     EXPECT_FALSE(jamplay::riffStart(nullptr, evenGrid()));
 }

@@ -9,6 +9,7 @@
 // same column in both.
 #pragma once
 
+#include "BeatLead.h"
 #include "ZoomLevel.h"
 
 #include <QString>
@@ -18,8 +19,8 @@
 
 namespace chordstrip {
 
-// The offset added to a beat's sample to draw it (ZoomLevel.h).
-constexpr int beatLead = -beatLeadFrames;
+// The offset added to a beat's sample to draw it.
+constexpr int beatLead = -base::beatLeadFrames;
 
 // One tag: a run of consecutive beats with the same chord name.
 struct Run

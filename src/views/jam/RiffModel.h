@@ -19,6 +19,7 @@
 // the player calls it inside a MetaData::BeatsReadAccess).
 #pragma once
 
+#include "BeatLead.h"
 #include "ZoomLevel.h"
 
 #include <QRect>
@@ -35,8 +36,6 @@ class RiffModel
 public:
     static constexpr int stepCount = 16;
     static constexpr int lastStep = stepCount - 1;
-    // Beats are drawn this many samples early (ZoomLevel.h).
-    static constexpr int beatLeadSamples = beatLeadFrames;
 
     enum StepState { Unused = 0, Armed = 1, InLoop = 2, OutsideLoop = 3 };
 

@@ -1,5 +1,6 @@
 #include "PlotSelection.h"
 
+#include "BeatLead.h"
 #include "MetaData.h"
 #include "PointerGesture.h"
 
@@ -13,7 +14,7 @@
 
 namespace {
 
-const float beatLead = float(beatLeadFrames);
+const float beatLead = float(base::beatLeadFrames);
 // Beats narrower than this make every stripe light: alternating stripes
 // that thin would flicker.
 const float narrowBeatPixels = 5.0f;

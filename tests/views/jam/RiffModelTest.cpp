@@ -323,7 +323,7 @@ TEST_F(RiffRules, StoredBeatsBeyondTheRecordingAreNeverRead)
 
     const auto rects = riff.layout(1000.0f, 30);
     ASSERT_EQ(rects.size(), 2);
-    const float lead = RiffModel::beatLeadSamples;
+    const float lead = base::beatLeadFrames;
     EXPECT_EQ(rects[0].rect.x(), int((riff.beatSample(beatCount - 2) - lead) / 1000.0f + 0.5f));
 }
 
