@@ -99,12 +99,13 @@ FileRoute routeCommandLine(const QStringList& arguments)
         }
         path = OsPaths::localPathFromUrl(QUrl(path, QUrl::TolerantMode));
     }
-    return classify(path, path);
+    // Field recorders write "SONG.WAV": the extension counts in any case.
+    return classify(extensionToLower(path), path);
 }
 
 FileRoute routeFileOpenEvent(const QString& path)
 {
-    if (isSessionPath(path))
+    if (isSessionPath(extensionToLower(path)))
         return {FileKind::Session, path};
     return {FileKind::Audio, path};
 }

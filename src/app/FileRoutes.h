@@ -1,7 +1,7 @@
 // Where a path from each way in goes: the open road (audio), the session
 // road, or nowhere. Each way in prepares its path its own way; all of them
 // take a session by the suffix of the file's name and audio by the
-// substrings of the whole path.
+// substrings of the whole path, with the extension in any case.
 #pragma once
 
 #include <QString>
@@ -37,12 +37,14 @@ bool isRegularFile(const QString& path);
 // The command line (arguments with the program first). One argument, or the
 // arguments joined with blanks, naming an existing file is taken as it
 // stands, made absolute; otherwise the arguments are joined up to the first
-// one holding a "." and read as a URL. Audio by the case-sensitive
-// substrings, sessions by suffix; anything else Refused (with the path, so
-// the caller can tell a named file from none: an empty path).
+// one holding a "." and read as a URL. Classified with its extension
+// lower-cased: audio by the substrings, sessions by suffix; anything else
+// Refused (with the path, so the caller can tell a named file from none:
+// an empty path).
 FileRoute routeCommandLine(const QStringList& arguments);
 
-// An open-file event: sessions by suffix, everything else is audio.
+// An open-file event: sessions by suffix (any case), everything else is
+// audio.
 FileRoute routeFileOpenEvent(const QString& path);
 
 // A dropped URL: its decoded path with "\\" turned into "/" is classified
