@@ -111,7 +111,7 @@ void MainWindow::loadRecent(QAction* recent)
 {
     if (busy || recent == nullptr)
         return;
-    const FileRoute route = FileRoutes::routeRecent(recent->text());
+    const FileRoute route = FileRoutes::routeRecent(RecentFiles::pathOf(recent));
     if (route.kind == FileKind::Audio)
         open(route.path, false);
     else if (route.kind == FileKind::Session)

@@ -21,10 +21,19 @@ void discard(QMenu* menu, QAction* action, QAction* clearAction)
         action->deleteLater();
 }
 
-int lastIndexOfText(const QList<QAction*>& list, const QString& text)
+// An "&" in the menu text would mark a mnemonic and vanish: the text
+// doubles it, the data keeps the path.
+QAction* newEntry(const QString& path, QMenu* menu)
+{
+    auto* entry = new QAction(QString(path).replace(QLatin1Char('&'), QLatin1String("&&")), menu);
+    entry->setData(path);
+    return entry;
+}
+
+int lastIndexOfPath(const QList<QAction*>& list, const QString& path)
 {
     for (int i = list.size() - 1; i >= 0; --i) {
-        if (!list.at(i)->isSeparator() && list.at(i)->text() == text)
+        if (!list.at(i)->isSeparator() && pathOf(list.at(i)) == path)
             return i;
     }
     return -1;
@@ -38,17 +47,23 @@ void appendSeparatorAndClear(QMenu* menu, QAction* clearAction)
 
 } // namespace
 
+QString pathOf(const QAction* action)
+{
+    const QVariant path = action->data();
+    return path.type() == QVariant::String ? path.toString() : action->text();
+}
+
 void addAudioFile(QMenu* menu, QAction* clearAction, const QString& path)
 {
     QList<QAction*> list = menu->actions();
     if (!list.isEmpty())
         list.removeLast();
 
-    const int found = lastIndexOfText(list, path);
+    const int found = lastIndexOfPath(list, path);
     if (found >= 0) {
         list.move(found, 0);
     } else {
-        list.prepend(new QAction(path, menu));
+        list.prepend(newEntry(path, menu));
         for (QAction* action : list)
             menu->removeAction(action);
         // The oldest entry stands just above the separator.
@@ -79,11 +94,11 @@ void addAudioFile(QMenu* menu, QAction* clearAction, const QString& path)
 void addSessionFile(QMenu* menu, QAction* clearAction, const QString& path)
 {
     QList<QAction*> list = menu->actions();
-    const int found = lastIndexOfText(list, path);
+    const int found = lastIndexOfPath(list, path);
     if (found >= 0) {
         list.move(found, 0);
     } else {
-        list.prepend(new QAction(path, menu));
+        list.prepend(newEntry(path, menu));
         for (QAction* action : list)
             menu->removeAction(action);
         if (list.size() > 11) {
@@ -116,7 +131,7 @@ void restore(QMenu* menu, QAction* clearAction, const QStringList& stored)
         const QString translated = tr(text.toUtf8().constData());
         if (translated.isEmpty() || translated == clearText || translated == clearShortcutText)
             continue;
-        menu->addAction(new QAction(text, menu));
+        menu->addAction(newEntry(text, menu));
         any = true;
     }
     if (any)
@@ -130,7 +145,7 @@ QStringList texts(const QMenu* menu)
     const QString clearShortcutText = tr("&Clear Recent");
     QStringList result;
     for (const QAction* action : menu->actions()) {
-        const QString text = action->text();
+        const QString text = action->isSeparator() ? QString() : pathOf(action);
         if (text.isEmpty() || text.contains(clearText) || text.contains(clearShortcutText))
             continue;
         result << text;

@@ -1,6 +1,8 @@
 // The "Recent files" submenu is the list itself: entries are actions whose
-// text is the full path, most recent first, then one separator and
-// "&Clear Recent". The settings keep the texts between runs. GUI thread.
+// text shows the full path (an "&" doubled, so it is no mnemonic) and whose
+// data holds it, most recent first, then one separator and "&Clear Recent".
+// Entries are compared by their paths; the settings keep the paths between
+// runs. GUI thread.
 #pragma once
 
 #include <QString>
@@ -10,6 +12,9 @@ class QAction;
 class QMenu;
 
 namespace RecentFiles {
+
+// The path an entry stands for; the text of any other action.
+QString pathOf(const QAction* action);
 
 // Audio files: a full menu keeps 8 entries (a new file drops the oldest);
 // a file already listed moves to the top. The menu ends with exactly one
@@ -24,8 +29,8 @@ void addSessionFile(QMenu* menu, QAction* clearAction, const QString& path);
 // separator and clearAction.
 void restore(QMenu* menu, QAction* clearAction, const QStringList& stored);
 
-// The texts to store: every entry in menu order, leaving out separators and
-// any text containing the clear action's text.
+// The paths to store: every entry in menu order, leaving out separators and
+// any path containing the clear action's text.
 QStringList texts(const QMenu* menu);
 
 // Empties the menu (entries and separator go; clearAction, owned by the

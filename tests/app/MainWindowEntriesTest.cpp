@@ -151,6 +151,23 @@ TEST_F(ShellTest, ARecentEntryOpensAsStoredAndClearRecentOnlyClears)
     EXPECT_TRUE(dialogs->log.isEmpty());
 }
 
+TEST_F(ShellTest, ARecentEntryWithAnAmpersandOpensItsOwnPath)
+{
+    const QString duo = writeRecording("Simon & Garfunkel.wav");
+    const QString other = writeRecording("other.wav");
+    makeWindow();
+    ASSERT_EQ(window->open(duo, false), 0);
+    window->analysisThread()->wait();
+    ASSERT_EQ(window->open(other, false), 0);
+    window->analysisThread()->wait();
+
+    recentMenu(*window)->actions().at(1)->trigger();
+    window->analysisThread()->wait();
+    EXPECT_EQ(window->paths()->getFileName(), duo);
+    EXPECT_EQ(recentMenu(*window)->actions().at(0)->iconText(), duo) << "shown as it is named";
+    EXPECT_TRUE(dialogs->log.isEmpty());
+}
+
 TEST_F(ShellTest, TheCdDialogStartsAtTheFirstRootHoldingATrack)
 {
     const QString disc = temp.filePath("disc");

@@ -145,6 +145,24 @@ TEST_F(RecentFilesTest, AStoredPathHoldingTheClearTextIsShownButNotSavedAgain)
     EXPECT_EQ(RecentFiles::texts(menu), QStringList{"/music/b.mp3"});
 }
 
+TEST_F(RecentFilesTest, AnAmpersandShowsAsItselfAndThePathIsKeptAsItIs)
+{
+    const QString duo = "/music/Simon & Garfunkel/Song.mp3";
+    const QString band = "/music/Earth, Wind && Fire.flac";
+    RecentFiles::restore(menu, clearAction, {duo});
+    RecentFiles::addAudioFile(menu, clearAction, band);
+    RecentFiles::addSessionFile(menu, clearAction, duo);
+    RecentFiles::addAudioFile(menu, clearAction, band);
+
+    const QList<QAction*> entries = menu->actions();
+    ASSERT_EQ(entries.size(), 4) << "each path listed once";
+    // The menu shows the text with its mnemonics taken out.
+    EXPECT_EQ(entries.at(0)->iconText(), band);
+    EXPECT_EQ(entries.at(1)->iconText(), duo);
+    EXPECT_EQ(RecentFiles::pathOf(entries.at(0)), band);
+    EXPECT_EQ(RecentFiles::texts(menu), (QStringList{band, duo}));
+}
+
 TEST_F(RecentFilesTest, AnyMixOfAddsAndClearsKeepsOneSeparatorAboveClear)
 {
     RecentFiles::restore(menu, clearAction, files(1, 4));
