@@ -30,6 +30,11 @@ constexpr qint64 maxFileBytes = 1 << 20;
 // would overflow the stack.
 constexpr int maxDepth = 32;
 
+// Longest text of one value (an element's text or an attribute). The
+// longest is a path, which Linux caps at 4096 bytes (PATH_MAX), never
+// fewer characters.
+constexpr int maxFieldChars = 4096;
+
 extern const char* const documentType; // "TBXML"
 extern const char* const rootName;     // "tbxml"
 extern const char* const suffix;       // ".tb"

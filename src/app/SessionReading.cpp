@@ -2,8 +2,11 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QTextCodec>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 
 #include <fcntl.h>
@@ -56,26 +59,133 @@ ReadStatus readFile(const QString& path, QByteArray& bytes)
     return status;
 }
 
+namespace {
+
+bool startsWithAt(const QString& text, int at, const char* what, Qt::CaseSensitivity cs = Qt::CaseSensitive)
+{
+    return QStringRef(&text, at, text.size() - at).startsWith(QLatin1String(what), cs);
+}
+
+// True when the prolog (what comes before the root element) declares a
+// document type with anything after its name. Reads only the prolog: the
+// first thing that is not a declaration, processing instruction, comment
+// or white space ends it.
+bool prologDeclaresMore(const QString& text)
+{
+    const int n = text.size();
+    int i = 0;
+    auto skipSpace = [&] {
+        while (i < n && (text.at(i).isSpace() || text.at(i) == QChar(0xfeff)))
+            ++i;
+    };
+    for (;;) {
+        skipSpace();
+        if (startsWithAt(text, i, "<?")) {
+            i = text.indexOf(QLatin1String("?>"), i + 2);
+            if (i < 0)
+                return false;
+            i += 2;
+        } else if (startsWithAt(text, i, "<!--")) {
+            i = text.indexOf(QLatin1String("-->"), i + 4);
+            if (i < 0)
+                return false;
+            i += 3;
+        } else if (startsWithAt(text, i, "<!DOCTYPE", Qt::CaseInsensitive)) {
+            i += 9;
+            skipSpace();
+            while (i < n && !text.at(i).isSpace() && text.at(i) != QLatin1Char('>')
+                   && text.at(i) != QLatin1Char('['))
+                ++i;
+            skipSpace();
+            return i >= n || text.at(i) != QLatin1Char('>');
+        } else {
+            return false;
+        }
+    }
+}
+
+// The codec a byte-order mark or the first characters name; none for an
+// unmarked document in an ASCII-compatible encoding.
+QTextCodec* codecByFirstBytes(const QByteArray& bytes)
+{
+    if (QTextCodec* marked = QTextCodec::codecForUtfText(bytes, nullptr))
+        return marked;
+    const QByteArray head = bytes.left(4);
+    if (head == QByteArray("<\0\0\0", 4))
+        return QTextCodec::codecForName("UTF-32LE");
+    if (head == QByteArray("\0\0\0<", 4))
+        return QTextCodec::codecForName("UTF-32BE");
+    if (head.startsWith(QByteArray("<\0", 2)))
+        return QTextCodec::codecForName("UTF-16LE");
+    if (head.startsWith(QByteArray("\0<", 2)))
+        return QTextCodec::codecForName("UTF-16BE");
+    return nullptr;
+}
+
+// The document's text: by its byte-order mark or first characters, else
+// in the encoding its XML declaration names, else UTF-8. False for an
+// encoding no codec knows. Both readers are then given this text, not the
+// bytes, so they read exactly what was checked.
+bool decode(const QByteArray& bytes, QString& text)
+{
+    if (QTextCodec* marked = codecByFirstBytes(bytes)) {
+        text = marked->toUnicode(bytes);
+        return true;
+    }
+    text = QString::fromUtf8(bytes);
+    static const QRegularExpression declared(
+        QStringLiteral("^\\x{feff}?\\s*<\\?xml[^>]*?encoding\\s*=\\s*[\"']([^\"']*)[\"']"));
+    const QRegularExpressionMatch match = declared.match(QStringRef(&text, 0, std::min(text.size(), 512)));
+    if (!match.hasMatch())
+        return true;
+    QTextCodec* named = QTextCodec::codecForName(match.captured(1).toLatin1());
+    if (named == nullptr)
+        return false;
+    if (named->mibEnum() != 106) // not UTF-8
+        text = named->toUnicode(bytes);
+    return true;
+}
+
+} // namespace
+
 ReadStatus parse(const QByteArray& bytes, QDomDocument& document)
 {
-    // A first pass with the stream reader checks well-formedness and depth
-    // before the document model builds (and later frees) its tree.
-    QXmlStreamReader scan(bytes);
+    QString text;
+    if (!decode(bytes, text))
+        return ReadStatus::NotXml;
+    if (prologDeclaresMore(text))
+        return ReadStatus::DocumentType;
+
+    // A first pass with the stream reader checks well-formedness, depth and
+    // the length of every value before the document model builds (and
+    // later frees) its tree.
+    QXmlStreamReader scan(text);
+    std::array<int, maxDepth + 1> textChars{};
     int depth = 0;
     while (!scan.atEnd()) {
         const QXmlStreamReader::TokenType token = scan.readNext();
         if (token == QXmlStreamReader::StartElement) {
             if (++depth > maxDepth)
                 return ReadStatus::TooDeep;
+            textChars[size_t(depth)] = 0;
+            for (const QXmlStreamAttribute& attribute : scan.attributes()) {
+                if (attribute.value().size() > maxFieldChars)
+                    return ReadStatus::FieldTooLong;
+            }
         } else if (token == QXmlStreamReader::EndElement) {
             --depth;
+        } else if (token == QXmlStreamReader::Characters) {
+            // A value may come in several pieces (text, CDATA, references).
+            textChars[size_t(depth)] += scan.text().size();
+            if (textChars[size_t(depth)] > maxFieldChars)
+                return ReadStatus::FieldTooLong;
         }
     }
     if (scan.hasError())
         return ReadStatus::NotXml;
 
     document = QDomDocument(QLatin1String(documentType));
-    if (!document.setContent(bytes))
+    if (!document.setContent(text))
         return ReadStatus::NotXml;
     if (document.documentElement().tagName() != QLatin1String(rootName))
         return ReadStatus::NotASession;

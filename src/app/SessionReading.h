@@ -28,9 +28,11 @@ enum class ReadStatus {
     NotAFile, // missing, a folder, a FIFO, a device
     TooLarge, // beyond maxFileBytes
     Unreadable,
-    NotXml,      // not well-formed (also XML 1.0's forbidden characters)
-    TooDeep,     // nested beyond maxDepth
-    NotASession, // the root is not `tbxml`
+    NotXml,       // not well-formed (also XML 1.0's forbidden characters)
+    DocumentType, // a document type with more than its name: entities, a DTD
+    TooDeep,      // nested beyond maxDepth
+    FieldTooLong, // a value beyond maxFieldChars
+    NotASession,  // the root is not `tbxml`
 };
 
 // The file's bytes: a regular file only, opened without blocking (a FIFO
@@ -38,8 +40,12 @@ enum class ReadStatus {
 ReadStatus readFile(const QString& path, QByteArray& bytes);
 
 // The document, when the bytes are well-formed XML no deeper than
-// maxDepth and the root element is named exactly `tbxml`. Entities expand
-// only within the XML reader's limit; external ones are never fetched.
+// maxDepth, no value longer than maxFieldChars, and the root element is
+// named exactly `tbxml`. The writer's document type is its name alone
+// (<!DOCTYPE TBXML>); one with an internal subset or an external
+// identifier is refused before any XML reader sees it: the readers expand
+// entities (parameter entities inside the subset too) as often as they are
+// referenced, so a file under 1 MB could stand for gigabytes.
 ReadStatus parse(const QByteArray& bytes, QDomDocument& document);
 
 // Texts held under fixed element names, each "0" until met.

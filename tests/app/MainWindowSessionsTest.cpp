@@ -3,6 +3,8 @@
 // blocker around the processed export.
 #include "ShellTestSupport.h"
 
+#include "HostileSessions.h"
+
 #include "AudioPlayer.h"
 #include "BeatSelection.h"
 #include "CustomButton.h"
@@ -302,6 +304,17 @@ INSTANTIATE_TEST_SUITE_P(
                        [](const QDir& dir) {
                            return written(dir, "large.tb", QByteArray(int(session::maxFileBytes) + 1, ' '));
                        },
+                       notASessionText},
+        // Entities would expand to gigabytes: refused unread.
+        UnloadableCase{"entity_used_once",
+                       [](const QDir& dir) { return written(dir, "once.tb", hostile::entityReferences(10, 1)); },
+                       notASessionText},
+        UnloadableCase{
+            "entity_used_300000_times",
+            [](const QDir& dir) { return written(dir, "many.tb", hostile::entityReferences(4097, 300000)); },
+            notASessionText},
+        UnloadableCase{"entities_nested",
+                       [](const QDir& dir) { return written(dir, "nested.tb", hostile::nestedEntities()); },
                        notASessionText}),
     RowName());
 

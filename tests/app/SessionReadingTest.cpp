@@ -1,6 +1,7 @@
 // Reading a session file safely: only regular files of bounded size, only
 // well-formed and shallow documents whose root is `tbxml`.
 #include "SessionReading.h"
+#include "HostileSessions.h"
 #include "RowName.h"
 #include "SessionDocument.h"
 
@@ -115,11 +116,16 @@ QByteArray utf16(const QString& text)
     return bytes;
 }
 
-const QByteArray laughs =
-    "<!DOCTYPE TBXML [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"
-    "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">"
-    "<!ENTITY e \"&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;\"><!ENTITY f \"&e;&e;&e;&e;&e;&e;&e;&e;&e;&e;\">]>"
-    "<tbxml><fileName>&f;</fileName></tbxml>";
+QByteArray utf16WithMark(const QByteArray& latin)
+{
+    return utf16(QString::fromLatin1(latin));
+}
+
+// A leaf of `chars` characters, written out or as references to "&".
+QByteArray leafOf(int chars, bool asReferences = false)
+{
+    return "<tbxml><fileName>" + QByteArray(asReferences ? "&amp;" : "x").repeated(chars) + "</fileName></tbxml>";
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Table, SessionParsing,
@@ -136,8 +142,55 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"deepest_accepted", nested(session::maxDepth), ReadStatus::Ok},
         ParseCase{"one_level_too_deep", nested(session::maxDepth + 1), ReadStatus::TooDeep},
         ParseCase{"very_deep", nested(300000), ReadStatus::TooDeep},
-        ParseCase{"entity_expansion", laughs, ReadStatus::NotXml}),
+        ParseCase{"declaration_and_comment_before_the_type",
+                  "<?xml version=\"1.0\" encoding=\"UTF-8\"?><!-- saved --><!DOCTYPE TBXML>\n<tbxml/>",
+                  ReadStatus::Ok},
+        // Anything after the type's name is refused before an XML reader
+        // sees it; the writer never writes it.
+        ParseCase{"one_entity_used_once", hostile::entityReferences(10, 1), ReadStatus::DocumentType},
+        ParseCase{"one_entity_used_in_the_file_name", hostile::entityReferences(10, 1, "fileName"),
+                  ReadStatus::DocumentType},
+        ParseCase{"nested_entities", hostile::nestedEntities(), ReadStatus::DocumentType},
+        ParseCase{"parameter_entities_in_the_subset", hostile::parameterEntities(1000), ReadStatus::DocumentType},
+        ParseCase{"empty_subset", "<!DOCTYPE TBXML []><tbxml/>", ReadStatus::DocumentType},
+        ParseCase{"external_type", "<!DOCTYPE TBXML SYSTEM \"tb.dtd\"><tbxml/>", ReadStatus::DocumentType},
+        ParseCase{"type_after_a_comment", "<!-- x --><!DOCTYPE TBXML [<!ENTITY e \"1\">]><tbxml>&e;</tbxml>",
+                  ReadStatus::DocumentType},
+        ParseCase{"type_in_utf16", utf16WithMark(hostile::entityReferences(10, 1)), ReadStatus::DocumentType},
+        ParseCase{"type_in_a_declared_encoding",
+                  "<?xml version='1.0' encoding='ISO-8859-1'?><!DOCTYPE TBXML [<!ENTITY e \"\xe9\">]><tbxml/>",
+                  ReadStatus::DocumentType},
+        ParseCase{"declared_encoding_read", "<?xml version='1.0' encoding='ISO-8859-1'?><tbxml>\xe9</tbxml>",
+                  ReadStatus::Ok},
+        ParseCase{"unknown_declared_encoding", "<?xml version='1.0' encoding='x-none'?><tbxml/>",
+                  ReadStatus::NotXml},
+        // Every value within the bound, counted as expanded.
+        ParseCase{"value_at_the_bound", leafOf(session::maxFieldChars), ReadStatus::Ok},
+        ParseCase{"value_past_the_bound", leafOf(session::maxFieldChars + 1), ReadStatus::FieldTooLong},
+        ParseCase{"references_past_the_bound", leafOf(session::maxFieldChars + 1, true), ReadStatus::FieldTooLong},
+        ParseCase{"value_in_pieces_past_the_bound",
+                  "<tbxml><fileName>" + QByteArray(3000, 'x') + "<![CDATA[" + QByteArray(3000, 'y')
+                      + "]]></fileName></tbxml>",
+                  ReadStatus::FieldTooLong},
+        ParseCase{"attribute_past_the_bound",
+                  "<tbxml><riffsTab><riff id=\"" + QByteArray(session::maxFieldChars + 1, '1')
+                      + "\"/></riffsTab></tbxml>",
+                  ReadStatus::FieldTooLong}),
     RowName());
+
+// 300 000 references to an entity of 4 097 characters in a file under
+// 1 MB stand for 1.2 G characters: the reader must refuse the file from
+// its prolog, never holding more than the file and one value's bound.
+TEST(SessionParsing, ManyReferencesAreRefusedUnexpanded)
+{
+    for (const char* element : {"beatOffset", "fileName"}) {
+        const QByteArray bytes = hostile::entityReferences(4097, 300000, element);
+        ASSERT_LE(bytes.size(), session::maxFileBytes) << "a file the reader reads";
+        QDomDocument doc;
+        EXPECT_EQ(session::parse(bytes, doc), ReadStatus::DocumentType) << element;
+        EXPECT_TRUE(doc.documentElement().isNull()) << element;
+    }
+}
 
 TEST(SessionParsing, ExternalEntityIsNeverFetched)
 {
