@@ -22,6 +22,7 @@
 #include "RealTimeToolsTab.h"
 #include "RiffStep.h"
 #include "ShortcutsTab.h"
+#include "SingleInstance.h"
 #include "SmallPlot.h"
 #include "SongStep.h"
 #include "Startup.h"
@@ -205,6 +206,9 @@ void MainWindow::closeEvent(QCloseEvent* event)
         audioPlayer->stop();
         audioPlayer->stopThread();
     }
+    // The settings are written: a start from now on runs on its own.
+    if (singleInstance != nullptr)
+        singleInstance->release();
     event->accept();
 }
 

@@ -30,6 +30,7 @@
 #include <functional>
 #include <memory>
 
+struct FileRoute;
 struct SessionViews;
 namespace session {
 enum class ReadStatus;
@@ -40,6 +41,7 @@ class MetaDataThread;
 class PathsManager;
 class PitchSyncWidget;
 class PreferencesMenu;
+class SingleInstance;
 class TabWidget;
 class TransportWidget;
 class WaveBg;
@@ -73,6 +75,14 @@ public:
 
     // A recording is being opened: every entry returns at once.
     bool isBusy() const { return busy; }
+
+    // Takes the requests of later starts from instance, which outlives the
+    // window; closing the window lets go of it, so that a relaunch runs.
+    void listenTo(SingleInstance* instance);
+    // A later start's request: the window comes to the front, and the file
+    // opens by the road of an open-file event (the same busy rules); a
+    // name no way in takes gets the command line's box.
+    void takeHandOver(const FileRoute& route);
 
     // What tests and the benchmark look at.
     const DecodedRecording& recording() const { return record; }
@@ -241,5 +251,6 @@ private:
     std::unique_ptr<ShellDialogs> dialogs;
     std::int64_t frameLimit;
     std::function<QStringList()> cdRoots;
+    SingleInstance* singleInstance = nullptr;
     bool busy = false;
 };

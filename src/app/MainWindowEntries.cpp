@@ -1,10 +1,12 @@
-// The other ways in: the command line, open-file events, drag and drop, the
-// CD-track dialog and the recent-files menu. Each classifies its path
-// (FileRoutes) and hands it to open() or to the session road.
+// The other ways in: the command line, open-file events, a later start's
+// hand-over, drag and drop, the CD-track dialog and the recent-files menu.
+// Each classifies its path (FileRoutes) and hands it to open() or to the
+// session road.
 #include "MainWindow.h"
 
 #include "FileRoutes.h"
 #include "RecentFiles.h"
+#include "SingleInstance.h"
 
 #include <QAction>
 #include <QApplication>
@@ -60,6 +62,32 @@ bool MainWindow::eventFilter(QObject* /*watched*/, QEvent* event)
             open(route.path, false);
     }
     return false;
+}
+
+void MainWindow::listenTo(SingleInstance* instance)
+{
+    singleInstance = instance;
+    connect(instance, &SingleInstance::requested, this, &MainWindow::takeHandOver);
+    instance->setReady();
+}
+
+void MainWindow::takeHandOver(const FileRoute& route)
+{
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+    switch (route.kind) {
+    case FileKind::Audio:
+    case FileKind::Session:
+        // Linux sends no open-file events: a later start stands in for one.
+        QCoreApplication::postEvent(qApp, new QFileOpenEvent(route.path));
+        break;
+    case FileKind::Refused:
+        if (!busy && !route.path.isEmpty())
+            dialogs->information(this, QStringLiteral("Cannot load file"), QString::fromLatin1(unsupportedText));
+        break;
+    }
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)

@@ -1,16 +1,21 @@
 #include "Startup.h"
 
+#include "FileRoutes.h"
 #include "MainWindow.h"
 #include "SettingsStore.h"
+#include "SingleInstance.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QPixmap>
 #include <QSplashScreen>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTranslator>
+
+#include <cstdio>
 
 // Taken during static initialisation: no application name is set yet, so
 // this is the data folder itself (~/.local/share on Linux).
@@ -46,6 +51,16 @@ const char* const qtTranslations[][2] = {
 };
 
 const int minimumSplashMs = 1000;
+
+// What the command line names, as the running window is to take it: a
+// relative name is this process's, so it goes over absolute.
+FileRoute handOverRoute()
+{
+    FileRoute route = FileRoutes::routeCommandLine(QCoreApplication::arguments());
+    if (!route.path.isEmpty())
+        route.path = QFileInfo(route.path).absoluteFilePath();
+    return route;
+}
 
 } // namespace
 
@@ -108,6 +123,20 @@ int main_(int argc, char** argv, const StartupObserver& onShown)
 {
     QApplication app(argc, argv);
 
+    // One window per user: a later start hands its file to the running one
+    // and leaves before it reads or writes any setting.
+    SingleInstance instance(SingleInstance::userFolder());
+    switch (instance.start(handOverRoute())) {
+    case SingleInstance::Role::HandedOver:
+        return 0;
+    case SingleInstance::Role::NoAnswer:
+        std::fprintf(stderr, "Tonbrook is running but did not answer: nothing was opened.\n");
+        return 1;
+    case SingleInstance::Role::Primary:
+    case SingleInstance::Role::Alone:
+        break;
+    }
+
     {
         const auto settings = SettingsStore::open();
         settings->beginGroup(QStringLiteral("Language"));
@@ -140,6 +169,7 @@ int main_(int argc, char** argv, const StartupObserver& onShown)
     }
 
     MainWindow window;
+    window.listenTo(&instance);
     splash.finish(&window);
     throwAway->deleteLater();
     if (onShown)

@@ -44,5 +44,7 @@ using StartupObserver = std::function<void(MainWindow&)>;
 
 // The application set-up after main: returns the event loop's exit code
 // once the window has closed and the player, the analysis and the output
-// have shut down.
+// have shut down. When the user's window already runs, hands it the
+// command line's file instead and returns at once: 0 when it took the
+// file, 1 when it did not answer.
 int main_(int argc, char** argv, const StartupObserver& onShown = {});

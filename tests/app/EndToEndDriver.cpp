@@ -3,24 +3,37 @@
 // reads what the chord strip shows, closes the window and prints one JSON
 // object on standard output. The end-to-end test runs it in its own
 // process, with its own data and settings folders.
+//
+// With "--hand-over" first it only watches: it prints a JSON line when the
+// window is up and whenever what it shows changes, and closes the window
+// when "quit" comes on standard input, after a last line that counts the
+// windows shown.
 #include "AudioPlayer.h"
 #include "ChordLabel.h"
 #include "ChordsStrip.h"
 #include "MainWindow.h"
 #include "MetaDataThread.h"
+#include "PathsManager.h"
 #include "Plotter.h"
 #include "ProcessingLabel.h"
 #include "Startup.h"
 #include "WaveBg.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSocketNotifier>
 #include <QTimer>
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -44,11 +57,63 @@ void finish(MainWindow& window, QJsonObject& report)
     window.close();
 }
 
+void print(const QJsonObject& line)
+{
+    std::printf("%s\n", QJsonDocument(line).toJson(QJsonDocument::Compact).constData());
+    std::fflush(stdout);
+}
+
+QJsonObject shown(MainWindow& window)
+{
+    QJsonObject state;
+    state["title"] = window.windowTitle();
+    state["file"] = window.paths()->getFileName();
+    state["session"] = window.paths()->getSessionFileName();
+    state["analysing"] = window.analysisThread()->isRunning();
+    state["busy"] = window.isBusy();
+    return state;
+}
+
+void watchHandOvers(MainWindow& window)
+{
+    print(QJsonObject{{"ready", true}});
+    auto* poll = new QTimer(&window);
+    auto last = std::make_shared<QJsonObject>();
+    QObject::connect(poll, &QTimer::timeout, &window, [&window, last] {
+        const QJsonObject now = shown(window);
+        if (now != *last)
+            print(now);
+        *last = now;
+    });
+    poll->start(20);
+    auto* input = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, &window);
+    QObject::connect(input, &QSocketNotifier::activated, &window, [&window, input] {
+        char line[64] = {};
+        const ssize_t got = ::read(STDIN_FILENO, line, sizeof line - 1);
+        if (got > 0 && std::strncmp(line, "quit", 4) != 0)
+            return;
+        input->setEnabled(false);
+        int windows = 0;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            windows += widget->isVisible() ? 1 : 0;
+        QJsonObject closing = shown(window);
+        closing["windows"] = windows;
+        print(closing);
+        window.close();
+    });
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     setStartupEnvironment();
+    if (argc > 1 && std::strcmp(argv[1], "--hand-over") == 0) {
+        std::vector<char*> arguments(argv, argv + argc);
+        arguments.erase(arguments.begin() + 1);
+        arguments.push_back(nullptr);
+        return main_(argc - 1, arguments.data(), watchHandOvers);
+    }
     QElapsedTimer clock;
     clock.start();
     QJsonObject report;

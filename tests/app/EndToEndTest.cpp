@@ -2,12 +2,19 @@
 // line: the first run analyses it, the second reads the cache. Each run is
 // the driver program in its own process (one application object per
 // process), headless, on the silent device, with its own folders.
+//
+// Then one window and later starts of the application itself: each hands
+// its file to the window and leaves.
 #include "ShellTestSupport.h"
 
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSettings>
+
+#include <cstdio>
 
 namespace {
 
@@ -15,19 +22,27 @@ using shell_test::ShellTest;
 
 constexpr int runTimeoutMs = 120000;
 
-QJsonObject runApplication(const QString& folder, const QString& recording)
+// Headless, silent, and every folder of the user's below folder.
+QProcessEnvironment privateEnvironment(const QString& folder)
 {
-    QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     environment.insert("TONBROOK_AUDIO", "none");
+    environment.insert("HOME", folder + "/home");
     environment.insert("XDG_DATA_HOME", folder + "/data");
     environment.insert("XDG_CONFIG_HOME", folder + "/config");
     environment.insert("XDG_RUNTIME_DIR", folder + "/runtime");
+    QDir().mkpath(folder + "/home");
     QDir().mkpath(folder + "/runtime");
     QFile::setPermissions(folder + "/runtime",
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    process.setProcessEnvironment(environment);
+    return environment;
+}
+
+QJsonObject runApplication(const QString& folder, const QString& recording)
+{
+    QProcess process;
+    process.setProcessEnvironment(privateEnvironment(folder));
     process.setProcessChannelMode(QProcess::SeparateChannels);
     process.start(QStringLiteral(TONBROOK_E2E_DRIVER), {recording});
     if (!process.waitForFinished(runTimeoutMs)) {
@@ -77,6 +92,125 @@ TEST_F(ShellTest, TheApplicationOpensAnalysesPlaysAndReadsItsCacheOnTheNextStart
     EXPECT_FALSE(second["processingShown"].toBool()) << "the cache is read, nothing analysed";
     EXPECT_EQ(strings(second["chords"]), chords);
     EXPECT_EQ(strings(second["strip"]), strip);
+}
+
+// The window of the first start: the driver, watching what it shows.
+class RunningWindow
+{
+public:
+    explicit RunningWindow(const QString& folder)
+    {
+        process_.setProcessEnvironment(privateEnvironment(folder));
+        process_.setProcessChannelMode(QProcess::SeparateChannels);
+        process_.start(QStringLiteral(TONBROOK_E2E_DRIVER), {"--hand-over"});
+    }
+    ~RunningWindow()
+    {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished();
+        }
+    }
+
+    // The first line from now on that holds every field of wanted.
+    QJsonObject waitFor(const QJsonObject& wanted)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < runTimeoutMs) {
+            while (process_.canReadLine()) {
+                const QJsonObject line = QJsonDocument::fromJson(process_.readLine()).object();
+                bool matches = true;
+                for (auto it = wanted.begin(); it != wanted.end(); ++it)
+                    matches = matches && line.value(it.key()) == it.value();
+                if (matches)
+                    return line;
+            }
+            if (!process_.waitForReadyRead(1000) && process_.state() == QProcess::NotRunning)
+                break;
+        }
+        ADD_FAILURE() << "the window never showed " << QJsonDocument(wanted).toJson().toStdString()
+                      << process_.readAllStandardError().toStdString();
+        return {};
+    }
+
+    // Closes the window: its last line, and its exit code.
+    QJsonObject quit(int& exitCode)
+    {
+        process_.write("quit\n");
+        const QJsonObject last = waitFor({{"analysing", false}});
+        EXPECT_TRUE(process_.waitForFinished(runTimeoutMs));
+        exitCode = process_.exitCode();
+        return last;
+    }
+
+private:
+    QProcess process_;
+};
+
+// A later start of the application itself: its exit code, and how long it
+// ran.
+struct LaterStart
+{
+    int exitCode = -1;
+    qint64 ms = 0;
+};
+
+LaterStart startAgain(const QString& folder, const QStringList& arguments)
+{
+    QProcess process;
+    process.setProcessEnvironment(privateEnvironment(folder));
+    QElapsedTimer clock;
+    clock.start();
+    process.start(QStringLiteral(TONBROOK_APP), arguments);
+    // A start that ran a window of its own would never end by itself.
+    if (!process.waitForFinished(runTimeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        ADD_FAILURE() << "the later start did not leave";
+        return {};
+    }
+    EXPECT_TRUE(process.readAllStandardError().isEmpty());
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, clock.elapsed()};
+}
+
+class HandOverEndToEnd : public ShellTest
+{
+};
+
+TEST_F(HandOverEndToEnd, LaterStartsHandTheirFilesToTheOneWindowAndLeave)
+{
+    const QString song = writeSong("Song.WAV", 6);
+    const QString session = temp.filePath("practice.tb");
+    QFile file(session);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(("<!DOCTYPE TBXML><tbxml><fileName>" + song + "</fileName><looped>1</looped></tbxml>").toUtf8());
+    file.close();
+    const QString settings = temp.path() + "/config/Halvarine/Tonbrook.conf";
+
+    RunningWindow first(temp.path());
+    first.waitFor({{"ready", true}});
+
+    const LaterStart withFile = startAgain(temp.path(), {song});
+    EXPECT_EQ(withFile.exitCode, 0);
+    first.waitFor({{"file", song}, {"analysing", false}, {"busy", false}});
+
+    const LaterStart withSession = startAgain(temp.path(), {session});
+    EXPECT_EQ(withSession.exitCode, 0);
+    first.waitFor({{"session", session}});
+
+    const LaterStart withNothing = startAgain(temp.path(), {});
+    EXPECT_EQ(withNothing.exitCode, 0);
+    EXPECT_FALSE(QFile::exists(settings)) << "only the window writes the settings, when it closes";
+
+    int exitCode = -1;
+    const QJsonObject last = first.quit(exitCode);
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(last["windows"].toInt(), 1);
+    EXPECT_EQ(last["title"].toString(), "Tonbrook | Song.WAV");
+    QSettings stored(settings, QSettings::IniFormat);
+    EXPECT_EQ(stored.value("MainWindow/recent files").toStringList(), (QStringList{session, song}));
+    std::printf("later starts left after %lld, %lld and %lld ms\n", withFile.ms, withSession.ms, withNothing.ms);
 }
 
 } // namespace

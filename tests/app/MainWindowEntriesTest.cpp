@@ -3,11 +3,13 @@
 #include "ShellTestSupport.h"
 
 #include "AudioPlayer.h"
+#include "FileRoutes.h"
 #include "MetaDataThread.h"
 #include "PathsManager.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QFileOpenEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -72,6 +74,8 @@ TEST_F(ShellTest, EveryEntryFiredWhileARecordingOpensStartsNothing)
         drop(*window, {QUrl::fromLocalFile(second)});
         QFileOpenEvent fileOpen(second);
         QApplication::sendEvent(qApp, &fileOpen);
+        window->takeHandOver({FileKind::Audio, second});
+        window->takeHandOver({FileKind::Refused, temp.filePath("notes.txt")});
         recentEntry->trigger();
         for (const char* slot : {"delayedLoad", "openCD", "clearRecent", "playStop", "pause",
                                  "playFromSelectionStart", "saveSessionFileAs", "saveSessionFile", "loadSession",
@@ -85,6 +89,7 @@ TEST_F(ShellTest, EveryEntryFiredWhileARecordingOpensStartsNothing)
     });
     ASSERT_EQ(window->open(first, false), 0);
     window->analysisThread()->wait();
+    QCoreApplication::processEvents();
 
     EXPECT_EQ(reached, 1);
     EXPECT_EQ(results, (QStringList{"1", "1"})) << "open refuses without a box";
@@ -122,6 +127,38 @@ TEST_F(ShellTest, AnOpenFileEventOpensTheRecordingAndGoesOnToItsReceiver)
     QApplication::sendEvent(qApp, &event);
     window->analysisThread()->wait();
     EXPECT_EQ(window->paths()->getFileName(), path);
+}
+
+TEST_F(ShellTest, AHandedOverRequestRaisesTheWindowAndOpensAsAnOpenFileEvent)
+{
+    const QString song = writeRecording("SONG.WAV");
+    const QString session = temp.filePath("practice.tb");
+    QFile file(session);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(("<!DOCTYPE TBXML><tbxml><fileName>" + song + "</fileName><looped>1</looped></tbxml>").toUtf8());
+    file.close();
+    makeWindow();
+
+    window->showMinimized();
+    window->takeHandOver({FileKind::Refused, QString()});
+    EXPECT_FALSE(window->isMinimized()) << "nothing named: only to the front";
+    EXPECT_TRUE(dialogs->log.isEmpty());
+
+    window->showMinimized();
+    window->takeHandOver({FileKind::Audio, song});
+    EXPECT_FALSE(window->isMinimized());
+    QCoreApplication::processEvents();
+    window->analysisThread()->wait();
+    EXPECT_EQ(window->paths()->getFileName(), song);
+
+    window->takeHandOver({FileKind::Session, session});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->paths()->getSessionFileName(), session);
+    EXPECT_TRUE(window->player()->isLooping());
+
+    window->takeHandOver({FileKind::Refused, temp.filePath("notes.txt")});
+    ASSERT_EQ(dialogs->log.size(), 1);
+    EXPECT_TRUE(dialogs->log.at(0).startsWith("information:Cannot load file:Selected file is not supported."));
 }
 
 TEST_F(ShellTest, ARecentEntryOpensAsStoredAndClearRecentOnlyClears)
