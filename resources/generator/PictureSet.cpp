@@ -10,14 +10,25 @@ PictureSet::PictureSet(const QString& folder) : outputDir(folder) { }
 
 void PictureSet::save(const QString& relativePath, const QImage& image, QSize frame)
 {
-    const QString path = outputDir + "/images/" + relativePath;
+    if (write("images/" + relativePath, image))
+        saved.append({"images/" + relativePath, frame});
+}
+
+void PictureSet::saveFile(const QString& relativePath, const QImage& image)
+{
+    write(relativePath, image);
+}
+
+bool PictureSet::write(const QString& relativePath, const QImage& image)
+{
+    const QString path = outputDir + "/" + relativePath;
     QDir().mkpath(QFileInfo(path).absolutePath());
     if (!image.save(path, "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         ++failures;
-        return;
+        return false;
     }
-    saved.append({"images/" + relativePath, frame});
+    return true;
 }
 
 bool PictureSet::writeQrc(const QString& qrcName) const

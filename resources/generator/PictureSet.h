@@ -15,6 +15,8 @@ public:
     // Saves image as images/<relativePath>; it becomes ":/images/<relativePath>".
     // frame: the size of one frame of a strip or sheet, for the contact sheet.
     void save(const QString& relativePath, const QImage& image, QSize frame = QSize());
+    // Saves image as <relativePath>, outside the compiled-in pictures.
+    void saveFile(const QString& relativePath, const QImage& image);
     bool writeQrc(const QString& qrcName) const;
     bool ok() const { return failures == 0; }
 
@@ -27,6 +29,8 @@ public:
     const QString& directory() const { return outputDir; }
 
 private:
+    bool write(const QString& relativePath, const QImage& image);
+
     QString outputDir;
     QVector<Entry> saved;
     int failures = 0;

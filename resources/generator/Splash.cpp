@@ -1,4 +1,4 @@
-// The splash screen and the application icon.
+// The splash screen and the application icon (also the desktop's).
 #include "PictureSet.h"
 #include "Style.h"
 
@@ -72,11 +72,13 @@ QImage splash()
     return image;
 }
 
-QImage icon()
+// Drawn on a 64-unit grid and scaled, so every size is sharp.
+QImage icon(int size)
 {
-    QImage image = look::strip(64, 64, 1);
+    QImage image = look::strip(size, size, 1);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 64.0, size / 64.0);
     QPainterPath shape;
     shape.addRoundedRect(QRectF(2, 2, 60, 60), 13, 13);
     p.setPen(Qt::NoPen);
@@ -103,5 +105,8 @@ QImage icon()
 void drawSplash(PictureSet& set)
 {
     set.save("splashscreen.png", splash());
-    set.save("icon_64.png", icon());
+    set.save("icon_64.png", icon(64));
+    // The desktop's copies, installed into the icon theme, not compiled in.
+    for (int size : {64, 128, 256})
+        set.saveFile(QString("icons/hicolor/%1x%1/apps/tonbrook.png").arg(size), icon(size));
 }
