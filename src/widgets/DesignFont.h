@@ -14,3 +14,18 @@ inline QFont designFont(const QString& family, int points, int weight = QFont::N
     font.setWeight(weight);
     return font;
 }
+
+// The small bold labels over the waveform and the song row (beat counts,
+// step numbers, riff letters). A family we install, never a generic one:
+// fontconfig may answer "fantasy" with a dingbat font, where "A" is a star.
+// Condensed where the face is there, plain bold otherwise; the style hint
+// picks a sans-serif should the family be missing.
+inline constexpr const char* labelFontFamily = "DejaVu Sans";
+
+inline QFont labelFont(int points)
+{
+    QFont font = designFont(QString::fromLatin1(labelFontFamily), points, QFont::Bold);
+    font.setStretch(QFont::SemiCondensed);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}

@@ -1,5 +1,6 @@
 #include "BeatLabel.h"
 
+#include "DesignFont.h"
 #include "RiffModel.h"
 #include "ZoomLevel.h"
 
@@ -51,8 +52,7 @@ void BeatLabel::initWidgets()
     numberLabel = new QLabel(this);
     numberLabel->setTextFormat(Qt::RichText);
     numberLabel->setText(QStringLiteral("<font color='#FFFFFF'>%1</font>").arg(step + 1));
-    QFont font(QStringLiteral("Fantasy"), 10, QFont::Bold);
-    numberLabel->setFont(font);
+    numberLabel->setFont(labelFont(10));
     numberLabel->setAlignment(Qt::AlignCenter);
     numberLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
 }

@@ -1,5 +1,6 @@
 #include "SongStep.h"
 
+#include "DesignFont.h"
 #include "JamRules.h"
 #include "PictureStrip.h"
 
@@ -17,7 +18,7 @@ const char* const letters[] = {"-", "A", "B", "C", "D", "E", "F"};
 SongStepLabel::SongStepLabel(QWidget* parent, int slot) : QLabel(parent), index(slot)
 {
     setFixedSize(labelWidth, labelHeight);
-    setFont(QFont(QStringLiteral("Fantasy"), 11, QFont::Bold));
+    setFont(labelFont(11));
     setAlignment(Qt::AlignCenter);
     setTextFormat(Qt::RichText);
     // The first slot is where a song starts: its dash is a little brighter.

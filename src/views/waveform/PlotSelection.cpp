@@ -1,6 +1,7 @@
 #include "PlotSelection.h"
 
 #include "BeatLead.h"
+#include "DesignFont.h"
 #include "MetaData.h"
 #include "PointerGesture.h"
 
@@ -37,11 +38,7 @@ int nonNegative(float frame)
 
 PlotSelection::PlotSelection(QWidget* parent) : QWidget(parent)
 {
-    // 9 pixels, the size 9 points have where the labels' fixed 10- and
-    // 11-pixel boxes were drawn for; 9 points at 96 dpi would be clipped.
-    QFont font(QStringLiteral("Fantasy"));
-    font.setPixelSize(9);
-    font.setWeight(75);
+    const QFont font = labelFont(9);
     setFont(font);
     setMouseTracking(true);
     for (QLabel** label : {&countLabel, &startLabel, &endLabel}) {
