@@ -15,7 +15,6 @@
 #include "WavWriter.h"
 #include "WaveBg.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -26,11 +25,6 @@ namespace {
 
 // Frames converted and written at once by the riff and song exports.
 constexpr int writeBlockFrames = 512;
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
 
 // The processed export's writer: a WAV file or the MP3 encoder.
 class BlockSink

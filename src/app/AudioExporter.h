@@ -18,6 +18,7 @@
 // percent behind the position.
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -40,6 +41,8 @@ struct ExportTargets
 
 class AudioExporter
 {
+    Q_DECLARE_TR_FUNCTIONS(AudioExporter)
+
 public:
     enum class Kind { Recording, Selection, Riff, Song };
     enum class Format { Wav, Mp3 };

@@ -193,6 +193,7 @@ private:
     // The box for a session file that could not be read or is none.
     void reportUnloadableSession(const QString& path, session::ReadStatus why);
     // The warning the session slots show while an analysis runs.
+    // text: a source text, translated here.
     bool refuseWhileAnalysing(const char* text);
     // Writes the session to its name: true once written; failures are
     // shown.

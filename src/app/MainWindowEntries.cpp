@@ -20,8 +20,9 @@
 namespace {
 
 const char* const unsupportedText =
-    "Selected file is not supported.<br />Please choose a file with one of the following extensions:<br />.wav "
-    ".mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .tb";
+    QT_TRANSLATE_NOOP("MainWindow",
+                      "Selected file is not supported.<br />Please choose a file with one of the "
+                      "following extensions:<br />.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .tb");
 
 } // namespace
 
@@ -39,7 +40,7 @@ void MainWindow::delayedLoad()
         break;
     case FileKind::Refused:
         if (!route.path.isEmpty())
-            dialogs->information(this, QStringLiteral("Cannot load file"), QString::fromLatin1(unsupportedText));
+            dialogs->information(this, tr("Cannot load file"), tr(unsupportedText));
         break;
     }
 }
@@ -129,8 +130,8 @@ void MainWindow::openCD()
     if (busy)
         return;
     const QString start = FileRoutes::cdStartFolder(cdRoots ? cdRoots() : QStringList());
-    const QString file = dialogs->getOpenFileName(this, tr("Open CD Track"), start,
-                                                  QStringLiteral("CD Track (*.aiff *.aif *.wav)"));
+    const QString file =
+        dialogs->getOpenFileName(this, tr("Open CD Track"), start, tr("CD Track (*.aiff *.aif *.wav)"));
     if (!file.isEmpty())
         open(file, true);
 }

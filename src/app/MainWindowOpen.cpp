@@ -30,13 +30,13 @@
 
 namespace {
 
+// The filters after their first entry's name, which is translated.
 const char* const openFilter =
-    "All types (*.wav *.ogg *.mp3 *.flac *.wma *.m4a *.mp4 *.aac *.aiff *.aif);;WAV (*.wav);;Ogg Vorbis "
-    "(*.ogg);;MP3 (*.mp3);;Flac (*.flac);;WMA (*.wma);;M4A (*.m4a);;MP4 (*.mp4);;AAC (*.aac);;AIFF "
-    "(*.aiff);;AIF (*.aif)";
+    " (*.wav *.ogg *.mp3 *.flac *.wma *.m4a *.mp4 *.aac *.aiff *.aif);;WAV (*.wav);;Ogg Vorbis (*.ogg);;MP3 "
+    "(*.mp3);;Flac (*.flac);;WMA (*.wma);;M4A (*.m4a);;MP4 (*.mp4);;AAC (*.aac);;AIFF (*.aiff);;AIF (*.aif)";
 const char* const relocationFilter =
-    "All types (*.wav *.ogg *.mp3 *.flac *.wma *.m4a *.mp4 *.aac* *.aiff);;WAV (*.wav);;Ogg Vorbis "
-    "(*.ogg);;MP3 (*.mp3);;Flac (*.flac);;WMA (*.wma);;M4A (*.m4a);;MP4 (*.mp4);;AAC (*.aac);;AIFF (*.aiff)";
+    " (*.wav *.ogg *.mp3 *.flac *.wma *.m4a *.mp4 *.aac* *.aiff);;WAV (*.wav);;Ogg Vorbis (*.ogg);;MP3 "
+    "(*.mp3);;Flac (*.flac);;WMA (*.wma);;M4A (*.m4a);;MP4 (*.mp4);;AAC (*.aac);;AIFF (*.aiff)";
 
 QString fileNameOf(const QString& path)
 {
@@ -57,29 +57,29 @@ int MainWindow::open(QString fn, bool /*isCDTrack*/)
     BusyScope scope(busy);
 
     if (metaDataThread->isRunning()) {
-        dialogs->warning(this, QStringLiteral("Cannot load file"),
-                         QStringLiteral("Meta data extraction still running!<br />Please wait till processing is "
-                                        "finished<br />before loading a new file."));
+        dialogs->warning(this, tr("Cannot load file"),
+                         tr("Meta data extraction still running!<br />Please wait till processing is "
+                            "finished<br />before loading a new file."));
         return 1;
     }
     audioRelocated = false;
 
     if (fn.isEmpty())
         fn = dialogs->getOpenFileName(this, tr("Open Audio File"), pathsManager->getFilePath(),
-                                      QString::fromLatin1(openFilter));
+                                      tr("All types") + QLatin1String(openFilter));
     if (fn.isEmpty())
         return 1;
 
     // A folder, a FIFO (which would block here) or a device is no file.
     while (!FileRoutes::isRegularFile(fn)) {
-        const auto answer = dialogs->question(this, QStringLiteral("File not found!"),
-                                              QStringLiteral("Audio file could not be located<br />Do you want "
-                                                             "to manually select an audio file?"),
+        const auto answer = dialogs->question(this, tr("File not found!"),
+                                              tr("Audio file could not be located<br />Do you want "
+                                                 "to manually select an audio file?"),
                                               QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
         if (answer != QMessageBox::Ok)
             return 1;
-        const QString chosen =
-            dialogs->getOpenFileName(this, tr("Open Audio File"), fn, QString::fromLatin1(relocationFilter));
+        const QString chosen = dialogs->getOpenFileName(this, tr("Open Audio File"), fn,
+                                                        tr("All types") + QLatin1String(relocationFilter));
         if (chosen.isEmpty())
             return 1;
         fn = chosen;
@@ -102,7 +102,7 @@ int MainWindow::open(QString fn, bool /*isCDTrack*/)
     const int decoded = loadAudioFile(fn);
     if (decoded != DecodeOk) {
         setFileActionsForNoRecording();
-        dialogs->warning(this, QStringLiteral("Cannot load file"), decodeResultMessage(decoded));
+        dialogs->warning(this, tr("Cannot load file"), decodeResultMessage(decoded));
         return -1;
     }
     // Only a loaded file is named: no save may name a file that is not.

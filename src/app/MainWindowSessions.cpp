@@ -55,8 +55,9 @@ private:
 namespace {
 
 const char* const loadRefusal =
-    "Meta data extraction still running!<br />Please wait till processing is finished<br />before loading a new "
-    "session.";
+    QT_TRANSLATE_NOOP("MainWindow",
+                      "Meta data extraction still running!<br />Please wait till processing is "
+                      "finished<br />before loading a new session.");
 
 QString escaped(const QString& text)
 {
@@ -80,7 +81,7 @@ bool MainWindow::refuseWhileAnalysing(const char* text)
 {
     if (!metaDataThread->isRunning())
         return false;
-    dialogs->warning(this, QStringLiteral("Cannot load file"), QString::fromLatin1(text));
+    dialogs->warning(this, tr("Cannot load file"), tr(text));
     return true;
 }
 
@@ -88,8 +89,8 @@ void MainWindow::saveSessionFileAs()
 {
     if (busy)
         return;
-    if (refuseWhileAnalysing("Meta data extraction still running!<br />Please wait till processing is "
-                             "finished<br />before creating a new session file."))
+    if (refuseWhileAnalysing(QT_TR_NOOP("Meta data extraction still running!<br />Please wait till processing is "
+                                        "finished<br />before creating a new session file.")))
         return;
     const QString proposal =
         SessionWriter::proposedName(pathsManager->getFileName(), pathsManager->getSessionPath());

@@ -25,11 +25,11 @@ QString decodeResultMessage(int result)
 {
     switch (result) {
     case DecodeTooSmall:
-        return QStringLiteral("File too small!<br />Please choose another file.");
+        return QCoreApplication::translate("MainWindow", "File too small!<br />Please choose another file.");
     case DecodeTooLarge:
-        return QStringLiteral("File too large!<br />Please choose another file.");
+        return QCoreApplication::translate("MainWindow", "File too large!<br />Please choose another file.");
     default:
-        return QStringLiteral("Please select a different audio file.");
+        return QCoreApplication::translate("MainWindow", "Please select a different audio file.");
     }
 }
 

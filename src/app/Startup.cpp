@@ -92,6 +92,16 @@ QString qtTranslationName(const QString& code)
     return QString();
 }
 
+// The standard buttons of our dialogs and boxes, under Qt's own context:
+// where a language's Qt translation lacks them (or Debian ships none), our
+// file has them. Qt's translator is installed after ours, so its wording
+// wins where it has one. "OK" reads the same nearly everywhere.
+[[maybe_unused]] const char* const standardButtonTexts[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
+};
+
 QList<QTranslator*> installTranslators(const QString& code)
 {
     QList<QTranslator*> installed;

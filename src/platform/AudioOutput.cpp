@@ -5,14 +5,15 @@
 #include "SilentDevice.h"
 #include "StreamMixer.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 #include <algorithm>
 
 namespace {
 
-const char* const kDefaultDeviceName = "System default";
-const char* const kNoSoundName = "No sound";
+const char* const kDefaultDeviceName = QT_TRANSLATE_NOOP("AudioOutput", "System default");
+const char* const kNoSoundName = QT_TRANSLATE_NOOP("AudioOutput", "No sound");
 constexpr int kMinBufferLengthMs = 10;
 constexpr int kMaxBufferLengthMs = 2000;
 
@@ -208,6 +209,15 @@ public:
 };
 
 } // namespace
+
+QString AudioOutput::displayName(const QString& deviceName)
+{
+    for (const char* fixed : {kDefaultDeviceName, kNoSoundName}) {
+        if (deviceName == QLatin1String(fixed))
+            return QCoreApplication::translate("AudioOutput", fixed);
+    }
+    return deviceName;
+}
 
 std::unique_ptr<AudioOutput> AudioOutput::create(const AudioOutputOptions& options)
 {

@@ -130,7 +130,10 @@ public:
 
     virtual bool isInitialised() const = 0;
 
+    // The names identify the devices (the settings store them): show them
+    // through displayName(), which translates the two fixed entries.
     virtual QStringList deviceNames() const = 0;
+    static QString displayName(const QString& deviceName);
     virtual QString currentDeviceName() const = 0;
     virtual int currentDeviceIndex() const = 0; // 0 for the system default
     // Frees every stream, then makes the device the output of the streams

@@ -86,9 +86,9 @@ bool Mp3Encoder::start(const QString& outputPath, int sampleRateHz)
     stderrTail_.clear();
     outputPath_ = outputPath;
     if (program_.isEmpty())
-        return failWith(QStringLiteral("No MP3 encoder is installed"));
+        return failWith(tr("No MP3 encoder is installed"));
     if (sampleRateHz <= 0)
-        return failWith(QStringLiteral("Cannot encode %1: no sample rate").arg(outputPath));
+        return failWith(tr("Cannot encode %1: no sample rate").arg(outputPath));
 
     // Reserve a unique name beside the target, on the same file system, so
     // the final rename is atomic.
@@ -97,7 +97,7 @@ bool Mp3Encoder::start(const QString& outputPath, int sampleRateHz)
                            + QStringLiteral(".XXXXXX.mp3"));
     reserve.setAutoRemove(false);
     if (!reserve.open())
-        return failWith(QStringLiteral("Cannot create %1: %2").arg(outputPath, reserve.errorString()));
+        return failWith(tr("Cannot create %1: %2").arg(outputPath, reserve.errorString()));
     tempPath_ = reserve.fileName();
     // The encoder creates the file itself, with the user's usual
     // permissions rather than the private ones of a temporary file.
@@ -107,8 +107,7 @@ bool Mp3Encoder::start(const QString& outputPath, int sampleRateHz)
     process_->setStandardOutputFile(QProcess::nullDevice());
     process_->start(program_, arguments(sampleRateHz, tempPath_), QIODevice::ReadWrite);
     if (!process_->waitForStarted())
-        return failWith(
-            QStringLiteral("Cannot start the MP3 encoder %1: %2").arg(program_, process_->errorString()));
+        return failWith(tr("Cannot start the MP3 encoder %1: %2").arg(program_, process_->errorString()));
 
     const QByteArray h = WavWriter::header(sampleRateHz, 2, 0xffffffffu);
     return feed(h.constData(), h.size());
@@ -117,12 +116,12 @@ bool Mp3Encoder::start(const QString& outputPath, int sampleRateHz)
 bool Mp3Encoder::feed(const char* data, std::int64_t bytes)
 {
     if (process_->write(data, bytes) != bytes)
-        return failWith(QStringLiteral("The MP3 encoder stopped taking audio"));
+        return failWith(tr("The MP3 encoder stopped taking audio"));
     while (process_->bytesToWrite() > kMaxBuffered) {
         if (!process_->waitForBytesWritten(kWriteTimeoutMs) || process_->state() != QProcess::Running) {
             collectStderr();
-            return failWith(QStringLiteral("The MP3 encoder stopped taking audio: %1")
-                                .arg(QString::fromLocal8Bit(stderrTail_).trimmed()));
+            return failWith(
+                tr("The MP3 encoder stopped taking audio: %1").arg(QString::fromLocal8Bit(stderrTail_).trimmed()));
         }
         collectStderr();
     }
@@ -132,7 +131,7 @@ bool Mp3Encoder::feed(const char* data, std::int64_t bytes)
 bool Mp3Encoder::write(const float* interleaved, std::int64_t numFrames)
 {
     if (failed_ || !process_)
-        return failWith(error_.isEmpty() ? QStringLiteral("The MP3 encoder is not running") : error_);
+        return failWith(error_.isEmpty() ? tr("The MP3 encoder is not running") : error_);
     if (numFrames <= 0)
         return numFrames == 0;
     const std::int64_t samples = 2 * numFrames;
@@ -144,7 +143,7 @@ bool Mp3Encoder::write(const float* interleaved, std::int64_t numFrames)
 bool Mp3Encoder::finish()
 {
     if (failed_ || !process_)
-        return failWith(error_.isEmpty() ? QStringLiteral("The MP3 encoder is not running") : error_);
+        return failWith(error_.isEmpty() ? tr("The MP3 encoder is not running") : error_);
     while (process_->bytesToWrite() > 0) {
         if (!process_->waitForBytesWritten(kWriteTimeoutMs))
             break;
@@ -155,17 +154,16 @@ bool Mp3Encoder::finish()
     collectStderr();
     const QString output = QString::fromLocal8Bit(stderrTail_).trimmed();
     if (!finished)
-        return failWith(QStringLiteral("The MP3 encoder did not finish"));
+        return failWith(tr("The MP3 encoder did not finish"));
     if (process_->exitStatus() != QProcess::NormalExit || process_->exitCode() != 0)
-        return failWith(QStringLiteral("The MP3 encoder failed (exit code %1): %2")
-                            .arg(process_->exitCode())
-                            .arg(output.right(300)));
+        return failWith(
+            tr("The MP3 encoder failed (exit code %1): %2").arg(process_->exitCode()).arg(output.right(300)));
     process_.reset();
     if (QFileInfo(tempPath_).size() <= 0)
-        return failWith(QStringLiteral("The MP3 encoder wrote nothing"));
+        return failWith(tr("The MP3 encoder wrote nothing"));
     // rename(2) replaces an existing target in one step.
     if (std::rename(QFile::encodeName(tempPath_).constData(), QFile::encodeName(outputPath_).constData()) != 0)
-        return failWith(QStringLiteral("Cannot create %1").arg(outputPath_));
+        return failWith(tr("Cannot create %1").arg(outputPath_));
     tempPath_.clear();
     return true;
 }

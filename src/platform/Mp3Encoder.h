@@ -10,6 +10,7 @@
 // bounded by timeouts).
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,8 @@ class QProcess;
 
 class Mp3Encoder
 {
+    Q_DECLARE_TR_FUNCTIONS(Mp3Encoder)
+
 public:
     // /usr/local/bin/lame, /usr/bin/lame, then `lame` on PATH; empty when
     // none is there (MP3 is then not offered).

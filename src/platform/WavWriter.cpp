@@ -89,37 +89,37 @@ bool WavWriter::open(const QString& path, int sampleRateHz, int numChannels)
     dataBytes_ = 0;
     numChannels_ = numChannels;
     if (sampleRateHz <= 0 || (numChannels != 1 && numChannels != 2))
-        return failWith(QStringLiteral("Cannot create %1: unsupported format").arg(path));
+        return failWith(tr("Cannot create %1: unsupported format").arg(path));
     file_ = std::make_unique<QSaveFile>(path);
     if (!file_->open(QIODevice::WriteOnly)) {
         const QString reason = file_->errorString();
         file_.reset();
-        return failWith(QStringLiteral("Cannot create %1: %2").arg(path, reason));
+        return failWith(tr("Cannot create %1: %2").arg(path, reason));
     }
     const QByteArray h = header(sampleRateHz, numChannels, 0);
     if (file_->write(h) != h.size())
-        return failWith(QStringLiteral("Cannot write %1: %2").arg(path, file_->errorString()));
+        return failWith(tr("Cannot write %1: %2").arg(path, file_->errorString()));
     return true;
 }
 
 bool WavWriter::write(const float* interleaved, std::int64_t numFrames)
 {
     if (!file_)
-        return failWith(QStringLiteral("No WAV file is open"));
+        return failWith(tr("No WAV file is open"));
     if (failed_)
         return false;
     if (numFrames <= 0)
         return numFrames == 0;
     const std::int64_t bytes = numFrames * numChannels_ * 2;
     if (dataBytes_ + bytes > kMaxDataBytes)
-        return failWith(QStringLiteral("Cannot write %1: longer than a WAV file can hold").arg(path_));
+        return failWith(tr("Cannot write %1: longer than a WAV file can hold").arg(path_));
     const std::int64_t blockSamples = static_cast<std::int64_t>(block_.size()) / 2;
     std::int64_t samples = numFrames * numChannels_;
     while (samples > 0) {
         const std::int64_t n = std::min(samples, blockSamples);
         toPcm16(interleaved, n, block_.data());
         if (file_->write(block_.data(), 2 * n) != 2 * n)
-            return failWith(QStringLiteral("Cannot write %1: %2").arg(path_, file_->errorString()));
+            return failWith(tr("Cannot write %1: %2").arg(path_, file_->errorString()));
         interleaved += n;
         samples -= n;
     }
@@ -130,7 +130,7 @@ bool WavWriter::write(const float* interleaved, std::int64_t numFrames)
 bool WavWriter::close()
 {
     if (!file_)
-        return failWith(QStringLiteral("No WAV file is open"));
+        return failWith(tr("No WAV file is open"));
     std::unique_ptr<QSaveFile> file = std::move(file_);
     if (failed_) {
         file->cancelWriting();
@@ -143,6 +143,6 @@ bool WavWriter::close()
     ok = ok && file->seek(40) && file->write(length, 4) == 4;
     // commit() flushes: a full disk shows here at the latest.
     if (!ok || !file->commit())
-        return failWith(QStringLiteral("Cannot write %1: %2").arg(path_, file->errorString()));
+        return failWith(tr("Cannot write %1: %2").arg(path_, file->errorString()));
     return true;
 }

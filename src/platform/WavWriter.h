@@ -12,6 +12,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -22,6 +23,8 @@ class QSaveFile;
 
 class WavWriter
 {
+    Q_DECLARE_TR_FUNCTIONS(WavWriter)
+
 public:
     static constexpr int kHeaderBytes = 44;
 

@@ -1,5 +1,7 @@
 #include "DevicesTab.h"
 
+#include "AudioOutput.h"
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -43,7 +45,7 @@ void DevicesTab::initWidgets()
 
     auto* bufferGroup = new QGroupBox(tr("Audio Buffer:"));
     auto* bufferLayout = new QHBoxLayout(bufferGroup);
-    bufferLayout->addWidget(new QLabel(QStringLiteral("Buffer Size (milliseconds): ")));
+    bufferLayout->addWidget(new QLabel(tr("Buffer Size (milliseconds): ")));
     bufferLayout->addWidget(bufferSizeEdit);
 
     auto* layout = new QVBoxLayout(this);
@@ -61,10 +63,16 @@ void DevicesTab::initDeviceList()
     const QStringList devices = emit getDeviceList();
     for (const QString& device : devices) {
         if (!device.isEmpty())
-            deviceCombo->addItem(device);
+            deviceCombo->addItem(AudioOutput::displayName(device), device);
     }
     const QString current = emit getCurrentDevice();
-    deviceCombo->setCurrentIndex(deviceCombo->findText(current, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    deviceCombo->setCurrentIndex(
+        deviceCombo->findData(current, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+QString DevicesTab::chosenDevice() const
+{
+    return deviceCombo->currentData().toString();
 }
 
 void DevicesTab::setUpdateTrue(int)
@@ -74,7 +82,7 @@ void DevicesTab::setUpdateTrue(int)
 
 void DevicesTab::setDevice()
 {
-    const int index = emit deviceStringToIndex(deviceCombo->currentText());
+    const int index = emit deviceStringToIndex(chosenDevice());
     emit setDevice(index);
     // The validator lets unfinished text stand while typing ("9" on the way
     // to "90"); only a finished length goes out.

@@ -3,7 +3,8 @@
 // them queries answered by the player's slots (connected directly, GUI
 // thread). A device is named by its text throughout: the player turns the
 // name into its own index (deviceStringToIndex), so combo positions never
-// have to match the player's numbering.
+// have to match the player's numbering. The combo shows the names as the
+// user reads them and keeps the player's names as item data.
 #pragma once
 
 #include <QString>
@@ -28,6 +29,9 @@ public:
     // Refills the combo from the player and selects the device in use;
     // clears touched. Filling never marks the page.
     void initDeviceList();
+    // The name of the device picked, as the player knows it (the combo
+    // shows it translated); empty when none is picked.
+    QString chosenDevice() const;
 
     QComboBox* deviceCombo = nullptr;
     // Whole milliseconds 10 … 2000; starts at the output layer's default.

@@ -108,7 +108,7 @@ void PreferencesMenu::accept()
 void PreferencesMenu::applyChangedPages()
 {
     if (devicesTab->touched) {
-        const int index = emit deviceStringToIndex(devicesTab->deviceCombo->currentText());
+        const int index = emit deviceStringToIndex(devicesTab->chosenDevice());
         emit setAudioDevice(index);
     }
     if (pathsTab->touched) {

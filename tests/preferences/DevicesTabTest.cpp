@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -84,6 +86,24 @@ TEST_F(DevicesTabTest, EmptyNamesAreLeftOutAndTheDeviceInUseSelected)
     EXPECT_EQ(comboTexts(), QStringList({"System default", "Card B", "No sound"}));
     EXPECT_EQ(page.deviceCombo->currentText(), "Card B");
     EXPECT_FALSE(page.touched);
+}
+
+TEST_F(DevicesTabTest, FixedEntriesReadInTheUsersLanguageAndGoOutByTheirNames)
+{
+    QTranslator german;
+    ASSERT_TRUE(german.load(":/translations/tonbrook_de.qm"));
+    QCoreApplication::installTranslator(&german);
+    page.initDeviceList();
+    const QString systemDefault = QCoreApplication::translate("AudioOutput", "System default");
+    const QString noSound = QCoreApplication::translate("AudioOutput", "No sound");
+    QCoreApplication::removeTranslator(&german);
+
+    EXPECT_NE(systemDefault, "System default"); // looked up under the file's context
+    EXPECT_EQ(comboTexts(), QStringList({systemDefault, "Card A", "Card B", noSound}));
+    EXPECT_EQ(page.deviceCombo->currentIndex(), 0); // the device in use, found by its name
+    page.deviceCombo->setCurrentIndex(3);
+    apply();
+    EXPECT_EQ(player.deviceSwitches, std::vector<int>{3}); // asked for by name: "No sound"
 }
 
 TEST_F(DevicesTabTest, DeviceInUseMissingFromTheListSelectsNothing)

@@ -34,6 +34,8 @@ const SameAsSource sameAsSource[] = {
     {"de", "Pause", "the German word is the same"},
     {"dk", "Pause", "the Danish word is the same"},
     {"no", "Pause", "the Norwegian word is the same"},
+    {"es", "&No", "the Spanish word is the same"},
+    {"it", "&No", "the Italian word is the same"},
 };
 
 struct Message
