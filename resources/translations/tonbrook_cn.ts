@@ -13,6 +13,17 @@
     </message>
 </context>
 <context>
+    <name>AudioOutput</name>
+    <message>
+        <source>System default</source>
+        <translation>系统默认</translation>
+    </message>
+    <message>
+        <source>No sound</source>
+        <translation>无声音</translation>
+    </message>
+</context>
+<context>
     <name>DevicesTab</name>
     <message>
         <source>Apply</source>
@@ -25,6 +36,10 @@
     <message>
         <source>Audio Buffer:</source>
         <translation>音频缓冲区：</translation>
+    </message>
+    <message>
+        <source>Buffer Size (milliseconds): </source>
+        <translation>缓冲区大小（毫秒）：</translation>
     </message>
 </context>
 <context>
@@ -248,6 +263,101 @@
         <source>Cannot load session</source>
         <translation>无法加载会话</translation>
     </message>
+    <message>
+        <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .tb</source>
+        <translation>不支持所选文件。&lt;br /&gt;请选择具有以下扩展名之一的文件：&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .tb</translation>
+    </message>
+    <message>
+        <source>Cannot load file</source>
+        <translation>无法加载文件</translation>
+    </message>
+    <message>
+        <source>CD Track (*.aiff *.aif *.wav)</source>
+        <translation>CD 音轨 (*.aiff *.aif *.wav)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new file.</source>
+        <translation>仍在提取元数据！&lt;br /&gt;请等待处理完成&lt;br /&gt;然后再加载新文件。</translation>
+    </message>
+    <message>
+        <source>All types</source>
+        <translation>所有类型</translation>
+    </message>
+    <message>
+        <source>File not found!</source>
+        <translation>找不到文件！</translation>
+    </message>
+    <message>
+        <source>Audio file could not be located&lt;br /&gt;Do you want to manually select an audio file?</source>
+        <translation>找不到音频文件&lt;br /&gt;要手动选择音频文件吗？</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>仍在提取元数据！&lt;br /&gt;请等待处理完成&lt;br /&gt;然后再加载新会话。</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>仍在提取元数据！&lt;br /&gt;请等待处理完成&lt;br /&gt;然后再创建新会话文件。</translation>
+    </message>
+    <message>
+        <source>File too small!&lt;br /&gt;Please choose another file.</source>
+        <translation>文件太小！&lt;br /&gt;请选择其他文件。</translation>
+    </message>
+    <message>
+        <source>File too large!&lt;br /&gt;Please choose another file.</source>
+        <translation>文件太大！&lt;br /&gt;请选择其他文件。</translation>
+    </message>
+    <message>
+        <source>Please select a different audio file.</source>
+        <translation>请选择其他音频文件。</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Encoder</name>
+    <message>
+        <source>No MP3 encoder is installed</source>
+        <translation>未安装 MP3 编码器</translation>
+    </message>
+    <message>
+        <source>Cannot encode %1: no sample rate</source>
+        <translation>无法编码 %1：没有采样率</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>无法创建 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot start the MP3 encoder %1: %2</source>
+        <translation>无法启动 MP3 编码器 %1：%2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped taking audio</source>
+        <translation>MP3 编码器不再接收音频</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped taking audio: %1</source>
+        <translation>MP3 编码器不再接收音频：%1</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder is not running</source>
+        <translation>MP3 编码器未运行</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder did not finish</source>
+        <translation>MP3 编码器未能完成</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed (exit code %1): %2</source>
+        <translation>MP3 编码器失败（退出代码 %1）：%2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder wrote nothing</source>
+        <translation>MP3 编码器没有写入任何内容</translation>
+    </message>
+    <message>
+        <source>Cannot create %1</source>
+        <translation>无法创建 %1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>
@@ -343,6 +453,21 @@
     <message>
         <source>Calculating chords</source>
         <translation>正在计算和弦</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>是(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>否(&amp;N)</translation>
     </message>
 </context>
 <context>
@@ -517,6 +642,29 @@
     <message>
         <source>Enter keystroke for &quot;%0&quot;:</source>
         <translation>请按下“%0”的按键：</translation>
+    </message>
+</context>
+<context>
+    <name>WavWriter</name>
+    <message>
+        <source>Cannot create %1: unsupported format</source>
+        <translation>无法创建 %1：不支持的格式</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>无法创建 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>No WAV file is open</source>
+        <translation>没有打开的 WAV 文件</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: longer than a WAV file can hold</source>
+        <translation>无法写入 %1：超出 WAV 文件所能容纳的长度</translation>
     </message>
 </context>
 </TS>

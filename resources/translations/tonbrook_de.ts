@@ -13,6 +13,17 @@
     </message>
 </context>
 <context>
+    <name>AudioOutput</name>
+    <message>
+        <source>System default</source>
+        <translation>Systemstandard</translation>
+    </message>
+    <message>
+        <source>No sound</source>
+        <translation>Kein Ton</translation>
+    </message>
+</context>
+<context>
     <name>DevicesTab</name>
     <message>
         <source>Apply</source>
@@ -25,6 +36,10 @@
     <message>
         <source>Audio Buffer:</source>
         <translation>Audiopuffer:</translation>
+    </message>
+    <message>
+        <source>Buffer Size (milliseconds): </source>
+        <translation>Puffergröße (Millisekunden): </translation>
     </message>
 </context>
 <context>
@@ -248,6 +263,101 @@
         <source>Cannot load session</source>
         <translation>Session kann nicht geladen werden</translation>
     </message>
+    <message>
+        <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .tb</source>
+        <translation>Die gewählte Datei wird nicht unterstützt.&lt;br /&gt;Bitte wählen Sie eine Datei mit einer dieser Endungen:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .tb</translation>
+    </message>
+    <message>
+        <source>Cannot load file</source>
+        <translation>Datei kann nicht geladen werden</translation>
+    </message>
+    <message>
+        <source>CD Track (*.aiff *.aif *.wav)</source>
+        <translation>CD-Titel (*.aiff *.aif *.wav)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new file.</source>
+        <translation>Die Analyse läuft noch!&lt;br /&gt;Bitte warten Sie, bis sie abgeschlossen ist,&lt;br /&gt;bevor Sie eine neue Datei laden.</translation>
+    </message>
+    <message>
+        <source>All types</source>
+        <translation>Alle Typen</translation>
+    </message>
+    <message>
+        <source>File not found!</source>
+        <translation>Datei nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>Audio file could not be located&lt;br /&gt;Do you want to manually select an audio file?</source>
+        <translation>Die Audiodatei wurde nicht gefunden&lt;br /&gt;Möchten Sie selbst eine Audiodatei auswählen?</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>Die Analyse läuft noch!&lt;br /&gt;Bitte warten Sie, bis sie abgeschlossen ist,&lt;br /&gt;bevor Sie eine neue Session laden.</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>Die Analyse läuft noch!&lt;br /&gt;Bitte warten Sie, bis sie abgeschlossen ist,&lt;br /&gt;bevor Sie eine neue Sessiondatei anlegen.</translation>
+    </message>
+    <message>
+        <source>File too small!&lt;br /&gt;Please choose another file.</source>
+        <translation>Datei zu klein!&lt;br /&gt;Bitte wählen Sie eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>File too large!&lt;br /&gt;Please choose another file.</source>
+        <translation>Datei zu groß!&lt;br /&gt;Bitte wählen Sie eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>Please select a different audio file.</source>
+        <translation>Bitte wählen Sie eine andere Audiodatei.</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Encoder</name>
+    <message>
+        <source>No MP3 encoder is installed</source>
+        <translation>Kein MP3-Encoder installiert</translation>
+    </message>
+    <message>
+        <source>Cannot encode %1: no sample rate</source>
+        <translation>%1 kann nicht kodiert werden: keine Abtastrate</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot start the MP3 encoder %1: %2</source>
+        <translation>Der MP3-Encoder %1 kann nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped taking audio</source>
+        <translation>Der MP3-Encoder nimmt kein Audio mehr an</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped taking audio: %1</source>
+        <translation>Der MP3-Encoder nimmt kein Audio mehr an: %1</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder is not running</source>
+        <translation>Der MP3-Encoder läuft nicht</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder did not finish</source>
+        <translation>Der MP3-Encoder ist nicht fertig geworden</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed (exit code %1): %2</source>
+        <translation>Der MP3-Encoder ist gescheitert (Exit-Code %1): %2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder wrote nothing</source>
+        <translation>Der MP3-Encoder hat nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>Cannot create %1</source>
+        <translation>%1 kann nicht angelegt werden</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>
@@ -343,6 +453,21 @@
     <message>
         <source>Calculating chords</source>
         <translation>Akkorde werden berechnet</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
     </message>
 </context>
 <context>
@@ -517,6 +642,29 @@
     <message>
         <source>Enter keystroke for &quot;%0&quot;:</source>
         <translation>Tastenkombination für „%0“ drücken:</translation>
+    </message>
+</context>
+<context>
+    <name>WavWriter</name>
+    <message>
+        <source>Cannot create %1: unsupported format</source>
+        <translation>%1 kann nicht angelegt werden: Format nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>No WAV file is open</source>
+        <translation>Keine WAV-Datei geöffnet</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: longer than a WAV file can hold</source>
+        <translation>%1 kann nicht geschrieben werden: länger, als eine WAV-Datei fassen kann</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,17 @@
     </message>
 </context>
 <context>
+    <name>AudioOutput</name>
+    <message>
+        <source>System default</source>
+        <translation>Systemstandard</translation>
+    </message>
+    <message>
+        <source>No sound</source>
+        <translation>Ingen lyd</translation>
+    </message>
+</context>
+<context>
     <name>DevicesTab</name>
     <message>
         <source>Apply</source>
@@ -25,6 +36,10 @@
     <message>
         <source>Audio Buffer:</source>
         <translation>Lydbuffer:</translation>
+    </message>
+    <message>
+        <source>Buffer Size (milliseconds): </source>
+        <translation>Bufferstørrelse (millisekunder): </translation>
     </message>
 </context>
 <context>
@@ -248,6 +263,101 @@
         <source>Cannot load session</source>
         <translation>Sessionen kan ikke indlæses</translation>
     </message>
+    <message>
+        <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .tb</source>
+        <translation>Den valgte fil understøttes ikke.&lt;br /&gt;Vælg en fil med en af følgende endelser:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .tb</translation>
+    </message>
+    <message>
+        <source>Cannot load file</source>
+        <translation>Filen kan ikke indlæses</translation>
+    </message>
+    <message>
+        <source>CD Track (*.aiff *.aif *.wav)</source>
+        <translation>CD-nummer (*.aiff *.aif *.wav)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new file.</source>
+        <translation>Analysen kører stadig!&lt;br /&gt;Vent, til behandlingen er færdig,&lt;br /&gt;før du indlæser en ny fil.</translation>
+    </message>
+    <message>
+        <source>All types</source>
+        <translation>Alle typer</translation>
+    </message>
+    <message>
+        <source>File not found!</source>
+        <translation>Filen blev ikke fundet!</translation>
+    </message>
+    <message>
+        <source>Audio file could not be located&lt;br /&gt;Do you want to manually select an audio file?</source>
+        <translation>Lydfilen kunne ikke findes&lt;br /&gt;Vil du selv vælge en lydfil?</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>Analysen kører stadig!&lt;br /&gt;Vent, til behandlingen er færdig,&lt;br /&gt;før du indlæser en ny session.</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>Analysen kører stadig!&lt;br /&gt;Vent, til behandlingen er færdig,&lt;br /&gt;før du opretter en ny sessionsfil.</translation>
+    </message>
+    <message>
+        <source>File too small!&lt;br /&gt;Please choose another file.</source>
+        <translation>Filen er for lille!&lt;br /&gt;Vælg en anden fil.</translation>
+    </message>
+    <message>
+        <source>File too large!&lt;br /&gt;Please choose another file.</source>
+        <translation>Filen er for stor!&lt;br /&gt;Vælg en anden fil.</translation>
+    </message>
+    <message>
+        <source>Please select a different audio file.</source>
+        <translation>Vælg en anden lydfil.</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Encoder</name>
+    <message>
+        <source>No MP3 encoder is installed</source>
+        <translation>Der er ingen MP3-koder installeret</translation>
+    </message>
+    <message>
+        <source>Cannot encode %1: no sample rate</source>
+        <translation>%1 kan ikke kodes: ingen samplingsfrekvens</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>%1 kan ikke oprettes: %2</translation>
+    </message>
+    <message>
+        <source>Cannot start the MP3 encoder %1: %2</source>
+        <translation>MP3-koderen %1 kan ikke startes: %2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped taking audio</source>
+        <translation>MP3-koderen tager ikke længere imod lyd</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped taking audio: %1</source>
+        <translation>MP3-koderen tager ikke længere imod lyd: %1</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder is not running</source>
+        <translation>MP3-koderen kører ikke</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder did not finish</source>
+        <translation>MP3-koderen blev ikke færdig</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed (exit code %1): %2</source>
+        <translation>MP3-koderen fejlede (slutkode %1): %2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder wrote nothing</source>
+        <translation>MP3-koderen skrev intet</translation>
+    </message>
+    <message>
+        <source>Cannot create %1</source>
+        <translation>%1 kan ikke oprettes</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>
@@ -343,6 +453,21 @@
     <message>
         <source>Calculating chords</source>
         <translation>Beregner akkorder</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuller</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nej</translation>
     </message>
 </context>
 <context>
@@ -517,6 +642,29 @@
     <message>
         <source>Enter keystroke for &quot;%0&quot;:</source>
         <translation>Tryk på tasterne til &quot;%0&quot;:</translation>
+    </message>
+</context>
+<context>
+    <name>WavWriter</name>
+    <message>
+        <source>Cannot create %1: unsupported format</source>
+        <translation>%1 kan ikke oprettes: formatet understøttes ikke</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>%1 kan ikke oprettes: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kan ikke skrives: %2</translation>
+    </message>
+    <message>
+        <source>No WAV file is open</source>
+        <translation>Der er ingen åben WAV-fil</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: longer than a WAV file can hold</source>
+        <translation>%1 kan ikke skrives: længere end en WAV-fil kan rumme</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,17 @@
     </message>
 </context>
 <context>
+    <name>AudioOutput</name>
+    <message>
+        <source>System default</source>
+        <translation>Predeterminado del sistema</translation>
+    </message>
+    <message>
+        <source>No sound</source>
+        <translation>Sin sonido</translation>
+    </message>
+</context>
+<context>
     <name>DevicesTab</name>
     <message>
         <source>Apply</source>
@@ -25,6 +36,10 @@
     <message>
         <source>Audio Buffer:</source>
         <translation>Búfer de audio:</translation>
+    </message>
+    <message>
+        <source>Buffer Size (milliseconds): </source>
+        <translation>Tamaño del búfer (milisegundos): </translation>
     </message>
 </context>
 <context>
@@ -248,6 +263,101 @@
         <source>Cannot load session</source>
         <translation>No se puede cargar la sesión</translation>
     </message>
+    <message>
+        <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .tb</source>
+        <translation>El archivo seleccionado no es compatible.&lt;br /&gt;Elija un archivo con una de las siguientes extensiones:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .tb</translation>
+    </message>
+    <message>
+        <source>Cannot load file</source>
+        <translation>No se puede cargar el archivo</translation>
+    </message>
+    <message>
+        <source>CD Track (*.aiff *.aif *.wav)</source>
+        <translation>Pista de CD (*.aiff *.aif *.wav)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new file.</source>
+        <translation>¡El análisis sigue en curso!&lt;br /&gt;Espere a que termine el proceso&lt;br /&gt;antes de cargar un archivo nuevo.</translation>
+    </message>
+    <message>
+        <source>All types</source>
+        <translation>Todos los tipos</translation>
+    </message>
+    <message>
+        <source>File not found!</source>
+        <translation>¡No se encontró el archivo!</translation>
+    </message>
+    <message>
+        <source>Audio file could not be located&lt;br /&gt;Do you want to manually select an audio file?</source>
+        <translation>No se encontró el archivo de audio&lt;br /&gt;¿Quiere elegir un archivo de audio manualmente?</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>¡El análisis sigue en curso!&lt;br /&gt;Espere a que termine el proceso&lt;br /&gt;antes de cargar una sesión nueva.</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>¡El análisis sigue en curso!&lt;br /&gt;Espere a que termine el proceso&lt;br /&gt;antes de crear un archivo de sesión nuevo.</translation>
+    </message>
+    <message>
+        <source>File too small!&lt;br /&gt;Please choose another file.</source>
+        <translation>¡Archivo demasiado pequeño!&lt;br /&gt;Elija otro archivo.</translation>
+    </message>
+    <message>
+        <source>File too large!&lt;br /&gt;Please choose another file.</source>
+        <translation>¡Archivo demasiado grande!&lt;br /&gt;Elija otro archivo.</translation>
+    </message>
+    <message>
+        <source>Please select a different audio file.</source>
+        <translation>Elija otro archivo de audio.</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Encoder</name>
+    <message>
+        <source>No MP3 encoder is installed</source>
+        <translation>No hay ningún codificador MP3 instalado</translation>
+    </message>
+    <message>
+        <source>Cannot encode %1: no sample rate</source>
+        <translation>No se puede codificar %1: no hay frecuencia de muestreo</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>No se puede crear %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot start the MP3 encoder %1: %2</source>
+        <translation>No se puede iniciar el codificador MP3 %1: %2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped taking audio</source>
+        <translation>El codificador MP3 dejó de aceptar audio</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped taking audio: %1</source>
+        <translation>El codificador MP3 dejó de aceptar audio: %1</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder is not running</source>
+        <translation>El codificador MP3 no está en marcha</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder did not finish</source>
+        <translation>El codificador MP3 no terminó</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed (exit code %1): %2</source>
+        <translation>El codificador MP3 falló (código de salida %1): %2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder wrote nothing</source>
+        <translation>El codificador MP3 no escribió nada</translation>
+    </message>
+    <message>
+        <source>Cannot create %1</source>
+        <translation>No se puede crear %1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>
@@ -343,6 +453,21 @@
     <message>
         <source>Calculating chords</source>
         <translation>Calculando acordes</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
     </message>
 </context>
 <context>
@@ -517,6 +642,29 @@
     <message>
         <source>Enter keystroke for &quot;%0&quot;:</source>
         <translation>Pulse las teclas para «%0»:</translation>
+    </message>
+</context>
+<context>
+    <name>WavWriter</name>
+    <message>
+        <source>Cannot create %1: unsupported format</source>
+        <translation>No se puede crear %1: formato no compatible</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>No se puede crear %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>No WAV file is open</source>
+        <translation>No hay ningún archivo WAV abierto</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: longer than a WAV file can hold</source>
+        <translation>No se puede escribir %1: más largo de lo que cabe en un archivo WAV</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,17 @@
     </message>
 </context>
 <context>
+    <name>AudioOutput</name>
+    <message>
+        <source>System default</source>
+        <translation>Järjestelmän oletus</translation>
+    </message>
+    <message>
+        <source>No sound</source>
+        <translation>Ei ääntä</translation>
+    </message>
+</context>
+<context>
     <name>DevicesTab</name>
     <message>
         <source>Apply</source>
@@ -25,6 +36,10 @@
     <message>
         <source>Audio Buffer:</source>
         <translation>Äänipuskuri:</translation>
+    </message>
+    <message>
+        <source>Buffer Size (milliseconds): </source>
+        <translation>Puskurin koko (millisekunteina): </translation>
     </message>
 </context>
 <context>
@@ -248,6 +263,101 @@
         <source>Cannot load session</source>
         <translation>Istuntoa ei voi ladata</translation>
     </message>
+    <message>
+        <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .tb</source>
+        <translation>Valittua tiedostoa ei tueta.&lt;br /&gt;Valitse tiedosto, jolla on jokin seuraavista päätteistä:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .tb</translation>
+    </message>
+    <message>
+        <source>Cannot load file</source>
+        <translation>Tiedostoa ei voi ladata</translation>
+    </message>
+    <message>
+        <source>CD Track (*.aiff *.aif *.wav)</source>
+        <translation>CD-raita (*.aiff *.aif *.wav)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new file.</source>
+        <translation>Analyysi on vielä käynnissä!&lt;br /&gt;Odota, kunnes käsittely on valmis,&lt;br /&gt;ennen kuin lataat uuden tiedoston.</translation>
+    </message>
+    <message>
+        <source>All types</source>
+        <translation>Kaikki tyypit</translation>
+    </message>
+    <message>
+        <source>File not found!</source>
+        <translation>Tiedostoa ei löytynyt!</translation>
+    </message>
+    <message>
+        <source>Audio file could not be located&lt;br /&gt;Do you want to manually select an audio file?</source>
+        <translation>Äänitiedostoa ei löytynyt&lt;br /&gt;Haluatko valita äänitiedoston itse?</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>Analyysi on vielä käynnissä!&lt;br /&gt;Odota, kunnes käsittely on valmis,&lt;br /&gt;ennen kuin lataat uuden istunnon.</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>Analyysi on vielä käynnissä!&lt;br /&gt;Odota, kunnes käsittely on valmis,&lt;br /&gt;ennen kuin luot uuden istuntotiedoston.</translation>
+    </message>
+    <message>
+        <source>File too small!&lt;br /&gt;Please choose another file.</source>
+        <translation>Tiedosto on liian pieni!&lt;br /&gt;Valitse toinen tiedosto.</translation>
+    </message>
+    <message>
+        <source>File too large!&lt;br /&gt;Please choose another file.</source>
+        <translation>Tiedosto on liian suuri!&lt;br /&gt;Valitse toinen tiedosto.</translation>
+    </message>
+    <message>
+        <source>Please select a different audio file.</source>
+        <translation>Valitse toinen äänitiedosto.</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Encoder</name>
+    <message>
+        <source>No MP3 encoder is installed</source>
+        <translation>MP3-kooderia ei ole asennettu</translation>
+    </message>
+    <message>
+        <source>Cannot encode %1: no sample rate</source>
+        <translation>Tiedostoa %1 ei voi koodata: näytteenottotaajuus puuttuu</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>Tiedostoa %1 ei voi luoda: %2</translation>
+    </message>
+    <message>
+        <source>Cannot start the MP3 encoder %1: %2</source>
+        <translation>MP3-kooderia %1 ei voi käynnistää: %2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped taking audio</source>
+        <translation>MP3-kooderi lakkasi ottamasta ääntä vastaan</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped taking audio: %1</source>
+        <translation>MP3-kooderi lakkasi ottamasta ääntä vastaan: %1</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder is not running</source>
+        <translation>MP3-kooderi ei ole käynnissä</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder did not finish</source>
+        <translation>MP3-kooderi ei saanut työtään valmiiksi</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed (exit code %1): %2</source>
+        <translation>MP3-kooderi epäonnistui (paluukoodi %1): %2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder wrote nothing</source>
+        <translation>MP3-kooderi ei kirjoittanut mitään</translation>
+    </message>
+    <message>
+        <source>Cannot create %1</source>
+        <translation>Tiedostoa %1 ei voi luoda</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>
@@ -343,6 +453,21 @@
     <message>
         <source>Calculating chords</source>
         <translation>Lasketaan sointuja</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Peruuta</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Kyllä</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Ei</translation>
     </message>
 </context>
 <context>
@@ -517,6 +642,29 @@
     <message>
         <source>Enter keystroke for &quot;%0&quot;:</source>
         <translation>Paina näppäimiä toiminnolle &quot;%0&quot;:</translation>
+    </message>
+</context>
+<context>
+    <name>WavWriter</name>
+    <message>
+        <source>Cannot create %1: unsupported format</source>
+        <translation>Tiedostoa %1 ei voi luoda: muotoa ei tueta</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>Tiedostoa %1 ei voi luoda: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Tiedostoon %1 ei voi kirjoittaa: %2</translation>
+    </message>
+    <message>
+        <source>No WAV file is open</source>
+        <translation>WAV-tiedostoa ei ole avattu</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: longer than a WAV file can hold</source>
+        <translation>Tiedostoon %1 ei voi kirjoittaa: pidempi kuin WAV-tiedostoon mahtuu</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,17 @@
     </message>
 </context>
 <context>
+    <name>AudioOutput</name>
+    <message>
+        <source>System default</source>
+        <translation>Par défaut du système</translation>
+    </message>
+    <message>
+        <source>No sound</source>
+        <translation>Aucun son</translation>
+    </message>
+</context>
+<context>
     <name>DevicesTab</name>
     <message>
         <source>Apply</source>
@@ -25,6 +36,10 @@
     <message>
         <source>Audio Buffer:</source>
         <translation>Tampon audio :</translation>
+    </message>
+    <message>
+        <source>Buffer Size (milliseconds): </source>
+        <translation>Taille du tampon (millisecondes) : </translation>
     </message>
 </context>
 <context>
@@ -248,6 +263,101 @@
         <source>Cannot load session</source>
         <translation>Impossible de charger la session</translation>
     </message>
+    <message>
+        <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .tb</source>
+        <translation>Le fichier choisi n&apos;est pas pris en charge.&lt;br /&gt;Choisissez un fichier avec l&apos;une des extensions suivantes :&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .tb</translation>
+    </message>
+    <message>
+        <source>Cannot load file</source>
+        <translation>Impossible de charger le fichier</translation>
+    </message>
+    <message>
+        <source>CD Track (*.aiff *.aif *.wav)</source>
+        <translation>Piste de CD (*.aiff *.aif *.wav)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new file.</source>
+        <translation>L&apos;analyse est encore en cours !&lt;br /&gt;Attendez la fin du traitement&lt;br /&gt;avant de charger un nouveau fichier.</translation>
+    </message>
+    <message>
+        <source>All types</source>
+        <translation>Tous les types</translation>
+    </message>
+    <message>
+        <source>File not found!</source>
+        <translation>Fichier introuvable !</translation>
+    </message>
+    <message>
+        <source>Audio file could not be located&lt;br /&gt;Do you want to manually select an audio file?</source>
+        <translation>Le fichier audio est introuvable&lt;br /&gt;Voulez-vous choisir vous-même un fichier audio ?</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>L&apos;analyse est encore en cours !&lt;br /&gt;Attendez la fin du traitement&lt;br /&gt;avant de charger une nouvelle session.</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>L&apos;analyse est encore en cours !&lt;br /&gt;Attendez la fin du traitement&lt;br /&gt;avant de créer un nouveau fichier de session.</translation>
+    </message>
+    <message>
+        <source>File too small!&lt;br /&gt;Please choose another file.</source>
+        <translation>Fichier trop petit !&lt;br /&gt;Choisissez un autre fichier.</translation>
+    </message>
+    <message>
+        <source>File too large!&lt;br /&gt;Please choose another file.</source>
+        <translation>Fichier trop volumineux !&lt;br /&gt;Choisissez un autre fichier.</translation>
+    </message>
+    <message>
+        <source>Please select a different audio file.</source>
+        <translation>Choisissez un autre fichier audio.</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Encoder</name>
+    <message>
+        <source>No MP3 encoder is installed</source>
+        <translation>Aucun encodeur MP3 n&apos;est installé</translation>
+    </message>
+    <message>
+        <source>Cannot encode %1: no sample rate</source>
+        <translation>Impossible d&apos;encoder %1 : aucune fréquence d&apos;échantillonnage</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>Impossible de créer %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot start the MP3 encoder %1: %2</source>
+        <translation>Impossible de lancer l&apos;encodeur MP3 %1 : %2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped taking audio</source>
+        <translation>L&apos;encodeur MP3 n&apos;accepte plus l&apos;audio</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped taking audio: %1</source>
+        <translation>L&apos;encodeur MP3 n&apos;accepte plus l&apos;audio : %1</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder is not running</source>
+        <translation>L&apos;encodeur MP3 ne tourne pas</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder did not finish</source>
+        <translation>L&apos;encodeur MP3 n&apos;a pas terminé</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed (exit code %1): %2</source>
+        <translation>L&apos;encodeur MP3 a échoué (code de sortie %1) : %2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder wrote nothing</source>
+        <translation>L&apos;encodeur MP3 n&apos;a rien écrit</translation>
+    </message>
+    <message>
+        <source>Cannot create %1</source>
+        <translation>Impossible de créer %1 </translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>
@@ -343,6 +453,21 @@
     <message>
         <source>Calculating chords</source>
         <translation>Calcul des accords</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
     </message>
 </context>
 <context>
@@ -517,6 +642,29 @@
     <message>
         <source>Enter keystroke for &quot;%0&quot;:</source>
         <translation>Appuyez sur les touches pour « %0 » :</translation>
+    </message>
+</context>
+<context>
+    <name>WavWriter</name>
+    <message>
+        <source>Cannot create %1: unsupported format</source>
+        <translation>Impossible de créer %1 : format non pris en charge</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>Impossible de créer %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>No WAV file is open</source>
+        <translation>Aucun fichier WAV n&apos;est ouvert</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: longer than a WAV file can hold</source>
+        <translation>Impossible d&apos;écrire %1 : plus long qu&apos;un fichier WAV ne peut contenir</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,17 @@
     </message>
 </context>
 <context>
+    <name>AudioOutput</name>
+    <message>
+        <source>System default</source>
+        <translation>सिस्टम डिफ़ॉल्ट</translation>
+    </message>
+    <message>
+        <source>No sound</source>
+        <translation>कोई ध्वनि नहीं</translation>
+    </message>
+</context>
+<context>
     <name>DevicesTab</name>
     <message>
         <source>Apply</source>
@@ -25,6 +36,10 @@
     <message>
         <source>Audio Buffer:</source>
         <translation>ऑडियो बफ़र:</translation>
+    </message>
+    <message>
+        <source>Buffer Size (milliseconds): </source>
+        <translation>बफ़र आकार (मिलीसेकंड): </translation>
     </message>
 </context>
 <context>
@@ -248,6 +263,101 @@
         <source>Cannot load session</source>
         <translation>सेशन लोड नहीं किया जा सकता</translation>
     </message>
+    <message>
+        <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .tb</source>
+        <translation>चुनी गई फ़ाइल समर्थित नहीं है।&lt;br /&gt;कृपया इनमें से किसी एक्सटेंशन वाली फ़ाइल चुनें:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .tb</translation>
+    </message>
+    <message>
+        <source>Cannot load file</source>
+        <translation>फ़ाइल लोड नहीं की जा सकती</translation>
+    </message>
+    <message>
+        <source>CD Track (*.aiff *.aif *.wav)</source>
+        <translation>CD ट्रैक (*.aiff *.aif *.wav)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new file.</source>
+        <translation>विश्लेषण अभी चल रहा है!&lt;br /&gt;कृपया प्रोसेसिंग पूरी होने तक प्रतीक्षा करें&lt;br /&gt;फिर नई फ़ाइल लोड करें।</translation>
+    </message>
+    <message>
+        <source>All types</source>
+        <translation>सभी प्रकार</translation>
+    </message>
+    <message>
+        <source>File not found!</source>
+        <translation>फ़ाइल नहीं मिली!</translation>
+    </message>
+    <message>
+        <source>Audio file could not be located&lt;br /&gt;Do you want to manually select an audio file?</source>
+        <translation>ऑडियो फ़ाइल नहीं मिली&lt;br /&gt;क्या आप स्वयं कोई ऑडियो फ़ाइल चुनना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>विश्लेषण अभी चल रहा है!&lt;br /&gt;कृपया प्रोसेसिंग पूरी होने तक प्रतीक्षा करें&lt;br /&gt;फिर नया सेशन लोड करें।</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>विश्लेषण अभी चल रहा है!&lt;br /&gt;कृपया प्रोसेसिंग पूरी होने तक प्रतीक्षा करें&lt;br /&gt;फिर नई सेशन फ़ाइल बनाएँ।</translation>
+    </message>
+    <message>
+        <source>File too small!&lt;br /&gt;Please choose another file.</source>
+        <translation>फ़ाइल बहुत छोटी है!&lt;br /&gt;कृपया कोई दूसरी फ़ाइल चुनें।</translation>
+    </message>
+    <message>
+        <source>File too large!&lt;br /&gt;Please choose another file.</source>
+        <translation>फ़ाइल बहुत बड़ी है!&lt;br /&gt;कृपया कोई दूसरी फ़ाइल चुनें।</translation>
+    </message>
+    <message>
+        <source>Please select a different audio file.</source>
+        <translation>कृपया कोई दूसरी ऑडियो फ़ाइल चुनें।</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Encoder</name>
+    <message>
+        <source>No MP3 encoder is installed</source>
+        <translation>कोई MP3 एन्कोडर इंस्टॉल नहीं है</translation>
+    </message>
+    <message>
+        <source>Cannot encode %1: no sample rate</source>
+        <translation>%1 एन्कोड नहीं किया जा सकता: कोई सैंपल रेट नहीं</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>%1 नहीं बनाई जा सकती: %2</translation>
+    </message>
+    <message>
+        <source>Cannot start the MP3 encoder %1: %2</source>
+        <translation>MP3 एन्कोडर %1 शुरू नहीं किया जा सकता: %2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped taking audio</source>
+        <translation>MP3 एन्कोडर ने ऑडियो लेना बंद कर दिया</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped taking audio: %1</source>
+        <translation>MP3 एन्कोडर ने ऑडियो लेना बंद कर दिया: %1</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder is not running</source>
+        <translation>MP3 एन्कोडर नहीं चल रहा है</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder did not finish</source>
+        <translation>MP3 एन्कोडर पूरा नहीं हुआ</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed (exit code %1): %2</source>
+        <translation>MP3 एन्कोडर विफल रहा (निकास कोड %1): %2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder wrote nothing</source>
+        <translation>MP3 एन्कोडर ने कुछ नहीं लिखा</translation>
+    </message>
+    <message>
+        <source>Cannot create %1</source>
+        <translation>%1 नहीं बनाई जा सकती</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>
@@ -343,6 +453,21 @@
     <message>
         <source>Calculating chords</source>
         <translation>कॉर्ड की गणना हो रही है</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;हाँ</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;नहीं</translation>
     </message>
 </context>
 <context>
@@ -517,6 +642,29 @@
     <message>
         <source>Enter keystroke for &quot;%0&quot;:</source>
         <translation>&quot;%0&quot; के लिए कुंजियाँ दबाएँ:</translation>
+    </message>
+</context>
+<context>
+    <name>WavWriter</name>
+    <message>
+        <source>Cannot create %1: unsupported format</source>
+        <translation>%1 नहीं बनाई जा सकती: असमर्थित फ़ॉर्मैट</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>%1 नहीं बनाई जा सकती: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 में लिखा नहीं जा सकता: %2</translation>
+    </message>
+    <message>
+        <source>No WAV file is open</source>
+        <translation>कोई WAV फ़ाइल खुली नहीं है</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: longer than a WAV file can hold</source>
+        <translation>%1 में लिखा नहीं जा सकता: WAV फ़ाइल की क्षमता से अधिक लंबा</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,17 @@
     </message>
 </context>
 <context>
+    <name>AudioOutput</name>
+    <message>
+        <source>System default</source>
+        <translation>システムの既定</translation>
+    </message>
+    <message>
+        <source>No sound</source>
+        <translation>音なし</translation>
+    </message>
+</context>
+<context>
     <name>DevicesTab</name>
     <message>
         <source>Apply</source>
@@ -25,6 +36,10 @@
     <message>
         <source>Audio Buffer:</source>
         <translation>オーディオバッファー:</translation>
+    </message>
+    <message>
+        <source>Buffer Size (milliseconds): </source>
+        <translation>バッファサイズ（ミリ秒）：</translation>
     </message>
 </context>
 <context>
@@ -248,6 +263,101 @@
         <source>Cannot load session</source>
         <translation>セッションを読み込めません</translation>
     </message>
+    <message>
+        <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .tb</source>
+        <translation>選択したファイルには対応していません。&lt;br /&gt;次のいずれかの拡張子のファイルを選んでください：&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .tb</translation>
+    </message>
+    <message>
+        <source>Cannot load file</source>
+        <translation>ファイルを読み込めません</translation>
+    </message>
+    <message>
+        <source>CD Track (*.aiff *.aif *.wav)</source>
+        <translation>CD トラック (*.aiff *.aif *.wav)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new file.</source>
+        <translation>解析がまだ実行中です！&lt;br /&gt;処理が終わるまでお待ちください&lt;br /&gt;新しいファイルはその後で読み込めます。</translation>
+    </message>
+    <message>
+        <source>All types</source>
+        <translation>すべての種類</translation>
+    </message>
+    <message>
+        <source>File not found!</source>
+        <translation>ファイルが見つかりません！</translation>
+    </message>
+    <message>
+        <source>Audio file could not be located&lt;br /&gt;Do you want to manually select an audio file?</source>
+        <translation>オーディオファイルが見つかりません&lt;br /&gt;オーディオファイルを手動で選びますか？</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>解析がまだ実行中です！&lt;br /&gt;処理が終わるまでお待ちください&lt;br /&gt;新しいセッションはその後で読み込めます。</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>解析がまだ実行中です！&lt;br /&gt;処理が終わるまでお待ちください&lt;br /&gt;新しいセッションファイルはその後で作成できます。</translation>
+    </message>
+    <message>
+        <source>File too small!&lt;br /&gt;Please choose another file.</source>
+        <translation>ファイルが小さすぎます！&lt;br /&gt;別のファイルを選んでください。</translation>
+    </message>
+    <message>
+        <source>File too large!&lt;br /&gt;Please choose another file.</source>
+        <translation>ファイルが大きすぎます！&lt;br /&gt;別のファイルを選んでください。</translation>
+    </message>
+    <message>
+        <source>Please select a different audio file.</source>
+        <translation>別のオーディオファイルを選んでください。</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Encoder</name>
+    <message>
+        <source>No MP3 encoder is installed</source>
+        <translation>MP3 エンコーダーがインストールされていません</translation>
+    </message>
+    <message>
+        <source>Cannot encode %1: no sample rate</source>
+        <translation>%1 をエンコードできません：サンプルレートがありません</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>%1 を作成できません：%2</translation>
+    </message>
+    <message>
+        <source>Cannot start the MP3 encoder %1: %2</source>
+        <translation>MP3 エンコーダー %1 を起動できません：%2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped taking audio</source>
+        <translation>MP3 エンコーダーが音声を受け取らなくなりました</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped taking audio: %1</source>
+        <translation>MP3 エンコーダーが音声を受け取らなくなりました：%1</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder is not running</source>
+        <translation>MP3 エンコーダーが動いていません</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder did not finish</source>
+        <translation>MP3 エンコーダーが終了しませんでした</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed (exit code %1): %2</source>
+        <translation>MP3 エンコーダーが失敗しました（終了コード %1）：%2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder wrote nothing</source>
+        <translation>MP3 エンコーダーは何も書き込みませんでした</translation>
+    </message>
+    <message>
+        <source>Cannot create %1</source>
+        <translation>%1 を作成できません</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>
@@ -343,6 +453,21 @@
     <message>
         <source>Calculating chords</source>
         <translation>コードを解析中</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>はい(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>いいえ(&amp;N)</translation>
     </message>
 </context>
 <context>
@@ -517,6 +642,29 @@
     <message>
         <source>Enter keystroke for &quot;%0&quot;:</source>
         <translation>「%0」のキーを押してください:</translation>
+    </message>
+</context>
+<context>
+    <name>WavWriter</name>
+    <message>
+        <source>Cannot create %1: unsupported format</source>
+        <translation>%1 を作成できません：対応していない形式です</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>%1 を作成できません：%2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 に書き込めません：%2</translation>
+    </message>
+    <message>
+        <source>No WAV file is open</source>
+        <translation>WAV ファイルが開かれていません</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: longer than a WAV file can hold</source>
+        <translation>%1 に書き込めません：WAV ファイルに収まる長さを超えています</translation>
     </message>
 </context>
 </TS>

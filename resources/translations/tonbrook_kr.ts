@@ -13,6 +13,17 @@
     </message>
 </context>
 <context>
+    <name>AudioOutput</name>
+    <message>
+        <source>System default</source>
+        <translation>시스템 기본값</translation>
+    </message>
+    <message>
+        <source>No sound</source>
+        <translation>소리 없음</translation>
+    </message>
+</context>
+<context>
     <name>DevicesTab</name>
     <message>
         <source>Apply</source>
@@ -25,6 +36,10 @@
     <message>
         <source>Audio Buffer:</source>
         <translation>오디오 버퍼:</translation>
+    </message>
+    <message>
+        <source>Buffer Size (milliseconds): </source>
+        <translation>버퍼 크기(밀리초): </translation>
     </message>
 </context>
 <context>
@@ -248,6 +263,101 @@
         <source>Cannot load session</source>
         <translation>세션을 불러올 수 없음</translation>
     </message>
+    <message>
+        <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .tb</source>
+        <translation>선택한 파일은 지원되지 않습니다.&lt;br /&gt;다음 확장자 중 하나를 가진 파일을 선택하세요:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .tb</translation>
+    </message>
+    <message>
+        <source>Cannot load file</source>
+        <translation>파일을 불러올 수 없음</translation>
+    </message>
+    <message>
+        <source>CD Track (*.aiff *.aif *.wav)</source>
+        <translation>CD 트랙 (*.aiff *.aif *.wav)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new file.</source>
+        <translation>분석이 아직 진행 중입니다!&lt;br /&gt;처리가 끝날 때까지 기다린 후&lt;br /&gt;새 파일을 불러오세요.</translation>
+    </message>
+    <message>
+        <source>All types</source>
+        <translation>모든 형식</translation>
+    </message>
+    <message>
+        <source>File not found!</source>
+        <translation>파일을 찾을 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>Audio file could not be located&lt;br /&gt;Do you want to manually select an audio file?</source>
+        <translation>오디오 파일을 찾을 수 없습니다&lt;br /&gt;오디오 파일을 직접 선택하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>분석이 아직 진행 중입니다!&lt;br /&gt;처리가 끝날 때까지 기다린 후&lt;br /&gt;새 세션을 불러오세요.</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>분석이 아직 진행 중입니다!&lt;br /&gt;처리가 끝날 때까지 기다린 후&lt;br /&gt;새 세션 파일을 만드세요.</translation>
+    </message>
+    <message>
+        <source>File too small!&lt;br /&gt;Please choose another file.</source>
+        <translation>파일이 너무 작습니다!&lt;br /&gt;다른 파일을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>File too large!&lt;br /&gt;Please choose another file.</source>
+        <translation>파일이 너무 큽니다!&lt;br /&gt;다른 파일을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>Please select a different audio file.</source>
+        <translation>다른 오디오 파일을 선택하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Encoder</name>
+    <message>
+        <source>No MP3 encoder is installed</source>
+        <translation>MP3 인코더가 설치되어 있지 않습니다</translation>
+    </message>
+    <message>
+        <source>Cannot encode %1: no sample rate</source>
+        <translation>%1을(를) 인코딩할 수 없음: 샘플 레이트 없음</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>%1을(를) 만들 수 없음: %2</translation>
+    </message>
+    <message>
+        <source>Cannot start the MP3 encoder %1: %2</source>
+        <translation>MP3 인코더 %1을(를) 시작할 수 없음: %2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped taking audio</source>
+        <translation>MP3 인코더가 오디오를 더 이상 받지 않습니다</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped taking audio: %1</source>
+        <translation>MP3 인코더가 오디오를 더 이상 받지 않습니다: %1</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder is not running</source>
+        <translation>MP3 인코더가 실행 중이 아닙니다</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder did not finish</source>
+        <translation>MP3 인코더가 끝나지 않았습니다</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed (exit code %1): %2</source>
+        <translation>MP3 인코더 실패(종료 코드 %1): %2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder wrote nothing</source>
+        <translation>MP3 인코더가 아무것도 쓰지 않았습니다</translation>
+    </message>
+    <message>
+        <source>Cannot create %1</source>
+        <translation>%1을(를) 만들 수 없음</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>
@@ -343,6 +453,21 @@
     <message>
         <source>Calculating chords</source>
         <translation>코드 계산 중</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>예(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>아니요(&amp;N)</translation>
     </message>
 </context>
 <context>
@@ -517,6 +642,29 @@
     <message>
         <source>Enter keystroke for &quot;%0&quot;:</source>
         <translation>&quot;%0&quot;에 사용할 키를 누르세요:</translation>
+    </message>
+</context>
+<context>
+    <name>WavWriter</name>
+    <message>
+        <source>Cannot create %1: unsupported format</source>
+        <translation>%1을(를) 만들 수 없음: 지원되지 않는 형식</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>%1을(를) 만들 수 없음: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1에 쓸 수 없음: %2</translation>
+    </message>
+    <message>
+        <source>No WAV file is open</source>
+        <translation>열린 WAV 파일이 없습니다</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: longer than a WAV file can hold</source>
+        <translation>%1에 쓸 수 없음: WAV 파일이 담을 수 있는 길이를 넘습니다</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,17 @@
     </message>
 </context>
 <context>
+    <name>AudioOutput</name>
+    <message>
+        <source>System default</source>
+        <translation>Systeemstandaard</translation>
+    </message>
+    <message>
+        <source>No sound</source>
+        <translation>Geen geluid</translation>
+    </message>
+</context>
+<context>
     <name>DevicesTab</name>
     <message>
         <source>Apply</source>
@@ -25,6 +36,10 @@
     <message>
         <source>Audio Buffer:</source>
         <translation>Audiobuffer:</translation>
+    </message>
+    <message>
+        <source>Buffer Size (milliseconds): </source>
+        <translation>Buffergrootte (milliseconden): </translation>
     </message>
 </context>
 <context>
@@ -248,6 +263,101 @@
         <source>Cannot load session</source>
         <translation>Sessie kan niet worden geladen</translation>
     </message>
+    <message>
+        <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .tb</source>
+        <translation>Het gekozen bestand wordt niet ondersteund.&lt;br /&gt;Kies een bestand met een van de volgende extensies:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .tb</translation>
+    </message>
+    <message>
+        <source>Cannot load file</source>
+        <translation>Bestand kan niet worden geladen</translation>
+    </message>
+    <message>
+        <source>CD Track (*.aiff *.aif *.wav)</source>
+        <translation>Cd-nummer (*.aiff *.aif *.wav)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new file.</source>
+        <translation>De analyse loopt nog!&lt;br /&gt;Wacht tot de verwerking klaar is&lt;br /&gt;voordat u een nieuw bestand laadt.</translation>
+    </message>
+    <message>
+        <source>All types</source>
+        <translation>Alle typen</translation>
+    </message>
+    <message>
+        <source>File not found!</source>
+        <translation>Bestand niet gevonden!</translation>
+    </message>
+    <message>
+        <source>Audio file could not be located&lt;br /&gt;Do you want to manually select an audio file?</source>
+        <translation>Het audiobestand is niet gevonden&lt;br /&gt;Wilt u zelf een audiobestand kiezen?</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>De analyse loopt nog!&lt;br /&gt;Wacht tot de verwerking klaar is&lt;br /&gt;voordat u een nieuwe sessie laadt.</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>De analyse loopt nog!&lt;br /&gt;Wacht tot de verwerking klaar is&lt;br /&gt;voordat u een nieuw sessiebestand maakt.</translation>
+    </message>
+    <message>
+        <source>File too small!&lt;br /&gt;Please choose another file.</source>
+        <translation>Bestand te klein!&lt;br /&gt;Kies een ander bestand.</translation>
+    </message>
+    <message>
+        <source>File too large!&lt;br /&gt;Please choose another file.</source>
+        <translation>Bestand te groot!&lt;br /&gt;Kies een ander bestand.</translation>
+    </message>
+    <message>
+        <source>Please select a different audio file.</source>
+        <translation>Kies een ander audiobestand.</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Encoder</name>
+    <message>
+        <source>No MP3 encoder is installed</source>
+        <translation>Er is geen MP3-encoder geïnstalleerd</translation>
+    </message>
+    <message>
+        <source>Cannot encode %1: no sample rate</source>
+        <translation>%1 kan niet worden gecodeerd: geen samplefrequentie</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>%1 kan niet worden aangemaakt: %2</translation>
+    </message>
+    <message>
+        <source>Cannot start the MP3 encoder %1: %2</source>
+        <translation>De MP3-encoder %1 kan niet worden gestart: %2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped taking audio</source>
+        <translation>De MP3-encoder neemt geen audio meer aan</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped taking audio: %1</source>
+        <translation>De MP3-encoder neemt geen audio meer aan: %1</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder is not running</source>
+        <translation>De MP3-encoder draait niet</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder did not finish</source>
+        <translation>De MP3-encoder is niet klaar gekomen</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed (exit code %1): %2</source>
+        <translation>De MP3-encoder is mislukt (afsluitcode %1): %2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder wrote nothing</source>
+        <translation>De MP3-encoder heeft niets geschreven</translation>
+    </message>
+    <message>
+        <source>Cannot create %1</source>
+        <translation>%1 kan niet worden aangemaakt</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>
@@ -269,7 +379,7 @@
     </message>
     <message>
         <source>Location of saved sessions and exported audio:</source>
-        <translation>Locatie van opgeslagen sessies en geëxporteerde audio:</translation>
+        <translation>Map voor opgeslagen sessies en geëxporteerde audio:</translation>
     </message>
     <message>
         <source>Restore Defaults</source>
@@ -343,6 +453,21 @@
     <message>
         <source>Calculating chords</source>
         <translation>Akkoorden berekenen</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nee</translation>
     </message>
 </context>
 <context>
@@ -517,6 +642,29 @@
     <message>
         <source>Enter keystroke for &quot;%0&quot;:</source>
         <translation>Druk op de toetsen voor &quot;%0&quot;:</translation>
+    </message>
+</context>
+<context>
+    <name>WavWriter</name>
+    <message>
+        <source>Cannot create %1: unsupported format</source>
+        <translation>%1 kan niet worden aangemaakt: formaat niet ondersteund</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>%1 kan niet worden aangemaakt: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kan niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>No WAV file is open</source>
+        <translation>Er is geen WAV-bestand geopend</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: longer than a WAV file can hold</source>
+        <translation>%1 kan niet worden geschreven: langer dan een WAV-bestand kan bevatten</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,17 @@
     </message>
 </context>
 <context>
+    <name>AudioOutput</name>
+    <message>
+        <source>System default</source>
+        <translation>Predefinição do sistema</translation>
+    </message>
+    <message>
+        <source>No sound</source>
+        <translation>Sem som</translation>
+    </message>
+</context>
+<context>
     <name>DevicesTab</name>
     <message>
         <source>Apply</source>
@@ -25,6 +36,10 @@
     <message>
         <source>Audio Buffer:</source>
         <translation>Buffer de áudio:</translation>
+    </message>
+    <message>
+        <source>Buffer Size (milliseconds): </source>
+        <translation>Tamanho do buffer (milissegundos): </translation>
     </message>
 </context>
 <context>
@@ -248,6 +263,101 @@
         <source>Cannot load session</source>
         <translation>Não é possível carregar a sessão</translation>
     </message>
+    <message>
+        <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .tb</source>
+        <translation>O ficheiro escolhido não é suportado.&lt;br /&gt;Escolha um ficheiro com uma das seguintes extensões:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .tb</translation>
+    </message>
+    <message>
+        <source>Cannot load file</source>
+        <translation>Não é possível carregar o ficheiro</translation>
+    </message>
+    <message>
+        <source>CD Track (*.aiff *.aif *.wav)</source>
+        <translation>Faixa de CD (*.aiff *.aif *.wav)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new file.</source>
+        <translation>A análise ainda está a decorrer!&lt;br /&gt;Aguarde até o processamento terminar&lt;br /&gt;antes de carregar um novo ficheiro.</translation>
+    </message>
+    <message>
+        <source>All types</source>
+        <translation>Todos os tipos</translation>
+    </message>
+    <message>
+        <source>File not found!</source>
+        <translation>Ficheiro não encontrado!</translation>
+    </message>
+    <message>
+        <source>Audio file could not be located&lt;br /&gt;Do you want to manually select an audio file?</source>
+        <translation>Não foi possível encontrar o ficheiro de áudio&lt;br /&gt;Quer escolher um ficheiro de áudio manualmente?</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>A análise ainda está a decorrer!&lt;br /&gt;Aguarde até o processamento terminar&lt;br /&gt;antes de carregar uma nova sessão.</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>A análise ainda está a decorrer!&lt;br /&gt;Aguarde até o processamento terminar&lt;br /&gt;antes de criar um novo ficheiro de sessão.</translation>
+    </message>
+    <message>
+        <source>File too small!&lt;br /&gt;Please choose another file.</source>
+        <translation>Ficheiro demasiado pequeno!&lt;br /&gt;Escolha outro ficheiro.</translation>
+    </message>
+    <message>
+        <source>File too large!&lt;br /&gt;Please choose another file.</source>
+        <translation>Ficheiro demasiado grande!&lt;br /&gt;Escolha outro ficheiro.</translation>
+    </message>
+    <message>
+        <source>Please select a different audio file.</source>
+        <translation>Escolha outro ficheiro de áudio.</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Encoder</name>
+    <message>
+        <source>No MP3 encoder is installed</source>
+        <translation>Não está instalado nenhum codificador MP3</translation>
+    </message>
+    <message>
+        <source>Cannot encode %1: no sample rate</source>
+        <translation>Não é possível codificar %1: sem frequência de amostragem</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>Não é possível criar %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot start the MP3 encoder %1: %2</source>
+        <translation>Não é possível iniciar o codificador MP3 %1: %2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped taking audio</source>
+        <translation>O codificador MP3 deixou de aceitar áudio</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped taking audio: %1</source>
+        <translation>O codificador MP3 deixou de aceitar áudio: %1</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder is not running</source>
+        <translation>O codificador MP3 não está em execução</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder did not finish</source>
+        <translation>O codificador MP3 não terminou</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed (exit code %1): %2</source>
+        <translation>O codificador MP3 falhou (código de saída %1): %2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder wrote nothing</source>
+        <translation>O codificador MP3 não escreveu nada</translation>
+    </message>
+    <message>
+        <source>Cannot create %1</source>
+        <translation>Não é possível criar %1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>
@@ -343,6 +453,21 @@
     <message>
         <source>Calculating chords</source>
         <translation>A calcular os acordes</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sim</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Não</translation>
     </message>
 </context>
 <context>
@@ -517,6 +642,29 @@
     <message>
         <source>Enter keystroke for &quot;%0&quot;:</source>
         <translation>Prima as teclas para &quot;%0&quot;:</translation>
+    </message>
+</context>
+<context>
+    <name>WavWriter</name>
+    <message>
+        <source>Cannot create %1: unsupported format</source>
+        <translation>Não é possível criar %1: formato não suportado</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>Não é possível criar %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Não é possível escrever %1: %2</translation>
+    </message>
+    <message>
+        <source>No WAV file is open</source>
+        <translation>Nenhum ficheiro WAV está aberto</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: longer than a WAV file can hold</source>
+        <translation>Não é possível escrever %1: mais longo do que um ficheiro WAV pode conter</translation>
     </message>
 </context>
 </TS>
