@@ -15,6 +15,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int minimumDialogWidth = 395;
@@ -55,9 +57,14 @@ PreferencesMenu::PreferencesMenu(const QString& defaultSaveLocation, QWidget* pa
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabWidget);
     layout->addWidget(buttonBox);
+    // Never narrower than its pages need: their polished fonts can ask for
+    // more than the first layout gave, and a translated text would be cut.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    const QMargins margins = layout->contentsMargins();
+    tabWidget->setMinimumWidth(
+        std::max(tabWidget->minimumWidth(), minimumDialogWidth - margins.left() - margins.right()));
     setWindowTitle(tr("Preferences"));
     setModal(true);
-    setMinimumWidth(minimumDialogWidth);
 
     // Made before the main window connects closeMainwindow() to its
     // close(), so the other pages are applied before the window closes.

@@ -12,14 +12,21 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
 // The tree keeps each row's display text here; column 1 shows it in the
 // platform's key names.
 constexpr int displayTextRole = Qt::UserRole;
+// The widest combination the key column shows whole, in the language's own
+// key names ("Strg+Umschalt+Alt+F12"): the page, and with it the dialog,
+// is made wide enough for it beside the widest action name.
+const char* const widestKeys = "CTRL+SHIFT+ALT+F12";
 
 QString actionName(int index)
 {
@@ -103,6 +110,13 @@ void ShortcutsTab::initWidgets()
     shortcutTree_->setSortingEnabled(true);
     shortcutTree_->sortItems(0, Qt::AscendingOrder);
     shortcutTree_->resizeColumnToContents(0);
+    const int keyColumn = shortcutTree_->header()->sectionSizeHint(1);
+    const int keys =
+        shortcutTree_->fontMetrics().horizontalAdvance(KeyTexts::shown(QString::fromLatin1(widestKeys)))
+        + 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, shortcutTree_) + 1);
+    shortcutTree_->setMinimumWidth(shortcutTree_->columnWidth(0) + std::max(keyColumn, keys)
+                                   + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, shortcutTree_)
+                                   + 2 * shortcutTree_->frameWidth());
 }
 
 void ShortcutsTab::initLayout()

@@ -29,6 +29,14 @@ int roundedX(const QMouseEvent& event)
     return saturatingInt(std::floor(event.localPos().x() + 0.5));
 }
 
+// The width of text in the label's font, or as the label lays out its
+// rich text where that is wider: scripts drawn in a fallback font (Hindi,
+// Korean) come out wider laid out than measured.
+int shownWidth(const QLabel& label, const QString& text)
+{
+    return std::max(QFontMetrics(label.font()).horizontalAdvance(text), label.sizeHint().width());
+}
+
 int nonNegative(float frame)
 {
     return std::max(saturatingInt(frame), 0);
@@ -215,16 +223,16 @@ void PlotSelection::updateLabels(int x, Qt::MouseButtons buttons)
             text.replace(tr("BEATS"), tr("BEAT"));
         const BeatRange range = beatRange();
 
-        const int textWidth = QFontMetrics(countLabel->font()).horizontalAdvance(text);
         countLabel->setText(labelText.arg(text.toHtmlEscaped()));
+        const int textWidth = shownWidth(*countLabel, text);
         countLabel->setGeometry(saturatingInt(range.lastX - float(textWidth) - 1.0f), -1, textWidth, 11);
 
         const QString first = QString::number(startBeat + 1);
         const QString last = QString::number(endBeat);
-        const int firstWidth = QFontMetrics(startLabel->font()).horizontalAdvance(first);
-        const int lastWidth = QFontMetrics(endLabel->font()).horizontalAdvance(last);
         startLabel->setText(labelText.arg(first));
         endLabel->setText(labelText.arg(last));
+        const int firstWidth = shownWidth(*startLabel, first);
+        const int lastWidth = shownWidth(*endLabel, last);
         const int y = height() - 11;
         if (range.lastX - range.firstX <= narrowRangePixels) {
             startLabel->setGeometry(saturatingInt(range.firstX - float(firstWidth) - 1.0f), y, firstWidth, 10);
