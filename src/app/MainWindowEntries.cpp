@@ -86,7 +86,7 @@ void MainWindow::takeHandOver(const FileRoute& route)
         break;
     case FileKind::Refused:
         if (!busy && !route.path.isEmpty())
-            dialogs->information(this, QStringLiteral("Cannot load file"), QString::fromLatin1(unsupportedText));
+            dialogs->information(this, tr("Cannot load file"), tr(unsupportedText));
         break;
     }
 }
