@@ -122,6 +122,8 @@ QByteArray toXml(const SessionState& s)
     top.leaf("looped", text::flag(s.looped));
     top.leaf("loopStart", text::decimal(s.loopStart));
     top.leaf("loopEnd", text::decimal(s.loopEnd));
+    top.leaf("loopStartFrame", text::decimal(s.loopStartFrame));
+    top.leaf("loopEndFrame", text::decimal(s.loopEndFrame));
     top.leaf("volume", text::sixDigits(double(s.volume * 100.0f)));
     top.leaf("currentTab", text::decimal(s.currentTab));
     top.leaf("playbackPos", text::decimal(s.playbackPos));

@@ -4,7 +4,8 @@
 // the values are written in, and the characters XML 1.0 cannot carry.
 //
 // Root children, in document order: fileName, looped, loopStart, loopEnd,
-// volume, currentTab, playbackPos, scrollButton, toolsTab (tempo, pitch,
+// loopStartFrame, loopEndFrame (the selection's ends in frames, which a
+// load prefers to loopStart and loopEnd; older files lack them), volume, currentTab, playbackPos, scrollButton, toolsTab (tempo, pitch,
 // sourceSep), chordsTab, riffsTab (powerButton, currentRiff, beatOffset,
 // riff ×6 with id 0 … 5 each holding riffLength, riffLengthMax and step ×16
 // with id 0 … 15, then song with songLength, songLengthMax and step ×16),

@@ -229,4 +229,8 @@ void SessionLoader::apply(const WorkingSet& set)
     selection.setZoomFactor(zoomFactor.toFloat());
     selection.setStartX(float(set.loopStart));
     selection.setEndX(float(set.loopEnd));
+    // The view pixels of a long recording cannot tell every beat apart:
+    // the frames, where the file has them, restore the very beats.
+    if (set.loopStartFrame >= 0 && set.loopEndFrame >= 0)
+        selection.setFrames(set.loopStartFrame, set.loopEndFrame);
 }

@@ -236,6 +236,14 @@ int intOf(const QDomElement& element)
     return valueOf(element).toInt();
 }
 
+// A frame position, or -1 for anything but a whole number from 0.
+int frameOf(const QDomElement& element)
+{
+    bool ok = false;
+    const int value = valueOf(element).toInt(&ok);
+    return ok && value >= 0 ? value : -1;
+}
+
 // Calls f for every child element of parent, in document order.
 template <class F>
 void forEachChild(const QDomElement& parent, F f)
@@ -352,6 +360,10 @@ bool walk(const QDomElement& root, WorkingSet& set, WalkHandler& handler)
             set.loopStart = intOf(child);
         } else if (name == QLatin1String("loopEnd")) {
             set.loopEnd = intOf(child);
+        } else if (name == QLatin1String("loopStartFrame")) {
+            set.loopStartFrame = frameOf(child);
+        } else if (name == QLatin1String("loopEndFrame")) {
+            set.loopEndFrame = frameOf(child);
         } else if (name == QLatin1String("playbackPos")) {
             set.playbackPos = intOf(child);
         } else if (name == QLatin1String("toolsTab")) {

@@ -84,6 +84,9 @@ struct WorkingSet
 {
     int loopStart = 0;
     int loopEnd = 0;
+    // The precise ends in frames; -1 when absent or no whole number.
+    int loopStartFrame = -1;
+    int loopEndFrame = -1;
     int playbackPos = 0;
     HeldTexts tempo{{"bpm", "knobValue", "mode", "state"}};
     HeldTexts pitch{{"knobValue", "semitones", "fineTune", "state"}};

@@ -38,9 +38,12 @@ struct SessionState
 
     QString fileName;
     bool looped = false;
-    // The selection's two ends in unzoomed view pixels, in either order.
+    // The selection's two ends in unzoomed view pixels, in either order,
+    // and the same ends in frames, which a load prefers.
     int loopStart = 0;
     int loopEnd = 0;
+    int loopStartFrame = 0;
+    int loopEndFrame = 0;
     float volume = 0.99f; // the player's gain, 0 … 1; written × 100
     int currentTab = 0;
     int playbackPos = 0;

@@ -102,6 +102,8 @@ SessionState SessionWriter::capture() const
     s.looped = views_.player->isLooping();
     s.loopStart = plotter.plotSelection->startX;
     s.loopEnd = plotter.plotSelection->endX;
+    s.loopStartFrame = plotter.plotSelection->startFrame;
+    s.loopEndFrame = plotter.plotSelection->endFrame;
     s.volume = views_.player->getVolume();
     s.currentTab = shell_.currentTab();
     s.playbackPos = views_.player->getCurrentPosition();

@@ -80,7 +80,8 @@ struct SessionRig
     static constexpr int beatSpacing = 22050; // 120 BPM at 44.1 kHz
     static constexpr int firstBeat = 11025;
 
-    explicit SessionRig(int frames = 44100 * 20) : rig(player_test::Signal::Sine, frames)
+    explicit SessionRig(int frames = 44100 * 20, player_test::Signal signal = player_test::Signal::Sine)
+        : rig(signal, frames)
     {
         window.resize(1000, 674);
         waveBg = new WaveBg(&window);

@@ -7,7 +7,9 @@
 #include "SessionValidator.h"
 #include "SessionWriter.h"
 
+#include "MouseEvents.h"
 #include "RiffIdWidget.h"
+#include "ZoomLevel.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -370,6 +372,49 @@ TEST(SessionRoundTrip, LoadInAnotherWindowOpensTheRecordingAndSavesTheSameBytes)
     EXPECT_EQ(other.shell.opened, std::vector<QString>{recordingPath});
     ASSERT_TRUE(SessionWriter(other.views(), other.shell).save(path).ok());
     EXPECT_EQ(firstDifference(first, fileBytes(path)), "");
+}
+
+// Ten minutes at 178 BPM at the deepest level: a loop from beat 1001 to
+// 1005. Its view pixels (0.68 s each) cannot tell beat 1001 from its
+// neighbours; the frames stored beside them can.
+TEST(SessionRoundTrip, ALongRecordingsLoopKeepsItsOddFirstBeat)
+{
+    const int frames = 44100 * 600;
+    const float spacing = 44100.0f * 60.0f / 178.0f;
+    const AnalysisResult grid =
+        player_test::evenBeats(int((float(frames) - 30000.0f) / spacing), 6000.0f, spacing);
+    SessionRig r(frames, player_test::Signal::Silence);
+    r.model.handOver(grid);
+    Plotter* plotter = r.plotter();
+    PlotSelection* selection = plotter->plotSelection;
+    const float deepest = ZoomLevel::factorOf(ZoomLevel::deepestLevel);
+    plotter->setSessionPlotSettings({"400", QString::number(double(deepest))});
+    selection->setZoomFactor(deepest);
+    // The pointer where a beat's frame, 2048 frames early, is the beat.
+    auto xOf = [&](int beat) {
+        const float frame = grid.beats.at(beat) + 2048.0f;
+        return int(std::lround(FrameScale(frames, selection->width()).pixelOf(frame)));
+    };
+    press(selection, QPoint(xOf(1001), 40), Qt::LeftButton);
+    move(selection, QPoint(xOf(1005), 40), Qt::LeftButton);
+    release(selection, QPoint(xOf(1005), 40), Qt::LeftButton);
+    ASSERT_EQ(selection->startBeat, 1001);
+    ASSERT_EQ(selection->endBeat, 1005);
+    const int loopStart = selection->loopStart;
+    const int loopEnd = selection->loopEnd;
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("long.tb");
+    ASSERT_TRUE(SessionWriter(r.views(), r.shell).save(path).ok());
+    // What an open of the recording does to the selection and the view.
+    selection->resetPlotSelection();
+    plotter->setSessionPlotSettings({"0", "1"});
+    ASSERT_EQ(selection->loopStart, selection->loopEnd);
+    ASSERT_EQ(SessionLoader(r.views(), r.shell).load(path), SessionLoader::Status::Completed);
+    EXPECT_EQ(selection->startBeat, 1001);
+    EXPECT_EQ(selection->endBeat, 1005);
+    EXPECT_EQ(selection->loopStart, loopStart);
+    EXPECT_EQ(selection->loopEnd, loopEnd);
 }
 
 TEST(SessionRoundTrip, MissingFileChangesNothing)

@@ -286,8 +286,9 @@ std::optional<double> Checker::sixDigits(const QDomElement& element, const QStri
 void Checker::checkRoot(const QDomElement& root)
 {
     checkAttributes(root, QStringLiteral("tbxml"), false);
-    const QStringList names = {"fileName",    "looped",       "loopStart", "loopEnd",   "volume",   "currentTab",
-                               "playbackPos", "scrollButton", "toolsTab",  "chordsTab", "riffsTab", "plot"};
+    const QStringList names = {"fileName",     "looped",    "loopStart",  "loopEnd",     "loopStartFrame",
+                               "loopEndFrame", "volume",    "currentTab", "playbackPos", "scrollButton",
+                               "toolsTab",     "chordsTab", "riffsTab",   "plot"};
     const QHash<QString, QDomElement> c = children(root, names, QString());
     const qint64 frames = context_.frameCount >= 0 ? context_.frameCount : std::numeric_limits<int>::max();
 
@@ -302,6 +303,10 @@ void Checker::checkRoot(const QDomElement& root)
         decimal(c["loopStart"], "loopStart", 0, std::numeric_limits<int>::max());
     if (c.contains("loopEnd"))
         decimal(c["loopEnd"], "loopEnd", 0, std::numeric_limits<int>::max());
+    if (c.contains("loopStartFrame"))
+        decimal(c["loopStartFrame"], "loopStartFrame", 0, frames);
+    if (c.contains("loopEndFrame"))
+        decimal(c["loopEndFrame"], "loopEndFrame", 0, frames);
     if (c.contains("volume"))
         sixDigits(c["volume"], "volume", 0, 100);
     if (c.contains("currentTab"))

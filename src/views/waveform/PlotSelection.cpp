@@ -123,14 +123,28 @@ void PlotSelection::assignLoopPoints(int start, int end)
     emit loopPointsChanged();
 }
 
+int PlotSelection::frameAtCanvasX(float x) const
+{
+    const float frame = FrameScale(sampleCount, width()).frameOf(x);
+    return std::clamp(saturatingInt(frame), 0, std::max(sampleCount, 0));
+}
+
+int PlotSelection::frameAtViewX(int x) const
+{
+    // Frames per unzoomed view pixel, from the canvas width of the current
+    // level: a session load may come before the layer is laid out anew.
+    // Nothing before the first layout.
+    const int canvasWidth = width() > 0 ? zoom.canvasWidth(viewWidth) : 0;
+    const float perViewPixel = FrameScale(sampleCount, canvasWidth).framesPerPixel() / zoom.factor();
+    return std::clamp(saturatingInt(float(x) * perViewPixel), 0, std::max(sampleCount, 0));
+}
+
 void PlotSelection::setLoopPoints()
 {
-    // Frames per unzoomed view pixel; 0 before the first layout.
-    const float perViewPixel = FrameScale(sampleCount, width()).framesPerPixel() / zoom.factor();
-    const float a = float(std::min(startX, endX));
-    const float b = float(std::max(startX, endX));
-    int start = nonNegative(a * perViewPixel - beatLead);
-    int end = nonNegative(b * perViewPixel - beatLead);
+    const int a = std::min(startFrame, endFrame);
+    const int b = std::max(startFrame, endFrame);
+    int start = std::max(a - base::beatLeadFrames, 0);
+    int end = std::max(b - base::beatLeadFrames, 0);
 
     // The raw positions, already 2048 frames early, are compared with the
     // beats themselves: the pointer that snaps exactly onto beat i lies
@@ -150,6 +164,8 @@ void PlotSelection::resetPlotSelection()
     endBeat = 0;
     startX = 0;
     endX = 0;
+    startFrame = 0;
+    endFrame = 0;
     update();
     setLoopPoints();
 }
@@ -157,13 +173,26 @@ void PlotSelection::resetPlotSelection()
 void PlotSelection::setStartX(float x)
 {
     startX = std::clamp(saturatingInt(x), 0, viewWidth);
+    startFrame = frameAtViewX(startX);
 }
 
 void PlotSelection::setEndX(float x)
 {
     endX = std::clamp(saturatingInt(x), 0, viewWidth);
+    endFrame = frameAtViewX(endX);
     setLoopPoints();
-    emit enableSaveSelection(endX != startX);
+    update();
+    emit enableSaveSelection(hasSelection());
+}
+
+void PlotSelection::setFrames(int start, int end)
+{
+    const int last = std::max(sampleCount, 0);
+    startFrame = std::clamp(start, 0, last);
+    endFrame = std::clamp(end, 0, last);
+    setLoopPoints();
+    update();
+    emit enableSaveSelection(hasSelection());
 }
 
 void PlotSelection::updateSelectionFromOffset(int)
@@ -181,10 +210,13 @@ void PlotSelection::mousePressEvent(QMouseEvent* event)
     if (!onlyLeftHeld(*event))
         return;
     const int x = roundedX(*event);
+    dragging = true;
     hideLabels();
     const int v = zoom.isWhole() ? x : saturatingInt(zoom.viewX(float(x)));
     startX = v;
     endX = v;
+    startFrame = frameAtCanvasX(float(x));
+    endFrame = startFrame;
     setLoopPoints();
     emit enableSaveSelection(false);
     emit selectionSingleClick();
@@ -196,8 +228,9 @@ void PlotSelection::mouseMoveEvent(QMouseEvent* event)
     if (onlyLeftHeld(*event)) {
         const int x = std::clamp(roundedX(*event), 0, std::max(width() - 1, 0));
         endX = saturatingInt(zoom.viewX(float(x)));
+        endFrame = frameAtCanvasX(float(x));
         setLoopPoints();
-        emit enableSaveSelection(endX != startX);
+        emit enableSaveSelection(hasSelection());
         update();
     }
     updateLabels(roundedX(*event), event->buttons());
@@ -258,6 +291,18 @@ void PlotSelection::hideLabels()
     }
 }
 
+void PlotSelection::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        dragging = false;
+}
+
+void PlotSelection::hideEvent(QHideEvent*)
+{
+    // A hidden layer may never see the release.
+    dragging = false;
+}
+
 void PlotSelection::mouseDoubleClickEvent(QMouseEvent* event)
 {
     // The first click's press has already put the selection at the point.
@@ -302,7 +347,8 @@ void PlotSelection::paintEvent(QPaintEvent* event)
         return;
     }
 
-    const int left = saturatingInt(zoom.canvasX(float(startX)));
-    const int width = saturatingInt(zoom.canvasX(float(endX)) - zoom.canvasX(float(startX)));
+    const FrameScale scale(sampleCount, QWidget::width());
+    const int left = scale.roundedPixelOf(float(startFrame));
+    const int width = scale.roundedPixelOf(float(endFrame)) - left;
     painter.fillRect(QRect(left, 0, width, h).normalized(), QColor(255, 200, 180, qRound(0.25 * 255)));
 }

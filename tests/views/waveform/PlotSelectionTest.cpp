@@ -5,6 +5,7 @@
 // The layer is 884 pixels wide over 442,000 frames at zoom 1: 500 frames a
 // pixel, exact in float. Beat i lies at 10,000 · i + 2,952, so the raw
 // position of pixel x, 500 · x − 2048, is exactly beat i at x = 10 + 20 i.
+// The reach of the ends is checked on a ten-minute recording.
 #include "PlotSelection.h"
 #include "MouseEvents.h"
 #include "RowName.h"
@@ -19,6 +20,7 @@
 #include <climits>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -106,7 +108,8 @@ TEST_P(LoopPoints, FromADrag)
     EXPECT_EQ(clicks.count(), 1);
     ASSERT_EQ(saves.count(), 2);
     EXPECT_FALSE(saves.at(0).at(0).toBool()) << "the press clears";
-    EXPECT_EQ(saves.at(1).at(0).toBool(), c.from != c.to);
+    // Ends that snap to one beat select nothing to export.
+    EXPECT_EQ(saves.at(1).at(0).toBool(), c.loopStart != c.loopEnd);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, LoopPoints,
@@ -238,6 +241,78 @@ INSTANTIATE_TEST_SUITE_P(Table, RestoredX,
                                            RestoreCase{"negative", -5.0f, -1e30f, 0, 0},
                                            RestoreCase{"not_a_number", std::nanf(""), 20.0f, 0, 20}),
                          RowName());
+
+// ---- Reach on a long recording --------------------------------------------------
+
+// Ten minutes at 178 BPM, 44.1 kHz, shown at the deepest level. In view
+// pixels (884 across the recording, 0.68 s each) a beat lasts half a
+// pixel: kept as view pixels, the ends could reach only every other beat.
+class LongRecording : public ::testing::Test
+{
+protected:
+    static constexpr int frames = 44100 * 600;
+    static constexpr float spacing = 44100.0f * 60.0f / 178.0f;
+
+    LongRecording()
+    {
+        const ZoomLevel deepest = ZoomLevel::fromLevel(ZoomLevel::deepestLevel);
+        selection.resize(deepest.canvasWidth(layerWidth), 124);
+        selection.setZoomFactor(deepest.factor());
+        selection.setSampleCount(frames);
+        selection.initMetaData(&model);
+        const int count = int((float(frames) - 30000.0f) / spacing);
+        EXPECT_TRUE(waveformtest::fillModel(model, waveformtest::regularBeats(6000.0f, spacing, count)));
+    }
+
+    MetaData model;
+    PlotSelection selection{nullptr};
+};
+
+TEST_F(LongRecording, EveryBeatCanStartAndEndALoop)
+{
+    const int beats = model.beats.size();
+    std::vector<bool> starts(size_t(beats), false);
+    std::vector<bool> ends(size_t(beats), false);
+    // Sweep the pointer over every pixel of the canvas: once as the press,
+    // once as the drag from the canvas's start.
+    for (int x = 0; x < selection.width(); ++x) {
+        press(&selection, QPoint(x, 50), Qt::LeftButton);
+        release(&selection, QPoint(x, 50), Qt::LeftButton);
+        starts[size_t(selection.startBeat)] = true;
+    }
+    press(&selection, QPoint(0, 50), Qt::LeftButton);
+    for (int x = 0; x < selection.width(); ++x) {
+        move(&selection, QPoint(x, 50), Qt::LeftButton);
+        ends[size_t(selection.endBeat)] = true;
+    }
+    release(&selection, QPoint(selection.width() - 1, 50), Qt::LeftButton);
+    auto missing = [](const std::vector<bool>& reached) {
+        std::vector<int> beatsMissed;
+        for (size_t b = 0; b < reached.size(); ++b)
+            if (!reached[b])
+                beatsMissed.push_back(int(b));
+        return beatsMissed;
+    };
+    EXPECT_EQ(missing(starts), std::vector<int>()) << "beats no press starts a loop on";
+    EXPECT_EQ(missing(ends), std::vector<int>()) << "beats no drag ends a loop on";
+}
+
+TEST_F(SelectionFixture, PreciseEndsStayWithinTheRecordingAndSnapAsADrag)
+{
+    analyse();
+    QSignalSpy saves(&selection, &PlotSelection::enableSaveSelection);
+    selection.setFrames(-5, INT_MAX);
+    EXPECT_EQ(selection.startFrame, 0);
+    EXPECT_EQ(selection.endFrame, frames);
+    EXPECT_EQ(selection.startBeat, 0);
+    EXPECT_EQ(selection.endBeat, 43);
+    // Pixels 10 and 50 of a drag: beats 0 and 2.
+    selection.setFrames(25000, 5000);
+    EXPECT_EQ(selection.loopStart, 904);
+    EXPECT_EQ(selection.loopEnd, 20904);
+    ASSERT_EQ(saves.count(), 2);
+    EXPECT_TRUE(saves.at(1).at(0).toBool());
+}
 
 // ---- Stripes and the pink band -------------------------------------------------
 
