@@ -155,6 +155,9 @@ private slots:
     void enableSelectionExport(bool enable);
 
 private:
+    // The wiring test checks every connection by the private slots' names.
+    friend class WiringProbe;
+
     // Holds the busy flag for one entry's run.
     class BusyScope
     {

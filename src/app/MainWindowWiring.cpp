@@ -219,6 +219,9 @@ void MainWindow::initConnections()
     CustomButton* riffButton = jamTab->playRiffButton;
     CustomButton* songButton = jamTab->playSongButton;
     wireExport(saveAudioSelectionAction, &MainWindow::exportSelection, songButton, riffButton);
+    // Offered while there is a selection: after a drag, a clearing click or
+    // a session's selection.
+    connect(selection, &PlotSelection::enableSaveSelection, this, &MainWindow::enableSelectionExport);
     wireExport(saveAudioAction, qOverload<>(&MainWindow::exportAudioMP3), songButton, riffButton);
     wireExport(saveSongAudioAction, &MainWindow::exportSongWav, songButton, riffButton);
     wireExport(saveRiffAudioAction, &MainWindow::exportRiffWav, riffButton, songButton);

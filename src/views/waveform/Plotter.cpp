@@ -352,6 +352,14 @@ void Plotter::setScrolling(bool off)
 
 void Plotter::playbackScroll()
 {
+    // A drag selects between the press and the release as the user saw
+    // them at the press: the view follows only after the release. The play
+    // position may have moved at the press, so the play line marks it.
+    if (plotSelection->isDragging()) {
+        playMarker->setLineVisible(true);
+        centreLine->hide();
+        return;
+    }
     zoomCentre = playMarker->playPosition() * zoom.factor();
     updateWaveform();
     repositionChordEditIfVisible();
