@@ -77,6 +77,9 @@ Plotter::Plotter(QWidget* parent) : QWidget(parent)
     chordsStrip = new ChordsStrip(this);
     chordsStrip->setFixedHeight(chordStripHeight);
     connect(chordsStrip, &ChordsStrip::showChordEdit, this, &Plotter::showChordEdit);
+    // The strip marks the tag at the play position, whatever the zoom and
+    // auto-scroll: the view's centre is not the play position at level 0,
+    // nor while the canvas is held at an end.
     chordsStrip->setPlayPosPtr(playMarker->getPlayPosPtr());
 
     processingLabel = new ProcessingLabel(this);
@@ -343,10 +346,8 @@ void Plotter::setScrolling(bool off)
         scrollTimer->stop();
         playMarker->setLineVisible(true);
         centreLine->hide();
-        chordsStrip->setPlayPosPtr(playMarker->getPlayPosPtr());
     } else {
         scrollTimer->start();
-        chordsStrip->setPlayPosPtr(&centreCanvasX);
     }
 }
 
@@ -376,7 +377,6 @@ void Plotter::playbackScroll()
         if (!playingRiffSong)
             centreLine->show();
     }
-    centreCanvasX = std::floor(zoom.canvasX(zoomCentre) + 0.5f);
 }
 
 void Plotter::riffSongPlayback(bool playing)

@@ -153,9 +153,6 @@ private:
     QTimer* zoomTimer = nullptr;
     bool autoScrollOff = false;
     bool playingRiffSong = false;
-    // The view centre's canvas x, rounded; the chord strip reads it while
-    // auto-scroll is on.
-    float centreCanvasX = 0.0f;
     // Counts file opens, so an open nested in the progress events is seen.
     uint64_t openCount = 0;
 };

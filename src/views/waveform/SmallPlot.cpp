@@ -35,7 +35,13 @@ void SmallPlot::setSmallPlotZoomCentre(int x)
 
 void SmallPlot::setZoomFactor(float scaleFactor)
 {
-    zoom = ZoomLevel::nearest(scaleFactor);
+    // The lit window's width is the zoom's: a step with an unchanged centre
+    // (auto-scroll off, or stopped mid-recording) must still repaint.
+    const ZoomLevel level = ZoomLevel::nearest(scaleFactor);
+    if (level == zoom)
+        return;
+    zoom = level;
+    update();
 }
 
 void SmallPlot::setSelection(float, float) { }

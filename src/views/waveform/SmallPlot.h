@@ -29,7 +29,7 @@ public slots:
     // Every file open: the whole-recording picture, the zoom and the centre.
     void setSmallPlotPixmap(QPixmap pixmap, float zoomFactor, int centre);
     void setSmallPlotZoomCentre(int x);
-    // Kept without a repaint; the centre that follows repaints.
+    // Repaints when the level changes.
     void setZoomFactor(float scaleFactor);
     // The loop selection is not drawn on the strip.
     void setSelection(float startX, float endX);
