@@ -9,7 +9,7 @@ bool build(const float* left, const float* right, int64_t frames, bool stereo, i
            QVector<QPointF>& path, const Progress& progress)
 {
     path.clear(); // keeps the capacity of the previous file
-    if (left == nullptr || right == nullptr || frames <= 0 || viewWidth <= 0)
+    if (left == nullptr || (stereo && right == nullptr) || frames <= 0 || viewWidth <= 0)
         return true;
 
     const float step = float(frames) / float(viewWidth * blocksPerPixel);
@@ -22,9 +22,10 @@ bool build(const float* left, const float* right, int64_t frames, bool stereo, i
         for (int64_t j = 0; float(j) < step; ++j) {
             if (s + j >= frames)
                 break;
-            float v = float(double(left[s + j] + right[s + j]) * 0.7);
-            if (stereo)
-                v *= 0.5f;
+            // A mono recording is drawn as its stereo copy: its right
+            // array is the caller's (the decoder copies left into it).
+            const float r = stereo ? right[s + j] : left[s + j];
+            const float v = float(double(left[s + j] + r) * 0.7) * 0.5f;
             // Written so that a NaN sample changes nothing.
             if (v > maximum)
                 maximum = v;

@@ -2,8 +2,9 @@
 //
 // Peak path: the recording cut into 64 blocks per pixel of view width; each
 // block gives two points, (start, block maximum) and (start + 1, block
-// minimum), of the mono mix v = (left + right) · 0.7, halved for a stereo
-// recording. Maxima are never below 0 and minima never above 0, so the
+// minimum), of the mono mix v = (left + right) · 0.7 · 0.5. A mono
+// recording is read from its left array alone, as left + left, so it is
+// drawn as its stereo copy would be. Maxima are never below 0 and minima never above 0, so the
 // path alternates upper and lower outline. About 2 · 64 · w points,
 // whatever the length of the recording.
 //
@@ -34,7 +35,8 @@ constexpr int blocksPerPixel = 64;
 using Progress = std::function<bool(float percent)>;
 
 // Fills path (emptied first, its capacity kept) from frames samples of left
-// and right for a view viewWidth pixels wide. Returns false when progress
+// and right (not read for a mono recording; may then be null) for a view
+// viewWidth pixels wide. Returns false when progress
 // stopped it. A view of no width or an empty recording gives no points.
 bool build(const float* left, const float* right, int64_t frames, bool stereo, int viewWidth,
            QVector<QPointF>& path, const Progress& progress);

@@ -22,7 +22,7 @@ struct PathCase
     bool stereo;
     float leftGain;
     float rightGain;
-    float expectedPeak; // (left + right) · 0.7, halved for stereo
+    float expectedPeak; // (left + right) · 0.7 · 0.5; mono: left alone, twice
 };
 
 class PeakPathOfARecording : public ::testing::TestWithParam<PathCase>
@@ -63,11 +63,33 @@ TEST_P(PeakPathOfARecording, AlternatesMaximaAndMinimaAtTheMixLevel)
 
 INSTANTIATE_TEST_SUITE_P(Table, PeakPathOfARecording,
                          ::testing::Values(PathCase{"stereo_is_halved", true, 1.0f, 1.0f, 0.7f},
-                                           PathCase{"mono_is_not_halved", false, 1.0f, 1.0f, 1.4f},
+                                           PathCase{"mono_as_its_stereo_copy", false, 1.0f, 1.0f, 0.7f},
                                            PathCase{"stereo_left_only", true, 1.0f, 0.0f, 0.35f},
-                                           PathCase{"mono_right_is_added", false, 0.5f, 0.25f, 0.525f},
+                                           PathCase{"mono_reads_only_its_left", false, 0.5f, 0.25f, 0.35f},
                                            PathCase{"silence", true, 0.0f, 0.0f, 0.0f}),
                          RowName());
+
+// The decoder fills a mono recording's right array with a copy of its left;
+// drawn as it is, the wave came out twice as tall as the same sound in two
+// channels and was cut above 0.71 of full scale.
+TEST(PeakPathOfMono, IsThePathOfItsStereoCopy)
+{
+    const waveformtest::Recording recording(150000, 1.0f, 0.0f);
+    const std::vector<float> garbage(recording.left.size(), 0.9f);
+    QVector<QPointF> stereoCopy, monoCopied, monoOtherRight, monoNoRight;
+    ASSERT_TRUE(peakpath::build(recording.left.data(), recording.left.data(), recording.frames(), true, viewWidth,
+                                stereoCopy, {}));
+    ASSERT_TRUE(peakpath::build(recording.left.data(), recording.left.data(), recording.frames(), false, viewWidth,
+                                monoCopied, {}));
+    ASSERT_TRUE(peakpath::build(recording.left.data(), garbage.data(), recording.frames(), false, viewWidth,
+                                monoOtherRight, {}));
+    ASSERT_TRUE(
+        peakpath::build(recording.left.data(), nullptr, recording.frames(), false, viewWidth, monoNoRight, {}));
+    ASSERT_FALSE(stereoCopy.isEmpty());
+    EXPECT_EQ(monoCopied, stereoCopy);
+    EXPECT_EQ(monoOtherRight, stereoCopy) << "a mono recording's right array is not read";
+    EXPECT_EQ(monoNoRight, stereoCopy);
+}
 
 TEST(PeakPathProgress, EachWholePercentOnceInOrder)
 {
