@@ -90,6 +90,8 @@ int MainWindow::open(QString fn, bool /*isCDTrack*/)
     Plotter* plotter = waveBg->plotter;
     plotter->hide();
     waveBg->smallPlot->hide();
+    // Shown again by the drawing of the next recording.
+    waveBg->smallPlotPlayMarker->hide();
     setWindowTitle(baseTitle);
     audioPlayer->resetMetaData();
     metaDataThread->resetManualEntry();
@@ -98,6 +100,9 @@ int MainWindow::open(QString fn, bool /*isCDTrack*/)
     audioPlayer->setFilterKnob(19);
     plotter->chordsStrip->reset();
     waveBg->scrollButton->setValueFromSession(true);
+    // Until the decode succeeds nothing is loaded: a failed one leaves the
+    // clock without the old length, as before the first open.
+    transportWidget->setMaxTime(0);
 
     const int decoded = loadAudioFile(fn);
     if (decoded != DecodeOk) {

@@ -178,7 +178,8 @@ public:
 
 public slots:
     // Transport. play and stop take no argument, so that they connect to
-    // argument-less signals by pointer to member.
+    // argument-less signals by pointer to member. Without a recording play
+    // and pause only emit unlatchMainPlay.
     void play();
     void playFromSelectionStart();
     // Pauses, or resumes from the first frame not heard before the pause.

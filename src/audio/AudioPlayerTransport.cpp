@@ -18,8 +18,11 @@ constexpr int seekFrames = 32768;
 
 void AudioPlayer::play()
 {
-    if (!hasRecording())
+    // Nothing to play: the play button, latched by its click, goes out.
+    if (!hasRecording()) {
+        emit unlatchMainPlay();
         return;
+    }
     emitPlaybackEvents();
     publishLoop();
     bool leftJam = false;
@@ -52,8 +55,10 @@ void AudioPlayer::playFromSelectionStart()
 // from there and the shown position waits there meanwhile.
 void AudioPlayer::pause()
 {
-    if (!hasRecording())
+    if (!hasRecording()) {
+        emit unlatchMainPlay();
         return;
+    }
     bool resumed = false;
     bool leftJam = false;
     bool leftRiff = false;
