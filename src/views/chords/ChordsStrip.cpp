@@ -243,8 +243,9 @@ void ChordsStrip::deactivateAll()
         tag->deactivate();
 }
 
-// The first tag strictly around the play line gets the mark. A play line on
-// a tag's edge, or beyond the tags, changes nothing.
+// The tag the play line lies in gets the mark; a tag begins at its left
+// edge, so a seek onto a beat's edge (a click, a stop at 0:00) marks the
+// tag that starts there. Beyond the tags nothing changes.
 void ChordsStrip::updatePlayPos()
 {
     if (playPos == nullptr)
@@ -252,7 +253,7 @@ void ChordsStrip::updatePlayPos()
     const float p = *playPos;
     ChordLabel* found = nullptr;
     for (ChordLabel* tag : qAsConst(labels)) {
-        if (tag->x() < p && p < tag->x() + tag->width()) {
+        if (float(tag->x()) <= p && p < float(tag->x() + tag->width())) {
             found = tag;
             break;
         }

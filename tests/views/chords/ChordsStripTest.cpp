@@ -263,7 +263,7 @@ class PlayMark : public ::testing::TestWithParam<PlayCase>
 {
 };
 
-TEST_P(PlayMark, MarksTheTagStrictlyAroundThePlayLine)
+TEST_P(PlayMark, MarksTheTagThePlayLineLiesIn)
 {
     const PlayCase& c = GetParam();
     StripHost host;
@@ -281,9 +281,9 @@ TEST_P(PlayMark, MarksTheTagStrictlyAroundThePlayLine)
 INSTANTIATE_TEST_SUITE_P(Table, PlayMark,
                          ::testing::Values(PlayCase{"InsideTheFirst", {50.0f}, 0},
                                            PlayCase{"MovesOn", {50.0f, 450.5f}, 1},
-                                           PlayCase{"OnABoundaryMarksNothing", {400.0f}, -1},
-                                           PlayCase{"OnABoundaryKeepsTheMark", {50.0f, 400.0f}, 0},
-                                           PlayCase{"OnTheFirstEdge", {0.0f}, -1},
+                                           PlayCase{"OnABoundaryMarksTheTagStartingThere", {400.0f}, 1},
+                                           PlayCase{"OnABoundaryMovesTheMark", {50.0f, 400.0f}, 1},
+                                           PlayCase{"OnTheFirstEdge", {0.0f}, 0},
                                            PlayCase{"BeyondTheTagsKeepsTheMark", {1100.0f, 3000.0f}, 2},
                                            PlayCase{"BackAgain", {1100.0f, 10.0f}, 0}),
                          RowName());
