@@ -193,7 +193,8 @@ QImage chordsOverlay()
 
     // The grid of detected chords with its scroll arrows.
     look::well(p, QRectF(72, 52, 236, 270), 6, QColor(24, 24, 27));
-    look::caption(p, QRectF(72, 326, 236, 13), "DETECTED CHORDS", 10);
+    // Left-aligned: the filter's opener takes the right end of the line.
+    look::caption(p, QRectF(76, 326, 150, 13), "DETECTED CHORDS", 10, Qt::AlignLeft | Qt::AlignVCenter);
     // Current and next chord, the beat count.
     bed(p, QRect(336, 53, 126, 264), 3, 6);
     captionAbove(p, QRect(483, 62, 87, 178), "NEXT");

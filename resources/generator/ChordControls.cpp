@@ -35,6 +35,40 @@ QImage textButton(int w, int h, const QString& label, bool firstLit)
     return image;
 }
 
+// The chords tab's opener of the chord filter, 74 × 17 a frame (up, then
+// pressed): a funnel at the left, the rest of the plate left for the
+// translated text the button writes over it.
+QImage filterOpener()
+{
+    const int w = 74, h = 17;
+    QImage image = look::strip(w, h, 2);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int frame = 0; frame < 2; ++frame) {
+        p.save();
+        p.translate(0, frame * h);
+        const bool pressed = frame == 1;
+        const QRectF r(0.5, 0.5, w - 1, h - 1.5);
+        if (pressed)
+            look::plate(p, r, 4, QColor(236, 122, 48), QColor(150, 66, 20));
+        else
+            look::plate(p, r, 4, QColor(84, 84, 88), QColor(40, 40, 44));
+        QPainterPath funnel;
+        funnel.moveTo(5.5, 4.5);
+        funnel.lineTo(14.5, 4.5);
+        funnel.lineTo(11, 9);
+        funnel.lineTo(11, 12.5);
+        funnel.lineTo(9, 13.5);
+        funnel.lineTo(9, 9);
+        funnel.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(pressed ? QColor(34, 18, 8) : look::orangeBright);
+        p.drawPath(funnel);
+        p.restore();
+    }
+    return image;
+}
+
 // 70 × 24: the rest frame above the pressed one.
 QImage arrow(bool up)
 {
@@ -269,4 +303,5 @@ void drawChordControls(PictureSet& set)
     set.save("chords/chord_filter_menu.png", chordFilterMenu());
     set.save("chords/find_button.png", textButton(42, 16, "FIND", false), QSize(42, 16));
     set.save("chords/none_button.png", textButton(42, 16, "NONE", false), QSize(42, 16));
+    set.save("chords/filter_button.png", filterOpener(), QSize(74, 17));
 }

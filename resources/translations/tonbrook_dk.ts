@@ -24,6 +24,13 @@
     </message>
 </context>
 <context>
+    <name>ChordsTab</name>
+    <message>
+        <source>FILTER</source>
+        <translation>FILTER</translation>
+    </message>
+</context>
+<context>
     <name>DevicesTab</name>
     <message>
         <source>Apply</source>

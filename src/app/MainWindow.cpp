@@ -168,6 +168,7 @@ void MainWindow::initWidgets()
             label->initPos(playPosition);
     }
     audioPlayer->initLoop(&plotter->plotSelection->loopStart, &plotter->plotSelection->loopEnd);
+    tabWidget->chordsTab->initLoop(&plotter->plotSelection->loopStart, &plotter->plotSelection->loopEnd);
 
     // One pitch shared by the tools tab's three pitch controls and the
     // chords tab's key shift.

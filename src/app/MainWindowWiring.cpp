@@ -174,6 +174,11 @@ void MainWindow::initConnections()
     connect(strip, &ChordsStrip::getShiftedChordIndex, chordsTab,
             qOverload<QString, int>(&ChordsTab::getChordIndex));
     connect(chordsTab, &ChordsTab::setChordStripKeyShift, strip, &ChordsStrip::setKeyShift);
+    // Query: the chords tab's large diagrams follow a stopped player's
+    // position; NEXT follows the loop.
+    connect(chordsTab, &ChordsTab::getPlayPosition, player, &AudioPlayer::getCurrentPosition);
+    connect(transport->loopButton, &CustomButton::toggled, chordsTab, &ChordsTab::setLooping);
+    connect(selection, &PlotSelection::loopPointsChanged, chordsTab, &ChordsTab::loopPointsChanged);
     connect(transport->volumeKnob, &Knob::valueChanged, player, &AudioPlayer::setVolume);
     connect(transport->metronomeKnob, &Knob::valueChanged, player, &AudioPlayer::setMetroVolume);
     connect(chordsTab->chordFilterWidget, &ChordFilterWidget::recalculateChords, this,

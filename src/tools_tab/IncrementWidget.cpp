@@ -2,6 +2,7 @@
 
 #include "PictureStrip.h"
 #include "PointerGesture.h"
+#include "TempoKnob.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -146,18 +147,7 @@ void IncrementWidget::decrement()
 
 int IncrementWidget::knobPositionForBpm(float v, float o)
 {
-    int k = 0;
-    if (o > v) {
-        const float ratio = v / o;
-        k = int(std::trunc(std::trunc((double(ratio) - 0.25) * 99.0) * double(1.3333334f)));
-    } else if (v > o) {
-        k = int(((v - o) / o + 1.0f) * 100.0f);
-    } else {
-        k = 99;
-    }
-    // Original tempos such as 42 or 71 put their lowest value a hair below
-    // a quarter, which would read as −1: the knob's reset, not its bottom.
-    return std::max(k, 0);
+    return tempoknob::nearestPosition(v / o);
 }
 
 void IncrementWidget::valueChanged(float)

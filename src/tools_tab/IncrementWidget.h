@@ -2,7 +2,8 @@
 // construction:
 //   0  time-stretch mode 0 … 3, drawn as four dots; publishes modeChanged(1 … 4)
 //   1  tempo in BPM, original / 4 (integer division) … 2 × original;
-//      publishes the tempo-knob position for the value (setKnobFromBPM)
+//      publishes the tempo-knob position nearest to the value's tempo
+//      (setKnobFromBPM); the tools tab plays the value itself
 //   2  semitones −12 … 12, written with the fine tune as decimals;
 //      publishes setSyncValueSignal(objectName(), semitones)
 //   3  fine tune 0 … 99 (50 = none), a marker; publishes
@@ -56,8 +57,9 @@ public:
     void placeFineTune(float value, int markerLeft);
 
     static constexpr float maximumTempoBpm = 10000.0f;
-    // The tempo-knob position for v BPM against the original tempo o,
-    // never below 0 (the lowest box value must not read as a knob reset).
+    // The tempo-knob position whose factor lies nearest to v / o (v BPM
+    // against the original tempo o): 99 only for v = o, never below 0 (the
+    // lowest box value must not read as a knob reset).
     static int knobPositionForBpm(float v, float o);
 
 public slots:

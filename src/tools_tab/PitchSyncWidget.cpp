@@ -1,5 +1,7 @@
 #include "PitchSyncWidget.h"
 
+#include "PitchValue.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -22,14 +24,9 @@ const float highestStoredSemitones = 12.49f;
 const int keyShiftUnchanged = 2;
 const int keyShiftClear = 0;
 
-int roundHalfUp(double value)
-{
-    return int(std::floor(value + 0.5));
-}
-
 float ratioForSemitones(float semitones)
 {
-    return float(std::pow(2.0, double(semitones) / octave));
+    return pitchvalue::ratioOfSemitones(double(semitones));
 }
 } // namespace
 
@@ -75,8 +72,10 @@ float PitchSyncWidget::knobValueToInterpFactor(int knobValue)
     else if (v > knobCentre)
         x = float(v) * 0.01f + 0.01f;
 
-    const float s = float(octave * std::log2(double(x)));
-    wholeSemitones = roundHalfUp(s);
+    // Whole semitones as the boxes will show this ratio, so that a step of
+    // the semitone box starts from the semitone it shows.
+    const float s = float(pitchvalue::semitonesOfRatio(double(x)));
+    wholeSemitones = pitchvalue::splitShown(double(s)).semitones;
     fineSemitones = s - float(wholeSemitones);
 
     float result = x;
@@ -150,8 +149,8 @@ void PitchSyncWidget::initFromSession(float semitonesValue)
 {
     // The stored pitch is restored as it was heard, also a fine tune kept
     // at ±12: the tab sends the player 2^(s / 12) and shows the same.
-    const float s = semitonesFromSession(semitonesValue);
-    wholeSemitones = roundHalfUp(s);
-    fineSemitones = s - float(wholeSemitones);
-    shared = ratioForSemitones(s);
+    const pitchvalue::Split split = pitchvalue::splitStored(double(semitonesFromSession(semitonesValue)));
+    wholeSemitones = split.semitones;
+    fineSemitones = float(split.hundredths) / 100.0f;
+    shared = ratioForSemitones(split.total());
 }

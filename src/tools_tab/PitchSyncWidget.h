@@ -68,8 +68,9 @@ public slots:
     // Clears the fine tune without recomputing the ratio: it is heard with
     // the next change that recomputes.
     void resetFineTune();
-    // Restores a stored pitch exactly, ratio 2^(s / 12); emits nothing
-    // (the tab sends the ratio).
+    // Restores a stored pitch to the hundredth, split as the boxes show it
+    // (pitchvalue::splitStored), ratio 2^(s / 12); emits nothing (the tab
+    // sends the ratio).
     void initFromSession(float semitonesValue);
 
 signals:

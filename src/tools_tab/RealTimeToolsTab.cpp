@@ -5,15 +5,18 @@
 #include "Knob.h"
 #include "PictureStrip.h"
 #include "PitchSyncWidget.h"
+#include "PitchValue.h"
 #include "PlotButton.h"
 #include "PowerButton.h"
 #include "SSSPlot.h"
 #include "Slider.h"
+#include "TempoKnob.h"
 
 #include <QSignalBlocker>
 #include <QTimer>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 const QSize tabSize(1000, 355);
@@ -39,11 +42,6 @@ const QString keyShiftName = QStringLiteral("keyShift");
 
 const float fineTuneCentre = 50.0f;
 const int fineTuneMarkerRest = 46;
-
-int roundHalfUp(double value)
-{
-    return int(std::floor(value + 0.5));
-}
 
 int toIntOrZero(const QStringList& list, int index)
 {
@@ -210,15 +208,7 @@ void RealTimeToolsTab::initConnections()
 
 float RealTimeToolsTab::hopFactorForKnob(int value)
 {
-    float r = 1.0f;
-    if (value > 0)
-        r = float(value) / 100.0f + 1.0f;
-    else if (value < 0)
-        r = 1.0f / (float(-value) / 100.0f + 1.0f);
-    r -= 1.0f;
-    if (value == largeKnobCentre)
-        return 1.0f;
-    return r < 1.0f ? float(double(r) * 0.75 + 0.25) : r;
+    return tempoknob::factorAt(value);
 }
 
 float RealTimeToolsTab::hopFactorChanged(int value)
@@ -228,44 +218,51 @@ float RealTimeToolsTab::hopFactorChanged(int value)
 
 float RealTimeToolsTab::hopFactorChanged(int value, bool setBPMWidget)
 {
+    // The knob decides now: a session's tempo still waiting is given up.
+    sessionBpm = 0.0f;
     const float h = hopFactorForKnob(value);
     if (setBPMWidget) {
         const float original = float(bpmBox->originalBPM());
         bpmBox->setValue(h == 1.0f ? original : h * original);
     }
-    emit updateChordTempo(std::trunc(bpmBox->value()));
+    // Untruncated: the chords tab's box shows the tempo that plays.
+    emit updateChordTempo(bpmBox->value());
     emit setHopFactor(h);
     return h;
 }
 
 void RealTimeToolsTab::setTempoKnobValue(int value)
 {
+    sessionBpm = 0.0f;
     // The knob follows the box without rewriting the box's exact value.
     disconnect(tempoKnobToHopFactor);
     if (value == -1)
         tempoKnob->reset();
     else
         tempoKnob->setValue(value);
-    const float h = hopFactorForKnob(value);
-    emit updateChordTempo(std::trunc(bpmBox->value()));
-    emit setHopFactor(h);
     connectTempoKnobToHopFactor();
 
-    if (int(bpmBox->value()) == bpmBox->originalBPM()) {
-        emit activateTempo(false);
-        tempoPower->setValueFromSession(false);
-    }
+    // The knob's positions lie 0.75 to 1 % apart: the box's own tempo is
+    // played, or whole-BPM steps would be heard off by up to 5 % and many
+    // would change nothing.
+    const int original = bpmBox->originalBPM();
+    const float h = original > 0 ? bpmBox->value() / float(original) : hopFactorForKnob(tempoKnob->value());
+    // Running before it gets the factor; a box back at the original ends
+    // bypassed.
+    switchTempo(h != 1.0f);
+    emit updateChordTempo(bpmBox->value());
+    emit setHopFactor(h);
+}
+
+void RealTimeToolsTab::switchTempo(bool on)
+{
+    emit activateTempo(on);
+    tempoPower->setValueFromSession(on);
 }
 
 void RealTimeToolsTab::turnOnTempo(int)
 {
-    if (tempoKnob->value() != largeKnobCentre) {
-        emit activateTempo(true);
-        tempoPower->setValueFromSession(true);
-    } else {
-        emit activateTempo(false);
-        tempoPower->setValueFromSession(false);
-    }
+    switchTempo(tempoKnob->value() != largeKnobCentre);
 }
 
 void RealTimeToolsTab::TSMActivated(bool active)
@@ -278,14 +275,39 @@ void RealTimeToolsTab::setBPM(float bpm)
     // A tempo no recording has (a damaged cache) leaves the box inactive.
     if (!(std::isfinite(bpm) && bpm > 0.0f && bpm <= IncrementWidget::maximumTempoBpm))
         return;
-    const bool activates = bpmBox->originalBPM() == -1;
+    // Known already: the same recording analysed again. Taking the box's
+    // value as the new original would make the next step jump.
+    if (bpmBox->originalBPM() != -1)
+        return;
     bpmBox->setBPMActive(true, bpm);
     const float shown = std::trunc(bpmBox->value());
     emit initChordTempo(shown, shown);
-    // A knob moved before the tempo was known plays at its factor: both
-    // BPM boxes show that tempo, not the detected one.
-    if (activates && tempoKnob->value() != largeKnobCentre)
+    // A session or a knob moved before the tempo was known: both BPM boxes
+    // show what it plays, not the detected tempo.
+    const float waiting = std::exchange(sessionBpm, 0.0f);
+    if (tempoKnob->value() != largeKnobCentre)
         hopFactorChanged(tempoKnob->value());
+    if (waiting > 0.0f)
+        playSessionTempo(waiting);
+}
+
+void RealTimeToolsTab::playSessionTempo(float bpm)
+{
+    const int original = bpmBox->originalBPM();
+    // No tempo stored (0, no number), or one outside the box's range: the
+    // stored knob plays, as it does for sessions without one.
+    if (!(bpm >= float(original / 4) && bpm <= float(2 * original)))
+        return;
+    // The knob's own tempo already: it plays that.
+    if (bpmBox->value() == bpm)
+        return;
+    const int knob = tempoKnob->value();
+    const bool knobTurn = knob != IncrementWidget::knobPositionForBpm(bpm, float(original))
+        && std::trunc(hopFactorForKnob(knob) * float(original)) == bpm;
+    if (knobTurn)
+        return;
+    bpmBox->setValue(bpm);
+    bpmBox->valueChanged();
 }
 
 // ---- Pitch -------------------------------------------------------------------------------
@@ -346,23 +368,25 @@ void RealTimeToolsTab::setPitchKob(float x)
 
 void RealTimeToolsTab::setTransposeWidget(float x)
 {
-    semitoneBox->setValue(float(roundHalfUp(12.0 * std::log2(double(x)) + 0.001)));
+    const pitchvalue::Split pitch = pitchvalue::splitShown(pitchvalue::semitonesOfRatio(double(x)));
+    semitoneBox->setValue(float(pitch.semitones));
 }
 
 void RealTimeToolsTab::setFineTuneWidget(float x)
 {
     if (fineTuneBox->mode() != IncrementWidget::FineTune)
         return;
-    const double semitones = 12.0 * std::log2(double(x));
-    double cents = (semitones - roundHalfUp(semitones)) * 100.0;
-    // A ratio made from whole cents must give those cents back, not one
-    // less through single-precision noise.
-    const double nearest = std::round(cents);
-    if (std::fabs(cents - nearest) < 1e-3)
-        cents = nearest;
-    const float value = float(std::trunc(cents)) + fineTuneCentre;
+    const pitchvalue::Split pitch = pitchvalue::splitShown(pitchvalue::semitonesOfRatio(double(x)));
+    const float value = float(pitch.hundredths) + fineTuneCentre;
     const int markerLeft = int(value / 100.0f * 44.0f + 24.0f);
     fineTuneBox->placeFineTune(value, markerLeft);
+}
+
+void RealTimeToolsTab::showPitch(int semitones, int hundredths)
+{
+    semitoneBox->setValue(float(semitones));
+    const float value = float(hundredths) + fineTuneCentre;
+    fineTuneBox->placeFineTune(value, int(value / 100.0f * 44.0f + 24.0f));
 }
 
 float RealTimeToolsTab::getSemitones() const
@@ -477,8 +501,9 @@ void RealTimeToolsTab::resetRealTimeTools()
     slider->reset();
     for (PowerButton* power : {tempoPower, pitchPower, isolationPower})
         power->reset();
-    // 4. – 6.
+    // 4. – 6. (a session's tempo waiting for the last recording goes too)
     bpmBox->setBPMActive(false, 0.0f);
+    sessionBpm = 0.0f;
     modeBox->reset();
     fineTuneBox->placeFineTune(fineTuneCentre, fineTuneMarkerRest);
     // 7. – 8.
@@ -489,9 +514,15 @@ void RealTimeToolsTab::resetRealTimeTools()
 
 void RealTimeToolsTab::setToolsFromSession(QStringList tempo, QStringList pitch, QStringList sourceSep)
 {
-    // Tempo: the knob switches the tool as a turn would; a stored switch
-    // that differs then changes it as a press does.
+    // Tempo: the knob switches the tool as a turn would, the stored tempo
+    // then plays as the box set it (once the recording's tempo is known);
+    // a stored switch that differs then changes it as a press does.
     tempoKnob->setValue(toIntOrZero(tempo, 1));
+    sessionBpm = toFloatOrZero(tempo, 0);
+    if (!std::isfinite(sessionBpm) || sessionBpm < 0.0f)
+        sessionBpm = 0.0f;
+    if (bpmBox->originalBPM() != -1)
+        playSessionTempo(std::exchange(sessionBpm, 0.0f));
     const int mode = toIntOrZero(tempo, 2);
     modeBox->setCurrentMode(mode >= 0 && mode <= 3 ? mode : 0);
     const bool tempoOn = toIntOrZero(tempo, 3) != 0;
@@ -505,13 +536,15 @@ void RealTimeToolsTab::setToolsFromSession(QStringList tempo, QStringList pitch,
         pitchKnob->update();
     }
     pitchPower->setValueFromSession(toIntOrZero(pitch, 3) != 0);
-    const float s = PitchSyncWidget::semitonesFromSession(toFloatOrZero(pitch, 1));
-    emit initPitchSyncWidgetFromSession(s);
-    const float x = float(std::pow(2.0, double(s) / 12.0));
-    emit setInterpFactor(x);
-    setFineTuneWidget(x);
-    setTransposeWidget(x);
-    emit updateChordKeyShift(s);
+    // One split of the stored pitch for the model, the player, both boxes
+    // and the key shift: rounding each from the ratio put a pitch on a half
+    // a semitone apart in the boxes.
+    const float stored = PitchSyncWidget::semitonesFromSession(toFloatOrZero(pitch, 1));
+    const pitchvalue::Split split = pitchvalue::splitStored(double(stored));
+    emit initPitchSyncWidgetFromSession(split.total());
+    emit setInterpFactor(pitchvalue::ratioOfSemitones(double(split.total())));
+    showPitch(split.semitones, split.hundredths);
+    emit updateChordKeyShift(getSemitones());
 
     // Isolation: every change switches it on; the stored switch decides.
     separationKnob->setValue(toIntOrZero(sourceSep, 0));

@@ -50,7 +50,8 @@ public:
     // 0 → 0.25, 50 → 0.625, 99 and 100 → 1.0, 150 → 1.5, 199 → 1.99.
     static float hopFactorForKnob(int value);
 
-    // Place the pitch controls for a pitch ratio x, publishing nothing.
+    // Place the pitch controls for a pitch ratio x, publishing nothing. The
+    // two boxes split the ratio's pitch alike (pitchvalue::splitShown).
     void setFineTuneWidget(float x);
     void setTransposeWidget(float x);
     void setPitchKob(float x);
@@ -78,9 +79,16 @@ public:
     bool fadeRunning() const;
 
 public slots:
+    // The recording's tempo, once per recording: a later one (the chord
+    // filter analyses it again) keeps the reference the boxes play against.
     void setBPM(float bpm);
+    // A turn of the tempo knob: the player takes the knob's factor, the BPM
+    // boxes show the tempo it plays.
     float hopFactorChanged(int value, bool setBPMWidget);
     float hopFactorChanged(int value);
+    // The BPM box moved (value: the knob position it asks for): the player
+    // takes box / original tempo exactly, the knob shows the nearest
+    // position, and the tool runs unless the box is at the original.
     void setTempoKnobValue(int value);
     void turnOnTempo(int on);
     void TSMActivated(bool active);
@@ -116,6 +124,14 @@ private:
     void initLayout();
     void initConnections();
     void connectTempoKnobToHopFactor();
+    // The tempo tool on or off as a control switches it (see above).
+    void switchTempo(bool on);
+    // A session's tempo (BPM) against the known original tempo: played as
+    // the box would play it, unless it is the stored knob's own tempo cut
+    // to whole BPM (a knob turn, which keeps the knob's factor).
+    void playSessionTempo(float bpm);
+    // The boxes showing one split pitch, publishing nothing.
+    void showPitch(int semitones, int hundredths);
 
     SSSPlot* sssPlot = nullptr;
     IncrementWidget* bpmBox = nullptr;
@@ -138,4 +154,6 @@ private:
     QTimer* fadeTimer = nullptr;
     int fadeCounter = 0;
     QMetaObject::Connection tempoKnobToHopFactor;
+    // A session's tempo waiting for the recording's (0: none).
+    float sessionBpm = 0.0f;
 };

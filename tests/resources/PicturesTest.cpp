@@ -89,6 +89,7 @@ const Picture pictures[] = {
     {"chords/chord_filter_menu.png", 250, 306, 0},
     {"chords/find_button.png", 42, 32, 16},
     {"chords/none_button.png", 42, 32, 16},
+    {"chords/filter_button.png", 74, 34, 17},
     {"jam/jam_overlay.png", 1000, 355, 0},
     {"jam/step_select.png", 480, 480, 30},
     {"jam/song_step.png", 480, 480, 30},

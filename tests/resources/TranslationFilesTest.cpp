@@ -36,6 +36,11 @@ const SameAsSource sameAsSource[] = {
     {"no", "Pause", "the Norwegian word is the same"},
     {"es", "&No", "the Spanish word is the same"},
     {"it", "&No", "the Italian word is the same"},
+    {"de", "FILTER", "the German word is the same"},
+    {"dk", "FILTER", "the Danish word is the same"},
+    {"nl", "FILTER", "the Dutch word is the same"},
+    {"no", "FILTER", "the Norwegian word is the same"},
+    {"se", "FILTER", "the Swedish word is the same"},
 };
 
 struct Message

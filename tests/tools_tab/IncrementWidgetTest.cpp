@@ -127,11 +127,12 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     Tempo, IncrementSteps,
     ::testing::Values(
-        StepCase{"up_from_a_fraction", 1, 120, 120.5f, click(80), 121, {"setKnobFromBPM(100)"}},
+        StepCase{"up_from_a_fraction", 1, 120, 120.5f, click(80), 121, {"setKnobFromBPM(101)"}},
         StepCase{"down_from_a_fraction", 1, 120, 120.5f, click(5), 120, {"setKnobFromBPM(99)"}},
         StepCase{"lowest_is_a_quarter", 1, 120, 30, click(5), 30, {"setKnobFromBPM(0)"}},
-        StepCase{"highest_is_twice", 1, 120, 240, click(80), 240, {"setKnobFromBPM(200)"}},
-        StepCase{"half_the_tempo", 1, 120, 61, click(5), 60, {"setKnobFromBPM(32)"}},
+        StepCase{"highest_is_twice", 1, 120, 240, click(80), 240, {"setKnobFromBPM(199)"}},
+        // The nearest position: 33 plays 0.4975, 34 0.505.
+        StepCase{"half_the_tempo", 1, 120, 61, click(5), 60, {"setKnobFromBPM(33)"}},
         StepCase{"one_and_a_half", 1, 120, 179, click(80), 180, {"setKnobFromBPM(150)"}},
         StepCase{"wheel_also_tells_the_chords_tab",
                  1,
@@ -139,8 +140,8 @@ INSTANTIATE_TEST_SUITE_P(
                  120,
                  wheelBy(120),
                  121,
-                 {"updateChordTempo(121)", "setKnobFromBPM(100)"}},
-        StepCase{"shortcut_down", 1, 120, 120, decrement, 119, {"updateChordTempo(119)", "setKnobFromBPM(97)"}},
+                 {"updateChordTempo(121)", "setKnobFromBPM(101)"}},
+        StepCase{"shortcut_down", 1, 120, 120, decrement, 119, {"updateChordTempo(119)", "setKnobFromBPM(98)"}},
         StepCase{"from_the_chords_tab",
                  1,
                  120,
@@ -324,7 +325,7 @@ TEST(IncrementWidget, TheCoverStopsThePointerButNotTheShortcuts)
 
     box.increment();
     EXPECT_EQ(box.value(), 121.0f);
-    EXPECT_EQ(published.emitted, (Strings{"updateChordTempo(121)", "setKnobFromBPM(100)"}));
+    EXPECT_EQ(published.emitted, (Strings{"updateChordTempo(121)", "setKnobFromBPM(101)"}));
 }
 
 TEST(IncrementWidget, ALaterTempoMakesTheCurrentValueTheOriginal)

@@ -131,12 +131,15 @@ void expectAgreement(const TabRig& r)
 
     const float hop = hopfactor.load();
     if (tab.tempoPowerButton()->isOn()) {
-        // From the box the knob only approximates the tempo, and a box at
-        // twice the tempo plays 2.0 where the knob stops at 1.99.
-        EXPECT_NEAR(hop, RealTimeToolsTab::hopFactorForKnob(tab.tempoKnobWidget()->value()), 0.011);
+        // The knob shows the position nearest to what plays: within half
+        // its widest step (0.01), its ends standing for the box's (twice
+        // the tempo, and a quarter cut to whole BPM).
+        EXPECT_NEAR(std::clamp(hop, 0.25f, 1.99f),
+                    RealTimeToolsTab::hopFactorForKnob(tab.tempoKnobWidget()->value()), 0.0051);
+        // The box shows what plays.
         const IncrementWidget* box = tab.bpmWidget();
         if (box->originalBPM() > 0) {
-            EXPECT_NEAR(hop * float(box->originalBPM()), box->value(), 0.02 * box->originalBPM());
+            EXPECT_NEAR(hop * float(box->originalBPM()), box->value(), 1e-3);
         }
     } else {
         EXPECT_EQ(hop, 1.0f) << "bypassed tempo";
@@ -194,7 +197,8 @@ TEST_P(ToolsTabTempoKnob, KnobSetsFactorBoxesAndSwitch)
     EXPECT_FLOAT_EQ(RealTimeToolsTab::hopFactorForKnob(c.knob), c.hop);
     EXPECT_NEAR(r.tab.bpmWidget()->value(), c.bpmBox, 1e-3);
     EXPECT_EQ(r.tab.tempoPowerButton()->isOn(), c.tempoOn);
-    EXPECT_EQ(r.chords, Strings{"updateChordTempo(" + TabRig::n(std::trunc(c.bpmBox)) + ")"});
+    // The chords tab's box shows the tempo that plays, not cut to whole BPM.
+    EXPECT_EQ(r.chords, Strings{"updateChordTempo(" + TabRig::n(c.bpmBox) + ")"});
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ToolsTabTempoKnob,
@@ -245,7 +249,8 @@ TEST(ToolsTab, BpmBoxStepsToTheOriginalTempoAndTheToolEndsBypassed)
 
     r.plus(box, 2);
     STEP(r, "122");
-    EXPECT_EQ(r.tab.tempoKnobWidget()->value(), 101);
+    EXPECT_EQ(r.tab.tempoKnobWidget()->value(), 102) << "1.02 is the nearest to 122 / 120";
+    EXPECT_FLOAT_EQ(hopfactor.load(), 122.0f / 120.0f);
     EXPECT_TRUE(r.tab.tempoPowerButton()->isOn());
     EXPECT_EQ(box->value(), 122.0f) << "the box keeps its exact value";
 
@@ -268,8 +273,9 @@ class ToolsTabLowestTempo : public ::testing::TestWithParam<LowestCase>
 {
 };
 
-// Some originals put their lowest box value a hair below a quarter.
-TEST_P(ToolsTabLowestTempo, LowestBoxValuePlaysAQuarterWithTheToolOn)
+// Some originals put their lowest box value a hair below a quarter: it
+// plays as it is shown, with the knob at its bottom.
+TEST_P(ToolsTabLowestTempo, LowestBoxValuePlaysItselfWithTheToolOn)
 {
     TabRig r;
     const float original = GetParam().original;
@@ -277,10 +283,11 @@ TEST_P(ToolsTabLowestTempo, LowestBoxValuePlaysAQuarterWithTheToolOn)
     for (int i = 0; i < 300; ++i)
         r.tab.bpmWidget()->decrement();
     STEP(r, "lowest");
-    EXPECT_EQ(r.tab.bpmWidget()->value(), float(int(original) / 4));
+    const float lowest = float(int(original) / 4);
+    EXPECT_EQ(r.tab.bpmWidget()->value(), lowest);
     EXPECT_EQ(r.tab.tempoKnobWidget()->value(), 0);
     EXPECT_TRUE(r.tab.tempoPowerButton()->isOn());
-    EXPECT_EQ(hopfactor.load(), 0.25f);
+    EXPECT_FLOAT_EQ(hopfactor.load(), lowest / original);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ToolsTabLowestTempo,
@@ -814,6 +821,111 @@ TEST(ToolsTab, SessionRestoredBeforeTheTempoIsKnown)
     EXPECT_EQ(r.tab.bpmWidget()->value(), 180.0f);
     EXPECT_EQ(hopfactor.load(), 1.5f);
     EXPECT_EQ(r.chords, (Strings{"initChordTempo(120,120)", "updateChordTempo(180)"}));
+}
+
+// A session's tempo comes back as it was stored and heard: the box's BPM
+// exactly, the knob at the nearest position; a knob turn (its tempo cut to
+// whole BPM in the file) keeps the knob's factor; without a usable tempo
+// the knob plays, as in sessions that stored none.
+struct SessionTempoCase
+{
+    const char* name;
+    float detected;
+    QStringList tempo; // bpm, knobValue, mode, state
+    float box;
+    float factor; // kept by the player while the tool is off
+    int knob;
+    bool on;
+};
+
+class ToolsTabSessionTempo : public ::testing::TestWithParam<SessionTempoCase>
+{
+};
+
+TEST_P(ToolsTabSessionTempo, PlaysTheStoredTempo)
+{
+    const SessionTempoCase& c = GetParam();
+    TabRig r;
+    r.tab.setBPM(c.detected);
+    r.tab.setToolsFromSession(c.tempo, noPitch, isolationOff);
+    STEP(r, "restored");
+    EXPECT_FLOAT_EQ(r.tab.bpmWidget()->value(), c.box);
+    EXPECT_EQ(r.tab.tempoKnobWidget()->value(), c.knob);
+    EXPECT_EQ(r.tab.tempoPowerButton()->isOn(), c.on);
+    // The tool's factor, also while it is off: switched on, it plays.
+    if (!c.on)
+        press(r.tab.tempoPowerButton(), QPoint(5, 5), Qt::LeftButton);
+    EXPECT_FLOAT_EQ(hopfactor.load(), c.factor);
+    // The chords tab's box was told the same tempo last.
+    std::string told;
+    for (const std::string& line : r.chords)
+        if (line.rfind("updateChordTempo", 0) == 0 || line.rfind("initChordTempo", 0) == 0)
+            told = line;
+    const std::string box = TabRig::n(c.box);
+    EXPECT_TRUE(told == "updateChordTempo(" + box + ")" || told == "initChordTempo(" + box + "," + box + ")")
+        << told;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ToolsTabSessionTempo,
+    ::testing::Values(
+        SessionTempoCase{"below_the_original", 120, {"100", "78", "0", "1"}, 100, 100.0f / 120, 78, true},
+        SessionTempoCase{"above_the_original", 120, {"133", "111", "0", "1"}, 133, 133.0f / 120, 111, true},
+        // Written by the knob's formula of old: 78 came back as 76.72, 77 as 75.88.
+        SessionTempoCase{"old_knob_of_78", 112, {"78", "58", "0", "1"}, 78, 78.0f / 112, 60, true},
+        SessionTempoCase{"old_knob_of_77", 112, {"77", "57", "0", "1"}, 77, 77.0f / 112, 58, true},
+        SessionTempoCase{"the_original", 120, {"120", "99", "0", "0"}, 120, 1, 99, false},
+        SessionTempoCase{"switched_off", 120, {"100", "78", "0", "0"}, 100, 100.0f / 120, 78, false},
+        // 1.51 × 60 = 90.6 was written 90: the knob, not 90 BPM at 1.5.
+        SessionTempoCase{"knob_turn", 60, {"90", "151", "0", "1"}, 90.6f, 1.51f, 151, true},
+        SessionTempoCase{"no_tempo_stored", 120, {"0", "150", "0", "1"}, 180, 1.5f, 150, true},
+        SessionTempoCase{"beyond_the_range", 120, {"500", "150", "0", "1"}, 180, 1.5f, 150, true},
+        SessionTempoCase{"not_a_number", 120, {"fast", "150", "0", "1"}, 180, 1.5f, 150, true}),
+    RowName());
+
+TEST(ToolsTab, SessionTempoWaitsForTheRecordingsTempo)
+{
+    TabRig r;
+    r.tab.setToolsFromSession({"100", "78", "0", "1"}, noPitch, isolationOff);
+    EXPECT_TRUE(r.tab.bpmWidget()->coverShown());
+    r.chords.clear();
+
+    r.tab.setBPM(120.0f);
+    STEP(r, "tempo arrives");
+    EXPECT_EQ(r.tab.bpmWidget()->value(), 100.0f);
+    EXPECT_FLOAT_EQ(hopfactor.load(), 100.0f / 120.0f);
+    EXPECT_EQ(r.chords.back(), "updateChordTempo(100)");
+}
+
+TEST(ToolsTab, AKnobTurnBeforeTheTempoIsKnownGivesUpTheSessionsTempo)
+{
+    TabRig r;
+    r.tab.setToolsFromSession({"100", "78", "0", "1"}, noPitch, isolationOff);
+    r.tab.tempoKnobWidget()->setValue(150);
+    r.tab.setBPM(120.0f);
+    STEP(r, "tempo arrives");
+    EXPECT_EQ(r.tab.bpmWidget()->value(), 180.0f);
+    EXPECT_FLOAT_EQ(hopfactor.load(), 1.5f);
+}
+
+// The chord filter's "find" analyses the recording again, and its tempo
+// arrives once more: the tempo set meanwhile must not become the original,
+// or the next step would jump (from 100 at 120 to 101 / 100).
+TEST(ToolsTab, TheSameRecordingsTempoAgainKeepsTheReference)
+{
+    TabRig r;
+    r.tab.setBPM(120.0f);
+    for (int i = 0; i < 20; ++i)
+        r.minus(r.tab.bpmWidget());
+    ASSERT_EQ(r.tab.bpmWidget()->value(), 100.0f);
+    r.chords.clear();
+
+    r.tab.setBPM(120.0f);
+    EXPECT_TRUE(r.chords.empty());
+    EXPECT_EQ(r.tab.bpmWidget()->originalBPM(), 120);
+    r.plus(r.tab.bpmWidget());
+    STEP(r, "101");
+    EXPECT_FLOAT_EQ(hopfactor.load(), 101.0f / 120.0f);
 }
 
 // ---- Tempo labels ------------------------------------------------------------------------------

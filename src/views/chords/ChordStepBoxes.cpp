@@ -154,10 +154,12 @@ TempoWidget::TempoWidget(QWidget* parent) : StepBox(parent, Pictures::plain())
 
 void TempoWidget::step(int direction)
 {
+    // From a knob's tempo between whole BPM, to the next whole one, as the
+    // tools tab's box steps.
     if (direction < 0 && bpm > minBpm)
-        bpm -= 1.0f;
+        bpm = std::max(std::ceil(bpm) - 1.0f, minBpm);
     else if (direction > 0 && bpm < maxBpm)
-        bpm += 1.0f;
+        bpm = std::min(std::floor(bpm) + 1.0f, maxBpm);
 }
 
 void TempoWidget::stepPressed(Area area)
@@ -212,8 +214,11 @@ void TempoWidget::initTempo(float newBpm, float originalBPM)
 
 void TempoWidget::updateTempo(float newBpm)
 {
-    if (newBpm > minBpm && newBpm < maxBpm)
-        bpm = newBpm;
+    // At the knob's ends the tempo lies past the range: the nearest end is
+    // shown, never the tempo before.
+    if (!isActive() || !std::isfinite(newBpm))
+        return;
+    bpm = std::clamp(newBpm, minBpm, maxBpm);
     update();
 }
 

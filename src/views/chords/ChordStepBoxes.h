@@ -81,8 +81,9 @@ private:
     int capo = 0;
 };
 
-// Tempo in BPM, within a range derived from the detected tempo. Inactive
-// (covered, deaf and silent) until initTempo and again after a reset.
+// Tempo in BPM, within a range derived from the detected tempo; a step goes
+// to the next whole BPM. Inactive (covered, deaf and silent) until
+// initTempo and again after a reset.
 class TempoWidget : public StepBox
 {
     Q_OBJECT
@@ -104,7 +105,8 @@ public slots:
     // activates the box. A tempo that is not a positive number changes
     // nothing.
     void initTempo(float bpm, float originalBPM);
-    // Mirrors a tempo set elsewhere when strictly inside the range.
+    // Mirrors a tempo set elsewhere, kept within the range; nothing while
+    // inactive.
     void updateTempo(float bpm);
 
 signals:

@@ -1,5 +1,6 @@
 #include "ChordTabButtons.h"
 
+#include "DesignFont.h"
 #include "PictureStrip.h"
 
 #include <QPainter>
@@ -144,4 +145,26 @@ void ChordsScrollButton::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(rect(), strip, QRect(0, offset, arrowFrameWidth, arrowFrameHeight));
+}
+
+// ---- FilterOpener ---------------------------------------------------------------
+
+FilterOpener::FilterOpener(QWidget* parent)
+    : CustomButton(cachedPixmap(QStringLiteral(":/images/chords/filter_button.png")), parent, false)
+{
+    setFixedSize(openerWidth, openerHeight);
+    setFont(designFont(QStringLiteral("DejaVu Sans"), 9, QFont::Bold));
+    setCursor(Qt::PointingHandCursor);
+}
+
+void FilterOpener::paintEvent(QPaintEvent* event)
+{
+    CustomButton::paintEvent(event);
+    QPainter painter(this);
+    // Light on the grey plate, dark on the pressed orange one, as the
+    // tab's other text buttons.
+    painter.setPen(frame() == 0 ? QColor(196, 196, 196) : QColor(34, 18, 8));
+    painter.setFont(font());
+    const QRect area(textLeft, 0, width() - textLeft - textRight, height());
+    painter.drawText(area, Qt::AlignCenter, text());
 }

@@ -1,7 +1,9 @@
 // The small controls of the chords tab's neck column and grid: the neck-wood
-// box, the open/power pair and the grid's scroll arrows. GUI thread only.
+// box, the open/power pair, the grid's scroll arrows and the chord filter's
+// opener. GUI thread only.
 #pragma once
 
+#include "CustomButton.h"
 #include "StepBox.h"
 
 #include <QAbstractButton>
@@ -92,4 +94,24 @@ private:
     bool up;
     QPixmap strip;
     int offset = 0;
+};
+
+// Opens the chord filter: a two-frame picture (up, pressed) with a funnel
+// at its left, and the button's text written over the rest, so that the
+// text can be translated. 74 × 17.
+class FilterOpener : public CustomButton
+{
+    Q_OBJECT
+
+public:
+    static constexpr int openerWidth = 74;
+    static constexpr int openerHeight = 17;
+    // Where the text goes: right of the funnel, to the plate's end.
+    static constexpr int textLeft = 17;
+    static constexpr int textRight = 3;
+
+    explicit FilterOpener(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };

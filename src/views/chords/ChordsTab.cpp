@@ -5,14 +5,18 @@
 #include "ChordTabButtons.h"
 #include "ChordWidget.h"
 #include "ChordsContainer.h"
-#include "CustomButton.h"
 #include "FinderRolls.h"
 #include "MetaData.h"
+#include "NextChord.h"
 #include "PictureStrip.h"
 
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QSet>
 #include <QStackedWidget>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -40,6 +44,10 @@ const QRect gridPlace(79, 78, 222, 210);
 const QRect filterPlace(51, 42, ChordFilterWidget::panelWidth, ChordFilterWidget::panelHeight);
 const QRect scrollUpPlace(157, 58, 61, 12);
 const QRect scrollDownPlace(157, 305, 61, 12);
+// At the right end of the grid's caption line.
+const QRect openerPlace(234, 324, FilterOpener::openerWidth, FilterOpener::openerHeight);
+// As often as the chord strip marks its tag.
+constexpr int positionPollMs = 20;
 const QSize gridDiagramSize(47, 105);
 
 // More detected chords than two rows of four need the arrows.
@@ -128,10 +136,13 @@ void ChordsTab::initWidgets()
     place(scrollDownButton, scrollDownPlace);
     scrollDownButton->hide();
 
-    // The filter's opener has no picture of its own: it is never shown.
-    filterButton = new CustomButton(QPixmap(), this, false);
-    filterButton->setGeometry(216, 326, 42, 16);
-    filterButton->hide();
+    filterButton = new FilterOpener(this);
+    filterButton->setText(tr("FILTER"));
+    place(filterButton, openerPlace);
+
+    positionTimer = new QTimer(this);
+    positionTimer->setInterval(positionPollMs);
+    positionTimer->start();
 }
 
 void ChordsTab::initConnections()
@@ -177,6 +188,8 @@ void ChordsTab::initConnections()
     // The filter page's opener and close spot.
     connect(filterButton, &CustomButton::released, this, &ChordsTab::openFilterWidget);
     connect(chordFilterWidget->closeButtonWidget(), &CustomButton::pressed, this, &ChordsTab::closeFilterWidget);
+
+    connect(positionTimer, &QTimer::timeout, this, &ChordsTab::followPlayPosition);
 }
 
 void ChordsTab::initMetaData(MetaData* model)
@@ -188,37 +201,83 @@ void ChordsTab::initMetaData(MetaData* model)
         connect(metaData, &MetaData::changeBeat, this, &ChordsTab::beatChanged);
 }
 
+bool ChordsTab::modelReady() const
+{
+    return metaData && metaData->metaDataValid.load(std::memory_order_acquire);
+}
+
+void ChordsTab::initLoop(const int* start, const int* end)
+{
+    loopStart = start;
+    loopEnd = end;
+}
+
+void ChordsTab::setLooping(bool looped)
+{
+    looping = looped;
+    refreshBeat();
+}
+
+void ChordsTab::loopPointsChanged()
+{
+    refreshBeat();
+}
+
 void ChordsTab::beatChanged()
 {
-    // 1. Only a beat of the sequence in force: a beat change queued before a
-    //    file was opened may arrive after the reset, when the beat no longer
-    //    belongs to the (kept) chord list, or lies beyond a shorter one.
-    if (!metaData || !metaData->metaDataValid.load(std::memory_order_acquire))
+    // Only a beat of the sequence in force: a beat change queued before a
+    // file was opened may arrive after the reset, when the beat no longer
+    // belongs to the (kept) chord list, or lies beyond a shorter one.
+    if (!modelReady())
         return;
-    const QVector<QString>& seq = *metaData->currentChordVec;
     const int c = metaData->currentBeat.load(std::memory_order_relaxed);
+    if (c < 0 || c >= metaData->currentChordVec->size())
+        return;
+    showBeat(c);
+}
+
+void ChordsTab::followPlayPosition()
+{
+    // Without a player (tests, benchmarks) the model's beats alone count.
+    static const QMetaMethod query = QMetaMethod::fromSignal(&ChordsTab::getPlayPosition);
+    if (!modelReady() || !isSignalConnected(query))
+        return;
+    const int position = emit getPlayPosition();
+    if (position == polledPosition)
+        return;
+    polledPosition = position;
+    const int c =
+        std::clamp(nextchord::beatAt(metaData->beats, position), 0, int(metaData->currentChordVec->size()) - 1);
+    // Only a move to another beat: while playing, the model's beat change
+    // has shown it already.
+    if (c == polledBeat)
+        return;
+    polledBeat = c;
+    if (c != shownBeat)
+        showBeat(c);
+}
+
+void ChordsTab::showBeat(int c)
+{
+    const QVector<QString>& seq = *metaData->currentChordVec;
     if (c < 0 || c >= seq.size())
         return;
+    shownBeat = c;
+    nextchord::LoopBeats loop;
+    if (looping && loopStart != nullptr && loopEnd != nullptr)
+        loop = nextchord::loopBeats(metaData->beats, *loopStart, *loopEnd);
+    const nextchord::Shown shown = nextchord::at(seq, c, chordType == 1, loop);
 
-    // 2. The next different chord (or root, for power chords) and the beats
-    //    until it; none found leaves "" and 0.
-    const bool power = chordType == 1;
-    const QString cur = power ? chordnames::chordRoot(seq.at(c)) : seq.at(c);
-    QString next;
-    int count = 0;
-    for (int i = c; i < seq.size(); ++i) {
-        const QString candidate = power ? chordnames::chordRoot(seq.at(i)) : seq.at(i);
-        if (candidate != cur) {
-            next = candidate;
-            count = i - c;
-            break;
-        }
-    }
+    // A name without index shows the bare neck.
+    beatsLabel->setText(QStringLiteral("<font color='#929292'>%1</font>").arg(shown.count));
+    currentChordWidget->setChord(getChordIndex(shown.current, 0), true);
+    nextChordWidget->setChord(getChordIndex(shown.next, 0), true);
+}
 
-    // 3. Count and diagrams; a name without index shows the bare neck.
-    beatsLabel->setText(QStringLiteral("<font color='#929292'>%1</font>").arg(count));
-    currentChordWidget->setChord(getChordIndex(cur, 0), true);
-    nextChordWidget->setChord(getChordIndex(next, 0), true);
+void ChordsTab::refreshBeat()
+{
+    if (modelReady() && shownBeat >= 0)
+        showBeat(shownBeat);
 }
 
 ChordWidget* ChordsTab::gridDiagram(const QString& name)
@@ -266,6 +325,12 @@ void ChordsTab::initDetectedChords()
 
     // 4. The grid page.
     closeFilterWidget();
+
+    // 5. The large diagrams name the new chords: the beat shown, or the
+    //    player's position at the next poll.
+    polledPosition = -1;
+    polledBeat = -1;
+    refreshBeat();
 }
 
 int ChordsTab::getChordIndex(QString chord, int shiftAmount)
@@ -290,9 +355,10 @@ void ChordsTab::setChordKeyShift(float shiftAmount)
 {
     keyShiftAmount = chordnames::foldKeyShift(shiftAmount);
     emit setChordStripKeyShift(transposition().w());
-    // The current and next diagrams follow at the next beat; the finder is
-    // never shifted.
+    // The finder is never shifted; the large diagrams follow at once, also
+    // while nothing plays.
     shiftGrid();
+    refreshBeat();
 }
 
 void ChordsTab::setCapoShift(float shiftDirection)
@@ -315,6 +381,8 @@ void ChordsTab::changeNeckType(int type)
 void ChordsTab::setChordType(int type)
 {
     chordType = type;
+    // Power chords look for the next root, not the next chord.
+    refreshBeat();
 }
 
 void ChordsTab::setFinderChord()
@@ -324,9 +392,10 @@ void ChordsTab::setFinderChord()
 
 void ChordsTab::openFilterWidget()
 {
-    // The arrows would lie over the panel.
+    // The arrows and the opener would lie over the panel.
     scrollUpButton->hide();
     scrollDownButton->hide();
+    filterButton->hide();
     place(chordsStack, filterPlace);
     chordsStack->setCurrentIndex(1);
 }
@@ -334,6 +403,7 @@ void ChordsTab::openFilterWidget()
 void ChordsTab::closeFilterWidget()
 {
     chordsContainer->show();
+    filterButton->show();
     place(chordsStack, gridPlace);
     chordsStack->setCurrentIndex(0);
     if (!metaData || !metaData->metaDataValid.load(std::memory_order_acquire))
@@ -375,7 +445,9 @@ void ChordsTab::setChordTabFromSession(QStringList list)
     //    else open.
     const int type = sessionInt(list, 0) == 1 ? 1 : 0;
     showChordType(type);
+
     chordType = type;
+    refreshBeat();
 
     // 4. The capo (its signals reach setCapoShift).
     capoWidget->initFromSession(sessionInt(list, 5));
@@ -399,6 +471,10 @@ void ChordsTab::resetChordsTab()
     beatsLabel->setText(QString());
     currentChordWidget->setChord(-1, true);
     nextChordWidget->setChord(-1, true);
+    // The next recording's position is polled afresh.
+    shownBeat = -1;
+    polledPosition = -1;
+    polledBeat = -1;
     setFinderChord();
     tempoWidget->reset();
     keyShiftWidget->reset();

@@ -6,6 +6,9 @@
 // GUI thread only. The model's beat changes arrive queued from the playback
 // thread; the tab reads the model's current beat when one arrives and acts
 // only while the model is valid and the beat indexes its chord sequence.
+// While nothing plays, the large diagrams follow the player's position
+// instead (a stop, a seek, a session's position), which the tab asks for
+// every 20 ms through getPlayPosition().
 #pragma once
 
 #include "ChordNames.h"
@@ -23,13 +26,14 @@ class ChordTypeButton;
 class ChordWidget;
 class ChordsContainer;
 class ChordsScrollButton;
-class CustomButton;
+class FilterOpener;
 class KeyShiftWidget;
 class KeysLabel;
 class KeysWidget;
 class MetaData;
 class NeckTypeWidget;
 class QStackedWidget;
+class QTimer;
 class TempoWidget;
 
 class ChordsTab : public QLabel
@@ -42,6 +46,9 @@ public:
     // Keeps the model (not owned) and follows its beat changes. Called once
     // at start-up, before any signal can arrive.
     void initMetaData(MetaData* model);
+    // The selection's loop points in frames, owned by the waveform view
+    // (not by the tab); NEXT follows the loop while looping is on.
+    void initLoop(const int* start, const int* end);
     // Restores [openClosed, neckType, openContainerPos, powerContainerPos,
     // finderChord, capo], each as decimal text (no number reads as 0).
     // Chord type 1 is power, anything else open; the neck, finder chord and
@@ -80,13 +87,20 @@ public:
     ChordModesLabel* chordModesLabel;
     KeysWidget* keysWidget;
     KeysLabel* keysLabel;
-    // Opens the filter; created hidden and never shown.
-    CustomButton* filterButton;
+    // Opens the filter page; hidden while the page is open.
+    FilterOpener* filterButton;
 
 public slots:
     // Moves the current and next diagrams and the beat count to the beat
     // now playing.
     void beatChanged();
+    // The diagrams to the beat at the player's position, when that moved
+    // to another beat; the 20 ms timer calls it.
+    void followPlayPosition();
+    // From the transport's loop button, and the loop points' changes: NEXT
+    // names the chord after the loop's wrap.
+    void setLooping(bool looped);
+    void loopPointsChanged();
     // Rebuild the grids of detected chords from the model; a second call
     // gives the same result. The argument carries nothing.
     void initDetectedChords(int unused);
@@ -118,6 +132,9 @@ public slots:
 signals:
     // The whole-semitone shift w after every change of key shift or capo.
     void setChordStripKeyShift(int shiftAmount);
+    // Query: the player's read position in frames. Unconnected, the
+    // diagrams follow the model's beat changes only.
+    int getPlayPosition();
 
 protected:
     // A press on the tab, or on a child that passes it on, closes the
@@ -131,12 +148,27 @@ private:
     void shiftGrid();
     void showChordType(int type);
     ChordWidget* gridDiagram(const QString& name);
+    bool modelReady() const;
+    // The current and next diagrams and the count for beat c of the
+    // sequence, shifted as the tab shifts now; the beat is kept.
+    void showBeat(int c);
+    // The beat shown again (new shift, chord type, loop or chords).
+    void refreshBeat();
 
     MetaData* metaData = nullptr;
     int neckType = 0;
     int chordType = 0;
     float keyShiftAmount = 0.0f;
     float capoShift = 0.0f;
+    // The beat the large diagrams show (-1: none), and the position and
+    // beat the last poll found (a new file or new chords poll afresh).
+    int shownBeat = -1;
+    int polledPosition = -1;
+    int polledBeat = -1;
+    QTimer* positionTimer = nullptr;
+    const int* loopStart = nullptr;
+    const int* loopEnd = nullptr;
+    bool looping = false;
     // The two chord sheets, shared by every diagram of the tab.
     QPixmap chordsPixmap;
     QPixmap powerChordsPixmap;

@@ -95,8 +95,11 @@ void SingleChordEditWidget::showChordEdit(QString chordText, int, ChordLabel* la
 
 void SingleChordEditWidget::changeChord(QString chord)
 {
+    // By chord, not by spelling: the analysis writes "G#m" where the
+    // column says "Ab".
+    const int index = chordnames::tableIndex(chord);
     for (Dot* dot : qAsConst(dots))
-        dot->setLit(dot->name() == chord);
+        dot->setLit(index >= 0 && chordnames::tableIndex(dot->name()) == index);
     currentChord = chord;
 }
 

@@ -47,7 +47,8 @@ public slots:
     // Marks chordText, keeps the tag and the auto-scroll state to restore
     // (!autoScrollOff) and shows itself; the int is not read.
     void showChordEdit(QString chordText, int num, ChordLabel* label, bool autoScrollOff);
-    // Lights the dot named chord (none for a name no dot carries).
+    // Lights the dot of chord, in either spelling of its root (none for a
+    // name without chord).
     void changeChord(QString chord);
     // A dot was pressed: it alone is lit and the tag shows its name.
     void setSelected(Dot* dot);

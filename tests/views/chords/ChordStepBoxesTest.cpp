@@ -260,6 +260,10 @@ INSTANTIATE_TEST_SUITE_P(
                       TempoCase{"plus_at_highest_still_sends", true, 239, Input::Press, plusX, 239, 1},
                       TempoCase{"minus_at_lowest_still_sends", true, 31, Input::Press, minusX, 31, 1},
                       TempoCase{"middle_nothing", true, 120, Input::Press, middleX, 120, 0},
+                      // From a knob's tempo to the next whole BPM, as the tools tab's box.
+                      TempoCase{"plus_from_a_fraction", true, 153.44f, Input::Press, plusX, 154, 1},
+                      TempoCase{"minus_from_a_fraction", true, 153.44f, Input::Press, minusX, 153, 1},
+                      TempoCase{"plus_from_a_fraction_below_highest", true, 238.8f, Input::Press, plusX, 239, 1},
                       TempoCase{"wheel_down", true, 120, Input::Wheel, -120, 119, 1},
                       TempoCase{"reset_gesture_to_detected", true, 150, Input::Reset, 0, 120, 1},
                       TempoCase{"inactive_press", false, 0, Input::Press, plusX, 0, 0},
@@ -316,7 +320,10 @@ class TempoMirror : public ::testing::TestWithParam<MirrorCase>
 {
 };
 
-TEST_P(TempoMirror, TakenOnlyStrictlyInsideTheRange)
+// The tempo the tools tab plays, never the one before: at the knob's ends it
+// lies past the range (a quarter of 120 is 30, below 31), and the box shows
+// the end nearest to it.
+TEST_P(TempoMirror, ShownWithinTheRange)
 {
     TempoWidget box(nullptr);
     box.initTempo(120.0f, 120.0f);
@@ -328,10 +335,19 @@ TEST_P(TempoMirror, TakenOnlyStrictlyInsideTheRange)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, TempoMirror,
-    ::testing::Values(MirrorCase{"inside", 90.5f, 90.5f}, MirrorCase{"lowest_ignored", 31.0f, 120.0f},
-                      MirrorCase{"highest_ignored", 239.0f, 120.0f}, MirrorCase{"just_inside", 31.01f, 31.01f},
+    ::testing::Values(MirrorCase{"inside", 90.5f, 90.5f}, MirrorCase{"lowest", 31.0f, 31.0f},
+                      MirrorCase{"highest", 239.0f, 239.0f}, MirrorCase{"just_inside", 31.01f, 31.01f},
+                      MirrorCase{"knob_at_its_bottom", 30.0f, 31.0f},
+                      MirrorCase{"knob_at_its_top", 238.8f, 238.8f}, MirrorCase{"twice_the_tempo", 240.0f, 239.0f},
                       MirrorCase{"not_a_number", std::numeric_limits<float>::quiet_NaN(), 120.0f}),
     RowName());
+
+TEST(TempoMirror, NothingWhileInactive)
+{
+    TempoWidget box(nullptr);
+    box.updateTempo(90.0f);
+    EXPECT_FLOAT_EQ(box.value(), 0.0f);
+}
 
 TEST(TempoBoxReset, InactiveAgainWithEverythingZeroAndMinusOneSent)
 {

@@ -13,6 +13,7 @@
 #include "FinderRolls.h"
 #include "MetaData.h"
 #include "MouseEvents.h"
+#include "PlayerTestSupport.h"
 #include "RowName.h"
 
 #include <QSignalSpy>
@@ -20,6 +21,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <limits>
 #include <memory>
 #include <vector>
@@ -177,17 +179,58 @@ TEST(TabBeatStale, ABeatBeyondTheSequenceChangesNothing)
     }
 }
 
-TEST(TabBeat, KeyShiftReachesTheLargeDiagramsAtTheNextBeat)
+// While nothing plays no beat changes: the large diagrams must follow the
+// key shift, the capo and the chord shapes at once.
+struct PausedCase
+{
+    const char* name;
+    std::function<void(TabFixture&)> change;
+    int current;
+    int next;
+};
+
+class TabPaused : public ::testing::TestWithParam<PausedCase>
+{
+};
+
+TEST_P(TabPaused, TheLargeDiagramsFollowAtOnce)
 {
     TabFixture f;
-    f.load(names({"-", "A", "A", "E"}), names({"A", "E"}));
+    f.load(names({"-", "Am", "Am", "Em"}), names({"Am", "Em"}));
     f.beat(1);
-    f.tab->setChordKeyShift(3);
-    EXPECT_EQ(f.tab->currentChordWidget->shownIndex(), 0);
-    f.beat(2);
-    EXPECT_EQ(f.tab->currentChordWidget->shownIndex(), 3);
-    EXPECT_EQ(f.tab->nextChordWidget->shownIndex(), 10);
+    ASSERT_EQ(f.tab->currentChordWidget->shownIndex(), 12);
+
+    GetParam().change(f);
+
+    EXPECT_EQ(f.tab->currentChordWidget->shownIndex(), GetParam().current);
+    EXPECT_EQ(f.tab->nextChordWidget->shownIndex(), GetParam().next);
+    EXPECT_EQ(f.tab->beatsLabel->text(), beatsText(2));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, TabPaused,
+    ::testing::Values(PausedCase{"key_shift_box",
+                                 [](TabFixture& f) {
+                                     for (int i = 0; i < 3; ++i)
+                                         wheelBy(f.tab->keyShiftWidget, 120);
+                                 },
+                                 15, 22},
+                      PausedCase{"key_shift_from_the_tools_tab",
+                                 [](TabFixture& f) { f.tab->keyShiftWidget->updateKeyShift(-1.0f); }, 23, 18},
+                      // Capo 2: the shapes two frets lower, G minor and D minor.
+                      PausedCase{"capo_box",
+                                 [](TabFixture& f) {
+                                     wheelBy(f.tab->capoWidget, 120);
+                                     wheelBy(f.tab->capoWidget, 120);
+                                 },
+                                 22, 17},
+                      PausedCase{"power_chords", [](TabFixture& f) { f.pressChordType(true); }, 0, 7},
+                      PausedCase{"session_chord_type",
+                                 [](TabFixture& f) {
+                                     f.tab->setChordTabFromSession({"1", "0", "0", "0", "0", "0"});
+                                 },
+                                 0, 7}),
+    RowName());
 
 // ---- The grid of detected chords -------------------------------------------------
 
@@ -560,14 +603,27 @@ TEST(TabFinder, APressOnTheTabOrAPassingChildClosesThePanes)
 
 // ---- The filter page -----------------------------------------------------------------
 
-TEST(TabFilter, OpensAsPageOneOverTheGridAndItsCloseSpotReturnsToTheGrid)
+// A click where the window system would deliver it: to the child under the
+// tab's point.
+void clickTab(ChordsTab& tab, QPoint at)
+{
+    QWidget* target = widgetUnder(&tab, at);
+    press(target, at, Qt::LeftButton);
+    release(target, at, Qt::LeftButton);
+}
+
+TEST(TabFilter, TheOpenerOpensPageOneOverTheGridAndItsCloseSpotReturnsToTheGrid)
 {
     TabFixture f;
     f.loadDetected(names({"A", "B", "C", "D", "E", "F", "G", "Am", "Bm"}));
-    EXPECT_TRUE(f.tab->filterButton->isHidden());
+    f.tab->show();
+    ASSERT_TRUE(f.tab->filterButton->isVisible());
+    EXPECT_FALSE(f.tab->filterButton->text().isEmpty());
+    EXPECT_TRUE(f.tab->rect().contains(f.tab->filterButton->geometry()));
 
-    f.tab->openFilterWidget();
+    clickTab(*f.tab, f.tab->filterButton->geometry().center());
     EXPECT_EQ(f.tab->chordsStack->currentIndex(), 1);
+    EXPECT_TRUE(f.tab->filterButton->isHidden()) << "it would lie over the panel's buttons";
     EXPECT_GE(f.tab->chordsStack->width(), ChordFilterWidget::panelWidth);
     EXPECT_GE(f.tab->chordsStack->height(), ChordFilterWidget::panelHeight);
     EXPECT_TRUE(f.tab->rect().contains(f.tab->chordsStack->geometry()));
@@ -579,6 +635,178 @@ TEST(TabFilter, OpensAsPageOneOverTheGridAndItsCloseSpotReturnsToTheGrid)
     EXPECT_EQ(f.tab->chordsStack->currentIndex(), 0);
     EXPECT_EQ(f.tab->chordsStack->geometry(), QRect(79, 78, 222, 210));
     EXPECT_FALSE(f.tab->scrollUpButton->isHidden());
+    EXPECT_TRUE(f.tab->filterButton->isVisible());
+}
+
+// ---- The diagrams at the player's position -----------------------------------------
+
+// The tab asks a position source as it asks the player.
+struct PositionFixture : TabFixture
+{
+    int position = 0;
+    int asked = 0;
+
+    PositionFixture()
+    {
+        QObject::connect(tab.get(), &ChordsTab::getPlayPosition, [this] {
+            ++asked;
+            return position;
+        });
+        // Beats at 10000 + 22050 i: beat i from 7952 + 22050 i on.
+        load(names({"-", "C", "C", "G", "Am", "F", "-"}), names({"C", "G", "Am", "F"}));
+    }
+
+    void at(int beat)
+    {
+        position = 7952 + 22050 * beat;
+        tab->followPlayPosition();
+    }
+};
+
+TEST(TabPosition, AStoppedOrMovedPlayerShowsTheChordAtItsPosition)
+{
+    PositionFixture f;
+    f.at(3);
+    EXPECT_EQ(f.tab->currentChordWidget->shownIndex(), 10);
+    EXPECT_EQ(f.tab->nextChordWidget->shownIndex(), 12);
+    EXPECT_EQ(f.tab->beatsLabel->text(), beatsText(1));
+
+    f.at(1);
+    EXPECT_EQ(f.tab->currentChordWidget->shownIndex(), 3);
+    EXPECT_EQ(f.tab->beatsLabel->text(), beatsText(2));
+
+    f.position = 0;
+    f.tab->followPlayPosition();
+    EXPECT_EQ(f.tab->currentChordWidget->shownIndex(), -1) << "the intro";
+}
+
+TEST(TabPosition, WhilePlayingTheModelsBeatIsNotFoughtOver)
+{
+    PositionFixture f;
+    f.at(1);
+    // The playback thread enters beat 4 ahead of the next poll.
+    f.beat(4);
+    ASSERT_EQ(f.tab->currentChordWidget->shownIndex(), 12);
+    f.tab->followPlayPosition();
+    EXPECT_EQ(f.tab->currentChordWidget->shownIndex(), 12) << "the position did not move";
+    f.at(4);
+    EXPECT_EQ(f.tab->currentChordWidget->shownIndex(), 12);
+}
+
+TEST(TabPosition, ANewFileOrNewChordsShowTheSamePositionAfresh)
+{
+    PositionFixture f;
+    f.at(3);
+    f.model.resetMetaData();
+    f.tab->resetChordsTab();
+    f.tab->followPlayPosition();
+    EXPECT_EQ(f.tab->currentChordWidget->shownIndex(), -1) << "no analysis yet";
+
+    f.load(names({"-", "C", "C", "Em", "Am", "F", "-"}), names({"C", "Em", "Am", "F"}));
+    f.tab->initDetectedChords();
+    f.tab->followPlayPosition();
+    EXPECT_EQ(f.tab->currentChordWidget->shownIndex(), 19);
+}
+
+TEST(TabPosition, TheTimerAsksThePlayer)
+{
+    PositionFixture f;
+    QTest::qWait(100);
+    EXPECT_GT(f.asked, 0);
+}
+
+TEST(TabPosition, NextFollowsTheLoopWhileLooping)
+{
+    PositionFixture f;
+    int loopStart = 7952 + 22050 * 1;
+    int loopEnd = 7952 + 22050 * 4; // beats 1 … 3: C C G
+    f.tab->initLoop(&loopStart, &loopEnd);
+    f.at(3);
+    EXPECT_EQ(f.tab->nextChordWidget->shownIndex(), 12) << "not looping: Am";
+
+    f.tab->setLooping(true);
+    EXPECT_EQ(f.tab->nextChordWidget->shownIndex(), 3) << "the loop's first chord, C";
+    EXPECT_EQ(f.tab->beatsLabel->text(), beatsText(1));
+
+    loopEnd = 7952 + 22050 * 5; // beats 1 … 4
+    f.tab->loopPointsChanged();
+    EXPECT_EQ(f.tab->nextChordWidget->shownIndex(), 12);
+}
+
+// The real player on the silent device, asked as the main window wires it:
+// beats every half second from 11025, chords C C G G Am F F.
+struct PlayerFixture
+{
+    static constexpr int firstBeat = 11025;
+    static constexpr int spacing = 22050;
+
+    PlayerFixture()
+    {
+        AnalysisResult result = player_test::evenBeats(9, float(firstBeat), float(spacing));
+        result.chordVec = names({"-", "C", "C", "G", "G", "Am", "F", "F"});
+        result.chordVecDetected = names({"C", "G", "Am", "F"});
+        rig.model.handOver(result);
+        tab.initMetaData(&rig.model);
+        tab.initLoop(&rig.loopStart, &rig.loopEnd);
+        QObject::connect(&tab, &ChordsTab::getPlayPosition, rig.player.get(), &AudioPlayer::getCurrentPosition);
+        tab.initDetectedChords();
+    }
+
+    static int beatStart(int beat) { return firstBeat + spacing * beat - 2048; }
+    void poll() { tab.followPlayPosition(); }
+    int current() const { return tab.currentChordWidget->shownIndex(); }
+    int next() const { return tab.nextChordWidget->shownIndex(); }
+
+    player_test::Rig rig{player_test::Signal::Sine, 44100 * 5};
+    ChordsTab tab{nullptr};
+};
+
+TEST(TabWithThePlayer, ASessionsPositionStopAndSeekShowTheChordThere)
+{
+    PlayerFixture f;
+    // A session's play-start position, on beat 5.
+    f.rig.player->setCurrentPositionFromSession(PlayerFixture::beatStart(5) + 100);
+    f.poll();
+    EXPECT_EQ(f.current(), 12) << "Am";
+    EXPECT_EQ(f.next(), 8) << "F";
+
+    // Back by 32768 frames: beat 3.
+    f.rig.player->seekB();
+    f.poll();
+    EXPECT_EQ(f.current(), 10) << "G";
+    EXPECT_EQ(f.next(), 12);
+
+    // Stopped a second time: back to the start, the intro.
+    f.rig.player->stop();
+    f.poll();
+    EXPECT_EQ(f.current(), -1);
+    EXPECT_EQ(f.next(), 3) << "C";
+}
+
+TEST(TabWithThePlayer, PausedOnALoopsLastBeatNextIsTheLoopsFirstChordAndFollowsTheCapo)
+{
+    PlayerFixture f;
+    // Beats 1 … 4 (C C G G) looped.
+    f.rig.setSelection(PlayerFixture::beatStart(1), PlayerFixture::beatStart(5));
+    f.rig.player->loop(true);
+    f.tab.setLooping(true);
+    f.rig.player->play();
+    while (f.rig.model.currentBeat.load() != 4 && f.rig.player->isPlaying())
+        f.rig.turnAndTick(10);
+    // Until the beat is heard too: the pause goes back to the first frame
+    // not heard, and the diagrams show the chord there.
+    for (int i = 0; i < 25; ++i)
+        f.rig.turnAndTick(10);
+    f.rig.player->pause();
+    ASSERT_EQ(f.rig.model.currentBeat.load(), 4);
+    f.poll();
+    EXPECT_EQ(f.current(), 10) << "G";
+    EXPECT_EQ(f.next(), 3) << "the loop's first chord, C, not the Am after it";
+    EXPECT_EQ(f.tab.beatsLabel->text(), beatsText(1));
+
+    wheelBy(f.tab.capoWidget, 120);
+    EXPECT_EQ(f.current(), 9) << "capo 1: the G shape a fret lower";
+    EXPECT_EQ(f.next(), 2);
 }
 
 // ---- The name query on the tab -----------------------------------------------------------

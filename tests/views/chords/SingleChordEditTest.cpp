@@ -163,6 +163,35 @@ INSTANTIATE_TEST_SUITE_P(
                       GridCase{"EbMaj7", "Ebmaj7", {202, 94}, 3, 5}, GridCase{"AbM7", "Abm7", {302, 109}, 8, 6}),
     RowName());
 
+// The analysis spells some roots with sharps ("G#m"), the columns with
+// flats ("Ab"): the dot of the chord lights whichever spelling the tag has.
+struct SpellingCase
+{
+    const char* name;
+    const char* tag;
+    const char* dot;
+};
+
+class ChordEditSpelling : public ::testing::TestWithParam<SpellingCase>
+{
+};
+
+TEST_P(ChordEditSpelling, TheChordsDotLightsForEitherSpelling)
+{
+    Correction c(names({"C", GetParam().tag, "G"}));
+    c.open(1);
+    EXPECT_EQ(c.litDots(), QStringList{GetParam().dot});
+    EXPECT_EQ(c.popup->getCurrentChord(), QString::fromUtf8(GetParam().tag));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ChordEditSpelling,
+    ::testing::Values(SpellingCase{"G_sharp_minor", "G#m", "Abm"}, SpellingCase{"D_sharp_minor", "D#m", "Ebm"},
+                      SpellingCase{"G_sharp_seven", "G#7", "Ab7"}, SpellingCase{"A_flat_minor", "Abm", "Abm"},
+                      SpellingCase{"E_flat_minor", "Ebm", "Ebm"}, SpellingCase{"A_sharp_sus2", "A#sus2", "Bbsus2"},
+                      SpellingCase{"D_flat_maj7", "Dbmaj7", "C#maj7"}),
+    RowName());
+
 TEST(ChordEditOpen, ANameNoDotCarriesLeavesAllDark)
 {
     Correction c(names({"X", "C"})); // the intro mark "-"
