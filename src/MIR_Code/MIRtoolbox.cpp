@@ -219,7 +219,8 @@ std::vector<float> MIRtoolbox::beatPositions(const std::vector<int>& gridFrames,
 // 8-9. Beat grid over the whole recording, positions in samples.
 // 10. Chords of the tracked beats, at the period of the overall tempo.
 // 11. Names: "X" on the added grid beats, the final per-beat chords between.
-metadata MIRtoolbox::mainCall(float*& signal, int sampleRate, int sampleCount)
+metadata MIRtoolbox::mainCall(float*& signal, int sampleRate, int sampleCount,
+                              const std::vector<std::vector<int>>& selection)
 {
     metadata record;
     record.chordVecDetected.assign(size_t(chordCount), std::string());
@@ -260,14 +261,18 @@ metadata MIRtoolbox::mainCall(float*& signal, int sampleRate, int sampleCount)
     float* chromaRows[rootCount];
     for (size_t r = 0; r < size_t(rootCount); ++r)
         chromaRows[r] = chroma[r].data();
-    const std::vector<std::vector<int>> selection(rootCount, std::vector<int>(qualityCount, 0));
+    // A selection that allows some chord holds the recognition to it.
+    bool keepSelection = false;
+    for (const std::vector<int>& row : selection)
+        for (int allowed : row)
+            keepSelection = keepSelection || allowed == 1;
     std::vector<std::vector<std::string>> names(2, std::vector<std::string>(size_t(beatCount)));
     std::vector<std::vector<std::string>> ranked(2, std::vector<std::string>(size_t(chordCount)));
     std::vector<float> voteShare(size_t(beatCount), 0.0f);
     const int chordPeriod = beatPeriodFrames(estimate.tempoBpm, sampleRate, onsets.hop);
     DSP dsp;
     dsp.getChords(chromaRows, grid.tracked.data(), x, sampleRate, n, beatCount, onsets.hop, selection, names,
-                  ranked, chordPeriod, false, voteShare, estimate.beatsPerBar);
+                  ranked, chordPeriod, keepSelection, voteShare, estimate.beatsPerBar);
 
     // 11. One name per grid beat: "X" outside the tracked ones.
     record.chordVec.reserve(record.beats.size());

@@ -91,6 +91,9 @@ public:
     // The whole analysis of sampleCount mono samples. The signal is only
     // read. A recording shorter than one frame is analysed as one frame
     // with silence after it; a sample rate below 1 gives a record without
-    // beats (tempo 0), which no model accepts.
-    static metadata mainCall(float*& signal, int sampleRate, int sampleCount);
+    // beats (tempo 0), which no model accepts. selection (12 roots from C
+    // by 7 types, 1 = allowed), when it allows any chord, holds the chord
+    // recognition to those chords (the chord filter's "find").
+    static metadata mainCall(float*& signal, int sampleRate, int sampleCount,
+                             const std::vector<std::vector<int>>& selection = {});
 };

@@ -55,12 +55,18 @@ std::vector<float> MetaDataThread::monoMix(const float* left, const float* right
     return mono;
 }
 
-MetaDataThread::Analysis MetaDataThread::analyse(const std::vector<float>& mono, int sampleRate)
+MetaDataThread::Analysis MetaDataThread::analyse(const std::vector<float>& mono, int sampleRate,
+                                                 const ManualChordSelection& selection)
 {
     Analysis analysis;
     // The driver only reads the signal.
     float* signal = mono.empty() ? nullptr : const_cast<float*>(mono.data());
-    analysis.record = MIRtoolbox::mainCall(signal, sampleRate, int(mono.size()));
+    std::vector<std::vector<int>> chords;
+    if (selection.active) {
+        for (const QVector<int>& row : selection.chords)
+            chords.emplace_back(row.begin(), row.end());
+    }
+    analysis.record = MIRtoolbox::mainCall(signal, sampleRate, int(mono.size()), chords);
     analysis.result = MetaData::resultFromRecord(analysis.record);
     return analysis;
 }
@@ -88,7 +94,8 @@ void MetaDataThread::run()
 {
     metaData->metaDataValid.store(false, std::memory_order_release);
 
-    Analysis analysis = analyse(m_monoData, m_sampleRate);
+    // The chord filter's choice, handed over before the start.
+    Analysis analysis = analyse(m_monoData, m_sampleRate, m_manualEntry);
     std::vector<float>().swap(m_monoData);
 
     QVector<QString> detected;

@@ -44,8 +44,9 @@ public:
     // Where the next run and saveTBM() write the cache, and the recording
     // it belongs to (no cache for a path containing ".cda").
     void setFileName(const QString& cachePath, const QString& audioFileName);
-    // The chord filter's selection handed over with a re-analysis. The
-    // analysis does not read it: every run computes the same result.
+    // The chord filter's selection handed over with a re-analysis: while it
+    // allows some chord, the runs recognise only its chords (a file open
+    // resets it).
     void setManualEntryChords(const QVector<QVector<int>>& selection);
     void resetManualEntry();
     const ManualChordSelection& manualEntry() const { return m_manualEntry; }
@@ -56,13 +57,15 @@ public:
 
     // One analysis as a run makes it, on the calling thread: the driver's
     // record and the model's content built from it (empty when the record
-    // makes no model).
+    // makes no model). An active chord selection holds the recognition to
+    // its chords.
     struct Analysis
     {
         metadata record;
         std::optional<AnalysisResult> result;
     };
-    static Analysis analyse(const std::vector<float>& mono, int sampleRate);
+    static Analysis analyse(const std::vector<float>& mono, int sampleRate,
+                            const ManualChordSelection& selection = ManualChordSelection());
 
     // saveTBM's work, with its outcome. GUI thread. Writes nothing while
     // the model holds no valid result (reset for a new file, or a run under
