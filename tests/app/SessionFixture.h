@@ -7,8 +7,10 @@
 
 #include "AudioPlayer.h"
 #include "BeatSelection.h"
+#include "ChordStepBoxes.h"
 #include "ChordsTab.h"
 #include "CustomButton.h"
+#include "IncrementWidget.h"
 #include "JamTab.h"
 #include "LoopLengthWidget.h"
 #include "MetaData.h"
@@ -111,6 +113,7 @@ struct SessionRig
         pl->setSong(jam->songStep);
         jam->setMetaData(&model);
         chords->initMetaData(&model);
+        chords->initLoop(&p->plotSelection->loopStart, &p->plotSelection->loopEnd);
         wire();
         window.show();
         openRecording();
@@ -142,6 +145,19 @@ struct SessionRig
         QObject::connect(&pitchSync, &PitchSyncWidget::setInterpFactor, pl, &AudioPlayer::setInterp);
         QObject::connect(&pitchSync, &PitchSyncWidget::updatePitchWidgets, tools,
                          &RealTimeToolsTab::updatePitchWidgets);
+        // The chords tab's boxes in step with the tools tab's, its diagrams
+        // with the player.
+        QObject::connect(tools, &RealTimeToolsTab::updateChordTempo, chords->tempoWidget,
+                         &TempoWidget::updateTempo);
+        QObject::connect(tools->bpmWidget(), &IncrementWidget::updateChordTempo, chords->tempoWidget,
+                         &TempoWidget::updateTempo);
+        QObject::connect(chords->tempoWidget, &TempoWidget::tempoChanged, tools->bpmWidget(),
+                         &IncrementWidget::tempoChangedFromChords);
+        QObject::connect(tools, &RealTimeToolsTab::initChordTempo, chords->tempoWidget, &TempoWidget::initTempo);
+        QObject::connect(tools, &RealTimeToolsTab::updateChordKeyShift, chords->keyShiftWidget,
+                         &KeyShiftWidget::updateKeyShift);
+        QObject::connect(chords, &ChordsTab::getPlayPosition, pl, &AudioPlayer::getCurrentPosition);
+        QObject::connect(transport->loopButton, &CustomButton::toggled, chords, &ChordsTab::setLooping);
     }
 
     // What an opening does to the views, then the recording, drawn, with
@@ -158,7 +174,7 @@ struct SessionRig
         for (int r = 0; r < Plotter::riffCount; ++r)
             p->beatSelections[r]->setSampleCount(frames);
         model.handOver(player_test::evenBeats(frames / beatSpacing, float(firstBeat), float(beatSpacing)));
-        tools->setBPM(120.0f);
+        tools->setBPM(detectedBpm);
         shell.audioPath = path;
         shell.loaded = true;
         shell.frames = frames;
@@ -180,6 +196,8 @@ struct SessionRig
     AudioPlayer* player() { return rig.player.get(); }
     Plotter* plotter() { return waveBg->plotter; }
 
+    // The tempo each opening's analysis gives.
+    float detectedBpm = 120.0f;
     player_test::Rig rig;
     MetaData& model = rig.model;
     PitchSyncWidget pitchSync{nullptr};
