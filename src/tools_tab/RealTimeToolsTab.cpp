@@ -10,7 +10,6 @@
 #include "PowerButton.h"
 #include "SSSPlot.h"
 #include "Slider.h"
-#include "TempoKnob.h"
 
 #include <QSignalBlocker>
 #include <QTimer>
@@ -202,112 +201,6 @@ void RealTimeToolsTab::initConnections()
     connect(fadeTimer, &QTimer::timeout, this, &RealTimeToolsTab::fadeTempoWidgets);
     connect(tempoKnob, &Knob::knobEntered, this, &RealTimeToolsTab::fadeInTempoLabel);
     connect(tempoKnob, &Knob::knobExited, this, &RealTimeToolsTab::fadeOutTempoLabel);
-}
-
-// ---- Tempo -------------------------------------------------------------------------------
-
-float RealTimeToolsTab::hopFactorForKnob(int value)
-{
-    return tempoknob::factorAt(value);
-}
-
-float RealTimeToolsTab::hopFactorChanged(int value)
-{
-    return hopFactorChanged(value, true);
-}
-
-float RealTimeToolsTab::hopFactorChanged(int value, bool setBPMWidget)
-{
-    // The knob decides now: a session's tempo still waiting is given up.
-    sessionBpm = 0.0f;
-    const float h = hopFactorForKnob(value);
-    if (setBPMWidget) {
-        const float original = float(bpmBox->originalBPM());
-        bpmBox->setValue(h == 1.0f ? original : h * original);
-    }
-    // Untruncated: the chords tab's box shows the tempo that plays.
-    emit updateChordTempo(bpmBox->value());
-    emit setHopFactor(h);
-    return h;
-}
-
-void RealTimeToolsTab::setTempoKnobValue(int value)
-{
-    sessionBpm = 0.0f;
-    // The knob follows the box without rewriting the box's exact value.
-    disconnect(tempoKnobToHopFactor);
-    if (value == -1)
-        tempoKnob->reset();
-    else
-        tempoKnob->setValue(value);
-    connectTempoKnobToHopFactor();
-
-    // The knob's positions lie 0.75 to 1 % apart: the box's own tempo is
-    // played, or whole-BPM steps would be heard off by up to 5 % and many
-    // would change nothing.
-    const int original = bpmBox->originalBPM();
-    const float h = original > 0 ? bpmBox->value() / float(original) : hopFactorForKnob(tempoKnob->value());
-    // Running before it gets the factor; a box back at the original ends
-    // bypassed.
-    switchTempo(h != 1.0f);
-    emit updateChordTempo(bpmBox->value());
-    emit setHopFactor(h);
-}
-
-void RealTimeToolsTab::switchTempo(bool on)
-{
-    emit activateTempo(on);
-    tempoPower->setValueFromSession(on);
-}
-
-void RealTimeToolsTab::turnOnTempo(int)
-{
-    switchTempo(tempoKnob->value() != largeKnobCentre);
-}
-
-void RealTimeToolsTab::TSMActivated(bool active)
-{
-    emit activateTempo(active);
-}
-
-void RealTimeToolsTab::setBPM(float bpm)
-{
-    // A tempo no recording has (a damaged cache) leaves the box inactive.
-    if (!(std::isfinite(bpm) && bpm > 0.0f && bpm <= IncrementWidget::maximumTempoBpm))
-        return;
-    // Known already: the same recording analysed again. Taking the box's
-    // value as the new original would make the next step jump.
-    if (bpmBox->originalBPM() != -1)
-        return;
-    bpmBox->setBPMActive(true, bpm);
-    const float shown = std::trunc(bpmBox->value());
-    emit initChordTempo(shown, shown);
-    // A session or a knob moved before the tempo was known: both BPM boxes
-    // show what it plays, not the detected tempo.
-    const float waiting = std::exchange(sessionBpm, 0.0f);
-    if (tempoKnob->value() != largeKnobCentre)
-        hopFactorChanged(tempoKnob->value());
-    if (waiting > 0.0f)
-        playSessionTempo(waiting);
-}
-
-void RealTimeToolsTab::playSessionTempo(float bpm)
-{
-    const int original = bpmBox->originalBPM();
-    // No tempo stored (0, no number), or one outside the box's range: the
-    // stored knob plays, as it does for sessions without one.
-    if (!(bpm >= float(original / 4) && bpm <= float(2 * original)))
-        return;
-    // The knob's own tempo already: it plays that.
-    if (bpmBox->value() == bpm)
-        return;
-    const int knob = tempoKnob->value();
-    const bool knobTurn = knob != IncrementWidget::knobPositionForBpm(bpm, float(original))
-        && std::trunc(hopFactorForKnob(knob) * float(original)) == bpm;
-    if (knobTurn)
-        return;
-    bpmBox->setValue(bpm);
-    bpmBox->valueChanged();
 }
 
 // ---- Pitch -------------------------------------------------------------------------------

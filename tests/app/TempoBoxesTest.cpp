@@ -139,8 +139,8 @@ TEST_P(TempoBoxes, EveryValueOfEveryBoxPlaysItsTempo)
         // Both boxes show what the other one set.
         EXPECT_EQ(tempoBox->value(), std::clamp(bpmBox->value(), tempoBox->lowest(), tempoBox->highest()));
     }
-    RecordProperty("worstFactorError", std::to_string(worst.factor));
-    RecordProperty("worstTempoErrorPercent", std::to_string(worst.percent));
+    RecordProperty("worstFactorError", QString::number(worst.factor, 'g', 3).toStdString());
+    RecordProperty("worstTempoErrorPercent", QString::number(worst.percent, 'g', 3).toStdString());
     RecordProperty("unchangedSteps", std::to_string(worst.unchanged) + " of " + std::to_string(worst.steps));
 }
 
