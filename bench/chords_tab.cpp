@@ -2,8 +2,9 @@
 // filled with every one of the 84 chords and their 12 roots:
 //   - initDetectedChords: the grids rebuilt from the model (after every
 //     analysis and every chord correction), then the tab painted;
-//   - one key-shift step through the box (84 + 12 grid diagrams redrawn
-//     shifted), then the tab painted. A held box steps every 35 ms.
+//   - one key-shift step through the box (84 + 12 grid diagrams and the
+//     current and next diagrams redrawn shifted), then the tab painted. A
+//     held box steps every 35 ms.
 // Each repetition is one call (timed around it alone), so the aggregates are
 // over single calls: median, p99 (the slow tail) and p01. Run on one core:
 //   taskset -c 2 build/bench/bench_chords_tab
@@ -41,6 +42,9 @@ struct Fixture
         tab.initMetaData(&model);
         tab.show();
         tab.initDetectedChords();
+        // A beat shown: a key-shift step redraws the two large diagrams too.
+        model.currentBeat.store(1);
+        tab.beatChanged();
         QApplication::processEvents();
     }
 };
