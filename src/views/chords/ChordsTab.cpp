@@ -242,12 +242,12 @@ void ChordsTab::followPlayPosition()
     static const QMetaMethod query = QMetaMethod::fromSignal(&ChordsTab::getPlayPosition);
     if (!modelReady() || !isSignalConnected(query))
         return;
+    const int beatsWithChords = int(metaData->currentChordVec->size());
     const int position = emit getPlayPosition();
-    if (position == polledPosition)
+    if (position == polledPosition || beatsWithChords == 0)
         return;
     polledPosition = position;
-    const int c =
-        std::clamp(nextchord::beatAt(metaData->beats, position), 0, int(metaData->currentChordVec->size()) - 1);
+    const int c = std::clamp(nextchord::beatAt(metaData->beats, position), 0, beatsWithChords - 1);
     // Only a move to another beat: while playing, the model's beat change
     // has shown it already.
     if (c == polledBeat)
