@@ -107,8 +107,8 @@ public:
     static constexpr int openerWidth = 74;
     static constexpr int openerHeight = 17;
     // Where the text goes: right of the funnel, to the plate's end.
-    static constexpr int textLeft = 17;
-    static constexpr int textRight = 3;
+    static constexpr int textLeft = 16;
+    static constexpr int textRight = 2;
 
     explicit FilterOpener(QWidget* parent);
 
