@@ -1,5 +1,6 @@
 #include "Startup.h"
 
+#include "FileNameCodec.h"
 #include "FileRoutes.h"
 #include "MainWindow.h"
 #include "SettingsStore.h"
@@ -131,6 +132,8 @@ void setStartupEnvironment()
 
 int main_(int argc, char** argv, const StartupObserver& onShown)
 {
+    // Before any file name is read, the arguments included.
+    FileNameCodec::install();
     QApplication app(argc, argv);
 
     // One window per user: a later start hands its file to the running one

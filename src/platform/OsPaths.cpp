@@ -1,6 +1,7 @@
 #include "OsPaths.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
 #include <QStorageInfo>
 
@@ -10,7 +11,10 @@ namespace OsPaths {
 
 QString localPathFromUrl(const QUrl& url)
 {
-    return url.path(QUrl::FullyDecoded);
+    // From the encoded bytes: a name that is no UTF-8 ("%E9" from a
+    // Latin-1 disk) keeps its bytes, which decoding as text would lose.
+    const QByteArray bytes = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    return QFile::decodeName(bytes);
 }
 
 QStringList readOnlyVolumes(const std::vector<Volume>& mounted)

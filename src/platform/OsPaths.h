@@ -9,8 +9,9 @@
 
 namespace OsPaths {
 
-// The local path a URL names (its fully decoded path). Linux has no
-// file-reference URLs, so none needs resolving.
+// The local path a URL names (its fully decoded path), its bytes kept as
+// the file name codec keeps them. Linux has no file-reference URLs, so none
+// needs resolving.
 QString localPathFromUrl(const QUrl& url);
 
 struct Volume

@@ -7,12 +7,15 @@
 // its file to the window and leaves.
 #include "ShellTestSupport.h"
 
+#include "FileNameCodec.h"
+
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QSettings>
+#include <QTextCodec>
 
 #include <cstdio>
 
@@ -211,6 +214,24 @@ TEST_F(HandOverEndToEnd, LaterStartsHandTheirFilesToTheOneWindowAndLeave)
     QSettings stored(settings, QSettings::IniFormat);
     EXPECT_EQ(stored.value("MainWindow/recent files").toStringList(), (QStringList{session, song}));
     std::printf("later starts left after %lld, %lld and %lld ms\n", withFile.ms, withSession.ms, withNothing.ms);
+}
+
+TEST_F(ShellTest, ARecordingWhoseNameIsNoUtf8OpensFromTheCommandLine)
+{
+    // The argument goes out with the name's own bytes, as a shell passes it.
+    QTextCodec* previous = QTextCodec::codecForLocale();
+    FileNameCodec::install();
+    const QString written = writeSong("written.wav", 4);
+    const QByteArray raw = QFile::encodeName(temp.path()) + "/caf\xe9.wav";
+    ASSERT_EQ(::rename(QFile::encodeName(written).constData(), raw.constData()), 0);
+    const QJsonObject run = runApplication(temp.path(), QFile::decodeName(raw));
+    // Only the codec lists a name that is no UTF-8 for removal.
+    temp.remove();
+    QTextCodec::setCodecForLocale(previous);
+
+    ASSERT_FALSE(run.contains("error")) << run["error"].toString().toStdString();
+    EXPECT_TRUE(strings(run["chords"]).contains("C"));
+    EXPECT_TRUE(run["title"].toString().startsWith("Tonbrook | caf")) << run["title"].toString().toStdString();
 }
 
 } // namespace
