@@ -23,6 +23,11 @@ public:
     {
         std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
     }
+    void detailedWarning(QWidget* parent, const QString& title, const QString& text,
+                         const QString& details) override
+    {
+        warning(parent, title, text + QStringLiteral(" (") + details + QLatin1Char(')'));
+    }
     void information(QWidget*, const QString&, const QString&) override { }
     void about(QWidget*, const QString&) override { }
     void openUrl(const QUrl&) override { }

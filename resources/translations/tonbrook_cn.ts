@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AudioDecoder</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>文件不存在。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>无法读取该文件。</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>文件为空。</translation>
+    </message>
+    <message>
+        <source>The file holds no audio in a format that can be decoded.</source>
+        <translation>该文件不包含可解码格式的音频。</translation>
+    </message>
+    <message>
+        <source>The audio in the file is damaged and cannot be decoded.</source>
+        <translation>文件中的音频已损坏，无法解码。</translation>
+    </message>
+    <message>
+        <source>The file is too large to load.</source>
+        <translation>文件太大，无法载入。</translation>
+    </message>
+</context>
+<context>
     <name>AudioExporter</name>
     <message>
         <source>Saving Audio | %1</source>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AudioDecoder</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Die Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>The file holds no audio in a format that can be decoded.</source>
+        <translation>Die Datei enthält kein Audio in einem Format, das sich dekodieren lässt.</translation>
+    </message>
+    <message>
+        <source>The audio in the file is damaged and cannot be decoded.</source>
+        <translation>Das Audio in der Datei ist beschädigt und kann nicht dekodiert werden.</translation>
+    </message>
+    <message>
+        <source>The file is too large to load.</source>
+        <translation>Die Datei ist zu groß zum Laden.</translation>
+    </message>
+</context>
+<context>
     <name>AudioExporter</name>
     <message>
         <source>Saving Audio | %1</source>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="da">
 <context>
+    <name>AudioDecoder</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Filen findes ikke.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Filen kan ikke læses.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Filen er tom.</translation>
+    </message>
+    <message>
+        <source>The file holds no audio in a format that can be decoded.</source>
+        <translation>Filen indeholder ingen lyd i et format, der kan afkodes.</translation>
+    </message>
+    <message>
+        <source>The audio in the file is damaged and cannot be decoded.</source>
+        <translation>Lyden i filen er beskadiget og kan ikke afkodes.</translation>
+    </message>
+    <message>
+        <source>The file is too large to load.</source>
+        <translation>Filen er for stor til at blive indlæst.</translation>
+    </message>
+</context>
+<context>
     <name>AudioExporter</name>
     <message>
         <source>Saving Audio | %1</source>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AudioDecoder</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>El archivo no existe.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>No se puede leer el archivo.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>El archivo está vacío.</translation>
+    </message>
+    <message>
+        <source>The file holds no audio in a format that can be decoded.</source>
+        <translation>El archivo no contiene audio en un formato que se pueda decodificar.</translation>
+    </message>
+    <message>
+        <source>The audio in the file is damaged and cannot be decoded.</source>
+        <translation>El audio del archivo está dañado y no se puede decodificar.</translation>
+    </message>
+    <message>
+        <source>The file is too large to load.</source>
+        <translation>El archivo es demasiado grande para cargarlo.</translation>
+    </message>
+</context>
+<context>
     <name>AudioExporter</name>
     <message>
         <source>Saving Audio | %1</source>

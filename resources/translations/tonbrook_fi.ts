@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fi">
 <context>
+    <name>AudioDecoder</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Tiedostoa ei ole olemassa.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Tiedostoa ei voi lukea.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Tiedosto on tyhjä.</translation>
+    </message>
+    <message>
+        <source>The file holds no audio in a format that can be decoded.</source>
+        <translation>Tiedosto ei sisällä ääntä missään muodossa, jonka voi purkaa.</translation>
+    </message>
+    <message>
+        <source>The audio in the file is damaged and cannot be decoded.</source>
+        <translation>Tiedoston ääni on vioittunut, eikä sitä voi purkaa.</translation>
+    </message>
+    <message>
+        <source>The file is too large to load.</source>
+        <translation>Tiedosto on liian suuri ladattavaksi.</translation>
+    </message>
+</context>
+<context>
     <name>AudioExporter</name>
     <message>
         <source>Saving Audio | %1</source>

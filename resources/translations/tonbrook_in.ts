@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hi">
 <context>
+    <name>AudioDecoder</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>फ़ाइल मौजूद नहीं है।</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>फ़ाइल पढ़ी नहीं जा सकती।</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>फ़ाइल खाली है।</translation>
+    </message>
+    <message>
+        <source>The file holds no audio in a format that can be decoded.</source>
+        <translation>फ़ाइल में ऐसे फ़ॉर्मैट में ऑडियो नहीं है जिसे डिकोड किया जा सके।</translation>
+    </message>
+    <message>
+        <source>The audio in the file is damaged and cannot be decoded.</source>
+        <translation>फ़ाइल का ऑडियो खराब है और उसे डिकोड नहीं किया जा सकता।</translation>
+    </message>
+    <message>
+        <source>The file is too large to load.</source>
+        <translation>फ़ाइल लोड करने के लिए बहुत बड़ी है।</translation>
+    </message>
+</context>
+<context>
     <name>AudioExporter</name>
     <message>
         <source>Saving Audio | %1</source>

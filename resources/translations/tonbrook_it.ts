@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>AudioDecoder</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Il file non esiste.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Impossibile leggere il file.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Il file è vuoto.</translation>
+    </message>
+    <message>
+        <source>The file holds no audio in a format that can be decoded.</source>
+        <translation>Il file non contiene audio in un formato decodificabile.</translation>
+    </message>
+    <message>
+        <source>The audio in the file is damaged and cannot be decoded.</source>
+        <translation>L&apos;audio nel file è danneggiato e non può essere decodificato.</translation>
+    </message>
+    <message>
+        <source>The file is too large to load.</source>
+        <translation>Il file è troppo grande per essere caricato.</translation>
+    </message>
+</context>
+<context>
     <name>AudioExporter</name>
     <message>
         <source>Saving Audio | %1</source>

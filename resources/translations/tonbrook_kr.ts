@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko">
 <context>
+    <name>AudioDecoder</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>파일이 존재하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>파일을 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>파일이 비어 있습니다.</translation>
+    </message>
+    <message>
+        <source>The file holds no audio in a format that can be decoded.</source>
+        <translation>이 파일에는 디코딩할 수 있는 형식의 오디오가 없습니다.</translation>
+    </message>
+    <message>
+        <source>The audio in the file is damaged and cannot be decoded.</source>
+        <translation>파일의 오디오가 손상되어 디코딩할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The file is too large to load.</source>
+        <translation>파일이 너무 커서 불러올 수 없습니다.</translation>
+    </message>
+</context>
+<context>
     <name>AudioExporter</name>
     <message>
         <source>Saving Audio | %1</source>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt">
 <context>
+    <name>AudioDecoder</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>O ficheiro não existe.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Não é possível ler o ficheiro.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>O ficheiro está vazio.</translation>
+    </message>
+    <message>
+        <source>The file holds no audio in a format that can be decoded.</source>
+        <translation>O ficheiro não contém áudio num formato que possa ser descodificado.</translation>
+    </message>
+    <message>
+        <source>The audio in the file is damaged and cannot be decoded.</source>
+        <translation>O áudio do ficheiro está danificado e não pode ser descodificado.</translation>
+    </message>
+    <message>
+        <source>The file is too large to load.</source>
+        <translation>O ficheiro é demasiado grande para ser carregado.</translation>
+    </message>
+</context>
+<context>
     <name>AudioExporter</name>
     <message>
         <source>Saving Audio | %1</source>

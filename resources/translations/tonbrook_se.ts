@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sv">
 <context>
+    <name>AudioDecoder</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Filen finns inte.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Filen kan inte läsas.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Filen är tom.</translation>
+    </message>
+    <message>
+        <source>The file holds no audio in a format that can be decoded.</source>
+        <translation>Filen innehåller inget ljud i ett format som kan avkodas.</translation>
+    </message>
+    <message>
+        <source>The audio in the file is damaged and cannot be decoded.</source>
+        <translation>Ljudet i filen är skadat och kan inte avkodas.</translation>
+    </message>
+    <message>
+        <source>The file is too large to load.</source>
+        <translation>Filen är för stor för att läsas in.</translation>
+    </message>
+</context>
+<context>
     <name>AudioExporter</name>
     <message>
         <source>Saving Audio | %1</source>

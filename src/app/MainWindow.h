@@ -206,8 +206,8 @@ private:
     void reportExport(const QString& path, const AudioExporter::Result& result);
 
     // Decodes fn into the record and hands it to the player: 0, or the
-    // negative code of decodeRecording.
-    int loadAudioFile(const QString& fn);
+    // negative code of decodeRecording with the decoder's reason in error.
+    int loadAudioFile(const QString& fn, DecodeError& error);
     // The analysis from the cache when it belongs to fn, else a run.
     void loadOrAnalyse(const QString& fn);
     void setFileActionsForNoRecording();

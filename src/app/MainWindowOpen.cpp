@@ -104,10 +104,17 @@ int MainWindow::open(QString fn, bool /*isCDTrack*/)
     // clock without the old length, as before the first open.
     transportWidget->setMaxTime(0);
 
-    const int decoded = loadAudioFile(fn);
+    DecodeError reason = DecodeError::None;
+    const int decoded = loadAudioFile(fn, reason);
     if (decoded != DecodeOk) {
         setFileActionsForNoRecording();
-        dialogs->warning(this, tr("Cannot load file"), decodeResultMessage(decoded));
+        // The box keeps its words; the decoder's reason is in its details.
+        const QString details = decodeErrorReason(reason);
+        if (details.isEmpty())
+            dialogs->warning(this, tr("Cannot load file"), decodeResultMessage(decoded));
+        else
+            dialogs->detailedWarning(this, tr("Cannot load file"), decodeResultMessage(decoded),
+                                     details);
         return -1;
     }
     // Only a loaded file is named: no save may name a file that is not.
@@ -144,7 +151,7 @@ int MainWindow::open(QString fn, bool /*isCDTrack*/)
     return 0;
 }
 
-int MainWindow::loadAudioFile(const QString& fn)
+int MainWindow::loadAudioFile(const QString& fn, DecodeError& error)
 {
     DecodeHooks hooks;
     // The player lets go of the old buffers before they are freed.
@@ -152,7 +159,7 @@ int MainWindow::loadAudioFile(const QString& fn)
     hooks.showText = [this](const QString& text) { waveBg->setProgressLabelText(text); };
     // The progress bar repaints and lets pending events run.
     hooks.progress = [this](int percent) { waveBg->progressBar->updatePercentage(float(percent)); };
-    const int result = decodeRecording(fn, record, frameLimit, hooks);
+    const int result = decodeRecording(fn, record, frameLimit, hooks, &error);
     if (result != DecodeOk) {
         waveBg->progressBar->updatePercentage(100.0f);
         waveBg->clearProgressLabel();

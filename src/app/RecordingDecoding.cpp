@@ -1,5 +1,6 @@
 #include "RecordingDecoding.h"
 
+#include "ShellLog.h"
 #include "Tags.h"
 
 #include <QCoreApplication>
@@ -7,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 
 void DecodedRecording::release()
 {
@@ -43,16 +45,35 @@ std::int64_t defaultFrameLimit()
     return std::min<std::int64_t>(budget / 8, AudioDecoder::kDefaultFrameLimit);
 }
 
-int decodeRecording(const QString& path, DecodedRecording& record, std::int64_t frameLimit,
-                    const DecodeHooks& hooks)
+namespace {
+
+int failed(const QString& path, const AudioDecoder& decoder, DecodeError* error)
 {
+    const DecodeError why = decoder.error();
+    if (error != nullptr)
+        *error = why;
+    const QString reason = decodeErrorMessage(why);
+    // The line the decoding has always printed, now with the reason.
+    std::printf("Error(%d): %s<br />\n", int(why), reason.toLocal8Bit().constData());
+    std::fflush(stdout);
+    qCWarning(lcShell).noquote() << QStringLiteral("Cannot load %1: %2").arg(path, reason);
+    return why == DecodeError::TooLarge ? DecodeTooLarge : DecodeFailed;
+}
+
+} // namespace
+
+int decodeRecording(const QString& path, DecodedRecording& record, std::int64_t frameLimit,
+                    const DecodeHooks& hooks, DecodeError* error)
+{
+    if (error != nullptr)
+        *error = DecodeError::None;
     if (hooks.releasing)
         hooks.releasing();
     record.release();
 
     AudioDecoder decoder;
     if (!decoder.open(path))
-        return decoder.error() == DecodeError::TooLarge ? DecodeTooLarge : DecodeFailed;
+        return failed(path, decoder, error);
 
     Tags tags;
     readTags(path, tags);
@@ -68,9 +89,14 @@ int decodeRecording(const QString& path, DecodedRecording& record, std::int64_t 
     decoder.setFrameLimit(std::min(frameLimit, AudioDecoder::kDefaultFrameLimit));
     DecodedAudio audio;
     if (!decoder.decodeAll(audio, hooks.progress))
-        return decoder.error() == DecodeError::TooLarge ? DecodeTooLarge : DecodeFailed;
-    if (audio.numFrames < minimumFrames)
+        return failed(path, decoder, error);
+    if (audio.numFrames < minimumFrames) {
+        qCWarning(lcShell).noquote() << QStringLiteral("Cannot load %1: %2 frames, fewer than %3.")
+                                            .arg(path)
+                                            .arg(audio.numFrames)
+                                            .arg(minimumFrames);
         return DecodeTooSmall;
+    }
 
     record.audio = std::move(audio);
     record.leftData = record.audio.left.data();

@@ -40,7 +40,7 @@ public:
     void release();
 
 private:
-    friend int decodeRecording(const QString&, DecodedRecording&, std::int64_t, const DecodeHooks&);
+    friend int decodeRecording(const QString&, DecodedRecording&, std::int64_t, const DecodeHooks&, DecodeError*);
     DecodedAudio audio;
 };
 
@@ -65,7 +65,10 @@ std::int64_t defaultFrameLimit();
 
 // Releases the previous recording (hooks.releasing first), reads the tags,
 // decodes the whole file and fills record. On any failure the record holds
-// no recording. The decoder refuses past frameLimit frames before it has
-// written more than that.
+// no recording, the failure is logged on stderr with the path, and error
+// (may be null) receives the decoder's reason, which is also printed on
+// stdout as "Error(code): reason<br />" (None for a recording too short:
+// the decoder had no error). The decoder refuses past frameLimit frames
+// before it has written more than that.
 int decodeRecording(const QString& path, DecodedRecording& record, std::int64_t frameLimit,
-                    const DecodeHooks& hooks);
+                    const DecodeHooks& hooks, DecodeError* error = nullptr);

@@ -28,6 +28,14 @@ void QtShellDialogs::warning(QWidget* parent, const QString& title, const QStrin
     QMessageBox::warning(parent, title, text, QMessageBox::Ok);
 }
 
+void QtShellDialogs::detailedWarning(QWidget* parent, const QString& title, const QString& text,
+                                     const QString& details)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    box.setDetailedText(details);
+    box.exec();
+}
+
 void QtShellDialogs::information(QWidget* parent, const QString& title, const QString& text)
 {
     QMessageBox::information(parent, title, text, QMessageBox::Ok);

@@ -25,6 +25,14 @@ public:
                                                  QMessageBox::StandardButtons buttons,
                                                  QMessageBox::StandardButton defaultButton) = 0;
     virtual void warning(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A warning whose details (plain text) the box shows on request; boxes
+    // that cannot show details show the warning alone.
+    virtual void detailedWarning(QWidget* parent, const QString& title, const QString& text,
+                                 const QString& details)
+    {
+        Q_UNUSED(details);
+        warning(parent, title, text);
+    }
     virtual void information(QWidget* parent, const QString& title, const QString& text) = 0;
     // The About box: rich text under the application's icon.
     virtual void about(QWidget* parent, const QString& richText) = 0;
@@ -44,6 +52,8 @@ public:
                                          QMessageBox::StandardButtons buttons,
                                          QMessageBox::StandardButton defaultButton) override;
     void warning(QWidget* parent, const QString& title, const QString& text) override;
+    void detailedWarning(QWidget* parent, const QString& title, const QString& text,
+                         const QString& details) override;
     void information(QWidget* parent, const QString& title, const QString& text) override;
     void about(QWidget* parent, const QString& richText) override;
     void openUrl(const QUrl& url) override;

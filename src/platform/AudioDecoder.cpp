@@ -2,12 +2,14 @@
 
 #include "PlatformLog.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <mutex>
 #include <new>
 #include <stdexcept>
@@ -43,6 +45,9 @@ constexpr std::int64_t kMaxFramesPerByte = 8192;
 // The output's first room when the length is unknown or not believed;
 // it doubles from there.
 constexpr std::int64_t kInitialFrames = 1 << 16;
+// The most channels the resampler mixes (SWR_CH_MAX); a file with more is
+// no recording we can play.
+constexpr int kMaxChannels = 64;
 
 void logToQt(void* avClass, int level, const char* format, va_list args)
 {
@@ -64,25 +69,40 @@ void routeFfmpegLog()
 
 } // namespace
 
-QString decodeErrorMessage(DecodeError error)
+namespace {
+
+const char* decodeErrorText(DecodeError error)
 {
     switch (error) {
     case DecodeError::None:
-        return QString();
+        return "";
     case DecodeError::FileNotFound:
-        return QStringLiteral("The file does not exist.");
+        return QT_TRANSLATE_NOOP("AudioDecoder", "The file does not exist.");
     case DecodeError::FileUnreadable:
-        return QStringLiteral("The file cannot be read.");
+        return QT_TRANSLATE_NOOP("AudioDecoder", "The file cannot be read.");
     case DecodeError::FileEmpty:
-        return QStringLiteral("The file is empty.");
+        return QT_TRANSLATE_NOOP("AudioDecoder", "The file is empty.");
     case DecodeError::NotAudio:
-        return QStringLiteral("The file holds no audio in a format that can be decoded.");
+        return QT_TRANSLATE_NOOP("AudioDecoder", "The file holds no audio in a format that can be decoded.");
     case DecodeError::Damaged:
-        return QStringLiteral("The audio in the file is damaged and cannot be decoded.");
+        return QT_TRANSLATE_NOOP("AudioDecoder", "The audio in the file is damaged and cannot be decoded.");
     case DecodeError::TooLarge:
-        return QStringLiteral("The file is too large to load.");
+        return QT_TRANSLATE_NOOP("AudioDecoder", "The file is too large to load.");
     }
-    return QString();
+    return "";
+}
+
+} // namespace
+
+QString decodeErrorMessage(DecodeError error)
+{
+    return QString::fromLatin1(decodeErrorText(error));
+}
+
+QString decodeErrorReason(DecodeError error)
+{
+    const char* text = decodeErrorText(error);
+    return *text != '\0' ? QCoreApplication::translate("AudioDecoder", text) : QString();
 }
 
 struct AudioDecoder::Impl
@@ -141,6 +161,44 @@ struct AudioDecoder::Impl
     void noteDamage(int& errorsInARow);
 };
 
+namespace {
+
+// The stereo mix-down of a file with more channels: FFmpeg's own for the
+// layout (centre and surrounds at -3 dB; the LFE as loud as the centre, so
+// the bass stays), its rows scaled to sum to at most 1 so it cannot clip.
+// A layout FFmpeg has no rule for (no channel mask and a count without a
+// default layout, or channels its rule leaves out) gets even channels on
+// the left and odd ones on the right, each row summing to 1. Either way
+// every channel is heard.
+// matrix[o * kMaxChannels + c]: the gain of input channel c in output o.
+bool stereoMixDown(const AVChannelLayout& in, std::vector<double>& matrix)
+{
+    const int n = in.nb_channels;
+    if (n < 3 || n > kMaxChannels)
+        return false;
+    // FFmpeg fills a whole square of its channels, not just two rows.
+    matrix.assign(static_cast<size_t>(kMaxChannels) * kMaxChannels, 0.0);
+    AVChannelLayout stereo{};
+    av_channel_layout_default(&stereo, 2);
+    bool everyChannel = in.order != AV_CHANNEL_ORDER_UNSPEC
+        && swr_build_matrix2(&in, &stereo, M_SQRT1_2, M_SQRT1_2, 1.0, 1.0, 1.0, matrix.data(), kMaxChannels,
+                             AV_MATRIX_ENCODING_NONE, nullptr)
+            >= 0;
+    for (int c = 0; everyChannel && c < n; ++c)
+        everyChannel =
+            matrix[static_cast<size_t>(c)] != 0.0 || matrix[static_cast<size_t>(kMaxChannels + c)] != 0.0;
+    if (everyChannel)
+        return true;
+    std::fill(matrix.begin(), matrix.end(), 0.0);
+    const int left = (n + 1) / 2;
+    const int right = n / 2;
+    for (int c = 0; c < n; ++c)
+        matrix[static_cast<size_t>((c % 2) * kMaxChannels + c)] = 1.0 / (c % 2 == 0 ? left : right);
+    return true;
+}
+
+} // namespace
+
 bool AudioDecoder::Impl::setUpResampler()
 {
     AVChannelLayout inLayout{};
@@ -160,9 +218,14 @@ bool AudioDecoder::Impl::setUpResampler()
     int ret = swr_alloc_set_opts2(&swr, &outLayout, AV_SAMPLE_FMT_FLT, rateHz, &inLayout,
                                   static_cast<AVSampleFormat>(frame->format), frame->sample_rate, 0, nullptr);
     if (ret >= 0 && swr) {
-        // Mix-downs keep every row's gain sum at 1, so they cannot clip.
+        // Rules of FFmpeg's own (a stream that changes its channels midway)
+        // are scaled not to clip either.
         av_opt_set_double(swr, "rematrix_maxval", 1.0, 0);
-        ret = swr_init(swr);
+        std::vector<double> matrix;
+        if (outChannels == 2 && stereoMixDown(inLayout, matrix))
+            ret = swr_set_matrix(swr, matrix.data(), kMaxChannels);
+        if (ret >= 0)
+            ret = swr_init(swr);
     }
     swrLayout = inLayout;
     swrFormat = frame->format;
@@ -361,7 +424,8 @@ bool AudioDecoder::open(const QString& path)
         return fail(DecodeError::NotAudio);
     d_->rateHz = d_->codec->sample_rate;
     d_->sourceChannels = d_->codec->ch_layout.nb_channels;
-    if (d_->rateHz < kMinRateHz || d_->rateHz > kMaxRateHz || d_->sourceChannels <= 0)
+    if (d_->rateHz < kMinRateHz || d_->rateHz > kMaxRateHz || d_->sourceChannels <= 0
+        || d_->sourceChannels > kMaxChannels)
         return fail(DecodeError::NotAudio);
     d_->outChannels = d_->sourceChannels == 1 ? 1 : 2;
 

@@ -40,8 +40,10 @@ enum class DecodeError : int {
     TooLarge = 6, // more frames than the limit, or the buffers cannot be allocated
 };
 
-// The readable message for an error code, in English (printed, not shown).
+// The reason for an error code, in English (printed); empty for None.
 QString decodeErrorMessage(DecodeError error);
+// The same in the interface language (context "AudioDecoder"), for boxes.
+QString decodeErrorReason(DecodeError error);
 
 // A decoded recording as the shell keeps it: two buffers of equal length.
 struct DecodedAudio

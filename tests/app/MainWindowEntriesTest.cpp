@@ -3,6 +3,7 @@
 #include "ShellTestSupport.h"
 
 #include "AudioPlayer.h"
+#include "FileNameCodec.h"
 #include "FileRoutes.h"
 #include "MetaDataThread.h"
 #include "PathsManager.h"
@@ -14,7 +15,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QTextCodec>
 #include <QTimer>
+
+#include <cstdio>
 
 namespace {
 
@@ -204,6 +208,111 @@ TEST_F(ShellTest, ARecentEntryWithAnAmpersandOpensItsOwnPath)
     EXPECT_EQ(recentMenu(*window)->actions().at(0)->iconText(), duo) << "shown as it is named";
     EXPECT_TRUE(dialogs->log.isEmpty());
 }
+
+// Every way in, with the path it is given: "command_line" as delayedLoad
+// routes the arguments (here the test runner's own).
+class EveryRoute : public ShellTest, public ::testing::WithParamInterface<const char*>
+{
+protected:
+    QTextCodec* previousCodec = QTextCodec::codecForLocale();
+
+    void SetUp() override
+    {
+        ShellTest::SetUp();
+        // As the application runs: file names keep their bytes.
+        FileNameCodec::install();
+    }
+    void TearDown() override
+    {
+        ShellTest::TearDown();
+        // Only the codec lists a name that is no UTF-8 for removal.
+        temp.remove();
+        QTextCodec::setCodecForLocale(previousCodec);
+    }
+
+    void openThrough(const QString& path)
+    {
+        const QByteArray route = GetParam();
+        if (route == "dialog") {
+            dialogs->files = {path};
+            window->open();
+        } else if (route == "command_line") {
+            window->open(FileRoutes::routeCommandLine({"tonbrook", path}).path, false);
+        } else if (route == "drop") {
+            // As a file manager sends it: the name's bytes, percent-encoded;
+            // the drag enters the window before it drops.
+            const QUrl url = QUrl::fromEncoded("file://" + QFile::encodeName(path).toPercentEncoding("/"));
+            EXPECT_TRUE(dragAccepted(*window, {url}));
+            drop(*window, {url});
+        } else if (route == "recent") {
+            QMenu* menu = recentMenu(*window);
+            auto* entry = new QAction(path, menu);
+            menu->insertAction(menu->actions().value(0), entry);
+            entry->trigger();
+        } else if (route == "file_open_event") {
+            QFileOpenEvent event(path);
+            QApplication::sendEvent(qApp, &event);
+        } else if (route == "cd_track") {
+            window->setCdRoots([] { return QStringList(); });
+            dialogs->files = {path};
+            QMetaObject::invokeMethod(window.get(), "openCD");
+        } else {
+            ADD_FAILURE() << "no route " << route.constData();
+        }
+        window->analysisThread()->wait();
+    }
+};
+
+TEST_P(EveryRoute, ABrokenFileShowsTheDecodersReasonInTheBoxAndPrintsIt)
+{
+    const QString broken = temp.filePath("broken.wav");
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(4000, 'x'));
+    file.close();
+    makeWindow();
+
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    openThrough(broken);
+    const std::string out = testing::internal::GetCapturedStdout();
+    const std::string err = testing::internal::GetCapturedStderr();
+
+    ASSERT_FALSE(dialogs->log.isEmpty());
+    EXPECT_EQ(dialogs->log.last(),
+              "warning:Cannot load file:Please select a different audio file.|The file holds "
+              "no audio in a format that can be decoded.");
+    EXPECT_NE(out.find("Error(4): The file holds no audio in a format that can be decoded.<br />"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(err.find((broken + ": The file holds no audio").toStdString()), std::string::npos) << err;
+    EXPECT_FALSE(window->recording().audioLoaded);
+}
+
+TEST_P(EveryRoute, ARecordingWhoseNameIsNoUtf8Opens)
+{
+    const QByteArray raw = QFile::encodeName(temp.path()) + "/caf\xe9 \xff.wav";
+    const QString written = writeRecording("written.wav");
+    ASSERT_EQ(::rename(QFile::encodeName(written).constData(), raw.constData()), 0);
+    const QString path = QFile::decodeName(raw);
+    makeWindow();
+
+    openThrough(path);
+    EXPECT_TRUE(window->recording().audioLoaded) << dialogs->log.join("\n").toStdString();
+    EXPECT_EQ(QFile::encodeName(window->paths()->getFileName()), raw);
+    EXPECT_EQ(recentTexts(*window).value(0), path);
+
+    // The recent entry survives a restart with the same bytes.
+    window->writeSettings();
+    window.reset();
+    makeWindow();
+    EXPECT_EQ(recentTexts(*window).value(0), path);
+}
+
+INSTANTIATE_TEST_SUITE_P(Routes, EveryRoute,
+                         ::testing::Values("dialog", "command_line", "drop", "recent", "file_open_event",
+                                           "cd_track"),
+                         [](const ::testing::TestParamInfo<const char*>& row) { return std::string(row.param); });
 
 TEST_F(ShellTest, TheCdDialogStartsAtTheFirstRootHoldingATrack)
 {

@@ -85,6 +85,11 @@ public:
     {
         log << "warning:" + title + ":" + text;
     }
+    // Logged as a warning with "|details" after its text.
+    void detailedWarning(QWidget*, const QString& title, const QString& text, const QString& details) override
+    {
+        log << "warning:" + title + ":" + text + "|" + details;
+    }
     void information(QWidget*, const QString& title, const QString& text) override
     {
         log << "information:" + title + ":" + text;

@@ -530,6 +530,95 @@ TEST(AudioDecoder, MixesSixChannelsDownToStereo)
     }
 }
 
+// Channel c alone sounds in slot c (a constant 0.5), then every channel at
+// 0.9 at once: what each channel gives each side, and whether all of them
+// together clip.
+class ChannelMixDown : public ::testing::TestWithParam<int>
+{
+protected:
+    static constexpr int kSlot = 256;
+
+    static QByteArray wavBytes(int channels)
+    {
+        const int frames = (channels + 1) * kSlot;
+        std::vector<float> x(static_cast<size_t>(frames) * channels, 0.0f);
+        for (int f = 0; f < frames; ++f) {
+            const int slot = f / kSlot;
+            for (int c = 0; c < channels; ++c) {
+                if (slot == c)
+                    x[static_cast<size_t>(f) * channels + c] = 0.5f;
+                else if (slot == channels)
+                    x[static_cast<size_t>(f) * channels + c] = 0.9f;
+            }
+        }
+        QByteArray bytes = WavWriter::header(44100, channels, static_cast<std::uint32_t>(x.size() * 2));
+        const int headerBytes = bytes.size();
+        bytes.resize(headerBytes + static_cast<int>(x.size() * 2));
+        WavWriter::toPcm16(x.data(), static_cast<std::int64_t>(x.size()), bytes.data() + headerBytes);
+        return bytes;
+    }
+};
+
+TEST_P(ChannelMixDown, EveryChannelIsHeardAndNothingClips)
+{
+    const int channels = GetParam();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("channels.wav"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(wavBytes(channels));
+    file.close();
+
+    AudioDecoder decoder;
+    DecodedAudio audio;
+    ASSERT_TRUE(decoder.open(path)) << decoder.errorMessage().toStdString();
+    ASSERT_TRUE(decoder.decodeAll(audio)) << decoder.errorMessage().toStdString();
+    EXPECT_EQ(audio.sourceChannelCount, channels);
+    EXPECT_EQ(audio.channelCount, channels == 1 ? 1 : 2);
+    ASSERT_EQ(audio.numFrames, (channels + 1) * kSlot);
+
+    // Without a channel mask FFmpeg guesses a layout for 1-8, 16 and 24
+    // channels and mixes by it; other counts take even channels left, odd
+    // ones right.
+    const bool ownRule = channels > 8 && channels != 16 && channels != 24;
+    const size_t middle = kSlot / 2;
+    for (int c = 0; c < channels; ++c) {
+        const size_t at = static_cast<size_t>(c) * kSlot + middle;
+        const float left = audio.left[at];
+        const float right = audio.right[at];
+        // Half an even share of the 0.5 at least: no channel is left out.
+        EXPECT_GT(left + right, 0.25f / static_cast<float>(channels)) << "channel " << c;
+        if (ownRule) {
+            const int side = c % 2 == 0 ? (channels + 1) / 2 : channels / 2;
+            // 16-bit input: within a step of the exact share.
+            EXPECT_NEAR(c % 2 == 0 ? left : right, 0.5f / static_cast<float>(side), 1.0f / 32768) << c;
+            EXPECT_EQ(c % 2 == 0 ? right : left, 0.0f) << c;
+        }
+    }
+    const size_t all = static_cast<size_t>(channels) * kSlot + middle;
+    EXPECT_LE(std::fabs(audio.left[all]), 0.9f + 1.0f / 32768);
+    EXPECT_LE(std::fabs(audio.right[all]), 0.9f + 1.0f / 32768);
+    if (ownRule) {
+        EXPECT_NEAR(audio.left[all], 0.9f, 1e-3f) << "the row sums to 1";
+        EXPECT_NEAR(audio.right[all], 0.9f, 1e-3f) << "the row sums to 1";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(OneToSixtyFour, ChannelMixDown, ::testing::Range(1, 65));
+
+TEST(AudioDecoder, MoreChannelsThanTheMixerTakesAreNoRecording)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("channels.wav"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(WavWriter::header(44100, 65, 65 * 2 * 100) + QByteArray(65 * 2 * 100, '\0'));
+    file.close();
+    AudioDecoder decoder;
+    EXPECT_FALSE(decoder.open(path));
+    EXPECT_EQ(decoder.error(), DecodeError::NotAudio);
+}
+
 TEST(AudioDecoder, ReportsEachWholePercentOnceInOrder)
 {
     QTemporaryDir dir;
