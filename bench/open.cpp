@@ -106,6 +106,7 @@ public:
 void removeCache(const QString& audioPath)
 {
     QFile::remove(CacheReading::cachePathFor(saveLocation, audioPath));
+    QFile::remove(AnalysisCache::ownFilePath(AnalysisCache::folder(saveLocation), audioPath));
 }
 
 void openFirst(benchmark::State& state, const TestFile* file)
@@ -152,8 +153,8 @@ void openAgain(benchmark::State& state, const TestFile* file)
         QElapsedTimer clock;
         clock.start();
         AnalysisCache::Lists lists;
-        const QString cache = CacheReading::cachePathFor(saveLocation, file->path);
-        if (CacheReading::read(cache, file->path, lists) == AnalysisCache::ReadStatus::Ok)
+        const AnalysisCache::RecordingSize size{w.recording().sampleCount, w.recording().sampleRate};
+        if (CacheReading::find(saveLocation, file->path, size, lists).status == AnalysisCache::ReadStatus::Ok)
             w.analysisThread()->metaData->setMetaDataFromFile(lists.data());
         cacheTotal += double(clock.nsecsElapsed()) / 1e6;
         state.ResumeTiming();

@@ -3,6 +3,7 @@
 #include "AnalysisLog.h"
 #include "SimpleCrypt.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,13 +11,24 @@
 #include <QMutexLocker>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace AnalysisCache {
 
 namespace {
 
 const QByteArray beatsLabel = QByteArrayLiteral("beats");
 const QByteArray fileNameLabel = QByteArrayLiteral("fileName: ");
+const QByteArray framesLabel = QByteArrayLiteral("frames");
+const QByteArray rateLabel = QByteArrayLiteral("rate");
+const QByteArray sizeStartText = '\r' + framesLabel + ' ';
 constexpr int labelCount = 4;
+// How far decoders may disagree on a recording's length: an MP3's encoder
+// delay and padding, two MP3 frames at most.
+constexpr qint64 lengthSlackFrames = 2 * 1152;
+// The longest beat a tempo has (30 BPM).
+constexpr double longestBeatSeconds = 2.0;
 // The longest first line looked at: the scrambled form of the longest text
 // the cipher restores (version, flags, random byte, a digest, the text; as
 // base64), and a line feed. A longer line is no cache, and is not read
@@ -97,6 +109,28 @@ LineContent lineContent(const QByteArray& line)
     return {line, false, crypt.lastError()};
 }
 
+bool allDigits(const QByteArray& text)
+{
+    if (text.isEmpty() || text.size() > 18)
+        return false;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+    }
+    return true;
+}
+
+// "frames N rate R" (after its "\r") into lists[5]; false for anything else.
+bool parseSize(const QByteArray& record, QVector<QString>& size)
+{
+    const QList<QByteArray> words = record.split(' ');
+    if (words.size() != 4 || words.at(0) != framesLabel || words.at(2) != rateLabel || !allDigits(words.at(1))
+        || !allDigits(words.at(3)) || words.at(3).size() > 9)
+        return false;
+    size = {QString::fromLatin1(words.at(1)), QString::fromLatin1(words.at(3))};
+    return true;
+}
+
 } // namespace
 
 QString folder(const QString& saveLocation)
@@ -111,10 +145,24 @@ QString filePath(const QString& cacheFolder, const QString& audioPath)
     return cacheFolder + QLatin1Char('/') + QFileInfo(audioPath).completeBaseName() + QStringLiteral(".tbm");
 }
 
-QByteArray plainText(const QString& audioPath, const AnalysisResult& result)
+QString ownFilePath(const QString& cacheFolder, const QString& audioPath)
 {
+    const QByteArray digest =
+        QCryptographicHash::hash(QFile::encodeName(audioPath), QCryptographicHash::Sha1).toHex().left(8);
+    return cacheFolder + QLatin1Char('/') + QFileInfo(audioPath).completeBaseName() + QLatin1Char('-')
+        + QString::fromLatin1(digest) + QStringLiteral(".tbm");
+}
+
+QByteArray plainText(const QString& audioPath, const AnalysisResult& result, const RecordingSize& size)
+{
+    // The name's own bytes: one that is no UTF-8 would not come back.
+    QByteArray head = fileNameLabel + QFile::encodeName(audioPath);
+    if (size.known())
+        head += sizeStartText + QByteArray::number(size.frames) + ' ' + rateLabel + ' '
+            + QByteArray::number(size.sampleRateHz);
+
     const QLatin1Char space(' ');
-    QString text = QStringLiteral("fileName: ") + audioPath + QStringLiteral("\rbeats: ");
+    QString text = QStringLiteral("\rbeats: ");
     for (float beat : result.beats)
         text += QString::number(beat, 'g', 6) + space;
     text += QStringLiteral("\rchordVec1: ");
@@ -128,10 +176,11 @@ QByteArray plainText(const QString& audioPath, const AnalysisResult& result)
             text += chord + space;
     }
     text += QStringLiteral("\rtempo: ") + QString::number(result.bpm, 'g', 6);
-    return text.toUtf8();
+    return head + text.toUtf8();
 }
 
-WriteStatus write(const QString& cachePath, const QString& audioPath, const AnalysisResult& result)
+WriteStatus write(const QString& cachePath, const QString& audioPath, const AnalysisResult& result,
+                  const RecordingSize& size)
 {
     if (audioPath.contains(QLatin1String(".cda")))
         return WriteStatus::SkippedCdTrack;
@@ -142,7 +191,7 @@ WriteStatus write(const QString& cachePath, const QString& audioPath, const Anal
         return WriteStatus::Refused;
     }
     SimpleCrypt crypt(SimpleCrypt::cacheKey);
-    const QString scrambled = crypt.encryptToString(plainText(audioPath, result));
+    const QString scrambled = crypt.encryptToString(plainText(audioPath, result, size));
     return replaceFile(cachePath, scrambled.toUtf8()) ? WriteStatus::Written : WriteStatus::Failed;
 }
 
@@ -166,6 +215,10 @@ bool parse(const QByteArray& plainLine, Lists& lists)
     QByteArray fileName = plainLine.left(labelStart);
     if (fileName.endsWith('\r'))
         fileName.chop(1);
+    QVector<QString> size;
+    const int sizeStart = fileName.lastIndexOf(sizeStartText);
+    if (sizeStart >= 0 && parseSize(fileName.mid(sizeStart + 1), size))
+        fileName.truncate(sizeStart);
     if (fileName.startsWith(fileNameLabel))
         fileName.remove(0, fileNameLabel.size());
 
@@ -190,14 +243,17 @@ bool parse(const QByteArray& plainLine, Lists& lists)
     collect(labels.at(1) + 1, labels.at(2), lists[1]);
     collect(labels.at(2) + 1, labels.at(3), lists[2]);
     lists[3].append(QString::fromUtf8(tokens.last()));
-    lists[4].append(QString::fromUtf8(fileName));
+    lists[4].append(QFile::decodeName(fileName));
+    lists[5] = size;
     return true;
 }
 
-ReadStatus read(const QString& cachePath, Lists& lists)
+ReadStatus read(const QString& cachePath, Lists& lists, QString* owner)
 {
     for (auto& list : lists)
         list.clear();
+    if (owner != nullptr)
+        *owner = QString();
 
     QFile file(cachePath);
     if (!file.exists())
@@ -223,11 +279,54 @@ ReadStatus read(const QString& cachePath, Lists& lists)
             reportInvalid(cachePath, "not an analysis cache");
         return ReadStatus::Invalid;
     }
+    if (owner != nullptr)
+        *owner = lists[4].first();
     if (!MetaData::resultFromLists(lists.data())) {
         reportInvalid(cachePath, "fewer than two beats, no chord or a value that is no number");
+        for (auto& list : lists)
+            list.clear();
         return ReadStatus::Invalid;
     }
     return ReadStatus::Ok;
+}
+
+bool fits(const Lists& lists, const RecordingSize& size, QString* why)
+{
+    auto refuse = [why](const QString& reason) {
+        if (why != nullptr)
+            *why = reason;
+        return false;
+    };
+    if (!size.known())
+        return true;
+    if (lists[5].size() == 2) {
+        const qint64 frames = lists[5].at(0).toLongLong();
+        const int rateHz = lists[5].at(1).toInt();
+        if (rateHz != size.sampleRateHz)
+            return refuse(
+                QStringLiteral("analysed at %1 Hz, the recording has %2 Hz").arg(rateHz).arg(size.sampleRateHz));
+        if (std::llabs(frames - size.frames) > lengthSlackFrames)
+            return refuse(
+                QStringLiteral("analysed with %1 frames, the recording has %2").arg(frames).arg(size.frames));
+    }
+    // Caches without a size still tell a shorter recording by their beats.
+    const auto result = MetaData::resultFromLists(lists.data());
+    if (!result)
+        return refuse(QStringLiteral("no usable model"));
+    const QVector<float>& beats = result->beats;
+    // The last beats may lie up to about a beat past the end: the tracker's
+    // frames overhang it, the beat-offset knob moves them by half a beat.
+    const double beat = std::clamp(double(beats.last() - beats.first()) / double(beats.size() - 1), 0.0,
+                                   longestBeatSeconds * size.sampleRateHz);
+    const double end = double(size.frames) + beat + double(lengthSlackFrames);
+    for (int i = 0; i < beats.size(); ++i) {
+        // The last one closes the last chord: one beat later still.
+        if (double(beats.at(i)) > (i + 1 < beats.size() ? end : end + beat))
+            return refuse(QStringLiteral("a beat at frame %1 lies after the recording's end at %2")
+                              .arg(double(beats.at(i)), 0, 'f', 0)
+                              .arg(size.frames));
+    }
+    return true;
 }
 
 int encryptPlainFiles(const QString& cacheFolder)

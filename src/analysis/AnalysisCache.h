@@ -4,8 +4,14 @@
 // Plain text, five records joined by "\r" (no line feed):
 //   "fileName: " path | "beats: " n n n  | "chordVec1: " c c  |
 //   "chordVecDetected1: " c c  (empty entries as bare spaces) | "tempo: " t
-// numbers as QString::number(v, 'g', 6). Stored scrambled (SimpleCrypt) as
-// one base64 line; a file may also hold the plain text itself.
+// numbers as QString::number(v, 'g', 6). The path is the file name's own
+// bytes (UTF-8 but for names that are none). A sixth record may follow the
+// path: "frames " n " rate " hz, the decoded length and sample rate, so a
+// recording replaced at the same path is told from the one analysed;
+// caches written before it have none. It holds no colon and no "b":
+// readers that skip everything before the beats label skip it too. Stored
+// scrambled (SimpleCrypt) as one base64 line; a file may also hold the
+// plain text itself.
 #pragma once
 
 #include "MetaData.h"
@@ -20,13 +26,27 @@ namespace AnalysisCache {
 // saveLocation + "/metadata".
 QString folder(const QString& saveLocation);
 
-// The cache file of a recording: the file name up to its last "." plus
-// ".tbm" (a name without a dot gets ".tbm" appended). Recordings with the
-// same name in different folders share one file.
+// The first cache file a recording may have: the file name up to its last
+// "." plus ".tbm" (a name without a dot gets ".tbm" appended). Recordings
+// with the same name elsewhere, or with another extension, name the same
+// file; the first one analysed keeps it.
 QString filePath(const QString& cacheFolder, const QString& audioPath);
 
-// The plain text of a result, before scrambling.
-QByteArray plainText(const QString& audioPath, const AnalysisResult& result);
+// The file of a recording whose first name is taken by another one: the
+// same name plus "-" and 8 hex digits of the SHA-1 of the full path's bytes.
+QString ownFilePath(const QString& cacheFolder, const QString& audioPath);
+
+// What a cache records of the recording itself; 0 where not known.
+struct RecordingSize
+{
+    qint64 frames = 0;
+    int sampleRateHz = 0;
+    bool known() const { return frames > 0 && sampleRateHz > 0; }
+};
+
+// The plain text of a result, before scrambling; the size record only
+// when the size is known.
+QByteArray plainText(const QString& audioPath, const AnalysisResult& result, const RecordingSize& size = {});
 
 enum class WriteStatus {
     Written,
@@ -38,11 +58,14 @@ enum class WriteStatus {
 // Writes the cache of a recording (saveTBM). Any thread: writers are
 // serialised, and the file is replaced whole or not at all. Creates the
 // folder when it is missing.
-WriteStatus write(const QString& cachePath, const QString& audioPath, const AnalysisResult& result);
+WriteStatus write(const QString& cachePath, const QString& audioPath, const AnalysisResult& result,
+                  const RecordingSize& size = {});
 
 // What the reader hands to MetaData::setMetaDataFromFile(lists.data()):
 // [0] beat texts, [1] one chord per beat, [2] ranked chords (may hold empty
-// entries), [3] the tempo text, [4] the stored file name, [5] empty.
+// entries), [3] the tempo text, [4] the stored file name (decoded as
+// QFile::decodeName does), [5] the stored frame count and sample rate
+// texts, or empty for a cache written without them.
 using Lists = std::array<QVector<QString>, 6>;
 
 // Splits one plain line into lists. False when the line is no cache: the
@@ -61,8 +84,17 @@ enum class ReadStatus {
 
 // Reads and checks a cache file: its first line, restored by the cipher or,
 // when the cipher rejects it, taken as the plain text itself. Ok
-// guarantees that setMetaDataFromFile accepts the lists. GUI thread.
-ReadStatus read(const QString& cachePath, Lists& lists);
+// guarantees that setMetaDataFromFile accepts the lists. owner (may be
+// null) receives the stored path whenever the line parses, a cache with
+// no usable model included; else a null string. GUI thread.
+ReadStatus read(const QString& cachePath, Lists& lists, QString* owner = nullptr);
+
+// Whether lists read from a cache can belong to a recording of this size:
+// a stored size that differs (by more than decoders disagree on an MP3's
+// length), or a beat that starts a chord after the recording's end, says
+// the file at that path was replaced since its analysis. why (may be null)
+// receives the reason. True when the size is not known.
+bool fits(const Lists& lists, const RecordingSize& size, QString* why = nullptr);
 
 // Scrambles in place every cache in the folder still stored as plain text
 // (the reader takes its first line as plain, and it contains "fileName");

@@ -24,10 +24,12 @@ void MetaDataThread::initMonoData(const float* left, const float* right, int sam
     m_sampleRate = sampleRate;
 }
 
-void MetaDataThread::setFileName(const QString& cachePath, const QString& audioFileName)
+void MetaDataThread::setFileName(const QString& cachePath, const QString& audioFileName,
+                                 const AnalysisCache::RecordingSize& size)
 {
     m_cachePath = cachePath;
     m_audioFileName = audioFileName;
+    m_recordingSize = size;
 }
 
 void MetaDataThread::setManualEntryChords(const QVector<QVector<int>>& selection)
@@ -75,7 +77,7 @@ AnalysisCache::WriteStatus MetaDataThread::writeCache()
 {
     if (!metaData->metaDataValid.load(std::memory_order_acquire))
         return AnalysisCache::WriteStatus::Refused;
-    return AnalysisCache::write(m_cachePath, m_audioFileName, metaData->currentResult());
+    return AnalysisCache::write(m_cachePath, m_audioFileName, metaData->currentResult(), m_recordingSize);
 }
 
 void MetaDataThread::saveTBM()
@@ -101,7 +103,7 @@ void MetaDataThread::run()
     QVector<QString> detected;
     if (analysis.result) {
         if (!m_cachePath.isEmpty())
-            AnalysisCache::write(m_cachePath, m_audioFileName, *analysis.result);
+            AnalysisCache::write(m_cachePath, m_audioFileName, *analysis.result, m_recordingSize);
         detected = analysis.result->chordVecDetected;
         metaData->handOver(std::move(*analysis.result));
     } else {

@@ -41,9 +41,11 @@ public:
     // Keeps the mono mix of the recording for the next run; the caller's
     // buffers are read only during the call.
     void initMonoData(const float* left, const float* right, int sampleCount, bool stereo, int sampleRate);
-    // Where the next run and saveTBM() write the cache, and the recording
-    // it belongs to (no cache for a path containing ".cda").
-    void setFileName(const QString& cachePath, const QString& audioFileName);
+    // Where the next run and saveTBM() write the cache, the recording it
+    // belongs to (no cache for a path containing ".cda") and that
+    // recording's decoded size, stored with it.
+    void setFileName(const QString& cachePath, const QString& audioFileName,
+                     const AnalysisCache::RecordingSize& size = {});
     // The chord filter's selection handed over with a re-analysis: while it
     // allows some chord, the runs recognise only its chords (a file open
     // resets it).
@@ -90,5 +92,6 @@ private:
     int m_sampleRate = 44100;
     QString m_cachePath;
     QString m_audioFileName;
+    AnalysisCache::RecordingSize m_recordingSize;
     ManualChordSelection m_manualEntry;
 };

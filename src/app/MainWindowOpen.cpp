@@ -181,10 +181,11 @@ int MainWindow::loadAudioFile(const QString& fn, DecodeError& error)
 
 void MainWindow::loadOrAnalyse(const QString& fn)
 {
-    const QString cachePath = CacheReading::cachePathFor(saveLocation, fn);
-    metaDataThread->setFileName(cachePath, fn);
+    const AnalysisCache::RecordingSize size{record.sampleCount, record.sampleRate};
     AnalysisCache::Lists lists;
-    if (CacheReading::read(cachePath, fn, lists) == AnalysisCache::ReadStatus::Ok
+    const CacheReading::Found cache = CacheReading::find(saveLocation, fn, size, lists);
+    metaDataThread->setFileName(cache.cachePath, fn, size);
+    if (cache.status == AnalysisCache::ReadStatus::Ok
         && metaDataThread->metaData->setMetaDataFromFile(lists.data()))
         return;
     metaDataThread->initMonoData(record.leftData, record.rightData, record.sampleCount, record.isStereo,

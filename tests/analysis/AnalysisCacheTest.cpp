@@ -8,9 +8,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace {
 
@@ -94,6 +97,31 @@ TEST(AnalysisCacheText, NumbersHaveSixSignificantDigits)
                          "chordVecDetected1: C  \rtempo: 120"));
 }
 
+TEST(AnalysisCacheText, TheRecordingsSizeFollowsItsPathWhenKnown)
+{
+    const QByteArray text =
+        AnalysisCache::plainText(QStringLiteral("/Music/song.mp3"), exampleResult(), {132300, 44100});
+    EXPECT_TRUE(text.startsWith("fileName: /Music/song.mp3\rframes 132300 rate 44100\rbeats: 0 22050 44100 \r"));
+    // Readers that skip all before the beats label skip it: it holds no
+    // colon and no "b".
+    const QByteArray head = text.left(text.indexOf("beats"));
+    EXPECT_EQ(head.count(':'), 1);
+    EXPECT_EQ(text.indexOf('b'), head.size());
+    EXPECT_EQ(text.mid(head.size()), AnalysisCache::plainText(QStringLiteral("/x"), exampleResult()).mid(13));
+}
+
+TEST(AnalysisCacheFileName, ASecondRecordingOfTheSameNameGetsItsPathsHash)
+{
+    const QString folder = QStringLiteral("/data/metadata");
+    const QString own = AnalysisCache::ownFilePath(folder, QStringLiteral("/Music/b/song.mp3"));
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral("^/data/metadata/song-[0-9a-f]{8}\\.tbm$")).match(own).hasMatch())
+        << own.toStdString();
+    EXPECT_EQ(own, AnalysisCache::ownFilePath(folder, QStringLiteral("/Music/b/song.mp3"))) << "found again";
+    EXPECT_NE(own, AnalysisCache::ownFilePath(folder, QStringLiteral("/Music/a/song.mp3")));
+    EXPECT_NE(own, AnalysisCache::ownFilePath(folder, QStringLiteral("/Music/b/song.wav")));
+}
+
 // --- Writing and reading back ----------------------------------------------
 
 TEST_F(AnalysisCacheFiles, WrittenFileReadsBackToTheSameModel)
@@ -141,7 +169,8 @@ TEST_P(AwkwardPaths, StillReadBack)
 {
     const QString audioPath = QString::fromUtf8(GetParam());
     const QString cachePath = AnalysisCache::filePath(dir.path(), audioPath);
-    ASSERT_EQ(AnalysisCache::write(cachePath, audioPath, exampleResult()), AnalysisCache::WriteStatus::Written);
+    ASSERT_EQ(AnalysisCache::write(cachePath, audioPath, exampleResult(), {132300, 44100}),
+              AnalysisCache::WriteStatus::Written);
 
     AnalysisCache::Lists lists;
     ASSERT_EQ(AnalysisCache::read(cachePath, lists), AnalysisCache::ReadStatus::Ok);
@@ -150,11 +179,96 @@ TEST_P(AwkwardPaths, StillReadBack)
     EXPECT_EQ(lists[2], strings({"Am", "C", "", ""}));
     EXPECT_EQ(lists[3], strings({"120.185"}));
     EXPECT_EQ(lists[4].value(0), audioPath);
+    EXPECT_EQ(lists[5], strings({"132300", "44100"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, AwkwardPaths,
                          ::testing::Values("/Music/bob/be bop.mp3", "/Music/beats: vol 1/tempo: 3 beats.flac",
-                                           "/Music/a:b/c: d.wav", "/Musik/Grüße/Ünïcode ♯.ogg", "b"));
+                                           "/Music/a:b/c: d.wav", "/Musik/Grüße/Ünïcode ♯.ogg", "b",
+                                           "/Music/frames 1 rate 2", "/Music/x\rframes 1 rate 2\rbeats: y.wav"));
+
+TEST_F(AnalysisCacheFiles, ACacheWithoutTheSizeReadsWithoutIt)
+{
+    const QString cachePath = path("song.tbm");
+    ASSERT_EQ(AnalysisCache::write(cachePath, QStringLiteral("/Music/song.mp3"), exampleResult()),
+              AnalysisCache::WriteStatus::Written);
+    AnalysisCache::Lists lists;
+    ASSERT_EQ(AnalysisCache::read(cachePath, lists), AnalysisCache::ReadStatus::Ok);
+    EXPECT_EQ(lists[4], strings({"/Music/song.mp3"}));
+    EXPECT_TRUE(lists[5].isEmpty());
+}
+
+TEST_F(AnalysisCacheFiles, TheOwnerOfACacheWithNoUsableModelIsStillKnown)
+{
+    const QString cachePath = path("song.tbm");
+    writeRaw(cachePath, "fileName: /Music/song.mp3\rbeats: 512 \rchordVec1: C \rchordVecDetected1: C \rtempo: 1");
+    AnalysisCache::Lists lists;
+    QString owner;
+    EXPECT_EQ(AnalysisCache::read(cachePath, lists, &owner), AnalysisCache::ReadStatus::Invalid);
+    EXPECT_EQ(owner, QStringLiteral("/Music/song.mp3"));
+    for (const auto& list : lists)
+        EXPECT_TRUE(list.isEmpty());
+
+    writeRaw(cachePath, "not a cache");
+    EXPECT_EQ(AnalysisCache::read(cachePath, lists, &owner), AnalysisCache::ReadStatus::Invalid);
+    EXPECT_TRUE(owner.isNull());
+}
+
+// --- Whether a cache still fits its recording --------------------------------
+
+struct FitCase
+{
+    const char* name;
+    QVector<QString> stored; // frames and rate, or none (an older cache)
+    float lastChordBeat;     // beats every 22050 frames up to this one, then the closing beat
+    AnalysisCache::RecordingSize recording;
+    bool fits;
+};
+
+std::ostream& operator<<(std::ostream& os, const FitCase& c)
+{
+    return os << c.name;
+}
+
+class CacheFit : public ::testing::TestWithParam<FitCase>
+{
+};
+
+TEST_P(CacheFit, TellsARecordingReplacedAtItsPath)
+{
+    const FitCase& c = GetParam();
+    AnalysisCache::Lists lists;
+    for (float beat = std::fmod(c.lastChordBeat, 22050.0f); beat <= c.lastChordBeat; beat += 22050) {
+        lists[0].append(QString::number(beat, 'g', 6));
+        lists[1].append(QStringLiteral("C"));
+    }
+    lists[0].append(QString::number(c.lastChordBeat + 22050, 'g', 6));
+    lists[3] = strings({"120"});
+    lists[4] = strings({"/Music/song.mp3"});
+    lists[5] = c.stored;
+    QString why;
+    EXPECT_EQ(AnalysisCache::fits(lists, c.recording, &why), c.fits) << why.toStdString();
+    EXPECT_EQ(why.isEmpty(), c.fits);
+}
+
+const QVector<QString> size42s = strings({"1852200", "44100"});
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CacheFit,
+    ::testing::Values(
+        FitCase{"the_same_recording", size42s, 1830150, {1852200, 44100}, true},
+        FitCase{"an_mp3_decoded_with_another_delay", size42s, 1830150, {1852200 + 1105, 44100}, true},
+        FitCase{"shorter", size42s, 1830150, {88200, 44100}, false},
+        FitCase{"a_second_shorter", size42s, 1830150, {1852200 - 44100, 44100}, false},
+        FitCase{"longer", size42s, 1830150, {1852200 + 44100, 44100}, false},
+        FitCase{"another_rate", size42s, 1830150, {1852200, 48000}, false},
+        FitCase{"older_cache_within_the_recording", {}, 1830150, {1852200, 44100}, true},
+        FitCase{
+            "older_cache_last_chord_moved_half_a_beat_past_the_end", {}, 1852200 + 11025, {1852200, 44100}, true},
+        FitCase{"older_cache_of_a_longer_recording", {}, 1830150, {88200, 44100}, false},
+        FitCase{"older_cache_two_beats_past_the_end", {}, 88200 + 2 * 22050, {88200, 44100}, false},
+        FitCase{"size_not_known", size42s, 1830150, {}, true}),
+    RowName());
 
 TEST_F(AnalysisCacheFiles, CdTracksGetNoCache)
 {

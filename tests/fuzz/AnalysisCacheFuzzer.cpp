@@ -21,6 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
     AnalysisCache::Lists before;
     const AnalysisCache::ReadStatus status = AnalysisCache::read(path, before);
     if (status == AnalysisCache::ReadStatus::Ok) {
+        QString why;
+        const bool fits = AnalysisCache::fits(before, {132300, 44100}, &why);
+        fuzz::require(fits == why.isEmpty(), "a cache that does not fit says why");
         MetaData model;
         fuzz::require(model.setMetaDataFromFile(before.data()), "a cache read as usable loads");
         fuzz::require(model.metaDataValid, "a loaded model is valid");

@@ -38,6 +38,17 @@ QByteArray wav(int rateHz, int channels, int frames)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// WavWriter writes one or two channels; the header says any count.
+QByteArray wavOfChannels(int channels, int frames)
+{
+    const auto x = synth::interleavedSines(44100, channels, frames, 440.0, 1000.0);
+    QByteArray bytes = WavWriter::header(44100, channels, static_cast<std::uint32_t>(x.size() * 2));
+    const int headerBytes = bytes.size();
+    bytes.resize(headerBytes + static_cast<int>(x.size() * 2));
+    WavWriter::toPcm16(x.data(), static_cast<std::int64_t>(x.size()), bytes.data() + headerBytes);
+    return bytes;
+}
+
 flac::Frame constantFrame(int rateHz, int channels)
 {
     flac::Frame f;
@@ -92,18 +103,22 @@ bool decoderSeeds()
         && put("decoder", "length-all-ones.flac", shortFlac(1, 0xfffffffffULL))
         && put("decoder", "rate-switch.flac",
                flac::file(mono, {constantFrame(44100, 1), constantFrame(10, 1), constantFrame(44100, 1)}))
-        && put("decoder", "384k.flac", flac::file(high, {constantFrame(0, 1), constantFrame(0, 1)}));
+        && put("decoder", "384k.flac", flac::file(high, {constantFrame(0, 1), constantFrame(0, 1)}))
+        && put("decoder", "11-channels.wav", wavOfChannels(11, 300));
 }
 
 bool cacheSeeds()
 {
     const QByteArray plain = AnalysisCache::plainText(QStringLiteral("/Music/song.mp3"), result(6));
     const QByteArray longPlain = AnalysisCache::plainText(QStringLiteral("/Music/long take.flac"), result(400));
+    const QByteArray sized =
+        AnalysisCache::plainText(QStringLiteral("/Music/song.mp3"), result(6), {132300, 44100});
     return put("analysis_cache", "plain.tbm", plain) && put("analysis_cache", "scrambled.tbm", scrambled(plain))
         && put("analysis_cache", "compressed.tbm", scrambled(longPlain))
         && put("analysis_cache", "nul.tbm", QByteArray(plain).insert(20, '\0'))
         && put("analysis_cache", "awaa.tbm", "AwAA" + plain)
         && put("analysis_cache", "crlf.tbm", plain + "\r\nsecond line\n")
+        && put("analysis_cache", "sized.tbm", scrambled(sized)) && put("analysis_cache", "sized-plain.tbm", sized)
         && put("analysis_cache", "empty.tbm", {});
 }
 
