@@ -117,7 +117,8 @@ SingleInstance::Role SingleInstance::handOver(const FileRoute& route, int timeou
         QThread::msleep(connectRetryMs);
     }
 
-    const QByteArray path = route.path.toUtf8();
+    // The name's own bytes: one that is no UTF-8 keeps them.
+    const QByteArray path = QFile::encodeName(route.path);
     QByteArray request(headerBytes, '\0');
     qToBigEndian(requestMagic, request.data());
     qToBigEndian(codeOf(route.kind), request.data() + 4);
@@ -155,7 +156,7 @@ void SingleInstance::readRequest(QLocalSocket* socket)
     if (socket->bytesAvailable() < headerBytes + qint64(length))
         return;
     socket->read(headerBytes);
-    const FileRoute route{kind, QString::fromUtf8(socket->read(length))};
+    const FileRoute route{kind, QFile::decodeName(socket->read(length))};
     // The receipt first: the sender need not wait for what the window does.
     socket->putChar(receipt);
     socket->flush();

@@ -3,6 +3,7 @@
 // or a release leaves nothing that stops the next start.
 #include "SingleInstance.h"
 
+#include "FileNameCodec.h"
 #include "RowName.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QTemporaryDir>
+#include <QTextCodec>
 #include <QThread>
 #include <QtEndian>
 
@@ -82,6 +84,24 @@ TEST(SingleInstance, ALaterStartHandsItsRequestToTheFirstWhichAnnouncesItOnceRea
     ASSERT_EQ(announced.kinds.size(), 3u);
     EXPECT_EQ(announced.kinds.back(), FileKind::Refused);
     EXPECT_EQ(announced.paths.last(), QString());
+}
+
+TEST(SingleInstance, APathThatIsNoUtf8IsHandedOverWithItsBytes)
+{
+    QTextCodec* previous = QTextCodec::codecForLocale();
+    FileNameCodec::install(); // as the application runs
+    QTemporaryDir folder;
+    SingleInstance first(folder.path());
+    Announced announced;
+    announced.listen(first);
+    ASSERT_EQ(first.start({FileKind::Refused, QString()}), Role::Primary);
+    first.setReady();
+
+    const QString path = QFile::decodeName("/music/caf\xe9.wav");
+    EXPECT_EQ(startBeside(folder.path(), {FileKind::Audio, path}), Role::HandedOver);
+    QCoreApplication::processEvents();
+    QTextCodec::setCodecForLocale(previous);
+    EXPECT_EQ(announced.paths, QStringList{path});
 }
 
 // Leaves what a crashed instance leaves: a socket file nobody listens on.
