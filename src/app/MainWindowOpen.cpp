@@ -113,8 +113,7 @@ int MainWindow::open(QString fn, bool /*isCDTrack*/)
         if (details.isEmpty())
             dialogs->warning(this, tr("Cannot load file"), decodeResultMessage(decoded));
         else
-            dialogs->detailedWarning(this, tr("Cannot load file"), decodeResultMessage(decoded),
-                                     details);
+            dialogs->detailedWarning(this, tr("Cannot load file"), decodeResultMessage(decoded), details);
         return -1;
     }
     // Only a loaded file is named: no save may name a file that is not.
