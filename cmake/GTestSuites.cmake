@@ -2,24 +2,35 @@
 # suite runs in one process, so a suite of many small cases pays the start-up
 # of Qt and the sanitizers once instead of once per case. The suites are
 # listed when ctest runs, so the list follows the binary without
-# reconfiguring.
+# reconfiguring. Binaries whose cases mostly wait (real-time sound) register
+# each case on its own instead, so ctest runs them side by side.
 
 set(_tonbrook_suites_script ${CMAKE_CURRENT_LIST_FILE})
 
 function(tonbrook_add_test_suites target label environment)
+    _tonbrook_add_tests(${target} ${label} "${environment}" OFF)
+endfunction()
+
+function(tonbrook_add_test_cases target label environment)
+    _tonbrook_add_tests(${target} ${label} "${environment}" ON)
+endfunction()
+
+function(_tonbrook_add_tests target label environment per_case)
     set(include_file "${CMAKE_CURRENT_BINARY_DIR}/${target}_suites_include.cmake")
     file(GENERATE OUTPUT "${include_file}" CONTENT
 "set(TONBROOK_SUITE_EXE \"$<TARGET_FILE:${target}>\")
 set(TONBROOK_SUITE_TARGET \"${target}\")
 set(TONBROOK_SUITE_LABEL \"${label}\")
 set(TONBROOK_SUITE_ENV \"${environment}\")
+set(TONBROOK_SUITE_PER_CASE ${per_case})
 include(\"${_tonbrook_suites_script}\")
 tonbrook_register_suites()
 ")
     set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES "${include_file}")
 endfunction()
 
-# Runs inside ctest: lists the suites of the binary and adds one test each.
+# Runs inside ctest: lists the suites of the binary and adds one test each
+# (or one per case).
 macro(tonbrook_register_suites)
     if(NOT EXISTS "${TONBROOK_SUITE_EXE}")
         add_test("${TONBROOK_SUITE_TARGET}_NOT_BUILT" "${TONBROOK_SUITE_TARGET}_NOT_BUILT")
@@ -48,12 +59,19 @@ macro(tonbrook_register_suites)
             # Suite lines start in column 0 and end with '.', before any comment.
             if(_line MATCHES "^([^ #][^ ]*)\\.( *#.*)?$")
                 set(_suite "${CMAKE_MATCH_1}")
-                set(_name "${TONBROOK_SUITE_LABEL}:${_suite}")
-                add_test("${_name}" "${TONBROOK_SUITE_EXE}" "--gtest_filter=${_suite}.*")
-                set_tests_properties("${_name}" PROPERTIES
-                    LABELS "${TONBROOK_SUITE_LABEL}"
-                    ENVIRONMENT "${TONBROOK_SUITE_ENV}")
+                if(NOT TONBROOK_SUITE_PER_CASE)
+                    _tonbrook_add_one("${_suite}" "${_suite}.*")
+                endif()
+            elseif(TONBROOK_SUITE_PER_CASE AND _line MATCHES "^  ([^ #]+)( *#.*)?$")
+                _tonbrook_add_one("${_suite}.${CMAKE_MATCH_1}" "${_suite}.${CMAKE_MATCH_1}")
             endif()
         endforeach()
     endif()
+endmacro()
+
+macro(_tonbrook_add_one name filter)
+    add_test("${TONBROOK_SUITE_LABEL}:${name}" "${TONBROOK_SUITE_EXE}" "--gtest_filter=${filter}")
+    set_tests_properties("${TONBROOK_SUITE_LABEL}:${name}" PROPERTIES
+        LABELS "${TONBROOK_SUITE_LABEL}"
+        ENVIRONMENT "${TONBROOK_SUITE_ENV}")
 endmacro()
