@@ -93,6 +93,7 @@ public:
         const PortAudioDeviceInfo info = realInfo_;
         real_ = std::make_unique<PortAudioDevice>(mixer_, info, bufferMs_);
         device_ = real_.get();
+        updateStartFrames();
         if (wasRunning)
             ensureRunning();
     }
@@ -139,6 +140,7 @@ private:
         silent_.setSampleRateHz(silentRateHz_);
         updateSilentPeriod();
         device_ = &silent_;
+        mixer_.setStartFrames(0);
         if (!portAudio_ || selected_ == names_.size() - 1)
             return;
         const auto& devices = portAudio_->outputDevices();
@@ -148,6 +150,14 @@ private:
         realInfo_ = devices[static_cast<size_t>(position)];
         real_ = std::make_unique<PortAudioDevice>(mixer_, realInfo_, bufferMs_);
         device_ = real_.get();
+        updateStartFrames();
+    }
+
+    // A card fills its whole buffer as it starts: a stream waits until it
+    // has that much, so the first pushes are not followed by a hole.
+    void updateStartFrames()
+    {
+        mixer_.setStartFrames(std::int64_t(device_->drainPeriodMs() * device_->sampleRateHz() / 1000.0));
     }
 
     void ensureRunning()
@@ -160,6 +170,7 @@ private:
         silent_.setSampleRateHz(device_->sampleRateHz());
         updateSilentPeriod();
         device_ = &silent_;
+        mixer_.setStartFrames(0);
         silent_.start();
     }
 

@@ -143,8 +143,9 @@ public:
     virtual int deviceSampleRateHz() const = 0;
 
     // The device's own output latency in milliseconds (what the sound card
-    // buffers beyond the streams' queues), clamped to 10 .. 2000. A change
-    // reopens a running card at once; the streams go on.
+    // buffers beyond the streams' queues), clamped to 10 .. 2000; a sound
+    // card opens with at least 20 of them. A change reopens a running card
+    // at once; the streams go on.
     virtual int bufferLengthMs() const = 0;
     virtual void setBufferLengthMs(int ms) = 0;
 
@@ -170,6 +171,7 @@ public:
 
     // The most the device takes from the streams at once, in ms.
     virtual double drainPeriodMs() const = 0;
-    // Times a playing stream ran dry (see above), since the layer started.
+    // Times a playing stream ran dry (see above), or the sound card itself
+    // ran dry while a stream sounded, since the layer started.
     virtual std::int64_t underrunCount() const = 0;
 };

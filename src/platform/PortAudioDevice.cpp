@@ -43,9 +43,12 @@ private:
 };
 
 int paCallback(const void*, void* output, unsigned long numFrames, const PaStreamCallbackTimeInfo*,
-               PaStreamCallbackFlags, void* user)
+               PaStreamCallbackFlags flags, void* user)
 {
-    static_cast<PortAudioDevice*>(user)->renderInto(static_cast<float*>(output), numFrames);
+    auto* device = static_cast<PortAudioDevice*>(user);
+    if (flags & paOutputUnderflow)
+        device->noteUnderflow();
+    device->renderInto(static_cast<float*>(output), numFrames);
     return paContinue;
 }
 
@@ -82,7 +85,8 @@ PortAudioSystem::~PortAudioSystem()
 }
 
 PortAudioDevice::PortAudioDevice(StreamMixer& mixer, const PortAudioDeviceInfo& info, int latencyMs)
-    : mixer_(mixer), info_(info), latencyMs_(latencyMs), channels_(info.maxChannels >= 2 ? 2 : 1)
+    : mixer_(mixer), info_(info), latencyMs_(std::max(latencyMs, kMinLatencyMs)),
+      channels_(info.maxChannels >= 2 ? 2 : 1)
 {
 }
 
@@ -132,7 +136,12 @@ double PortAudioDevice::drainPeriodMs() const
 {
     const double seenMs = 1000.0 * double(largestCallbackFrames_.load(std::memory_order_relaxed))
         / double(std::max(info_.sampleRateHz, 1));
-    return std::max(seenMs, latencyMs_ / 4.0);
+    return std::max(seenMs, double(latencyMs_));
+}
+
+void PortAudioDevice::noteUnderflow()
+{
+    mixer_.noteDeviceUnderflow();
 }
 
 void PortAudioDevice::renderInto(float* out, unsigned long numFrames)

@@ -55,12 +55,20 @@ public:
     bool start() override;
     void stop() override;
     bool isRunning() const override { return stream_ != nullptr; }
-    // The largest callback seen, and at least a quarter of the latency:
-    // the host layer asks for about that much at a time.
+    // The largest callback seen, and at least the whole latency: the host
+    // layer asks for a period at a time, but as the card starts (or after
+    // it ran dry) it asks period after period until its buffer is full.
     double drainPeriodMs() const override;
 
     // The PortAudio callback's body; allocation- and lock-free.
     void renderInto(float* out, unsigned long numFrames);
+    // The callback's report that the card ran dry before this period.
+    void noteUnderflow();
+
+    // The least latency a card is opened with, whatever is asked: below it
+    // ALSA's route into a sound server drops out as soon as the machine is
+    // busy, with nothing short on our side.
+    static constexpr int kMinLatencyMs = 20;
 
 private:
     static constexpr int kChunkFrames = 1024;

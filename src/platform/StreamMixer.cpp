@@ -45,7 +45,9 @@ struct StreamMixer::Slot
 
     // Consumer fields, set up by create() before the handle is published.
     std::int64_t lastDiscardMark = 0;
-    bool dry = false; // ran dry in the last render; counted once per episode
+    bool started = false;  // has sounded since its creation or last stop
+    bool dry = false;      // ran dry in the last render; counted once per episode
+    double inPerOut = 1.0; // stream frames per device frame
     Resampler resampler;
 };
 
@@ -121,7 +123,9 @@ StreamHandle StreamMixer::create(int streamRateHz, int deviceRateHz)
         slot.state.store(kStopped, std::memory_order_relaxed);
         slot.ended.store(false, std::memory_order_relaxed);
         slot.lastDiscardMark = 0;
+        slot.started = false;
         slot.dry = false;
+        slot.inPerOut = double(streamRateHz) / double(deviceRateHz);
         slot.resampler.configure(streamRateHz, deviceRateHz);
         slot.generation = (slot.generation + 1) & (0xffffffffu >> kSlotBits);
         if (slot.generation == 0)
@@ -244,7 +248,7 @@ bool StreamMixer::markEnd(StreamHandle handle)
     Slot* slot = enter(handle);
     if (!slot)
         return false;
-    slot->ended.store(true, std::memory_order_relaxed);
+    slot->ended.store(true, std::memory_order_release);
     leave(slot);
     return true;
 }
@@ -261,21 +265,34 @@ std::int64_t StreamMixer::queuedFrames(StreamHandle handle) const
     return std::max<std::int64_t>(0, written - consumed);
 }
 
+void StreamMixer::setStartFrames(std::int64_t deviceFrames)
+{
+    startFrames_.store(std::max<std::int64_t>(deviceFrames, 0), std::memory_order_relaxed);
+}
+
+void StreamMixer::noteDeviceUnderflow()
+{
+    if (sounded_.load(std::memory_order_relaxed))
+        underruns_.fetch_add(1, std::memory_order_relaxed);
+}
+
 void StreamMixer::render(float* out, int numFrames)
 {
     renderSequence_.fetch_add(1);
     std::fill(out, out + 2 * static_cast<size_t>(numFrames), 0.0f);
+    bool sounded = false;
     for (auto& slotPtr : slots_) {
         Slot& slot = *slotPtr;
         slot.users.fetch_add(1);
         if (slot.handle.load() != 0)
-            renderSlot(slot, out, numFrames);
+            sounded = renderSlot(slot, out, numFrames) || sounded;
         slot.users.fetch_sub(1);
     }
+    sounded_.store(sounded, std::memory_order_relaxed);
     renderSequence_.fetch_add(1);
 }
 
-void StreamMixer::renderSlot(Slot& slot, float* out, int numFrames)
+bool StreamMixer::renderSlot(Slot& slot, float* out, int numFrames)
 {
     std::int64_t read = slot.read.load(std::memory_order_relaxed);
     const std::int64_t mark = slot.discardMark.load(std::memory_order_acquire);
@@ -288,21 +305,32 @@ void StreamMixer::renderSlot(Slot& slot, float* out, int numFrames)
             slot.read.store(read, std::memory_order_release);
         }
         slot.resampler.reset();
+        slot.started = false;
     }
     // Sequentially consistent: a pause or stop made before this render
     // began (by the render sequence) is seen here.
     if (slot.state.load() != kPlaying)
-        return;
+        return false;
 
     const std::int64_t written = slot.written.load(std::memory_order_acquire);
+    if (!slot.started) {
+        // Silence before the first push (or before startFrames are queued)
+        // is the stream's start, not a shortage.
+        const std::int64_t startFrames = startFrames_.load(std::memory_order_relaxed);
+        const double needed =
+            startFrames > 0 ? double(startFrames) * slot.inPerOut + 2.0 * slot.resampler.halfWidthFrames() : 1.0;
+        if (double(written - read) < needed && !slot.ended.load(std::memory_order_acquire))
+            return false;
+        slot.started = true;
+    }
     RingSource source{slot.ring.get(), read, written - read};
     const int produced = slot.resampler.process(source, out, numFrames);
     if (source.read != read)
         slot.read.store(source.read, std::memory_order_release);
-    // Silence before the first push is the stream's start, not a shortage;
-    // one run dry counts once, however many renders it lasts.
-    const bool dry = produced < numFrames && written > 0 && !slot.ended.load(std::memory_order_relaxed);
+    // One run dry counts once, however many renders it lasts.
+    const bool dry = produced < numFrames && !slot.ended.load(std::memory_order_relaxed);
     if (dry && !slot.dry)
         underruns_.fetch_add(1, std::memory_order_relaxed);
     slot.dry = dry;
+    return produced > 0;
 }

@@ -52,20 +52,32 @@ public:
     std::int64_t queuedFrames(StreamHandle handle) const;
     // No more frames follow on this stream: running dry is no underrun.
     bool markEnd(StreamHandle handle);
-    // Times a playing stream that had been pushed to, and not marked
+    // Times a playing stream that had started to sound, and was not marked
     // ended, had fewer frames than the device asked for (a run of such
     // renders counts once).
+    // Also counted: the device reporting that it ran dry itself while a
+    // stream sounded in its last render.
     std::int64_t underrunCount() const { return underruns_.load(std::memory_order_relaxed); }
+    // Device thread, before a render: the device ran dry since the last one.
+    void noteDeviceUnderflow();
 
     // Writes numFrames interleaved stereo frames: the sum of the playing
     // streams, silence where they have no data.
     void render(float* out, int numFrames);
 
+    // A playing stream starts to sound at the first render that finds
+    // startFrames device frames of it queued (any frame when 0), or once it
+    // is marked ended; until then it renders silence and takes nothing. A
+    // card that pulls its whole buffer as it starts would otherwise play the
+    // first pushes and then a hole. Control thread.
+    void setStartFrames(std::int64_t deviceFrames);
+
 private:
     struct Slot;
     Slot* enter(StreamHandle handle) const;
     static void leave(Slot* slot);
-    void renderSlot(Slot& slot, float* out, int numFrames);
+    // True when the slot gave frames.
+    bool renderSlot(Slot& slot, float* out, int numFrames);
     void waitForRender() const;
 
     std::array<std::unique_ptr<Slot>, kMaxStreams> slots_;
@@ -73,4 +85,8 @@ private:
     // the device has seen them.
     std::atomic<std::uint64_t> renderSequence_{0};
     std::atomic<std::int64_t> underruns_{0};
+    std::atomic<std::int64_t> startFrames_{0};
+    // A stream gave frames in the last render (device thread; atomic as the
+    // device, and so the thread, changes at a device switch).
+    std::atomic<bool> sounded_{false};
 };
