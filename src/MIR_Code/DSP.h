@@ -104,6 +104,12 @@ public:
     // least two beats when n >= 2: without a usable onset peak or with a
     // single tracked beat it gives a regular grid at the period.
     int getBeats(const float* odf, int n, int hop, int* beats, const float* period);
+    // The sample where the attack a tracked beat stands for begins: among
+    // the block starts from, from + block, … before to, the one after which
+    // the first difference of x[0 .. n-1] gains most energy over `span`
+    // blocks against the `span` blocks before it (steepest rise, weighted by
+    // loudness). -1 when no start in range is followed by a rise.
+    int attackStart(const float* x, int n, int from, int to, int block, int span);
 
     // --- Chroma --------------------------------------------------------------
 

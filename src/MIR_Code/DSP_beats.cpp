@@ -176,3 +176,51 @@ int DSP::getBeats(const float* odf, int n, int hop, int* beats, const float* per
     std::reverse_copy(chain.begin(), chain.end(), beats);
     return int(chain.size());
 }
+
+int DSP::attackStart(const float* x, int n, int from, int to, int block, int span)
+{
+    if (x == nullptr || n <= 0 || block < 1 || span < 1)
+        return -1;
+    const long long reach = (long long)block * span;
+    // Starts inside the recording only; the windows around them may reach
+    // past either end, where the signal counts as silence.
+    const long long first = std::max<long long>(from, 0);
+    const long long last = std::min<long long>(to, n); // exclusive
+    if (first >= last)
+        return -1;
+    const long long lo = std::max<long long>(first - reach, 0);
+    const long long hi = std::min<long long>(last + reach, n);
+
+    // energy[i - lo]: the first difference's energy over lo .. i - 1; the
+    // difference keeps the attack of a hit and drops the weight of what
+    // merely sustains (bass, pads).
+    std::vector<double> energy(size_t(hi - lo + 1), 0.0);
+    for (long long i = lo; i < hi; ++i) {
+        const double d = double(x[i]) - (i > 0 ? double(x[i - 1]) : 0.0);
+        energy[size_t(i - lo + 1)] = energy[size_t(i - lo)] + d * d;
+    }
+    const auto sum = [&](long long a, long long b) {
+        a = std::clamp(a, lo, hi);
+        b = std::clamp(b, lo, hi);
+        return energy[size_t(b - lo)] - energy[size_t(a - lo)];
+    };
+
+    int best = -1;
+    double bestScore = 0.0;
+    for (long long s = from; s < last; s += block) {
+        if (s < first)
+            continue;
+        const double after = sum(s, s + reach);
+        const double before = sum(s - reach, s);
+        if (!(after > before))
+            continue;
+        // The rise's ratio times its loudness: a hit after silence wins over
+        // the same hit on top of a held chord, and both over a faint one.
+        const double score = after * std::sqrt(after) / (before + 1e-30);
+        if (score > bestScore) {
+            bestScore = score;
+            best = int(s);
+        }
+    }
+    return best;
+}

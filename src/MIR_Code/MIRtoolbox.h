@@ -5,8 +5,8 @@
 // extends the tracked beats to the grid. No state, no Qt, no errors: every
 // call returns a record.
 //
-// Units: a frame is hop samples; beat positions in the record are samples
-// (a frame's centre, (f + 1) * hop); periods are whole frames.
+// Units: a frame is hop samples; periods are whole frames; beat positions in
+// the record are samples, each tracked beat on the attack it stands for.
 #pragma once
 
 #include "MetadataRecord.h"
@@ -80,13 +80,24 @@ public:
         std::vector<int> tracked; // the beats the chord stage names
         int pre = 0;
         int post = 0;
+        int period = 1;          // frames between the added beats
         std::vector<int> frames; // pre added, tracked, post added
     };
     static BeatGrid beatGrid(const std::vector<int>& trackedFrames, int periodFrames, int frameCount);
 
-    // Step 9: frame centres in samples, (g + 1) * hop; a first beat at one
-    // hop (a grid beat on frame 0) becomes 0.
-    static std::vector<float> beatPositions(const std::vector<int>& gridFrames, int hop);
+    // Step 9: the sample of each tracked beat's attack. A tracked frame g
+    // lies after its attack by the delays of the stages that found it (see
+    // the .cpp); the attack is searched for around g * hop, each search kept
+    // between the midpoints to its neighbours, so the positions increase.
+    // Where nothing rises, g * hop.
+    static std::vector<float> attackPositions(const std::vector<int>& trackedFrames, const float* signal,
+                                              int sampleCount, int hop);
+
+    // Step 10: positions of the whole grid: the tracked beats' attacks, the
+    // added beats at the grid's period before the first and after the last
+    // of them (never below 0, and increasing). tracked holds one position
+    // per grid.tracked; nothing when it does not.
+    static std::vector<float> beatPositions(const BeatGrid& grid, const std::vector<float>& tracked, int hop);
 
     // The whole analysis of sampleCount mono samples. The signal is only
     // read. A recording shorter than one frame is analysed as one frame
