@@ -1,20 +1,27 @@
 #include "BeatTracking.h"
 
 #include "BeatLead.h"
+#include "ChainControls.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <initializer_list>
 
 namespace {
 
-constexpr float beatLead = float(base::beatLeadFrames);
+// Half a block: a beat is entered in the block whose start lies nearest to it.
+constexpr int halfBlock = chain::hop / 2;
+
+// Where beat x's window opens; not before the recording's start.
+std::int64_t edge(float x)
+{
+    return std::max<std::int64_t>(std::int64_t(x) - base::beatLeadFrames - halfBlock, 0);
+}
 
 // Beat window of i, moved back by offset: open interval.
 bool inBeatWindow(const float* b, int i, int position, int offset)
 {
-    const std::int64_t start = std::int64_t(b[i]) - (b[i] > beatLead ? base::beatLeadFrames : 0) - offset;
-    const std::int64_t end = std::int64_t(b[i + 1] - beatLead) - offset;
-    return start < position && position < end;
+    return edge(b[i]) - offset < position && position < edge(b[i + 1]) - offset;
 }
 
 } // namespace

@@ -2,11 +2,12 @@
 // array: which beat the read position has entered, and whether the
 // metronome clicks in the block made from it.
 //
-// Beats are compared with the read position 2048 frames early (half the
-// analysis frame, so a beat counts when it reaches the frame's centre).
-// All windows are open intervals:
-//   beat window of i:  trunc(b[i]) − d .. trunc(b[i + 1] − 2048), d = 2048
-//                      when b[i] > 2048, else 0;
+// A block made at read position p sounds the recording from p + 1 on, so a
+// beat counts in the block whose start is nearest to where it is heard,
+// b − base::beatLeadFrames: its window opens half a block (512 frames)
+// before that. All windows are open intervals:
+//   beat window of i:  edge(b[i]) .. edge(b[i + 1]), with
+//                      edge(x) = max(trunc(x) − lead − 512, 0);
 //   click window of k: the beat window of k moved back by clickOffset.
 #pragma once
 

@@ -1,4 +1,5 @@
 #include "JamPlayback.h"
+#include "BeatLead.h"
 #include "JamFakes.h"
 #include "RowName.h"
 
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <ostream>
 #include <vector>
 
@@ -17,15 +19,32 @@ namespace {
 
 constexpr int hopFrames = 1024;
 
-// Beat b at 4096 (b + 1): a step on beat b plays from 4096 b + 2048 to
-// 4096 b + 6144, both included.
+// Beat b at 4096 (b + 1): a step on beat b plays from lead(b) to
+// lead(b + 1), both included, the beat lead before each beat.
 constexpr int beatAt(int b)
 {
     return 4096 * (b + 1);
 }
 constexpr int lead(int b)
 {
-    return beatAt(b) - 2048;
+    return beatAt(b) - base::beatLeadFrames;
+}
+
+// Block starts from `from`, `step` apart, up to and including `last`.
+std::vector<int> blocks(int from, int last, int step = hopFrames)
+{
+    std::vector<int> starts;
+    for (int p = from; p <= last; p += step)
+        starts.push_back(p);
+    return starts;
+}
+
+std::vector<int> joined(std::initializer_list<std::vector<int>> parts)
+{
+    std::vector<int> all;
+    for (const std::vector<int>& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
 }
 
 const std::vector<float>& shortBeats()
@@ -122,10 +141,10 @@ TEST(JamRiffRender, PlaysEachStepOnceAndEndsTwoBlocksAfterTheWrap)
     rig.stepper.setActiveRiff(2);
     jamplay::renderRiff(rig.stepper, rig.grid(), rig.chain, rig.out.left, rig.out.right);
 
-    // From beat 1 itself, on into beat 2 without a jump, a jump to 2048
-    // before beat 5, back to 2048 before beat 1 and up to beat 1 again.
+    // From beat 1 itself, on into beat 2 without a jump, a jump to the lead
+    // before beat 5, back to the lead before beat 1 and up to beat 1 again.
     expectBlocks(rig.out,
-                 {8192, 9216, 10240, 11264, 12288, 13312, 14336, 22528, 23552, 24576, 25600, 26624, 6144, 7168});
+                 joined({blocks(beatAt(1), lead(3)), blocks(lead(5), lead(6)), blocks(lead(1), beatAt(1) - 1)}));
     EXPECT_EQ(rig.chain.position, beatAt(1));
     EXPECT_EQ(rig.chain.playStart, beatAt(1));
 }
@@ -159,23 +178,26 @@ TEST(JamRiffRender, AtTempoThreeQuartersEndsAtTheFirstBlockBackAtTheBeat)
 
     const std::vector<int>& starts = rig.chain.blockStarts;
     ASSERT_GE(starts.size(), 4u);
-    // The last blocks run from the jump target 6144 in steps of 768: the
-    // render stops once the position reaches beat 1 (8192), at 8448.
-    EXPECT_EQ(std::vector<int>(starts.end() - 3, starts.end()), (std::vector<int>{6144, 6912, 7680}));
-    EXPECT_EQ(rig.chain.position, 8448);
+    // Beat 5's step in steps of 768, then from the jump target before
+    // beat 1: the render stops once the position reaches beat 1.
+    const std::vector<int> back = blocks(lead(1), beatAt(1) - 1, 768);
+    const std::vector<int> tail = joined({blocks(lead(5), lead(6), 768), back});
+    EXPECT_EQ(std::vector<int>(starts.end() - 3, starts.end()), std::vector<int>(tail.end() - 3, tail.end()));
+    EXPECT_EQ(rig.chain.position, lead(1) + 768 * int(back.size()));
     EXPECT_EQ(rig.out.left.size(), int(starts.size()) * hopFrames);
 }
 
-TEST(JamRiffRender, ARiffThatNeverComesBackEndsAtItsSecondWrap)
+TEST(JamRiffRender, ARiffWhoseWindowLiesBelowTheHopEndsAtItsFirstWrap)
 {
-    // Beat 0 at 500: the start is raised by the hop to 1524, beyond the
-    // step's window (0 … 952), and so is every jump back: without a limit
-    // the render would never end.
-    const std::vector<float> beats = {500.0f, 3000.0f, 7000.0f, 11000.0f};
+    // Beat 0 at 100: the start is raised by the hop to 1124, beyond the
+    // step's window (100 … 900), and so is the jump back, which lands on
+    // the start again: one block, then the render ends.
+    static_assert(base::beatLeadFrames == 0, "the window below is worked out without a lead");
+    const std::vector<float> beats = {100.0f, 900.0f, 7000.0f, 11000.0f};
     JamRig rig;
     rig.riffs.riff[0].setBeats({0});
     jamplay::renderRiff(rig.stepper, gridOf(beats, rig.frames), rig.chain, rig.out.left, rig.out.right);
-    expectBlocks(rig.out, {1024, 1024});
+    expectBlocks(rig.out, {1124});
 }
 
 TEST(JamRiffRender, NothingIsRenderedForARiffThePlayerLacksOrWithoutBeats)
@@ -230,25 +252,17 @@ TEST_P(JamSongRender, PlaysTheSongOnceFromItsFirstUsedSlot)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Jam, JamSongRender,
-                         ::testing::Values(
-                             // C from 2048 before beat 5, then A (slot 2) from 2048 before beat 1
-                             // through beat 2, and the wrap back to slot 0 ends it.
-                             SongRenderCase{"slots_c_empty_a",
-                                            {2, -1, 0},
-                                            {22528, 23552, 24576, 25600, 26624, 6144, 7168, 8192, 9216, 10240,
-                                             11264, 12288, 13312, 14336},
-                                            0},
-                             SongRenderCase{"an_empty_slot_0_starts_at_the_first_used_slot",
-                                            {-1, -1, 2},
-                                            {22528, 23552, 24576, 25600, 26624},
-                                            2},
-                             SongRenderCase{"a_song_of_slot_0_alone_ends_too",
-                                            {0},
-                                            {6144, 7168, 8192, 9216, 10240, 11264, 12288, 13312, 14336},
-                                            0},
-                             SongRenderCase{"no_used_slot_renders_nothing", {-1, -1}, {}, 0}),
-                         RowName());
+INSTANTIATE_TEST_SUITE_P(
+    Jam, JamSongRender,
+    ::testing::Values(
+        // C from the lead before beat 5, then A (slot 2) from the lead
+        // before beat 1 through beat 2, and the wrap back to slot 0 ends it.
+        SongRenderCase{
+            "slots_c_empty_a", {2, -1, 0}, joined({blocks(lead(5), lead(6)), blocks(lead(1), lead(3))}), 0},
+        SongRenderCase{"an_empty_slot_0_starts_at_the_first_used_slot", {-1, -1, 2}, blocks(lead(5), lead(6)), 2},
+        SongRenderCase{"a_song_of_slot_0_alone_ends_too", {0}, blocks(lead(1), lead(3)), 0},
+        SongRenderCase{"no_used_slot_renders_nothing", {-1, -1}, {}, 0}),
+    RowName());
 
 TEST(JamSongRenderNotices, TellTheSlotAtTheStartAndAtEveryJump)
 {

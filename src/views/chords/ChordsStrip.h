@@ -8,8 +8,8 @@
 // play line's x and hands it the model and the frame count. GUI thread only;
 // the model's fields are read there, where they are written.
 //
-// Tags and the edit range are laid out from the model's current beats, 2048
-// samples early. The player moves those beats in place when the beat-offset
+// Tags and the edit range are laid out from the model's current beats, the
+// beat lead early. The player moves those beats in place when the beat-offset
 // knob turns, so the knob's value only asks for a new layout: adding it
 // again would move tags and beat dots twice.
 #pragma once

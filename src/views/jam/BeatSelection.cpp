@@ -169,7 +169,7 @@ void BeatSelection::flash() { }
 
 int BeatSelection::findBeatUnderMouse(int x)
 {
-    // The beats as detected, without the 2048-sample lead of the drawing.
+    // The beats as detected, without the beat lead of the drawing.
     if (const auto b = steps.beatContainingSample(float(x) * samplesPerPixel()))
         beatUnderMouse = *b;
     return beatUnderMouse;

@@ -94,8 +94,8 @@ public:
     std::optional<int> beatContainingPixel(float x, float spp) const;
 
     // Where each step in use is drawn on an overlay `height` pixels high at
-    // spp samples per pixel, in step order: a band from its beat (2048
-    // samples early) to one pixel short of the next beat; steps sharing a
+    // spp samples per pixel, in step order: a band from its beat (the beat
+    // lead early) to one pixel short of the next beat; steps sharing a
     // beat split the height from the top in step order. Empty when nothing
     // can be laid out (no valid results, fewer than two beats, spp not a
     // positive number).

@@ -146,9 +146,9 @@ void PlotSelection::setLoopPoints()
     int start = std::max(a - base::beatLeadFrames, 0);
     int end = std::max(b - base::beatLeadFrames, 0);
 
-    // The raw positions, already 2048 frames early, are compared with the
-    // beats themselves: the pointer that snaps exactly onto beat i lies
-    // 4096 frames right of the edge drawn for it.
+    // The raw positions, the lead early, are compared with the beats
+    // themselves; the lead is 0, so the pointer snaps to the beat nearest
+    // to it, whose edge is drawn on the beat's attack.
     if (analysisReady()) {
         startBeat = nearestBeat(float(start));
         start = nonNegative(metaData->beats[startBeat] - beatLead);

@@ -104,7 +104,7 @@ private:
     // The beat nearest to a frame position (distances truncated; ties go to
     // the lower beat).
     int nearestBeat(float frame) const;
-    // Beat b's left edge, 2048 frames before it, in canvas pixels.
+    // Beat b's left edge, the beat lead before it, in canvas pixels.
     float beatEdgeX(int beat) const;
     BeatRange beatRange() const;
     // The frame under canvas x, within the recording.

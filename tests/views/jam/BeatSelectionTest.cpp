@@ -127,8 +127,8 @@ TEST_F(Overlay, ArmedStepFollowsThePointerBeatByBeat)
     EXPECT_EQ(label->getBeat(), 6);
     EXPECT_EQ(label->getStartSample(), 130000);
     EXPECT_EQ(label->getEndSample(), 150000);
-    // Drawn 2048 samples early, one pixel short of the next beat.
-    EXPECT_EQ(label->geometry(), QRect(1280, 0, 199, overlayHeight));
+    // Drawn on the beat (the beat lead is 0), one pixel short of the next.
+    EXPECT_EQ(label->geometry(), QRect(1300, 0, 199, overlayHeight));
 
     // Before the first beat nothing matches: the last beat found stays.
     move(&overlay, QPoint(20, 5), Qt::NoButton);
@@ -282,11 +282,11 @@ TEST_F(Overlay, StepsRestoredBeforeTheResultsArePlacedWhenTheyArrive)
     overlay.beatLabels[1]->setBeat(2, 3, 70000, 90000);
     overlay.setLoopLength(1);
     overlay.repositionBeats();
-    EXPECT_NE(overlay.beatLabels[0]->geometry(), QRect(680, 0, 199, 14));
+    EXPECT_NE(overlay.beatLabels[0]->geometry(), QRect(700, 0, 199, 14));
 
     jam_test::fillBeats(model, 20);
-    EXPECT_EQ(overlay.beatLabels[0]->geometry(), QRect(680, 0, 199, 14));
-    EXPECT_EQ(overlay.beatLabels[1]->geometry(), QRect(680, 15, 199, 15));
+    EXPECT_EQ(overlay.beatLabels[0]->geometry(), QRect(700, 0, 199, 14));
+    EXPECT_EQ(overlay.beatLabels[1]->geometry(), QRect(700, 15, 199, 15));
 }
 
 TEST_F(Overlay, SignalsOfCommitAndExtension)

@@ -363,37 +363,37 @@ TEST_P(RiffLayout, PlacesEachStepOverItsBeat)
     EXPECT_EQ(rects, c.expected);
 }
 
-// Beats at 10000 + 20000 b, drawn 2048 samples early: at spp 100 beat b
-// starts at x = round(79.52 + 200 b) and its band is 199 pixels wide.
+// Beats at 10000 + 20000 b, drawn on the beat (the beat lead is 0): at
+// spp 100 beat b starts at x = 100 + 200 b and its band is 199 pixels wide.
 INSTANTIATE_TEST_SUITE_P(
     Table, RiffLayout,
     ::testing::Values(
-        LayoutCase{"one_step", {0}, 100.0f, 30, {QRect(80, 0, 199, 30)}},
+        LayoutCase{"one_step", {0}, 100.0f, 30, {QRect(100, 0, 199, 30)}},
         LayoutCase{
-            "steps_on_their_own_beats", {0, 2}, 100.0f, 30, {QRect(80, 0, 199, 30), QRect(480, 0, 199, 30)}},
+            "steps_on_their_own_beats", {0, 2}, 100.0f, 30, {QRect(100, 0, 199, 30), QRect(500, 0, 199, 30)}},
         LayoutCase{"two_on_one_beat_split_the_height",
                    {1, 1},
                    100.0f,
                    30,
-                   {QRect(280, 0, 199, 14), QRect(280, 15, 199, 15)}},
+                   {QRect(300, 0, 199, 14), QRect(300, 15, 199, 15)}},
         LayoutCase{"three_on_one_beat_of_30_pixels",
                    {1, 1, 1},
                    100.0f,
                    30,
-                   {QRect(280, 0, 199, 9), QRect(280, 10, 199, 9), QRect(280, 20, 199, 10)}},
+                   {QRect(300, 0, 199, 9), QRect(300, 10, 199, 9), QRect(300, 20, 199, 10)}},
         // Only the last stacked step of all fills down to the bottom.
         LayoutCase{
             "two_stacks",
             {1, 3, 1, 3},
             100.0f,
             30,
-            {QRect(280, 0, 199, 14), QRect(680, 0, 199, 14), QRect(280, 15, 199, 14), QRect(680, 15, 199, 15)}},
+            {QRect(300, 0, 199, 14), QRect(700, 0, 199, 14), QRect(300, 15, 199, 14), QRect(700, 15, 199, 15)}},
         LayoutCase{"stack_beside_a_single_step",
                    {1, 1, 2},
                    100.0f,
                    30,
-                   {QRect(280, 0, 199, 14), QRect(280, 15, 199, 15), QRect(480, 0, 199, 30)}},
-        LayoutCase{"zoomed_out", {0, 1}, 1000.0f, 20, {QRect(8, 0, 19, 20), QRect(28, 0, 19, 20)}},
+                   {QRect(300, 0, 199, 14), QRect(300, 15, 199, 15), QRect(500, 0, 199, 30)}},
+        LayoutCase{"zoomed_out", {0, 1}, 1000.0f, 20, {QRect(10, 0, 19, 20), QRect(30, 0, 19, 20)}},
         LayoutCase{"no_samples_per_pixel_no_layout", {0}, 0.0f, 30, {}}),
     RowName());
 

@@ -3,10 +3,12 @@
 // and the change signal.
 //
 // The layer is 884 pixels wide over 442,000 frames at zoom 1: 500 frames a
-// pixel, exact in float. Beat i lies at 10,000 · i + 2,952, so the raw
-// position of pixel x, 500 · x − 2048, is exactly beat i at x = 10 + 20 i.
-// The reach of the ends is checked on a ten-minute recording.
+// pixel, exact in float. Beat i lies at 10,000 · i + 5,000 − lead (the beat
+// lead), so the raw position of pixel x, 500 · x − lead, is exactly beat i
+// at x = 10 + 20 i. The reach of the ends is checked on a ten-minute
+// recording.
 #include "PlotSelection.h"
+#include "BeatLead.h"
 #include "MouseEvents.h"
 #include "RowName.h"
 #include "WaveformFixtures.h"
@@ -26,6 +28,8 @@ namespace {
 
 const int frames = 442000;
 const int layerWidth = 884;
+constexpr int lead = base::beatLeadFrames;
+constexpr float firstBeat = 5000.0f - lead;
 
 class SelectionFixture : public ::testing::Test
 {
@@ -39,7 +43,7 @@ protected:
 
     void analyse(float spacing = 10000.0f, int count = 44)
     {
-        ASSERT_TRUE(waveformtest::fillModel(model, waveformtest::regularBeats(2952.0f, spacing, count)));
+        ASSERT_TRUE(waveformtest::fillModel(model, waveformtest::regularBeats(firstBeat, spacing, count)));
     }
 
     void drag(int from, int to)
@@ -112,26 +116,27 @@ TEST_P(LoopPoints, FromADrag)
     EXPECT_EQ(saves.at(1).at(0).toBool(), c.loopStart != c.loopEnd);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, LoopPoints,
-                         ::testing::Values(
-                             // Without analysis: the raw range, 2048 frames early, never negative.
-                             LoopCase{"raw", false, 10, 50, 2952, 22952, 0, 0},
-                             LoopCase{"raw_backwards", false, 50, 10, 2952, 22952, 0, 0},
-                             LoopCase{"raw_at_start", false, 2, 50, 0, 22952, 0, 0},
-                             LoopCase{"raw_click", false, 30, 30, 12952, 12952, 0, 0},
-                             // Snapped: pixel 10 + 20 i is beat i; the loop point is the beat's
-                             // own position less 2048, 4096 frames left of the pointer's.
-                             LoopCase{"on_beats", true, 10, 50, 904, 20904, 0, 2},
-                             LoopCase{"on_beats_backwards", true, 50, 10, 904, 20904, 0, 2},
-                             // Pixel 20 is exactly between beats 0 and 1: the lower wins.
-                             LoopCase{"tie_goes_to_the_lower_beat", true, 20, 40, 904, 10904, 0, 1},
-                             LoopCase{"past_the_tie", true, 21, 59, 10904, 20904, 1, 2},
-                             LoopCase{"before_the_first_beat", true, 0, 3, 904, 904, 0, 0},
-                             LoopCase{"after_the_last_beat", true, 870, 883, 430904, 430904, 43, 43},
-                             // Both ends on one beat: no loop, though the x values differ.
-                             LoopCase{"one_beat", true, 10, 13, 904, 904, 0, 0},
-                             LoopCase{"click", true, 70, 70, 30904, 30904, 3, 3}),
-                         RowName());
+INSTANTIATE_TEST_SUITE_P(
+    Table, LoopPoints,
+    ::testing::Values(
+        // Without analysis: the raw range, the lead early, never negative.
+        LoopCase{"raw", false, 10, 50, 5000 - lead, 25000 - lead, 0, 0},
+        LoopCase{"raw_backwards", false, 50, 10, 5000 - lead, 25000 - lead, 0, 0},
+        LoopCase{"raw_at_start", false, 2, 50, std::max(1000 - lead, 0), 25000 - lead, 0, 0},
+        LoopCase{"raw_click", false, 30, 30, 15000 - lead, 15000 - lead, 0, 0},
+        // Snapped: pixel 10 + 20 i is beat i; the loop point is the beat's
+        // own position less the lead.
+        LoopCase{"on_beats", true, 10, 50, 5000 - 2 * lead, 25000 - 2 * lead, 0, 2},
+        LoopCase{"on_beats_backwards", true, 50, 10, 5000 - 2 * lead, 25000 - 2 * lead, 0, 2},
+        // Pixel 20 is exactly between beats 0 and 1: the lower wins.
+        LoopCase{"tie_goes_to_the_lower_beat", true, 20, 40, 5000 - 2 * lead, 15000 - 2 * lead, 0, 1},
+        LoopCase{"past_the_tie", true, 21, 59, 15000 - 2 * lead, 25000 - 2 * lead, 1, 2},
+        LoopCase{"before_the_first_beat", true, 0, 3, 5000 - 2 * lead, 5000 - 2 * lead, 0, 0},
+        LoopCase{"after_the_last_beat", true, 870, 883, 435000 - 2 * lead, 435000 - 2 * lead, 43, 43},
+        // Both ends on one beat: no loop, though the x values differ.
+        LoopCase{"one_beat", true, 10, 13, 5000 - 2 * lead, 5000 - 2 * lead, 0, 0},
+        LoopCase{"click", true, 70, 70, 35000 - 2 * lead, 35000 - 2 * lead, 3, 3}),
+    RowName());
 
 TEST_F(SelectionFixture, ADragPastTheRightEdgeAtAZoomEndsAtTheRecordingsEnd)
 {
@@ -142,9 +147,9 @@ TEST_F(SelectionFixture, ADragPastTheRightEdgeAtAZoomEndsAtTheRecordingsEnd)
     move(&selection, QPoint(100000, 50), Qt::LeftButton);
     // The last canvas pixel, in view pixels.
     EXPECT_EQ(selection.endX, int(4657 * 0.1897474f));
-    EXPECT_LE(selection.loopEnd, frames - 2048);
+    EXPECT_LE(selection.loopEnd, frames - lead);
     // Within one view pixel (500 frames) of the end.
-    EXPECT_GT(selection.loopEnd, frames - 2048 - 2 * 500);
+    EXPECT_GT(selection.loopEnd, frames - lead - 2 * 500);
     EXPECT_GT(selection.loopEnd, selection.loopStart);
 }
 
@@ -160,7 +165,7 @@ TEST_F(SelectionFixture, LoopPointsChangedFollowsEveryChange)
     EXPECT_EQ(changes.count(), 3);
     selection.setEndX(90.0f);
     EXPECT_EQ(changes.count(), 4);
-    EXPECT_EQ(selection.loopEnd, 40904);
+    EXPECT_EQ(selection.loopEnd, 45000 - 2 * lead);
     selection.resetPlotSelection();
     EXPECT_EQ(changes.count(), 5);
     EXPECT_EQ(selection.loopStart, selection.loopEnd);
@@ -176,8 +181,8 @@ TEST_F(SelectionFixture, BeatOffsetKeepsTheBeatsAtTheirNewPlaces)
             beat += 1500.0f;
     });
     selection.updateSelectionFromOffset(15);
-    EXPECT_EQ(selection.loopStart, 904 + 1500);
-    EXPECT_EQ(selection.loopEnd, 20904 + 1500);
+    EXPECT_EQ(selection.loopStart, 5000 - 2 * lead + 1500);
+    EXPECT_EQ(selection.loopEnd, 25000 - 2 * lead + 1500);
     EXPECT_EQ(selection.startBeat, 0);
     EXPECT_EQ(selection.endBeat, 2);
     EXPECT_EQ(changes.count(), 1);
@@ -187,14 +192,14 @@ TEST_F(SelectionFixture, BeatOffsetWithoutAnalysisOrWithStaleBeatsChangesNothing
 {
     drag(10, 50);
     selection.updateSelectionFromOffset(0);
-    EXPECT_EQ(selection.loopStart, 2952);
+    EXPECT_EQ(selection.loopStart, 5000 - lead);
     analyse();
     drag(10, 870);
     ASSERT_EQ(selection.endBeat, 43);
     // A new analysis with fewer beats: the old index is out of range.
     analyse(10000.0f, 10);
     selection.updateSelectionFromOffset(0);
-    EXPECT_EQ(selection.loopEnd, 430904);
+    EXPECT_EQ(selection.loopEnd, 435000 - 2 * lead);
 }
 
 TEST_F(SelectionFixture, ResetBeforeTheFirstLayoutDividesByNothing)
@@ -308,8 +313,8 @@ TEST_F(SelectionFixture, PreciseEndsStayWithinTheRecordingAndSnapAsADrag)
     EXPECT_EQ(selection.endBeat, 43);
     // Pixels 10 and 50 of a drag: beats 0 and 2.
     selection.setFrames(25000, 5000);
-    EXPECT_EQ(selection.loopStart, 904);
-    EXPECT_EQ(selection.loopEnd, 20904);
+    EXPECT_EQ(selection.loopStart, 5000 - 2 * lead);
+    EXPECT_EQ(selection.loopEnd, 25000 - 2 * lead);
     ASSERT_EQ(saves.count(), 2);
     EXPECT_TRUE(saves.at(1).at(0).toBool());
 }
@@ -338,7 +343,7 @@ TEST_P(Stripes, AlternateFromDarkUnlessABeatIsNarrow)
     const QImage image = painted();
     // The middle of the first and the second beat of the range.
     const float beatPixels = c.spacing / 500.0f;
-    const float firstEdge = (2952.0f + c.spacing * float(selection.startBeat) - 2048.0f) / 500.0f;
+    const float firstEdge = (firstBeat + c.spacing * float(selection.startBeat) - lead) / 500.0f;
     const QColor first = image.pixelColor(int(firstEdge + beatPixels / 2), 50);
     const QColor second = image.pixelColor(int(firstEdge + 1.5f * beatPixels), 50);
     auto isDark = [](const QColor& colour) { return colour.alpha() > 30 && colour.red() < 20; };
@@ -410,9 +415,9 @@ TEST_P(Labels, CountAndBeatNumbersNearTheRange)
     EXPECT_EQ(first->text(), wrapped(c.first));
     EXPECT_EQ(last->text(), wrapped(c.last));
 
-    // Edges of the range drawn 2048 frames (4.096 pixels) before the beats.
-    const float firstX = (2952.0f + 10000.0f * float(selection.startBeat) - 2048.0f) / 500.0f;
-    const float lastX = (2952.0f + 10000.0f * float(selection.endBeat) - 2048.0f) / 500.0f;
+    // Edges of the range drawn the lead before the beats.
+    const float firstX = (firstBeat + 10000.0f * float(selection.startBeat) - lead) / 500.0f;
+    const float lastX = (firstBeat + 10000.0f * float(selection.endBeat) - lead) / 500.0f;
     EXPECT_LE(count->geometry().right(), int(lastX)) << "count ends at the range's end";
     EXPECT_GT(count->geometry().right(), int(lastX) - 3);
     if (c.numbersOutside) {
