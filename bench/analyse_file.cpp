@@ -6,6 +6,9 @@
 // one JSON object on stdout:
 //   file, sample_rate, frames, bpm,
 //   beats        the model's beat positions in seconds,
+//   heard_beats  where the consumers place each beat, in seconds: the beat
+//                less the beat lead (where the metronome clicks and a riff
+//                step starts),
 //   chords       segments {start, end, label}: beat i to beat i + 1 with
 //                the model's chord for beat i ("-" outside the tracked beats),
 //   chord_names  the model's chord per beat,
@@ -14,6 +17,7 @@
 // With --tbm OUT it also writes the model's analysis cache to OUT, as a
 // chord edit saves it. Errors go to stderr with a non-zero exit status.
 #include "AudioDecoder.h"
+#include "BeatLead.h"
 #include "MetaDataThread.h"
 
 #include <QCoreApplication>
@@ -121,8 +125,11 @@ int main(int argc, char** argv)
 
     const double rate = double(audio.sampleRateHz);
     QJsonArray beats;
-    for (float b : model.beats)
+    QJsonArray heardBeats;
+    for (float b : model.beats) {
         beats.append(double(b) / rate);
+        heardBeats.append((double(b) - base::beatLeadFrames) / rate);
+    }
     QJsonArray chords;
     for (int i = 0; i < model.chordVec.size() && i + 1 < model.beats.size(); ++i) {
         chords.append(QJsonObject{{"start", double(model.beats[i]) / rate},
@@ -140,6 +147,7 @@ int main(int argc, char** argv)
         {"frames", double(audio.numFrames)},
         {"bpm", double(model.bpm)},
         {"beats", beats},
+        {"heard_beats", heardBeats},
         {"chords", chords},
         {"chord_names", strings(model.chordVec)},
         {"detected", strings(detected)},
