@@ -213,9 +213,17 @@ TEST_F(ServerPlayer, DeviceSwitchWhilePlayingKeepsPlaying)
     const std::vector<float> heard = listener->stop();
 
     const capture::Span sound = capture::soundSpan(heard, kSounding);
-    const std::vector<capture::Span> runs = capture::silentRuns(heard, sound, kSounding);
+    // A busy machine can leave a few ms of gap as a stream starts (the
+    // buffer tests look for those); here only the switch's silence counts.
+    std::vector<capture::Span> runs;
+    for (const capture::Span& run : capture::silentRuns(heard, sound, kSounding))
+        if (run.frames() > kRate / 20)
+            runs.push_back(run);
     ASSERT_EQ(runs.size(), 1u) << "one silence, on \"No sound\":" << describe(runs);
-    EXPECT_NEAR(double(runs.front().frames()) / kRate, 1.0, 0.25) << "silence heard, s";
+    // A second on the silent device, plus the time the switches take.
+    const double silence = double(runs.front().frames()) / kRate;
+    EXPECT_GT(silence, 0.75) << "silence heard, s";
+    EXPECT_LT(silence, 1.5) << "silence heard, s";
     const capture::PositionTrack track = capture::trackPositions(heard, frames, kSounding, kFrameTolerance);
     EXPECT_EQ(track.unmapped, 0) << describe(track);
     ASSERT_EQ(track.jumps.size(), 1u) << describe(track);
