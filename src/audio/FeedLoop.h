@@ -162,6 +162,9 @@ private:
     // (2 s at 96 kHz is 188 blocks).
     static constexpr int pushRecordLength = 512;
     static constexpr int prerollBlocks = 3;
+    // After the last frame that reads the recording, the overlap-add still
+    // holds three frames' tails: three more blocks carry them out.
+    static constexpr int tailBlocksAfterEnd = 3;
 
     // None: normal playback, or no analysis results to step through.
     // Skipped: the beats were being changed; the next block steps.
