@@ -83,7 +83,7 @@ bool AudioPlayer::setPlaybackVars(float* left, float* right, int channels, int l
         PlaybackHold hold(*this);
         feed.stopped.store(true);
         feed.feeding.store(false);
-        feed.endPending.store(false);
+        feed.endPending.store(FeedLoop::PlaybackEnd::None);
         const bool stereo = channels == 2 && right != nullptr;
         feed.setRecordingInfo(length, sampleRate, stereo ? 2 : 1);
         feed.basePitch.store(1.0f);
@@ -107,7 +107,7 @@ void AudioPlayer::forgetRecording()
     PlaybackHold hold(*this);
     feed.stopped.store(true);
     feed.feeding.store(false);
-    feed.endPending.store(false);
+    feed.endPending.store(FeedLoop::PlaybackEnd::None);
     const StreamHandle old = feed.stream.exchange(0);
     if (old != 0) {
         output.stop(old);
@@ -282,11 +282,13 @@ void AudioPlayer::emitPlaybackEvents()
     feed.jam.drain([this](const StepNotice& notice) { emitStepNotice(notice); });
 }
 
-// The end of the recording, found by the playback thread: the transport
-// hears of it; the stream plays its queue out and is stopped once empty.
+// The end of the recording or of the song, found by the playback thread:
+// the transport hears of it; the stream plays its queue out and is
+// stopped once empty.
 void AudioPlayer::completeEnd()
 {
-    if (!feed.endPending.exchange(false))
+    const FeedLoop::PlaybackEnd end = feed.endPending.exchange(FeedLoop::PlaybackEnd::None);
+    if (end == FeedLoop::PlaybackEnd::None)
         return;
     emitPlaybackEvents();
     drainingStream = feed.stream.load();
@@ -295,6 +297,11 @@ void AudioPlayer::completeEnd()
     emit flashMainPlay(false);
     emit flashSongPlay(false);
     emit flashRiffPlay(false);
+    if (end == FeedLoop::PlaybackEnd::Jam) {
+        PlaybackHold hold(*this);
+        feed.jam.discardNotices();
+        announceJamEnd();
+    }
 }
 
 void AudioPlayer::stopDrainedStream()
@@ -312,8 +319,10 @@ void AudioPlayer::stopDrainedStream()
 
 void AudioPlayer::startStream()
 {
-    feed.endPending.store(false);
+    feed.endPending.store(FeedLoop::PlaybackEnd::None);
     drainingStream = 0;
+    // Steps of the old stream were never heard.
+    feed.jam.discardNotices();
     feed.prepareStreamStart();
     feed.feeding.store(true);
     replaceStream();

@@ -1,8 +1,9 @@
 // The player: plays the loaded recording through the processing chain into
 // a push stream of the output layer, on its own playback thread. Tracks the
 // beat under the read position into the analysis model, mixes the metronome
-// click at each beat, wraps around the loop selection, plays the recording
-// out to its last frame, and keeps a smoothed play position for the views.
+// click where each beat is heard, wraps around the loop selection, plays
+// the recording out to its last frame, and keeps a smoothed play position
+// for the views.
 // Its slots (GUI thread) are the transport, the volumes, the tempo, pitch,
 // mode and isolation controls and the output device choice.
 //
@@ -13,7 +14,8 @@
 // AudioPlayerTools.cpp (tempo, pitch, mode, isolation),
 // AudioPlayerDevices.cpp (output device) and AudioPlayerJam.cpp (riff and
 // song playback, the beat offset and the offline renders; their rules are
-// JamSteps.h, their state JamStepper, their loops JamPlayback.h).
+// JamSteps.h, their state JamStepper, their loops JamPlayback.h, their
+// blocks StepSplicer).
 //
 // Set-up order (GUI thread):
 //   AudioPlayer player(output);          // output outlives the player
@@ -149,8 +151,9 @@ public:
     bool processAudioFrame();
     // The active riff once, into riffWavLeft/riffWavRight, and the song
     // once, into songWavLeft/songWavRight (both empty when nothing can
-    // play). Both end with the pitch tool bypassed at 1.0 and the pitch
-    // controls' factor 1.0.
+    // play): from the first frame of the first step, the chain pre-rolled,
+    // each step exactly its beat. Both end with the pitch tool bypassed at
+    // 1.0 and the pitch controls' factor 1.0.
     void calculateRiffWavData();
     void calculateSongWavData();
 

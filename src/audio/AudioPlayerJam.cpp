@@ -25,6 +25,9 @@ public:
         player_.feed.placeReadPosition(frames, setPlayStart);
     }
     int readPosition() const override { return chain::currentposition.load(); }
+    void moveReadPosition(int frames) override { chain::currentposition.store(frames); }
+    BlockTiming timingAt(int position) const override { return chainTimingAt(position); }
+    void restartPhases() override { resetPhases(); }
     float setStepInterp(float stepFactor) override
     {
         return jamplay::applyStepPitch(player_.tools, player_.feed.basePitch.load(), stepFactor);
@@ -108,7 +111,7 @@ void AudioPlayer::emitStepNotice(const StepNotice& notice)
 }
 
 // Inside the hold: step 0 in place with its pitch, told at once, and a
-// fresh stream from there.
+// fresh stream from there, the chain pre-rolled at the step's first frame.
 void AudioPlayer::startJamPlayback(const jamplay::StepStart& start, bool song)
 {
     feed.riffMode.store(!song);
@@ -118,6 +121,7 @@ void AudioPlayer::startJamPlayback(const jamplay::StepStart& start, bool song)
     jamplay::applyStart(start, song, port);
     feed.stopped.store(false);
     startStream();
+    feed.prerollJamStart(start.position);
 }
 
 // The transport and the jam tab show a riff or the song playing.
@@ -293,7 +297,7 @@ void AudioPlayer::calculateRiffWavData()
     // Nothing of an earlier playback or render sounds in it.
     flushBuffers();
     GuiJamPort port(*this);
-    jamplay::renderRiff(feed.jam, guiBeatGrid(), port, riffWavLeft, riffWavRight);
+    jamplay::renderRiff(feed.jam, guiBeatGrid(), port, feed.renderSplicer(), riffWavLeft, riffWavRight);
     endRender();
 }
 
@@ -303,6 +307,6 @@ void AudioPlayer::calculateSongWavData()
     PlaybackHold hold(*this);
     flushBuffers();
     GuiJamPort port(*this);
-    jamplay::renderSong(feed.jam, guiBeatGrid(), port, songWavLeft, songWavRight);
+    jamplay::renderSong(feed.jam, guiBeatGrid(), port, feed.renderSplicer(), songWavLeft, songWavRight);
     endRender();
 }

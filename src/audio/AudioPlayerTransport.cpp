@@ -29,6 +29,9 @@ void AudioPlayer::play()
     {
         PlaybackHold hold(*this);
         leftJam = leaveRiffAndSongMode();
+        // From the selection start at once, no riff step told any more.
+        feed.jam.discardNotices();
+        feed.dropCarriedSound();
         feed.placeReadPosition(feed.loadLoop().start);
         const bool wasStopped = feed.stopped.exchange(false);
         restorePitch();
@@ -73,8 +76,10 @@ void AudioPlayer::pause()
             feed.stopped.store(false);
             resumed = true;
         } else if (feed.riffMode.load()) {
-            // Normal playback goes on from here at the user's own pitch.
+            // Normal playback goes on from here at the user's own pitch;
+            // no step is told any more.
             feed.riffMode.store(false);
+            feed.jam.discardNotices();
             restorePitch();
             leftRiff = true;
         } else {
@@ -85,6 +90,7 @@ void AudioPlayer::pause()
             const std::int64_t queued = output.queuedBytes(handle);
             pausedAt = feed.rewindUnplayed(queued > 0 ? queued / kBytesPerStreamFrame : 0);
             output.stop(handle);
+            feed.jam.discardNotices();
             paused = true;
         }
     }
@@ -145,6 +151,8 @@ void AudioPlayer::stop()
             feed.placeReadPosition(feed.looping.load() && !loop.selection() ? 0 : loop.start);
             output.stop(feed.stream.load());
             flushBuffers();
+            feed.dropCarriedSound();
+            feed.jam.discardNotices();
             leftJam = leaveRiffAndSongMode();
             restorePitch();
         }

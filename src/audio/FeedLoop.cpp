@@ -24,16 +24,41 @@ float reachFactor(float interp)
     return std::clamp(interp, minimumReachFactor, maximumReachFactor);
 }
 
-// Frames a step moves the read position with the controls as they are.
-int stepAdvance()
-{
-    if (!chain::vocoderSwitches.load().TSMPSMEnabled)
-        return chain::hop;
-    const float tempo = reachFactor(chain::hopfactor.load());
-    return std::max(1, int(std::floor(float(chain::hop) * tempo)));
-}
-
 } // namespace
+
+// The stepping's and the splicer's hold on the chain while playing: the
+// position rule, the step pitch, the chain steps, and the notices left for
+// the GUI's tick at the stream frame where they are heard.
+class FeedLoop::PlaybackPort final : public JamPort
+{
+public:
+    PlaybackPort(FeedLoop& feed, ToolSwitches& tools) : feed_(feed), tools_(tools) { }
+
+    void placeReadPosition(int frames, bool setPlayStart) override
+    {
+        feed_.placeReadPosition(frames, setPlayStart);
+    }
+    int readPosition() const override { return chain::currentposition.load(); }
+    void moveReadPosition(int frames) override { chain::currentposition.store(frames); }
+    BlockTiming timingAt(int position) const override { return chainTimingAt(position); }
+    void restartPhases() override { resetPhases(); }
+    float setStepInterp(float stepFactor) override
+    {
+        return jamplay::applyStepPitch(tools_, feed_.basePitch.load(), stepFactor);
+    }
+    bool renderBlock(float* left, float* right) override { return processaudio(left, right, feed_.curve_.get()); }
+    void notify(const StepNotice& notice) override
+    {
+        StepNotice heard = notice;
+        if (notice.frame >= 0)
+            heard.frame = feed_.framesPushed_.load(std::memory_order_relaxed) + notice.frame;
+        feed_.jam.publish(heard);
+    }
+
+private:
+    FeedLoop& feed_;
+    ToolSwitches& tools_;
+};
 
 FeedLoop::FeedLoop(AudioOutput& output, ToolSwitches& tools)
     : output_(output), tools_(tools), outLeft_(size_t(blockFrames)), outRight_(size_t(blockFrames)),
@@ -55,12 +80,12 @@ FeedLoop::~FeedLoop() = default;
 //  2. After a rewind, the unheard steps that refill the overlap-add.
 //  3. Normal playback with a looped selection: a position outside the
 //     selection goes back to its start.
-//  4. Riff and song stepping, which may move the position.
-//  5. Beat tracking and the click at the position.
-//  6. While the frame to read lies inside the recording: one chain step,
-//     the block assembled and pushed. At the end: loop back, or read the
-//     last frames and the overlap-add's tails, then end playback and let
-//     the queue play out.
+//  4. With the beats readable (one access for the whole block): the
+//     block, riff and song stepping included; beat tracking and the click.
+//  5. While the frame to read lies inside the recording: the block made,
+//     assembled and pushed. At the end: loop back, or read the last frames
+//     and the overlap-add's tails, then end playback and let the queue
+//     play out.
 FeedLoop::BlockResult FeedLoop::feedBlock()
 {
     if (!feeding.load() || stopped.load() || length_ <= 0)
@@ -70,160 +95,139 @@ FeedLoop::BlockResult FeedLoop::feedBlock()
     if (queued < 0 || queued >= std::int64_t(threshold_.load()) * kBytesPerStreamFrame)
         return BlockResult::Idle;
 
-    if (prerollSteps_ > 0) {
-        const int steps = prerollSteps_;
-        prerollSteps_ = 0;
-        // Only if nobody moved the position since the rewind.
-        if (chain::currentposition.loadWord() == prerollWord_) {
-            const int target = chain::currentposition.load();
-            const int advance = stepAdvance();
-            const int count = std::min(steps, target / advance);
-            chain::currentposition.store(target - count * advance);
-            for (int i = 0; i < count; ++i) {
-                if (!processaudio(outLeft_.data(), outRight_.data(), nullptr))
-                    break;
-            }
-            chain::currentposition.store(target);
-        }
-    }
+    runPendingPreroll();
 
-    const bool normalPlayback = !riffMode.load() && !songMode.load();
     const LoopPoints loop = loadLoop();
-    const bool loopOn = looping.load();
-    int position = chain::currentposition.load();
-    if (normalPlayback && loop.selection() && loopOn && (position >= loop.end || position < loop.start)) {
+    const int position = chain::currentposition.load();
+    const bool normalPlayback = !riffMode.load() && !songMode.load();
+    if (normalPlayback && loop.selection() && looping.load() && (position >= loop.end || position < loop.start)) {
         placeReadPosition(loop.start);
         resetPhases();
     }
 
-    const Stepping stepping = stepRiffAndSong(normalPlayback);
-    if (stepping == Stepping::SongOver) {
-        endPlayback(loop, handle);
-        return BlockResult::Ended;
+    if (model_ == nullptr)
+        return makeBlock(nullptr, handle);
+    MetaData::BeatsReadAccess access(*model_);
+    return makeBlock(access ? model_ : nullptr, handle);
+}
+
+void FeedLoop::runPendingPreroll()
+{
+    if (prerollSteps_ <= 0)
+        return;
+    const int steps = prerollSteps_;
+    prerollSteps_ = 0;
+    // Only if nobody moved the position since the rewind.
+    if (chain::currentposition.loadWord() != prerollWord_)
+        return;
+    const int target = chain::currentposition.load();
+    const int advance = chainAdvanceFrames();
+    const int count = std::min(steps, target / advance);
+    chain::currentposition.store(target - count * advance);
+    for (int i = 0; i < count; ++i) {
+        if (!processaudio(outLeft_.data(), outRight_.data(), nullptr))
+            break;
     }
-    position = chain::currentposition.load();
-    playBeep_ = false;
-    trackBeats(position, normalPlayback);
+    chain::currentposition.store(target);
+}
+
+FeedLoop::BlockResult FeedLoop::makeBlock(const MetaData* readable, StreamHandle handle)
+{
+    const LoopPoints loop = loadLoop();
+    const bool normalPlayback = !riffMode.load() && !songMode.load();
+    const bool valid = readable != nullptr && readable->metaDataValid.load(std::memory_order_acquire);
+    const MetaData* beatsModel = valid ? readable : nullptr;
+    PlaybackPort port(*this, tools_);
+
+    if (!normalPlayback) {
+        // A riff or the song: the steps end with the recording and jump
+        // back (frames past the end read as silence), so no end here.
+        StepSplicer::Stepping stepping;
+        if (beatsModel != nullptr) {
+            const QVector<float>& beats = beatsModel->beats;
+            stepping = {&jam, jamplay::BeatGrid{beats.constData(), beats.size(), length_}, songMode.load(), false};
+        }
+        tailBlocks_ = 0;
+        const StepSplicer::Block block =
+            splicer_.make(outLeft_.data(), outRight_.data(), beatsModel != nullptr ? &stepping : nullptr, port);
+        if (block.end == StepSplicer::Block::End::SongOver) {
+            endPlayback(loop, handle);
+            return BlockResult::Ended;
+        }
+        if (block.end != StepSplicer::Block::End::None)
+            return BlockResult::Idle; // a render holds the chain
+        return pushBlock(block, beatsModel, false, handle) ? BlockResult::Pushed : BlockResult::Idle;
+    }
 
     // Signed: a position past the end (a seek there, a long tempo step)
-    // is an end, never a huge remainder. A riff or the song does not end
-    // there: its steps end with the recording and jump back (the frames
-    // past the end read as silence).
+    // is an end, never a huge remainder.
+    const int position = chain::currentposition.load();
     const std::int64_t remaining = std::int64_t(length_) - position;
     const chain::VocoderSwitches switches = chain::vocoderSwitches.load();
     const float reach = switches.TSMPSMEnabled ? reachFactor(chain::interpfactor.load()) : 1.0f;
-    const bool riffOrSong = stepping == Stepping::Stepped || stepping == Stepping::Skipped;
-    if (riffOrSong || double(remaining) > double(reach) * chain::framesize) {
-        tailBlocks_ = 0;
-        return renderStep(switches.TSMPSMEnabled, handle, position) ? BlockResult::Pushed : BlockResult::Idle;
-    }
-
-    if (loopOn) {
+    const bool inside = double(remaining) > double(reach) * chain::framesize;
+    if (!inside && looping.load()) {
         // Looping jumps back from here, as it always has.
         placeReadPosition(loop.selection() ? loop.start : 0);
         resetPhases();
         return BlockResult::Moved;
     }
-    // The last frames (past the end reads as silence), then the tails.
-    if (remaining > 0 || tailBlocks_ < tailBlocksAfterEnd) {
-        if (!renderStep(switches.TSMPSMEnabled, handle, position))
-            return BlockResult::Idle;
-        tailBlocks_ = remaining > 0 ? 0 : tailBlocks_ + 1;
-        return BlockResult::Pushed;
+    // Past the end: the last frames (read as silence beyond it), then the
+    // tails.
+    if (!inside && remaining <= 0 && tailBlocks_ >= tailBlocksAfterEnd) {
+        endPlayback(loop, handle);
+        return BlockResult::Ended;
     }
-    endPlayback(loop, handle);
-    return BlockResult::Ended;
+    const StepSplicer::Block block = splicer_.make(outLeft_.data(), outRight_.data(), nullptr, port);
+    if (block.end != StepSplicer::Block::End::None)
+        return BlockResult::Idle;
+    if (!pushBlock(block, beatsModel, true, handle))
+        return BlockResult::Idle;
+    tailBlocks_ = inside || remaining > 0 ? 0 : tailBlocks_ + 1;
+    return BlockResult::Pushed;
 }
 
-namespace {
-
-// The stepping's hold on the chain while playing: the position rule, the
-// step pitch, and the notices left for the GUI's tick.
-class PlaybackJamPort final : public JamPort
+// The beat and the click at the block's start, then the block assembled
+// and pushed, and where it was read remembered for a rewind.
+bool FeedLoop::pushBlock(const StepSplicer::Block& block, const MetaData* beatsModel, bool normalPlayback,
+                         StreamHandle handle)
 {
-public:
-    PlaybackJamPort(FeedLoop& feed, ToolSwitches& tools) : feed_(feed), tools_(tools) { }
+    playBeep_ = false;
+    if (beatsModel != nullptr)
+        trackBeats(*beatsModel, block.readPosition, normalPlayback);
 
-    void placeReadPosition(int frames, bool setPlayStart) override
-    {
-        feed_.placeReadPosition(frames, setPlayStart);
-    }
-    int readPosition() const override { return chain::currentposition.load(); }
-    float setStepInterp(float stepFactor) override
-    {
-        return jamplay::applyStepPitch(tools_, feed_.basePitch.load(), stepFactor);
-    }
-    bool renderBlock(float*, float*) override { return false; } // the feed loop makes the blocks
-    void notify(const StepNotice& notice) override { feed_.jam.publish(notice); }
-
-private:
-    FeedLoop& feed_;
-    ToolSwitches& tools_;
-};
-
-} // namespace
-
-FeedLoop::Stepping FeedLoop::stepRiffAndSong(bool normalPlayback)
-{
-    if (normalPlayback || model_ == nullptr)
-        return Stepping::None;
-    MetaData::BeatsReadAccess access(*model_);
-    if (!access)
-        return Stepping::Skipped;
-    if (!model_->metaDataValid.load(std::memory_order_acquire))
-        return Stepping::None;
-    const QVector<float>& beats = model_->beats;
-    const jamplay::BeatGrid grid{beats.constData(), beats.size(), length_};
-    PlaybackJamPort port(*this, tools_);
-    if (songMode.load()) {
-        const jamplay::StepCheck check = jamplay::stepSongOnce(jam, grid, port);
-        return check.kind == jamplay::StepCheck::Kind::Stop ? Stepping::SongOver : Stepping::Stepped;
-    }
-    jamplay::stepRiffOnce(jam, grid, port);
-    return Stepping::Stepped;
+    assembleBlock(chain::vocoderSwitches.load().TSMPSMEnabled);
+    if (!output_.push(handle, interleaved_.data(), blockFrames))
+        return false;
+    const size_t slot = size_t(pushCount_ % pushRecordLength);
+    pushedFrom_[slot] = block.readPosition;
+    pushedClick_[slot] = playBeep_ ? lastClickBeat.load() : -1;
+    ++pushCount_;
+    framesPushed_.fetch_add(blockFrames, std::memory_order_relaxed);
+    return true;
 }
 
-void FeedLoop::trackBeats(int position, bool normalPlayback)
+void FeedLoop::trackBeats(const MetaData& model, int position, bool normalPlayback)
 {
-    if (model_ == nullptr)
-        return;
-    MetaData::BeatsReadAccess access(*model_);
-    if (!access || !model_->metaDataValid.load(std::memory_order_acquire))
-        return;
-    const QVector<float>& beats = model_->beats;
+    const QVector<float>& beats = model.beats;
     const int current = model_->currentBeat.load(std::memory_order_relaxed);
     const int offset = normalPlayback ? beatOffsetSamples.load() : 0;
     const BeatStep step =
         trackBeat(beats.constData(), beats.size(), current, lastClickBeat.load(), position, offset);
-
     if (step.clicked >= 0) {
         playBeep_ = true;
         lastClickBeat.store(step.clicked);
         report(PlaybackEvent::Kind::Click);
     }
-    if (step.entered >= 0) {
-        model_->currentBeat.store(step.entered, std::memory_order_relaxed);
-        report(PlaybackEvent::Kind::BeatChanged);
-        if (normalPlayback) {
-            const bool flash = !mainFlash.load();
-            mainFlash.store(flash);
-            report(PlaybackEvent::Kind::Flash, flash);
-        }
+    if (step.entered < 0)
+        return;
+    model_->currentBeat.store(step.entered, std::memory_order_relaxed);
+    report(PlaybackEvent::Kind::BeatChanged);
+    if (normalPlayback) {
+        const bool flash = !mainFlash.load();
+        mainFlash.store(flash);
+        report(PlaybackEvent::Kind::Flash, flash);
     }
-}
-
-bool FeedLoop::renderStep(bool vocoderRuns, StreamHandle handle, int position)
-{
-    if (!processaudio(outLeft_.data(), outRight_.data(), curve_.get()))
-        return false; // a render holds the chain
-    assembleBlock(vocoderRuns);
-    if (!output_.push(handle, interleaved_.data(), blockFrames))
-        return false;
-    const size_t slot = size_t(pushCount_ % pushRecordLength);
-    pushedFrom_[slot] = position;
-    pushedClick_[slot] = playBeep_ ? lastClickBeat.load() : -1;
-    ++pushCount_;
-    return true;
 }
 
 // The gains ramp from where the last block ended to their set values
@@ -282,10 +286,9 @@ void FeedLoop::endPlayback(const LoopPoints& loop, StreamHandle handle)
     stopped.store(true);
     placeReadPosition(loop.start);
     flushBuffers();
-    riffMode.store(false);
-    songMode.store(false);
+    const bool jamPlayed = riffMode.exchange(false) | songMode.exchange(false);
     restorePitch();
-    endPending.store(true);
+    endPending.store(jamPlayed ? PlaybackEnd::Jam : PlaybackEnd::Normal);
 }
 
 void FeedLoop::report(PlaybackEvent::Kind kind, bool on)

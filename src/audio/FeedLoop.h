@@ -1,11 +1,12 @@
 // The playback thread's job: one block at a time, it wraps the read
-// position around a looped selection, tracks the beat into the analysis
-// model, runs one chain step, mixes the block (volume, mono mix, click) and
-// pushes it to the output stream; at the end of the recording it plays out
-// the last frames and ends playback. It keeps what the GUI side needs to
-// undo a push (where each pushed block was read) and reports beats, clicks
-// and the end through lock-free events, so the playback thread never calls
-// Qt.
+// position around a looped selection, makes the block from the chain
+// (through the step splicer, which also steps a riff or the song), tracks
+// the beat into the analysis model, mixes the block (volume, mono mix,
+// click) and pushes it to the output stream; at
+// the end of the recording it plays out the last frames and ends playback.
+// It keeps what the GUI side needs to undo a push (where each pushed block
+// was read) and reports beats, clicks and the end through lock-free
+// events, so the playback thread never calls Qt.
 //
 // Threads. The player (GUI thread) owns the loop and shares the atomics
 // below with it. feedBlock runs on the playback thread (or the feedOnce
@@ -17,6 +18,7 @@
 #include "AudioOutput.h"
 #include "JamStepper.h"
 #include "SpscRing.h"
+#include "StepSplicer.h"
 
 #include <array>
 #include <atomic>
@@ -73,8 +75,14 @@ public:
     // tracking never sees the one without the other.
     void moveBeats(int shift);
     // A stream starts: its first frame is silent, the gains start where
-    // they are, the push record starts afresh.
+    // they are, the push record starts afresh, nothing of the last
+    // playback (a cut chain block) carries over.
     void prepareStreamStart();
+    // Riff or song playback starts at recording frame `source`: the chain
+    // pre-rolled there, so the first block is at full weight.
+    void prerollJamStart(int source);
+    // Playback stopped: nothing carries over into an export or a render.
+    void dropCarriedSound();
     // After a pause: the read position goes back to the block that holds
     // the first frame not played (unplayedFrames of the stream's queue),
     // and the next start renders three blocks before it unheard, so the
@@ -102,6 +110,9 @@ public:
     // fewer remain after the position: zeros, the position back at the
     // start, and true.
     bool exportBlock(float* left, float* right);
+
+    // The offline riff and song renders (GUI thread, playback held).
+    StepSplicer& renderSplicer() { return splicer_; }
 
     // GUI thread: hands every event made since the last call to f, in order.
     template <class F>
@@ -145,9 +156,11 @@ public:
     std::atomic<int> beatOffsetSamples{0};
     // Pitch factor of the pitch controls, out/in frequency, 0.5 … 2; writer: GUI; readers: both (riff steps).
     std::atomic<float> basePitch{1.0f};
-    // Set by the playback thread when it ended playback at the end of the
-    // recording; the GUI tick tells the transport.
-    std::atomic<bool> endPending{false};
+    // Set by the playback thread when it ended playback (at the end of the
+    // recording, or the song's), with whether a riff or the song played;
+    // the GUI tick tells the transport and the jam tab.
+    enum class PlaybackEnd : std::uint8_t { None, Normal, Jam };
+    std::atomic<PlaybackEnd> endPending{PlaybackEnd::None};
     // Events the GUI's tick could not take in time (the ring was full).
     std::atomic<int> droppedEvents{0};
 
@@ -156,26 +169,26 @@ public:
     JamStepper jam;
 
 private:
-    static constexpr int blockFrames = 1024; // the chain's hop
+    static constexpr int blockFrames = StepSplicer::blockFrames; // the chain's hop
     static constexpr int curveLength = 400;
     // Pushed blocks remembered for a rewind: more than the largest queue
     // (2 s at 96 kHz is 188 blocks).
     static constexpr int pushRecordLength = 512;
-    static constexpr int prerollBlocks = 3;
+    static constexpr int prerollBlocks = StepSplicer::prerollBlocks;
     // After the last frame that reads the recording, the overlap-add still
     // holds three frames' tails: three more blocks carry them out.
     static constexpr int tailBlocksAfterEnd = 3;
 
-    // None: normal playback, or no analysis results to step through.
-    // Skipped: the beats were being changed; the next block steps.
-    enum class Stepping { None, Skipped, Stepped, SongOver };
-    // Riff and song stepping: once per block in riff or song mode, before
-    // the beat tracking, inside a MetaData::BeatsReadAccess (refused: no
-    // step this block); it may move the read position and set the step's
-    // pitch.
-    Stepping stepRiffAndSong(bool normalPlayback);
-    void trackBeats(int position, bool normalPlayback);
-    bool renderStep(bool vocoderRuns, StreamHandle handle, int position);
+    class PlaybackPort;
+
+    void runPendingPreroll();
+    // The block from the read position on; `readable`: the model, when
+    // its beats may be read (inside a MetaData::BeatsReadAccess), else
+    // null: no riff stepping, beat tracking or click this block.
+    BlockResult makeBlock(const MetaData* readable, StreamHandle handle);
+    bool pushBlock(const StepSplicer::Block& block, const MetaData* beatsModel, bool normalPlayback,
+                   StreamHandle handle);
+    void trackBeats(const MetaData& model, int position, bool normalPlayback);
     void assembleBlock(bool vocoderRuns);
     void endPlayback(const LoopPoints& loop, StreamHandle handle);
     void report(PlaybackEvent::Kind kind, bool on = false);
@@ -193,6 +206,7 @@ private:
     int rateHz_ = 44100;
     int channels_ = 0;
     MetaData* model_ = nullptr;
+    StepSplicer splicer_;
     std::vector<float> click_;
     bool playBeep_ = false; // a click is due in the block being made
     bool zeroFirstSample_ = false;
@@ -212,6 +226,8 @@ private:
     std::uint64_t prerollWord_ = 0;
     int prerollSteps_ = 0;
 
+    // Frames pushed to the current stream; writer: block maker (inside the gate); reader: GUI tick.
+    std::atomic<std::int64_t> framesPushed_{0};
     // Loop points in frames, start low 32 bits, end high; writer: GUI; reader: playback thread.
     std::atomic<std::uint64_t> loopWord_{0};
     // The queue kept, frames at the recording's rate; writer: GUI; reader: playback thread.
@@ -221,6 +237,8 @@ private:
 
     static_assert(std::atomic<StreamHandle>::is_always_lock_free);
     static_assert(std::atomic<std::uint64_t>::is_always_lock_free);
+    static_assert(std::atomic<std::int64_t>::is_always_lock_free);
     static_assert(std::atomic<float>::is_always_lock_free);
     static_assert(std::atomic<bool>::is_always_lock_free);
+    static_assert(std::atomic<PlaybackEnd>::is_always_lock_free);
 };

@@ -5,6 +5,7 @@
 
 #include "BeatTracking.h"
 #include "ChainControls.h"
+#include "JamPlayback.h"
 #include "MetaData.h"
 #include "ProcessingChain.h"
 
@@ -22,6 +23,20 @@ std::uint64_t packLoop(int start, int end)
     return (std::uint64_t(std::uint32_t(end)) << 32) | std::uint64_t(std::uint32_t(start));
 }
 
+// The GUI thread's hold on the chain for a pre-roll (playback held).
+class HeldChainPort final : public JamPort
+{
+public:
+    void placeReadPosition(int, bool) override { }
+    int readPosition() const override { return chain::currentposition.load(); }
+    void moveReadPosition(int frames) override { chain::currentposition.store(frames); }
+    BlockTiming timingAt(int position) const override { return chainTimingAt(position); }
+    void restartPhases() override { resetPhases(); }
+    float setStepInterp(float) override { return 0.0f; }
+    bool renderBlock(float* left, float* right) override { return processaudio(left, right, nullptr); }
+    void notify(const StepNotice&) override { }
+};
+
 } // namespace
 
 void FeedLoop::setRecordingInfo(int frames, int rateHz, int channelCount)
@@ -33,6 +48,8 @@ void FeedLoop::setRecordingInfo(int frames, int rateHz, int channelCount)
     pushCount_ = 0;
     prerollSteps_ = 0;
     tailBlocks_ = tailBlocksAfterEnd;
+    splicer_.setRateHz(rateHz);
+    dropCarriedSound();
 }
 
 void FeedLoop::setClick(const float* samples, int frames)
@@ -62,7 +79,21 @@ void FeedLoop::prepareStreamStart()
     zeroFirstSample_ = true;
     snapGains_ = true;
     pushCount_ = 0;
+    framesPushed_.store(0, std::memory_order_relaxed);
     tailBlocks_ = tailBlocksAfterEnd;
+    dropCarriedSound();
+}
+
+void FeedLoop::prerollJamStart(int source)
+{
+    HeldChainPort port;
+    splicer_.reset();
+    splicer_.jumpTo(double(source), port);
+}
+
+void FeedLoop::dropCarriedSound()
+{
+    splicer_.reset();
 }
 
 int FeedLoop::rewindUnplayed(std::int64_t unplayedFrames)

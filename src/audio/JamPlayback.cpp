@@ -1,48 +1,58 @@
 #include "JamPlayback.h"
 
-#include "ChainControls.h"
+#include "StepSplicer.h"
 #include "ToolSwitches.h"
+
+#include <algorithm>
 
 namespace jamplay {
 
 namespace {
 
-// A riff render that never comes back to its start (a step too short to
-// hold its own jump target, say) ends at this wrap.
-constexpr int riffRenderWrapLimit = 2;
+// A render that never wraps (no step can take its frames) still ends: no
+// riff or song pass is longer than sixteen steps of the whole recording.
+int renderBlockLimit(const BeatGrid& grid, bool song)
+{
+    const int passes = song ? SongSource::slotCount * RiffSource::stepCount : RiffSource::stepCount;
+    return passes * (grid.frames / StepSplicer::blockFrames + 2);
+}
 
-StepCheck applyCheck(const StepCheck& check, JamStepper& stepper, bool song, JamPort& port)
+StepCheck stepOnce(const StepCheck& check, JamStepper& stepper, bool song, JamPort& port)
 {
     if (check.kind == StepCheck::Kind::Stop)
         return check;
-    StepNotice notice;
-    notice.song = song;
-    if (check.kind == StepCheck::Kind::Step) {
-        notice.pitchShown = true;
-        notice.semitones = port.setStepInterp(check.stepFactor);
-        if (check.jumpTo >= 0)
-            port.placeReadPosition(check.jumpTo, false);
-        notice.stepShown = true;
-        notice.step = check.step;
-        notice.flashed = true;
-        notice.flash = stepper.flipFlash(song);
-    }
-    // The song row and the waveform follow the playing slot whenever it
-    // changes, also when the next step follows on without a jump.
-    if (song && (check.slotChanged || (check.kind == StepCheck::Kind::Step && check.jumpTo >= 0))) {
-        notice.slotShown = true;
-        notice.riff = check.riff;
-        notice.slot = check.slot;
-    }
-    if (notice.pitchShown || notice.slotShown)
-        port.notify(notice);
+    announceCheck(check, stepper, song, port, -1);
+    if (check.kind == StepCheck::Kind::Step && check.jumpTo >= 0)
+        port.placeReadPosition(check.jumpTo, false);
     return check;
 }
 
-void appendBlock(QList<float>& list, const float* block)
+void append(QList<float>& list, const float* frames, int count)
 {
-    for (int i = 0; i < chain::hop; ++i)
-        list.append(block[i]);
+    for (int i = 0; i < count; ++i)
+        list.append(frames[i]);
+}
+
+// From the start's first frame, pre-rolled, block by block until the pass
+// ends.
+void render(JamStepper& stepper, const BeatGrid& grid, bool song, const StepStart& start, JamPort& port,
+            StepSplicer& splicer, QList<float>& left, QList<float>& right)
+{
+    applyStart(start, song, port);
+    splicer.reset();
+    splicer.jumpTo(double(start.position), port);
+    const StepSplicer::Stepping stepping{&stepper, grid, song, true};
+    float blockLeft[StepSplicer::blockFrames];
+    float blockRight[StepSplicer::blockFrames];
+    const int limit = renderBlockLimit(grid, song);
+    for (int b = 0; b < limit; ++b) {
+        const StepSplicer::Block block = splicer.make(blockLeft, blockRight, &stepping, port);
+        append(left, blockLeft, block.frames);
+        append(right, blockRight, block.frames);
+        if (block.end != StepSplicer::Block::End::None)
+            break;
+    }
+    splicer.reset();
 }
 
 } // namespace
@@ -73,63 +83,58 @@ void applyStart(const StepStart& start, bool song, JamPort& port)
     port.notify(notice);
 }
 
+void announceCheck(const StepCheck& check, JamStepper& stepper, bool song, JamPort& port, int frame)
+{
+    if (check.kind == StepCheck::Kind::Stop)
+        return;
+    StepNotice notice;
+    notice.frame = frame;
+    notice.song = song;
+    if (check.kind == StepCheck::Kind::Step) {
+        notice.pitchShown = true;
+        notice.semitones = port.setStepInterp(check.stepFactor);
+        notice.stepShown = true;
+        notice.step = check.step;
+        notice.flashed = true;
+        notice.flash = stepper.flipFlash(song);
+    }
+    // The song row and the waveform follow the playing slot whenever it
+    // changes, also when the next step follows on without a jump.
+    if (song && (check.slotChanged || (check.kind == StepCheck::Kind::Step && check.jumpTo >= 0))) {
+        notice.slotShown = true;
+        notice.riff = check.riff;
+        notice.slot = check.slot;
+    }
+    if (notice.pitchShown || notice.slotShown)
+        port.notify(notice);
+}
+
 StepCheck stepRiffOnce(JamStepper& stepper, const BeatGrid& grid, JamPort& port)
 {
-    return applyCheck(stepper.stepRiff(grid, port.readPosition()), stepper, false, port);
+    return stepOnce(stepper.stepRiff(grid, port.readPosition()), stepper, false, port);
 }
 
 StepCheck stepSongOnce(JamStepper& stepper, const BeatGrid& grid, JamPort& port)
 {
-    return applyCheck(stepper.stepSong(grid, port.readPosition()), stepper, true, port);
+    return stepOnce(stepper.stepSong(grid, port.readPosition()), stepper, true, port);
 }
 
-void renderRiff(JamStepper& stepper, const BeatGrid& grid, JamPort& port, QList<float>& left, QList<float>& right)
+void renderRiff(JamStepper& stepper, const BeatGrid& grid, JamPort& port, StepSplicer& splicer, QList<float>& left,
+                QList<float>& right)
 {
     left.clear();
     right.clear();
-    const std::optional<StepStart> start = stepper.startRiff(grid);
-    if (!start)
-        return;
-    applyStart(*start, false, port);
-    const int startPosition = port.readPosition();
-    stepRiffOnce(stepper, grid, port);
-
-    float blockLeft[chain::hop];
-    float blockRight[chain::hop];
-    int wraps = 0;
-    while (port.renderBlock(blockLeft, blockRight)) {
-        appendBlock(left, blockLeft);
-        appendBlock(right, blockRight);
-        const StepCheck check = stepRiffOnce(stepper, grid, port);
-        if (check.kind == StepCheck::Kind::Step && check.wrapped && ++wraps >= riffRenderWrapLimit)
-            break;
-        // After the wrap the position restarts 2048 frames before the
-        // first beat: the render ends once it is back where it began.
-        if (wraps > 0 && port.readPosition() >= startPosition)
-            break;
-    }
+    if (const std::optional<StepStart> start = stepper.startRiff(grid))
+        render(stepper, grid, false, *start, port, splicer, left, right);
 }
 
-void renderSong(JamStepper& stepper, const BeatGrid& grid, JamPort& port, QList<float>& left, QList<float>& right)
+void renderSong(JamStepper& stepper, const BeatGrid& grid, JamPort& port, StepSplicer& splicer, QList<float>& left,
+                QList<float>& right)
 {
     left.clear();
     right.clear();
-    const std::optional<StepStart> start = stepper.startSong(grid, 0);
-    if (!start)
-        return;
-    applyStart(*start, true, port);
-    if (stepSongOnce(stepper, grid, port).kind == StepCheck::Kind::Stop)
-        return;
-
-    float blockLeft[chain::hop];
-    float blockRight[chain::hop];
-    while (port.renderBlock(blockLeft, blockRight)) {
-        appendBlock(left, blockLeft);
-        appendBlock(right, blockRight);
-        const StepCheck check = stepSongOnce(stepper, grid, port);
-        if (check.kind == StepCheck::Kind::Stop || (check.kind == StepCheck::Kind::Step && check.wrapped))
-            break;
-    }
+    if (const std::optional<StepStart> start = stepper.startSong(grid, 0))
+        render(stepper, grid, true, *start, port, splicer, left, right);
 }
 
 } // namespace jamplay

@@ -92,6 +92,22 @@ jamplay::StepCheck JamStepper::stepSong(const jamplay::BeatGrid& grid, int posit
     return check;
 }
 
+jamplay::StepCheck JamStepper::peek(const jamplay::BeatGrid& grid, bool song, int position) const
+{
+    if (song)
+        return jamplay::checkSongStep(riffs(), this->song(), grid, songSlot(), riffStep(), position);
+    return jamplay::checkRiffStep(riffs()[size_t(activeRiff())], grid, riffStep(), position);
+}
+
+jamplay::StepWindow JamStepper::playingWindow(const jamplay::BeatGrid& grid) const
+{
+    // The active riff follows the song while it plays.
+    const RiffSource* riff = riffs()[size_t(activeRiff())];
+    if (riff == nullptr || !grid.playable())
+        return jamplay::StepWindow{};
+    return jamplay::stepWindow(grid, riff->beatIndex(riffStep()));
+}
+
 bool JamStepper::flipFlash(bool forSong)
 {
     std::atomic<bool>& flash = forSong ? songFlash_ : riffFlash_;

@@ -17,18 +17,22 @@
 // announces other data). The notices go through a single-producer ring:
 // pushing never waits or allocates; when the GUI thread falls behind by a
 // whole ring, the oldest notices it missed are replaced by one notice of
-// the latest state.
+// the latest state. Each notice carries the output frame where its step
+// is heard.
 #pragma once
 
 #include "JamSteps.h"
 #include "SpscRing.h"
 
 #include <atomic>
+#include <cstdint>
 #include <optional>
 
 // What the jam tab is told after a step, in the order the signals go out.
 struct StepNotice
 {
+    // The frame of the output stream where the step is heard; -1: at once.
+    std::int64_t frame = -1;
     bool song = false; // the song plays (flashSongPlay), else a riff (flashRiffPlay)
     bool pitchShown = false;
     float semitones = 0.0f; // changeBeatPitch
@@ -68,9 +72,13 @@ public:
     std::optional<jamplay::StepStart> startRiff(const jamplay::BeatGrid& grid);
     std::optional<jamplay::StepStart> startSong(const jamplay::BeatGrid& grid, int fromSlot);
 
-    // One stepping check at the read position; the state follows it.
+    // One stepping check at the position heard; the state follows it.
     jamplay::StepCheck stepRiff(const jamplay::BeatGrid& grid, int position);
     jamplay::StepCheck stepSong(const jamplay::BeatGrid& grid, int position);
+    // The check a stepping at `position` would make, the state left alone.
+    jamplay::StepCheck peek(const jamplay::BeatGrid& grid, bool song, int position) const;
+    // The frames of the step playing (riff playback's, or the song's).
+    jamplay::StepWindow playingWindow(const jamplay::BeatGrid& grid) const;
 
     // The toggles flipped at every riff step and every song step.
     bool flipFlash(bool forSong);

@@ -41,20 +41,20 @@ StepWindow stepWindow(const BeatGrid& grid, int beat)
     if (grid.beats == nullptr || beat < 0 || beat + 1 >= grid.count)
         return StepWindow{}; // holds nothing: the stepping moves on
     StepWindow window;
-    window.first = std::max(0, clampToInt(double(grid.beats[beat]) - base::beatLeadFrames));
+    window.first = jumpTarget(grid, beat);
     const double end = double(grid.beats[beat + 1]) - base::beatLeadFrames;
-    window.last = end > double(grid.frames) ? grid.frames - 1 : clampToInt(end);
+    window.end = end > double(grid.frames) ? grid.frames : std::max(0, clampToInt(end));
     return window;
+}
+
+int heardFrame(float beat)
+{
+    return std::max(0, clampToInt(double(beat) - base::beatLeadFrames));
 }
 
 int jumpTarget(const BeatGrid& grid, int beat)
 {
-    return std::max(0, clampToInt(double(grid.at(beat)) - base::beatLeadFrames));
-}
-
-int beatStart(const BeatGrid& grid, int beat)
-{
-    return std::max(0, clampToInt(double(grid.at(beat))));
+    return heardFrame(grid.at(beat));
 }
 
 StepPitch combinePitch(float stepFactor, float basePitch)
@@ -117,7 +117,8 @@ StepCheck checkRiffStep(const RiffSource* riff, const BeatGrid& grid, int step, 
 
     // 1. Still inside the playing step.
     const int beat = riff->beatIndex(step);
-    if (stepWindow(grid, beat).contains(position))
+    check.window = stepWindow(grid, beat);
+    if (check.window.contains(position))
         return check;
 
     // 2. The next step of the loop; after the last (or a step the user
@@ -131,6 +132,7 @@ StepCheck checkRiffStep(const RiffSource* riff, const BeatGrid& grid, int step, 
     check.wrapped = wrapped;
     // 3. Steps on consecutive beats play on without a jump.
     check.jumpTo = nextBeat != beat + 1 ? jumpTarget(grid, nextBeat) : -1;
+    check.window = stepWindow(grid, nextBeat);
     return check;
 }
 
@@ -160,7 +162,8 @@ StepCheck checkSongStep(const Riffs& riffs, const SongSource* song, const BeatGr
     // 2. Still inside the playing step.
     const RiffSource* riff = riffs[size_t(playing.riff)];
     const int beat = riff->beatIndex(step);
-    if (stepWindow(grid, beat).contains(position))
+    check.window = stepWindow(grid, beat);
+    if (check.window.contains(position))
         return check;
 
     // 3. The next step of the riff, or step 0 of the next used slot.
@@ -187,6 +190,7 @@ StepCheck checkSongStep(const Riffs& riffs, const SongSource* song, const BeatGr
     // 4. A step on the beat after the last plays on without a jump, also
     //    across slots.
     check.jumpTo = nextBeat != beat + 1 ? jumpTarget(grid, nextBeat) : -1;
+    check.window = stepWindow(grid, nextBeat);
     return check;
 }
 
@@ -195,7 +199,7 @@ std::optional<StepStart> riffStart(const RiffSource* riff, const BeatGrid& grid)
     if (riff == nullptr || !grid.playable())
         return std::nullopt;
     StepStart start;
-    start.position = beatStart(grid, riff->beatIndex(0));
+    start.position = jumpTarget(grid, riff->beatIndex(0));
     start.riff = -1; // the caller knows which riff it is
     start.stepFactor = riff->stepPitch(0);
     return start;

@@ -4,10 +4,11 @@
 // RiffSource/SongSource and the beats through a BeatGrid; the player's
 // stepping (JamStepper) and the renders apply what they decide.
 //
-// Frames: a step on beat i plays from 2048 frames before beats[i] to 2048
-// frames before beats[i + 1] (half the 4096-frame analysis frame, so the
-// beat sits in the frame's centre). Riff playback starts its first pass
-// at the beat itself; every later step starts 2048 frames early.
+// Frames: a step on beat i plays from one beat lead (BeatLead.h) before
+// beats[i] up to one lead before beats[i + 1], that frame excluded, so
+// that a riff lasts exactly the sum of its beats. Positions here are the
+// recording frames being heard (ChainTiming.h), not the chain's read
+// position.
 //
 // Threads: everything here is a pure function of its arguments. On the
 // playback thread call it inside a MetaData::BeatsReadAccess, which keeps
@@ -40,23 +41,24 @@ struct BeatGrid
 // The six riffs "A" … "F" (null where the player has none).
 using Riffs = std::array<const RiffSource*, riffCount>;
 
-// Both ends included.
+// From first up to end, end excluded.
 struct StepWindow
 {
     int first = 0;
-    int last = -1;
-    bool contains(int position) const { return first <= position && position <= last; }
+    int end = 0;
+    bool contains(int position) const { return first <= position && position < end; }
 };
 
-// Frames that a step on `beat` plays: from 2048 frames before it (not
-// below 0) to 2048 frames before the next beat, truncated; an end beyond
-// the recording becomes its last frame, so that a step on the last beats
-// ends where the recording does.
+// Frames that a step on `beat` plays: from one lead before it (not below
+// 0) up to one lead before the next beat, truncated; an end beyond the
+// recording becomes its end, so that a step on the last beats ends where
+// the recording does.
 StepWindow stepWindow(const BeatGrid& grid, int beat);
-// Where a jump to a step on `beat` lands: 2048 frames early, not below 0.
+// Where a beat at `beat` frames is heard (a step on it starts, its click
+// sounds): one lead early, truncated, not below 0.
+int heardFrame(float beat);
+// Where a step on `beat` starts and a jump to it lands: its heard frame.
 int jumpTarget(const BeatGrid& grid, int beat);
-// Where a riff's first pass starts: the beat itself, truncated.
-int beatStart(const BeatGrid& grid, int beat);
 
 // A step's pitch on top of the pitch controls' factor (ratios out/in
 // frequency): the semitones add. A factor that is no positive number
@@ -116,6 +118,9 @@ struct StepCheck
     bool wrapped = false;
     // Step, song only: the step lies in another slot than the last one.
     bool slotChanged = false;
+    // The frames of the step playing after the check (empty when nothing
+    // can play).
+    StepWindow window;
 };
 
 // Riff playback: `step` of `riff` plays and the read position is at
@@ -140,12 +145,11 @@ struct StepStart
     float stepFactor = 1.0f;
 };
 
-// A riff starts at the beat of its step 0 itself; nothing when the riff
-// cannot play.
+// A riff starts where its step 0 does; nothing when the riff cannot play.
 std::optional<StepStart> riffStart(const RiffSource* riff, const BeatGrid& grid);
 // The song starts at the first used slot at or after `fromSlot`
-// (wrapping), 2048 frames before the beat of its riff's step 0; nothing
-// when no slot is used or nothing can play.
+// (wrapping), where step 0 of its riff does; nothing when no slot is used
+// or nothing can play.
 std::optional<StepStart> songStart(const Riffs& riffs, const SongSource* song, const BeatGrid& grid, int fromSlot);
 
 } // namespace jamplay

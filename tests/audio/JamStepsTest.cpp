@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <ostream>
@@ -16,19 +15,16 @@ using Kind = jamplay::StepCheck::Kind;
 
 namespace {
 
-// Beat b at 10000 + 20000 b frames: a step on beat b plays from leadOf(b)
-// to leadOf(b + 1), both included.
+// Beat b at 10000 + 20000 b frames: a step on beat b plays from lead(b)
+// up to lead(b + 1), that frame excluded.
 constexpr float firstBeat = 10000.0f;
 constexpr float spacing = 20000.0f;
 constexpr int beatCount = 40;
 constexpr int recordingFrames = 1000000;
 
-constexpr int lead = base::beatLeadFrames;
-
-// Where a step on the beat starts playing: the lead before it.
-constexpr int leadOf(int beat)
+constexpr int lead(int beat)
 {
-    return int(firstBeat + spacing * float(beat)) - lead;
+    return int(firstBeat + spacing * float(beat)) - base::beatLeadFrames;
 }
 
 const std::vector<float>& evenBeats()
@@ -59,6 +55,9 @@ const char* kindName(Kind kind)
 
 // --- Windows, jumps and starts ------------------------------------------------
 
+// The beat lead, for the tables.
+constexpr int L = base::beatLeadFrames;
+
 struct WindowCase
 {
     const char* name;
@@ -66,7 +65,7 @@ struct WindowCase
     int frames;
     int beat;
     int first;
-    int last;
+    int end;
 };
 
 void PrintTo(const WindowCase& c, std::ostream* os)
@@ -78,58 +77,45 @@ class StepWindows : public ::testing::TestWithParam<WindowCase>
 {
 };
 
-TEST_P(StepWindows, SpanTheBeatPlayedEarlyBothEndsIncluded)
+// A step holds exactly its beat's frames: consecutive steps neither
+// overlap nor leave a gap, so a riff lasts the sum of its beats.
+TEST_P(StepWindows, SpanTheBeatPlayedOneLeadEarlyUpToTheNext)
 {
     const WindowCase& c = GetParam();
     const jamplay::StepWindow w = jamplay::stepWindow(gridOf(c.beats, c.frames), c.beat);
     EXPECT_EQ(w.first, c.first);
-    EXPECT_EQ(w.last, c.last);
-    if (c.first <= c.last) {
+    EXPECT_EQ(w.end, c.end);
+    if (c.first < c.end) {
         EXPECT_TRUE(w.contains(c.first));
-        EXPECT_TRUE(w.contains(c.last));
+        EXPECT_TRUE(w.contains(c.end - 1));
         EXPECT_FALSE(w.contains(c.first - 1));
-        EXPECT_FALSE(w.contains(c.last + 1));
+        EXPECT_FALSE(w.contains(c.end)) << "the next step's first frame";
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Jam, StepWindows,
     ::testing::Values(
-        WindowCase{"from_the_lead_before_the_beat_to_the_lead_before_the_next",
+        WindowCase{"from_one_lead_before_the_beat_up_to_one_before_the_next",
                    {10000, 30000, 50000},
                    100000,
                    1,
-                   30000 - lead,
-                   50000 - lead},
-        WindowCase{
-            "fractions_are_truncated", {10000.9f, 30000.9f, 50000.9f}, 100000, 0, 10000 - lead, 30000 - lead},
-        WindowCase{"a_beat_near_the_start_starts_no_earlier_than_0",
-                   {500, 9000, 20000},
-                   100000,
-                   0,
-                   std::max(500 - lead, 0),
-                   9000 - lead},
-        WindowCase{
-            "an_end_past_the_recording_is_its_last_frame", {10000, 30000, 90000}, 60000, 1, 30000 - lead, 59999},
-        WindowCase{"an_end_exactly_at_the_recording_length_stays",
-                   {10000, 30000, float(60000 + lead)},
-                   60000,
-                   1,
-                   30000 - lead,
-                   60000},
-        WindowCase{"a_beat_without_a_next_beat_holds_nothing", {10000, 30000}, 100000, 1, 0, -1},
-        WindowCase{"a_negative_beat_holds_nothing", {10000, 30000}, 100000, -1, 0, -1}),
+                   30000 - L,
+                   50000 - L},
+        WindowCase{"fractions_are_truncated", {10000.9f, 30000.9f, 50000.9f}, 100000, 0, 10000 - L, 30000 - L},
+        WindowCase{"a_beat_before_one_lead_starts_at_0", {L / 4.0f, 9000, 20000}, 100000, 0, 0, 9000 - L},
+        WindowCase{"an_end_past_the_recording_is_its_end", {10000, 30000, 90000}, 60000, 1, 30000 - L, 60000},
+        WindowCase{"a_beat_without_a_next_beat_holds_nothing", {10000, 30000}, 100000, 1, 0, 0},
+        WindowCase{"a_negative_beat_holds_nothing", {10000, 30000}, 100000, -1, 0, 0}),
     RowName());
 
-TEST(StepJumps, LandTheLeadEarlyNeverBeforeZero)
+TEST(StepJumps, LandOneLeadEarlyNeverBeforeZero)
 {
-    const std::vector<float> beats = {500.0f, 10000.7f, 30000.0f};
+    const std::vector<float> beats = {L / 4.0f, 10000.7f, 30000.0f};
     const jamplay::BeatGrid grid = gridOf(beats, 100000);
-    EXPECT_EQ(jamplay::jumpTarget(grid, 0), std::max(500 - lead, 0));
-    EXPECT_EQ(jamplay::jumpTarget(grid, 1), 10000 - lead);
-    // A riff's first pass starts at the beat itself.
-    EXPECT_EQ(jamplay::beatStart(grid, 1), 10000);
-    EXPECT_EQ(jamplay::beatStart(grid, 0), 500);
+    EXPECT_EQ(jamplay::jumpTarget(grid, 0), 0);
+    EXPECT_EQ(jamplay::jumpTarget(grid, 1), 10000 - L);
+    EXPECT_EQ(jamplay::heardFrame(10000.7f), 10000 - L);
 }
 
 // --- The step pitch on top of the pitch controls -------------------------------
@@ -227,62 +213,55 @@ INSTANTIATE_TEST_SUITE_P(
     Jam, RiffStepping,
     ::testing::Values(
         RiffStepCase{
-            "inside_the_step_nothing_happens", {10, 11, 20}, -9, 0, leadOf(10) + 5000, Kind::Stay, 0, -1, false},
-        RiffStepCase{
-            "both_window_ends_belong_to_the_step", {10, 11, 20}, -9, 0, leadOf(11), Kind::Stay, 0, -1, false},
-        RiffStepCase{"the_next_beat_plays_on_without_a_jump",
+            "inside_the_step_nothing_happens", {10, 11, 20}, -9, 0, lead(10) + 5000, Kind::Stay, 0, -1, false},
+        RiffStepCase{"the_frame_before_the_next_beat_belongs_to_the_step",
                      {10, 11, 20},
                      -9,
                      0,
-                     leadOf(11) + 1,
-                     Kind::Step,
-                     1,
+                     lead(11) - 1,
+                     Kind::Stay,
+                     0,
                      -1,
                      false},
-        RiffStepCase{"a_later_beat_is_jumped_to_the_lead_early",
+        RiffStepCase{
+            "the_next_beat_plays_on_without_a_jump", {10, 11, 20}, -9, 0, lead(11), Kind::Step, 1, -1, false},
+        RiffStepCase{"a_later_beat_is_jumped_to_one_lead_early",
                      {10, 11, 20},
                      -9,
                      1,
-                     leadOf(12) + 1,
+                     lead(12),
                      Kind::Step,
                      2,
-                     leadOf(20),
-                     false},
-        RiffStepCase{"an_earlier_beat_is_jumped_to_as_well",
-                     {10, 3},
-                     -9,
-                     0,
-                     leadOf(11) + 1,
-                     Kind::Step,
-                     1,
-                     leadOf(3),
+                     lead(20),
                      false},
         RiffStepCase{
-            "the_last_step_wraps_to_step_0", {10, 11, 20}, -9, 2, leadOf(21) + 1, Kind::Step, 0, leadOf(10), true},
+            "an_earlier_beat_is_jumped_to_as_well", {10, 3}, -9, 0, lead(11) + 1, Kind::Step, 1, lead(3), false},
         RiffStepCase{
-            "a_wrap_onto_the_next_beat_plays_on", {10, 11, 9}, -9, 2, leadOf(10) + 1, Kind::Step, 0, -1, true},
+            "the_last_step_wraps_to_step_0", {10, 11, 20}, -9, 2, lead(21) + 1, Kind::Step, 0, lead(10), true},
         RiffStepCase{
-            "a_one_step_loop_jumps_back_every_time", {5}, 0, 0, leadOf(6) + 1, Kind::Step, 0, leadOf(5), true},
+            "a_wrap_onto_the_next_beat_plays_on", {10, 11, 9}, -9, 2, lead(10) + 1, Kind::Step, 0, -1, true},
         RiffStepCase{
-            "a_position_before_the_step_moves_on", {10, 11, 20}, -9, 0, leadOf(10) - 1, Kind::Step, 1, -1, false},
+            "a_one_step_loop_jumps_back_every_time", {5}, 0, 0, lead(6) + 1, Kind::Step, 0, lead(5), true},
+        RiffStepCase{
+            "a_position_before_the_step_moves_on", {10, 11, 20}, -9, 0, lead(10) - 1, Kind::Step, 1, -1, false},
         RiffStepCase{"a_step_cut_from_the_loop_goes_back_to_step_0",
                      {10, 11, 20},
                      0,
                      2,
-                     leadOf(25),
+                     lead(25),
                      Kind::Step,
                      0,
-                     leadOf(10),
+                     lead(10),
                      true},
-        RiffStepCase{"an_empty_riff_replays_its_step_0", {}, -2, 0, leadOf(3), Kind::Step, 0, leadOf(0), true},
+        RiffStepCase{"an_empty_riff_replays_its_step_0", {}, -2, 0, lead(3), Kind::Step, 0, lead(0), true},
         RiffStepCase{"a_riff_whose_first_step_is_placed_but_not_looped",
                      {7},
                      -1,
                      0,
-                     leadOf(9),
+                     lead(9),
                      Kind::Step,
                      0,
-                     leadOf(7),
+                     lead(7),
                      true}),
     RowName());
 
@@ -305,7 +284,7 @@ TEST(RiffStepping, AStepOnTheLastBeatsEndsWithTheRecording)
     EXPECT_EQ(jamplay::checkRiffStep(&riff, grid, 0, 59999).kind, Kind::Stay);
     const jamplay::StepCheck check = jamplay::checkRiffStep(&riff, grid, 0, 60000);
     EXPECT_EQ(check.kind, Kind::Step);
-    EXPECT_EQ(check.jumpTo, 10000 - lead);
+    EXPECT_EQ(check.jumpTo, 10000 - L);
 }
 
 // --- Song stepping ----------------------------------------------------------------
@@ -380,7 +359,7 @@ INSTANTIATE_TEST_SUITE_P(
                      {2, -1, 0},
                      0,
                      1,
-                     leadOf(21) + 10,
+                     lead(21) + 10,
                      Kind::Stay,
                      0,
                      1,
@@ -388,59 +367,49 @@ INSTANTIATE_TEST_SUITE_P(
                      -1,
                      false,
                      false},
-        SongStepCase{"the_riff_goes_on_in_its_slot",
-                     {2, -1, 0},
-                     0,
-                     0,
-                     leadOf(21) + 1,
-                     Kind::Step,
-                     0,
-                     1,
-                     2,
-                     -1,
-                     false,
-                     false},
+        SongStepCase{
+            "the_riff_goes_on_in_its_slot", {2, -1, 0}, 0, 0, lead(21) + 1, Kind::Step, 0, 1, 2, -1, false, false},
         SongStepCase{"after_the_riff_the_next_used_slot",
                      {2, -1, 0},
                      0,
                      2,
-                     leadOf(23) + 1,
+                     lead(23) + 1,
                      Kind::Step,
                      2,
                      0,
                      0,
-                     leadOf(2),
+                     lead(2),
                      false,
                      true},
         SongStepCase{"after_the_last_used_slot_the_first",
                      {2, -1, 0},
                      2,
                      1,
-                     leadOf(4) + 1,
+                     lead(4) + 1,
                      Kind::Step,
                      0,
                      0,
                      2,
-                     leadOf(20),
+                     lead(20),
                      true,
                      true},
         SongStepCase{"a_song_of_one_slot_starts_over_in_it",
                      {-1, -1, 1},
                      2,
                      0,
-                     leadOf(11) + 1,
+                     lead(11) + 1,
                      Kind::Step,
                      2,
                      0,
                      1,
-                     leadOf(10),
+                     lead(10),
                      true,
                      false},
         SongStepCase{"a_slot_change_onto_the_next_beat_plays_on",
                      {0, 3},
                      0,
                      1,
-                     leadOf(4) + 1,
+                     lead(4) + 1,
                      Kind::Step,
                      1,
                      0,
@@ -452,7 +421,7 @@ INSTANTIATE_TEST_SUITE_P(
                      {2, -1, 0, -1, 1},
                      1,
                      0,
-                     leadOf(10) + 5,
+                     lead(10) + 5,
                      Kind::Stay,
                      4,
                      0,
@@ -464,29 +433,29 @@ INSTANTIATE_TEST_SUITE_P(
                      {2, -1, 0, -1, 1},
                      1,
                      0,
-                     leadOf(11) + 5,
+                     lead(11) + 5,
                      Kind::Step,
                      0,
                      0,
                      2,
-                     leadOf(20),
+                     lead(20),
                      true,
                      true},
         SongStepCase{"a_step_beyond_a_shortened_riff_ends_the_riff",
                      {1, 0},
                      0,
                      5,
-                     leadOf(30),
+                     lead(30),
                      Kind::Step,
                      1,
                      0,
                      0,
-                     leadOf(2),
+                     lead(2),
                      false,
                      true},
         SongStepCase{
-            "a_slot_naming_no_riff_is_empty", {2, 9, 0}, 1, 0, leadOf(30), Kind::Step, 2, 1, 0, -1, false, true},
-        SongStepCase{"no_used_slot_stops", {-1, -1}, 0, 0, leadOf(30), Kind::Stop, 0, 0, 0, -1, false, false}),
+            "a_slot_naming_no_riff_is_empty", {2, 9, 0}, 1, 0, lead(30), Kind::Step, 2, 1, 0, -1, false, true},
+        SongStepCase{"no_used_slot_stops", {-1, -1}, 0, 0, lead(30), Kind::Stop, 0, 0, 0, -1, false, false}),
     RowName());
 
 TEST(SongStepping, ASlotOfARiffThePlayerLacksIsEmpty)
@@ -544,20 +513,21 @@ TEST_P(SongStarts, BeginAtTheFirstUsedSlotFromTheCurrentOneWrapping)
 
 INSTANTIATE_TEST_SUITE_P(
     Jam, SongStarts,
-    ::testing::Values(
-        SongStartCase{"the_current_slot_when_used", {2, -1, 1}, 2, true, 2, leadOf(10)},
-        SongStartCase{"an_empty_current_slot_gives_the_next_used", {-1, -1, 1, 0}, 0, true, 2, leadOf(10)},
-        SongStartCase{"past_the_last_used_slot_it_wraps", {1, -1, -1}, 5, true, 0, leadOf(10)},
-        SongStartCase{"a_current_slot_outside_the_song_counts_as_0", {-1, 2}, 99, true, 1, leadOf(20)},
-        SongStartCase{"no_used_slot_no_start", {-1, -1}, 0, false, 0, 0}),
+    ::testing::Values(SongStartCase{"the_current_slot_when_used", {2, -1, 1}, 2, true, 2, lead(10)},
+                      SongStartCase{
+                          "an_empty_current_slot_gives_the_next_used", {-1, -1, 1, 0}, 0, true, 2, lead(10)},
+                      SongStartCase{"past_the_last_used_slot_it_wraps", {1, -1, -1}, 5, true, 0, lead(10)},
+                      SongStartCase{"a_current_slot_outside_the_song_counts_as_0", {-1, 2}, 99, true, 1, lead(20)},
+                      SongStartCase{"no_used_slot_no_start", {-1, -1}, 0, false, 0, 0}),
     RowName());
 
-TEST(RiffStarts, BeginAtTheBeatOfStep0ItselfWithItsPitch)
+// As the song and every later pass: the first pass is no shorter.
+TEST(RiffStarts, BeginWhereStep0DoesWithItsPitch)
 {
     FakeRiff riff({7, 8}, {1.5f, 1.0f});
     const std::optional<jamplay::StepStart> start = jamplay::riffStart(&riff, evenGrid());
     ASSERT_TRUE(start);
-    EXPECT_EQ(start->position, leadOf(7) + base::beatLeadFrames);
+    EXPECT_EQ(start->position, lead(7));
     EXPECT_EQ(start->stepFactor, 1.5f);
     EXPECT_FALSE(jamplay::riffStart(nullptr, evenGrid()));
 }
@@ -617,9 +587,9 @@ TEST(JamStepperState, TheSongCarriesTheActiveRiffAlong)
 
     ASSERT_TRUE(stepper.startSong(evenGrid(), 0));
     EXPECT_EQ(stepper.activeRiff(), 2);
-    stepper.stepSong(evenGrid(), leadOf(21) + 1);
-    stepper.stepSong(evenGrid(), leadOf(22) + 1);
-    stepper.stepSong(evenGrid(), leadOf(23) + 1);
+    stepper.stepSong(evenGrid(), lead(21) + 1);
+    stepper.stepSong(evenGrid(), lead(22) + 1);
+    stepper.stepSong(evenGrid(), lead(23) + 1);
     EXPECT_EQ(stepper.songSlot(), 2);
     EXPECT_EQ(stepper.riffStep(), 0);
     EXPECT_EQ(stepper.activeRiff(), 0) << "riff playback afterwards uses the riff that played last";
@@ -652,7 +622,7 @@ TEST(JamStepperNotices, ArriveInOrderAndALostRunEndsWithTheLatestState)
     FakeRiff riff({4, 5, 6});
     stepper.addRiff(&riff);
     ASSERT_TRUE(stepper.startRiff(evenGrid()));
-    stepper.stepRiff(evenGrid(), leadOf(5) + 1);
+    stepper.stepRiff(evenGrid(), lead(5) + 1);
     for (int i = 0; i < 100; ++i) {
         StepNotice n;
         n.stepShown = true;

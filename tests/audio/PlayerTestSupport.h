@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <memory>
 #include <set>
+#include <utility>
 #include <vector>
 
 namespace player_test {
@@ -142,8 +143,14 @@ struct Rig
 {
     explicit Rig(Signal kind = Signal::Sine, int frames = 200000, int rateHz = 44100, int channels = 2,
                  Drain drain = Drain::Smooth)
-        : recording(makeRecording(kind, frames, rateHz, channels))
+        : Rig(makeRecording(kind, frames, rateHz, channels), rateHz, channels, drain)
     {
+    }
+
+    // A recording made by the test (both channels; no right one for mono).
+    Rig(TestRecording made, int rateHz, int channels = 2, Drain drain = Drain::Smooth) : recording(std::move(made))
+    {
+        const int frames = int(recording.left.size());
         AudioOutputOptions options;
         options.backend = AudioBackend::SilentOnly;
         options.manualClock = &clock;

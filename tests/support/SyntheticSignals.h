@@ -186,6 +186,25 @@ inline std::vector<float> clickTrack(const std::vector<int>& positions, int samp
     return x;
 }
 
+// A tone burst starting at `at`: a 1 ms rise, then amplitude decaying with
+// the time constant decayMs, `lengthMs` long in all (its own frequency
+// tells it apart from other bursts).
+inline void addToneBurst(std::vector<float>& x, int sampleRate, int at, double hz, float amplitude, double decayMs,
+                         double lengthMs)
+{
+    const int rise = std::max(1, sampleRate / 1000);
+    const int length = int(lengthMs * sampleRate / 1000.0);
+    const double decay = decayMs * sampleRate / 1000.0;
+    for (int i = 0; i < length && at + i < int(x.size()); ++i) {
+        if (at + i < 0)
+            continue;
+        double envelope = std::exp(-double(i) / decay);
+        if (i < rise)
+            envelope *= 0.5 * (1.0 - std::cos(twoPi * 0.5 * double(i) / rise));
+        x[size_t(at + i)] += float(amplitude * envelope * std::sin(twoPi * hz * double(i) / sampleRate));
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Whole recordings
 
