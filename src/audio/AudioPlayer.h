@@ -153,7 +153,7 @@ public:
     // once, into songWavLeft/songWavRight (both empty when nothing can
     // play): from the first frame of the first step, the chain pre-rolled,
     // each step exactly its beat. Both end with the pitch tool bypassed at
-    // 1.0 and the pitch controls' factor 1.0.
+    // 1.0, the pitch controls' factor 1.0 and the chain emptied.
     void calculateRiffWavData();
     void calculateSongWavData();
 

@@ -111,12 +111,14 @@ void AudioPlayer::emitStepNotice(const StepNotice& notice)
 }
 
 // Inside the hold: step 0 in place with its pitch, told at once, and a
-// fresh stream from there, the chain pre-rolled at the step's first frame.
+// fresh stream from there, the chain emptied of what played or rendered
+// last and pre-rolled at the step's first frame.
 void AudioPlayer::startJamPlayback(const jamplay::StepStart& start, bool song)
 {
     feed.riffMode.store(!song);
     feed.songMode.store(song);
     feed.jam.clearFlashes();
+    flushBuffers();
     GuiJamPort port(*this);
     jamplay::applyStart(start, song, port);
     feed.stopped.store(false);
@@ -150,9 +152,11 @@ void AudioPlayer::reapplyStepPitch()
 }
 
 // The renders end with the pitch tool bypassed at 1.0 and the pitch
-// controls' factor 1.0.
+// controls' factor 1.0, and nothing of them left in the chain for the
+// next playback or export to hear.
 void AudioPlayer::endRender()
 {
+    flushBuffers();
     tools.bypass(ToolSwitches::Tool::Pitch, true);
     tools.setKeptFactor(ToolSwitches::Tool::Pitch, 1.0f);
     feed.basePitch.store(1.0f);

@@ -19,6 +19,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <ostream>
 #include <vector>
 
 using namespace sessiontest;
@@ -162,6 +163,94 @@ TEST(AudioExport, SelectionRunsUpToTheHopThatPassesItsEnd)
     EXPECT_EQ(x.written.size(), x.positions.size() * 2 * hop);
 }
 
+void buildRiffA(SessionRig& r)
+{
+    for (int s = 0; s < 4; ++s)
+        placeStep(r, 0, s, RiffModel::InLoop, 4 + s);
+    r.plotter()->beatSelections[0]->setMaxLoopLength(3);
+    r.plotter()->beatSelections[0]->setLoopLength(3);
+}
+
+struct FadeCase
+{
+    const char* name;
+    float tempo; // 0: the tempo tool off
+    float pitch; // 0: the pitch tool off
+    // What the chain did last: nothing, a playback paused, a riff render.
+    enum class Before { Nothing, Pause, RiffRender } before;
+};
+
+std::ostream& operator<<(std::ostream& os, const FadeCase& c)
+{
+    return os << c.name;
+}
+
+class AudioExportFadeIn : public ::testing::TestWithParam<FadeCase>
+{
+};
+
+// A selection in the middle of a sine starts from silence and reaches
+// full level over the same three blocks whatever the tools do, and
+// whatever played before.
+TEST_P(AudioExportFadeIn, IsTheSameInEveryMode)
+{
+    const FadeCase c = GetParam();
+    ExportRig x;
+    AudioPlayer* player = x.r.player();
+    if (c.tempo != 0.0f) {
+        player->setHop(c.tempo);
+        player->activateTempo(false);
+    }
+    if (c.pitch != 0.0f) {
+        player->setInterp(c.pitch);
+        player->activatePitch(false);
+    }
+    if (c.before == FadeCase::Before::Pause) {
+        player->play();
+        for (int i = 0; i < 20; ++i)
+            x.r.rig.turn(10.0);
+        player->pause();
+    } else if (c.before == FadeCase::Before::RiffRender) {
+        buildRiffA(x.r);
+        player->calculateRiffWavData();
+        if (c.pitch != 0.0f)
+            player->activatePitch(false); // the render leaves it bypassed
+    }
+    PlotSelection* selection = x.r.plotter()->plotSelection;
+    selection->loopStart = 100000;
+    selection->loopEnd = 150000;
+    ASSERT_TRUE(x.exporter.exportProcessed({x.dir.filePath("s.wav"), AudioExporter::Format::Wav}, true).ok());
+
+    ASSERT_GE(x.written.size(), size_t(2 * 4 * hop));
+    EXPECT_LT(std::fabs(x.written[0]), 1e-3f) << "the first sample";
+    // Loudness per block (left), against the fourth at full level: the
+    // overlap-add of four frames builds up over three blocks.
+    const auto level = [&x](int block) {
+        double sum = 0.0;
+        for (int f = 0; f < hop; ++f)
+            sum += double(x.written[size_t(2 * (block * hop + f))])
+                * double(x.written[size_t(2 * (block * hop + f))]);
+        return std::sqrt(sum / hop);
+    };
+    const double full = level(3);
+    ASSERT_GT(full, 0.1);
+    EXPECT_NEAR(level(0) / full, 0.06, 0.03);
+    EXPECT_NEAR(level(1) / full, 0.54, 0.06);
+    EXPECT_NEAR(level(2) / full, 0.96, 0.06);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tools, AudioExportFadeIn,
+    ::testing::Values(FadeCase{"tools_off", 0.0f, 0.0f, FadeCase::Before::Nothing},
+                      FadeCase{"tempo_on", 0.8f, 0.0f, FadeCase::Before::Nothing},
+                      FadeCase{"pitch_on", 0.0f, 1.5f, FadeCase::Before::Nothing},
+                      FadeCase{"tempo_and_pitch_on", 0.8f, 1.5f, FadeCase::Before::Nothing},
+                      FadeCase{"tools_off_after_a_pause", 0.0f, 0.0f, FadeCase::Before::Pause},
+                      FadeCase{"tempo_on_after_a_pause", 0.8f, 0.0f, FadeCase::Before::Pause},
+                      FadeCase{"tools_off_after_a_riff_render", 0.0f, 0.0f, FadeCase::Before::RiffRender},
+                      FadeCase{"tempo_on_after_a_riff_render", 0.8f, 0.0f, FadeCase::Before::RiffRender}),
+    RowName());
+
 TEST(AudioExport, SelectionStartingAtSixtyPercentStartsTheBarAtOne)
 {
     ExportRig x;
@@ -243,14 +332,6 @@ INSTANTIATE_TEST_SUITE_P(
 // ---- Riff and song ---------------------------------------------------------------------
 
 // Riff A: four steps on beats 4 … 7, in the loop.
-void buildRiffA(SessionRig& r)
-{
-    for (int s = 0; s < 4; ++s)
-        placeStep(r, 0, s, RiffModel::InLoop, 4 + s);
-    r.plotter()->beatSelections[0]->setMaxLoopLength(3);
-    r.plotter()->beatSelections[0]->setLoopLength(3);
-}
-
 // The tools tab's pitch: semitones, with its switch on or off.
 void setToolsPitch(SessionRig& r, int semitones, bool on)
 {

@@ -380,6 +380,59 @@ INSTANTIATE_TEST_SUITE_P(
                       JamEndCase{"normal_play_then_play", 0, [](AudioPlayer& p) { p.play(); }, false}),
     RowName());
 
+struct StartCase
+{
+    const char* name;
+    bool song;
+};
+
+std::ostream& operator<<(std::ostream& os, const StartCase& c)
+{
+    return os << c.name;
+}
+
+class JamStartAfterRender : public ::testing::TestWithParam<StartCase>
+{
+};
+
+// The render leaves its last step in the chain; a riff or the song
+// started on silence right after it plays silence.
+TEST_P(JamStartAfterRender, HearsNothingOfTheRender)
+{
+    const StartCase c = GetParam();
+    constexpr int frames = 300000;
+    std::vector<float> x(size_t(frames), 0.0f);
+    for (int i = 0; i < frames / 2; ++i)
+        x[size_t(i)] = 0.5f * float(std::sin(synth::twoPi * 440.0 * i / 44100.0));
+    Rig rig(TestRecording{x, x}, 44100);
+    rig.model.handOver(evenBeats(70, 4096.0f, 4096.0f));
+    RiffSet riffs;
+    FakeSong song({1});
+    for (int r = 0; r < jamplay::riffCount; ++r) {
+        riffs.riff[r].setBeatCount(70);
+        rig.player->addRiff(&riffs.riff[r]);
+    }
+    rig.player->setSong(&song);
+    riffs.riff[0].setBeats({10, 20}); // loud
+    riffs.riff[1].setBeats({50, 51}); // silent
+    rig.player->calculateRiffWavData();
+    ASSERT_FALSE(rig.player->riffWavLeft.isEmpty());
+
+    rig.player->setRiff(1);
+    if (c.song)
+        rig.player->playSong();
+    else
+        rig.player->playRiff();
+    for (int i = 0; i < 20; ++i)
+        rig.turnAndTick(10.0);
+    const std::vector<float> out = heard::pushedLeft(*rig.probe, rig.probe->lastStream);
+    ASSERT_GT(out.size(), 4096u);
+    EXPECT_TRUE(std::all_of(out.begin(), out.end(), [](float v) { return v == 0.0f; }));
+}
+
+INSTANTIATE_TEST_SUITE_P(Jam, JamStartAfterRender,
+                         ::testing::Values(StartCase{"riff", false}, StartCase{"song", true}), RowName());
+
 TEST(JamPlayback, NothingStartsWithoutAnalysisResults)
 {
     Rig rig(Signal::Sine, 200000);
