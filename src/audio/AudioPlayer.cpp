@@ -279,7 +279,8 @@ void AudioPlayer::emitPlaybackEvents()
             break;
         }
     });
-    feed.jam.drain([this](const StepNotice& notice) { emitStepNotice(notice); });
+    // Each step is told once the device has played its first frame.
+    feed.jam.drain([this](const StepNotice& notice) { emitStepNotice(notice); }, feed.playedFrames());
 }
 
 // The end of the recording or of the song, found by the playback thread:

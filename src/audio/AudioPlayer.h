@@ -255,10 +255,10 @@ signals:
     void unlatchMainPlay();
     void unlatchSongPlay();
     void unlatchRiffPlay();
-    // Riff and song steps (from the tick while playing, at once from the
-    // renders): the step's own pitch in semitones, the step and song slot
-    // playing (-1 once riff or song playback ends), the riff of a new song
-    // slot.
+    // Riff and song steps (while playing, from the tick once the device has
+    // played the step's first frame; at once from the renders): the step's
+    // own pitch in semitones, the step and song slot playing, the riff of
+    // a new song slot. Once riff or song playback ends: step -1.
     void changeBeatPitch(float pitch);
     void setCurrentBeatStep(int step);
     void setCurrentSongStep(int step);

@@ -114,6 +114,9 @@ public:
     // The offline riff and song renders (GUI thread, playback held).
     StepSplicer& renderSplicer() { return splicer_; }
 
+    // Any thread: frames of the current stream the device has taken.
+    std::int64_t playedFrames() const;
+
     // GUI thread: hands every event made since the last call to f, in order.
     template <class F>
     void takeEvents(F&& f)

@@ -96,6 +96,14 @@ void FeedLoop::dropCarriedSound()
     splicer_.reset();
 }
 
+std::int64_t FeedLoop::playedFrames() const
+{
+    // Pushed first: a push in between makes the count late, never early.
+    const std::int64_t pushed = framesPushed_.load(std::memory_order_relaxed);
+    const std::int64_t queued = output_.queuedBytes(stream.load());
+    return queued < 0 ? pushed : pushed - queued / kBytesPerStreamFrame;
+}
+
 int FeedLoop::rewindUnplayed(std::int64_t unplayedFrames)
 {
     const std::int64_t pushedFrames = pushCount_ * blockFrames;

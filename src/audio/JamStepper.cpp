@@ -10,6 +10,7 @@ JamStepper::JamStepper()
 {
     for (auto& source : riffSources_)
         source.store(nullptr, relaxed);
+    waiting_.reserve(noticeCapacity);
 }
 
 bool JamStepper::addRiff(RiffSource* source)
@@ -135,4 +136,5 @@ void JamStepper::discardNotices()
 {
     notices_.discardUpTo(notices_.writeCount());
     noticesLost_.store(false, relaxed);
+    waiting_.clear();
 }

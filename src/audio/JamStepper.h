@@ -18,7 +18,7 @@
 // pushing never waits or allocates; when the GUI thread falls behind by a
 // whole ring, the oldest notices it missed are replaced by one notice of
 // the latest state. Each notice carries the output frame where its step
-// is heard.
+// is heard; the GUI thread keeps it until the device has played that far.
 #pragma once
 
 #include "JamSteps.h"
@@ -27,6 +27,7 @@
 #include <atomic>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 // What the jam tab is told after a step, in the order the signals go out.
 struct StepNotice
@@ -86,10 +87,12 @@ public:
 
     // Playback thread: leaves a notice for the GUI thread. Never waits.
     void publish(const StepNotice& notice);
-    // GUI thread: hands every notice left since the last call to emit, in
-    // order. Returns how many it handed.
+    // GUI thread: hands the notices left since the last call whose frame
+    // the device has played (playedFrame, in the stream's frames) to emit,
+    // in order; later ones wait for a later call. Returns how many it
+    // handed.
     template <class Emit>
-    int drain(Emit&& emit);
+    int drain(Emit&& emit, std::int64_t playedFrame);
     // GUI thread, with playback held: drops the notices not handed yet
     // (playback stopped; they would tell of a step no longer playing).
     void discardNotices();
@@ -110,6 +113,8 @@ private:
     std::atomic<float> lastSemitones_{0.0f};
 
     base::SpscRing<StepNotice> notices_{noticeCapacity};
+    // GUI thread: notices taken from the ring, not heard yet.
+    std::vector<StepNotice> waiting_;
 
     static_assert(std::atomic<RiffSource*>::is_always_lock_free);
     static_assert(std::atomic<int>::is_always_lock_free);
@@ -118,17 +123,23 @@ private:
 };
 
 template <class Emit>
-int JamStepper::drain(Emit&& emit)
+int JamStepper::drain(Emit&& emit, std::int64_t playedFrame)
 {
-    int handed = 0;
     StepNotice notice;
-    while (notices_.pop(notice)) {
-        emit(notice);
+    while (notices_.pop(notice))
+        waiting_.push_back(notice);
+    int handed = 0;
+    size_t heard = 0;
+    while (heard < waiting_.size() && waiting_[heard].frame <= playedFrame) {
+        emit(waiting_[heard]);
+        ++heard;
         ++handed;
     }
+    waiting_.erase(waiting_.begin(), waiting_.begin() + std::ptrdiff_t(heard));
     // Acquire pairs with the release in publish(): the notices left before
-    // the loss were popped above.
+    // the loss were popped above. The latest state is told at once.
     if (noticesLost_.exchange(false, std::memory_order_acquire)) {
+        waiting_.clear();
         StepNotice latest;
         latest.song = lastSong_.load(std::memory_order_relaxed);
         latest.pitchShown = true;

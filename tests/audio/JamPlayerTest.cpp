@@ -380,6 +380,40 @@ INSTANTIATE_TEST_SUITE_P(
                       JamEndCase{"normal_play_then_play", 0, [](AudioPlayer& p) { p.play(); }, false}),
     RowName());
 
+// A riff's steps reach the step row, the song row and the pitch label
+// when the device plays their first frame, not when they are made, about
+// a queue's length (90 ms) earlier.
+TEST(JamReadouts, ChangeWhenTheStepIsHeard)
+{
+    JamRig jam;
+    jam.setRiffs({{0, {4, 9, 6}, {}}});
+    jam.setSlots({0});
+    std::vector<std::pair<int, std::int64_t>> shown; // step, frames played by then
+    std::int64_t played = 0;
+    QObject::connect(jam.rig.player.get(), &AudioPlayer::setCurrentBeatStep, [&](int step) {
+        shown.push_back({step, played});
+    });
+    jam.rig.player->playSong();
+    shown.clear(); // step 0, told at the start
+    // Ticks 10 ms apart: the device plays 441 frames between them, from
+    // the turn that pushed the first block.
+    const int tickFrames = 441;
+    bool pushed = false;
+    for (int i = 0; i < 300; ++i) {
+        if (pushed)
+            played += tickFrames;
+        jam.rig.turnAndTick(10.0);
+        pushed = pushed || !jam.rig.probe->pushes.empty();
+    }
+    ASSERT_GE(shown.size(), 8u);
+    for (size_t k = 0; k < shown.size(); ++k) {
+        const std::int64_t start = std::int64_t(k + 1) * 4096; // every step is a beat long
+        EXPECT_EQ(shown[k].first, int((k + 1) % 3)) << "step change " << k;
+        EXPECT_GE(shown[k].second, start) << "step change " << k << " told before it is heard";
+        EXPECT_LE(shown[k].second, start + 882) << "step change " << k << " told over 20 ms late";
+    }
+}
+
 struct StartCase
 {
     const char* name;

@@ -601,19 +601,26 @@ TEST(JamStepperState, TheSongCarriesTheActiveRiffAlong)
     EXPECT_EQ(stepper.songSlot(), 2);
 }
 
-TEST(JamStepperNotices, ArriveInOrderAndALostRunEndsWithTheLatestState)
+TEST(JamStepperNotices, ArriveInOrderOnceHeardAndALostRunEndsWithTheLatestState)
 {
     JamStepper stepper;
     std::vector<int> steps;
     auto collect = [&steps](const StepNotice& n) { steps.push_back(n.step); };
+    constexpr std::int64_t everything = std::numeric_limits<std::int64_t>::max();
 
+    // Heard at these frames of the stream.
+    const std::int64_t heardAt[3] = {0, 3000, 9000};
     for (int i = 0; i < 3; ++i) {
         StepNotice n;
+        n.frame = heardAt[i];
         n.stepShown = true;
         n.step = i;
         stepper.publish(n);
     }
-    EXPECT_EQ(stepper.drain(collect), 3);
+    EXPECT_EQ(stepper.drain(collect, 2999), 1);
+    EXPECT_EQ(stepper.drain(collect, 3000), 1);
+    EXPECT_EQ(stepper.drain(collect, 8999), 0) << "not heard yet";
+    EXPECT_EQ(stepper.drain(collect, 9000), 1);
     EXPECT_EQ(steps, (std::vector<int>{0, 1, 2}));
 
     // More than the ring holds while the GUI thread is busy: the first
@@ -632,14 +639,19 @@ TEST(JamStepperNotices, ArriveInOrderAndALostRunEndsWithTheLatestState)
         stepper.publish(n);
     }
     std::vector<StepNotice> all;
-    EXPECT_EQ(stepper.drain([&all](const StepNotice& n) { all.push_back(n); }), 65);
+    EXPECT_EQ(stepper.drain([&all](const StepNotice& n) { all.push_back(n); }, everything), 65);
     ASSERT_EQ(all.size(), 65u);
     EXPECT_EQ(all[63].step, 63);
     EXPECT_EQ(all[64].step, 1) << "the step playing now";
     EXPECT_EQ(all[64].semitones, 99.0f) << "the last pitch shown";
-    EXPECT_EQ(stepper.drain(collect), 0);
+    EXPECT_EQ(stepper.drain(collect, everything), 0);
 
+    // Dropped, heard or not.
+    StepNotice waiting;
+    waiting.frame = 100;
+    stepper.publish(waiting);
+    EXPECT_EQ(stepper.drain(collect, 0), 0);
     stepper.publish(StepNotice{});
     stepper.discardNotices();
-    EXPECT_EQ(stepper.drain(collect), 0);
+    EXPECT_EQ(stepper.drain(collect, everything), 0);
 }
