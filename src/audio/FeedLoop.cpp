@@ -187,21 +187,32 @@ FeedLoop::BlockResult FeedLoop::makeBlock(const MetaData* readable, StreamHandle
     return BlockResult::Pushed;
 }
 
-// The beat and the click at the block's start, then the block assembled
-// and pushed, and where it was read remembered for a rewind.
+// The beat the block starts in, the clicks heard in it, then the block
+// assembled and pushed, and where it was read remembered for a rewind.
 bool FeedLoop::pushBlock(const StepSplicer::Block& block, const MetaData* beatsModel, bool normalPlayback,
                          StreamHandle handle)
 {
-    playBeep_ = false;
-    if (beatsModel != nullptr)
+    int clicked = -1;
+    if (beatsModel != nullptr) {
         trackBeats(*beatsModel, block.readPosition, normalPlayback);
+        const QVector<float>& beats = beatsModel->beats;
+        int last = block.jumped ? -1 : lastClickBeat.load();
+        clicked = clicks_.place(beats.constData(), beats.size(), normalPlayback ? beatOffsetSamples.load() : 0,
+                                block, last);
+        lastClickBeat.store(last);
+        if (clicked >= 0)
+            report(PlaybackEvent::Kind::Click);
+    } else {
+        clicks_.place(nullptr, 0, 0, block, clicked);
+    }
 
     assembleBlock(chain::vocoderSwitches.load().TSMPSMEnabled);
+    clicks_.endBlock(blockFrames);
     if (!output_.push(handle, interleaved_.data(), blockFrames))
         return false;
     const size_t slot = size_t(pushCount_ % pushRecordLength);
     pushedFrom_[slot] = block.readPosition;
-    pushedClick_[slot] = playBeep_ ? lastClickBeat.load() : -1;
+    pushedClick_[slot] = clicked;
     ++pushCount_;
     framesPushed_.fetch_add(blockFrames, std::memory_order_relaxed);
     return true;
@@ -211,14 +222,7 @@ void FeedLoop::trackBeats(const MetaData& model, int position, bool normalPlayba
 {
     const QVector<float>& beats = model.beats;
     const int current = model_->currentBeat.load(std::memory_order_relaxed);
-    const int offset = normalPlayback ? beatOffsetSamples.load() : 0;
-    const BeatStep step =
-        trackBeat(beats.constData(), beats.size(), current, lastClickBeat.load(), position, offset);
-    if (step.clicked >= 0) {
-        playBeep_ = true;
-        lastClickBeat.store(step.clicked);
-        report(PlaybackEvent::Kind::Click);
-    }
+    const BeatStep step = trackBeat(beats.constData(), beats.size(), current, lastClickBeat.load(), position, 0);
     if (step.entered < 0)
         return;
     model_->currentBeat.store(step.entered, std::memory_order_relaxed);
@@ -244,7 +248,6 @@ void FeedLoop::assembleBlock(bool vocoderRuns)
     const float gainStep = (gain - lastGain_) / float(blockFrames);
     const float clickStep = (clickGain - lastClickGain_) / float(blockFrames);
     const bool monoMix = vocoderRuns && chain::vocoderModeFlags.load().monoMix;
-    const int clickFrames = playBeep_ ? std::min(int(click_.size()), blockFrames) : 0;
     float* left = outLeft_.data();
     float* right = outRight_.data();
 
@@ -265,11 +268,11 @@ void FeedLoop::assembleBlock(bool vocoderRuns)
             l = left[f] * g;
             r = right[f] * g;
         }
-        if (f < clickFrames) {
+        const float click = clicks_.at(f);
+        if (click != 0.0f) {
             const float cg = (clickStep != 0.0f && !last) ? lastClickGain_ + clickStep * float(f + 1) : clickGain;
-            const float c = click_[size_t(f)] * cg;
-            l += c;
-            r += c;
+            l += click * cg;
+            r += click * cg;
         }
         interleaved_[2 * size_t(f)] = l;
         interleaved_[2 * size_t(f) + 1] = r;

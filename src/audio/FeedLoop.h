@@ -1,8 +1,8 @@
 // The playback thread's job: one block at a time, it wraps the read
 // position around a looped selection, makes the block from the chain
 // (through the step splicer, which also steps a riff or the song), tracks
-// the beat into the analysis model, mixes the block (volume, mono mix,
-// click) and pushes it to the output stream; at
+// the beat into the analysis model, mixes the block (volume, mono mix, the
+// click where its beat is heard) and pushes it to the output stream; at
 // the end of the recording it plays out the last frames and ends playback.
 // It keeps what the GUI side needs to undo a push (where each pushed block
 // was read) and reports beats, clicks and the end through lock-free
@@ -16,6 +16,7 @@
 #pragma once
 
 #include "AudioOutput.h"
+#include "ClickTrack.h"
 #include "JamStepper.h"
 #include "SpscRing.h"
 #include "StepSplicer.h"
@@ -76,7 +77,7 @@ public:
     void moveBeats(int shift);
     // A stream starts: its first frame is silent, the gains start where
     // they are, the push record starts afresh, nothing of the last
-    // playback (a cut chain block) carries over.
+    // playback (a cut chain block, a click's tail) carries over.
     void prepareStreamStart();
     // Riff or song playback starts at recording frame `source`: the chain
     // pre-rolled there, so the first block is at full weight.
@@ -103,12 +104,12 @@ public:
     LoopPoints loadLoop() const;
 
     // GUI thread, inside the gate, playback stopped: one block of the
-    // export render into left and right (a hop each): the beat and click
-    // scan as in playback (the model's current beat follows, no event;
-    // the click windows moved back by beatOffsetSamples), one chain step
-    // and the click at the metronome gain, no volume. When 8191 frames or
-    // fewer remain after the position: zeros, the position back at the
-    // start, and true.
+    // export render into left and right (a hop each): the beat scan as in
+    // playback (the model's current beat follows, no event), one chain
+    // step and the click where its beat is heard (moved back by
+    // beatOffsetSamples) at the metronome gain, no volume. When 8191
+    // frames or fewer remain after the position: zeros, the position back
+    // at the start, and true.
     bool exportBlock(float* left, float* right);
 
     // The offline riff and song renders (GUI thread, playback held).
@@ -210,8 +211,7 @@ private:
     int channels_ = 0;
     MetaData* model_ = nullptr;
     StepSplicer splicer_;
-    std::vector<float> click_;
-    bool playBeep_ = false; // a click is due in the block being made
+    ClickTrack clicks_;
     bool zeroFirstSample_ = false;
     bool snapGains_ = true;  // the next block starts at the set gains
     float lastGain_ = 0.99f; // gains at the end of the last block

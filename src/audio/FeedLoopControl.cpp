@@ -54,10 +54,7 @@ void FeedLoop::setRecordingInfo(int frames, int rateHz, int channelCount)
 
 void FeedLoop::setClick(const float* samples, int frames)
 {
-    if (samples == nullptr || frames <= 0)
-        click_.clear();
-    else
-        click_.assign(samples, samples + frames);
+    clicks_.setClick(samples, frames);
 }
 
 void FeedLoop::moveBeats(int shift)
@@ -94,6 +91,7 @@ void FeedLoop::prerollJamStart(int source)
 void FeedLoop::dropCarriedSound()
 {
     splicer_.reset();
+    clicks_.reset();
 }
 
 std::int64_t FeedLoop::playedFrames() const
@@ -139,45 +137,50 @@ void FeedLoop::setDrainPeriodFrames(std::int64_t frames)
 
 bool FeedLoop::exportBlock(float* left, float* right)
 {
-    playBeep_ = false;
     const int position = chain::currentposition.load();
-    // The GUI thread is the only writer of the beats: no read access needed.
-    if (model_ != nullptr && model_->metaDataValid.load(std::memory_order_acquire) && model_->beats.size() >= 4) {
-        const QVector<float>& beats = model_->beats;
-        const BeatStep step =
-            trackBeat(beats.constData(), beats.size(), model_->currentBeat.load(std::memory_order_relaxed),
-                      lastClickBeat.load(), position, beatOffsetSamples.load());
-        if (step.clicked >= 0) {
-            playBeep_ = true;
-            lastClickBeat.store(step.clicked);
-        }
-        if (step.entered >= 0)
-            model_->currentBeat.store(step.entered, std::memory_order_relaxed);
-    }
-
     // The frame may read up to twice its length with the pitch at 2.0.
     constexpr std::int64_t exportReachFrames = 2 * chain::framesize - 1;
-    if (std::int64_t(length_) - position > exportReachFrames) {
-        if (!processaudio(left, right, nullptr)) {
-            // Cannot happen with playback held; a silent block, not an end.
-            std::fill(left, left + blockFrames, 0.0f);
-            std::fill(right, right + blockFrames, 0.0f);
-            return false;
-        }
-        if (playBeep_) {
-            const float gain = metroVolume.load();
-            const int frames = std::min(int(click_.size()), blockFrames);
-            for (int f = 0; f < frames; ++f) {
-                left[f] += click_[size_t(f)] * gain;
-                right[f] += click_[size_t(f)] * gain;
-            }
-        }
+    if (std::int64_t(length_) - position <= exportReachFrames) {
+        std::fill(left, left + blockFrames, 0.0f);
+        std::fill(right, right + blockFrames, 0.0f);
+        placeReadPosition(0);
+        return true;
+    }
+
+    // The GUI thread is the only writer of the beats: no read access needed.
+    StepSplicer::Block block;
+    block.frames = blockFrames;
+    block.pieceCount = 1;
+    block.pieces[0] = StepSplicer::Piece{0, blockFrames, chainTimingAt(position)};
+    int clicked = -1;
+    if (model_ != nullptr && model_->metaDataValid.load(std::memory_order_acquire) && model_->beats.size() >= 4) {
+        const QVector<float>& beats = model_->beats;
+        const BeatStep step = trackBeat(beats.constData(), beats.size(),
+                                        model_->currentBeat.load(std::memory_order_relaxed), -1, position, 0);
+        if (step.entered >= 0)
+            model_->currentBeat.store(step.entered, std::memory_order_relaxed);
+        int last = lastClickBeat.load();
+        clicked = clicks_.place(beats.constData(), beats.size(), beatOffsetSamples.load(), block, last);
+        lastClickBeat.store(last);
+    } else {
+        clicks_.place(nullptr, 0, 0, block, clicked);
+    }
+
+    if (!processaudio(left, right, nullptr)) {
+        // Cannot happen with playback held; a silent block, not an end.
+        std::fill(left, left + blockFrames, 0.0f);
+        std::fill(right, right + blockFrames, 0.0f);
+        clicks_.reset();
         return false;
     }
-    std::fill(left, left + blockFrames, 0.0f);
-    std::fill(right, right + blockFrames, 0.0f);
-    placeReadPosition(0);
-    return true;
+    const float gain = metroVolume.load();
+    for (int f = 0; f < blockFrames; ++f) {
+        const float click = clicks_.at(f) * gain;
+        left[f] += click;
+        right[f] += click;
+    }
+    clicks_.endBlock(blockFrames);
+    return false;
 }
 
 // ---------------------------------------------------------------------------

@@ -205,6 +205,20 @@ inline void addToneBurst(std::vector<float>& x, int sampleRate, int at, double h
     }
 }
 
+// A kick drum at `at`: a pitch-falling low sine (110 → 50 Hz) decaying over
+// about 80 ms, a quarter second long, peak about `amplitude`.
+inline void addKick(std::vector<float>& x, int sampleRate, int at, float amplitude)
+{
+    const int length = sampleRate / 4;
+    for (int i = 0; i < length && at + i < int(x.size()); ++i) {
+        if (at + i < 0)
+            continue;
+        const double t = double(i) / sampleRate;
+        x[size_t(at + i)] +=
+            float(amplitude * std::sin(twoPi * (50.0 + 60.0 * std::exp(-t * 30.0)) * t) * std::exp(-t * 12.0));
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Whole recordings
 
