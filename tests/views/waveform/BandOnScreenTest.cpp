@@ -2,6 +2,7 @@
 // window's backing store after pending paints have run, so a widget that
 // misses a repaint shows its old picture here (a grab() would paint it
 // afresh and hide that).
+#include "BeatLead.h"
 #include "ChordLabel.h"
 #include "ChordsStrip.h"
 #include "MouseEvents.h"
@@ -125,7 +126,7 @@ TEST_F(BandOnScreen, TheStripRingsTheTagAtThePlayPositionAtTheWholeView)
 
     for (int tag : {1, 4, 8}) {
         // The middle of the tag's first beat.
-        position.store(11025.0f + 22050.0f * float(2 * tag) + 11025.0f - 2048.0f);
+        position.store(11025.0f + 22050.0f * float(2 * tag) + 11025.0f - float(base::beatLeadFrames));
         // The play line and the strip follow within a few of their ticks.
         EXPECT_TRUE(QTest::qWaitFor([&] { return tags[tag]->isPlaying(); }, 5000)) << "tag " << tag;
         const QImage window = shown();
