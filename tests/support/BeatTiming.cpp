@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -200,14 +201,21 @@ void measurePlayback(Recording& r, MetaData& model, Timing& out)
     const std::vector<Probe::Push> clicking = playAll(99);
     std::vector<double> clicks, changes;
     int current = -1;
+    // A click sounds on into the next block: a new one starts where the
+    // outputs differ after a quiet 50 ms. Its first sample is 0 (it rises
+    // from silence), so it starts one frame before the first difference.
+    const std::int64_t quiet = r.rateHz / 20;
+    std::int64_t output = 0;
+    std::int64_t lastDifference = -quiet - 1;
     for (size_t k = 0; k < std::min(silent.size(), clicking.size()); ++k) {
         const Probe::Push& p = clicking[k];
         const int heard = p.positionAfter - chain::hop + 1;
-        for (size_t f = 0; 2 * f < p.frames.size(); ++f) {
-            if (p.frames[2 * f] != silent[k].frames[2 * f]) {
-                clicks.push_back(double(heard + int(f)));
-                break;
-            }
+        for (size_t f = 0; 2 * f < p.frames.size(); ++f, ++output) {
+            if (p.frames[2 * f] == silent[k].frames[2 * f])
+                continue;
+            if (output - lastDifference > quiet)
+                clicks.push_back(double(heard + int(f) - 1));
+            lastDifference = output;
         }
         if (k > 0 && p.currentBeat != current)
             changes.push_back(double(heard));
