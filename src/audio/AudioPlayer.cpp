@@ -389,10 +389,13 @@ bool AudioPlayer::leaveRiffAndSongMode()
     return wasRiff || wasSong;
 }
 
-// After riff or song playback: the waveform shows its play line again and
-// no riff step goes on sweeping.
+// After riff or song playback: the waveform shows its play line again, no
+// riff step goes on sweeping, and the step rows and the step's pitch show
+// that no step plays.
 void AudioPlayer::announceJamEnd()
 {
     emit playRiffSong(false);
     emit setCurrentBeatStep(-1);
+    emit setCurrentSongStep(-1);
+    emit changeBeatPitch(0.0f);
 }

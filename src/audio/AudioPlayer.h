@@ -258,7 +258,8 @@ signals:
     // Riff and song steps (while playing, from the tick once the device has
     // played the step's first frame; at once from the renders): the step's
     // own pitch in semitones, the step and song slot playing, the riff of
-    // a new song slot. Once riff or song playback ends: step -1.
+    // a new song slot. Once riff or song playback ends: step and slot -1,
+    // pitch 0.
     void changeBeatPitch(float pitch);
     void setCurrentBeatStep(int step);
     void setCurrentSongStep(int step);

@@ -313,8 +313,9 @@ TEST(JamPlayback, TheSecondPressStopsAndAnEmptySongOnlyReleasesItsButton)
 }
 
 // However riff or song playback ends, the waveform hears of it (its play
-// line shows again), no step goes on sweeping, and no step played before
-// is told later; normal playback that never played a riff sends neither.
+// line shows again), no step goes on sweeping or stays lit, the song row
+// and the step's pitch clear, and no step played before is told later;
+// normal playback that never played a riff sends none of it.
 struct JamEndCase
 {
     const char* name;
@@ -350,6 +351,8 @@ TEST_P(JamEnd, TellsTheViewsThatNoRiffPlaysAnyMore)
 
     QSignalSpy riffSong(jam.rig.player.get(), &AudioPlayer::playRiffSong);
     QSignalSpy steps(jam.rig.player.get(), &AudioPlayer::setCurrentBeatStep);
+    QSignalSpy songSteps(jam.rig.player.get(), &AudioPlayer::setCurrentSongStep);
+    QSignalSpy pitches(jam.rig.player.get(), &AudioPlayer::changeBeatPitch);
     c.leave(*jam.rig.player);
     for (int i = 0; i < 30; ++i)
         jam.rig.turnAndTick(10.0);
@@ -357,9 +360,14 @@ TEST_P(JamEnd, TellsTheViewsThatNoRiffPlaysAnyMore)
         ASSERT_FALSE(riffSong.isEmpty());
         EXPECT_FALSE(riffSong.last().at(0).toBool());
         EXPECT_EQ(intsOf(steps), std::vector<int>{-1});
+        EXPECT_EQ(intsOf(songSteps), std::vector<int>{-1});
+        ASSERT_EQ(pitches.count(), 1);
+        EXPECT_EQ(pitches.last().at(0).toFloat(), 0.0f);
     } else {
         EXPECT_TRUE(riffSong.isEmpty());
         EXPECT_TRUE(steps.isEmpty());
+        EXPECT_TRUE(songSteps.isEmpty());
+        EXPECT_TRUE(pitches.isEmpty());
     }
 }
 

@@ -24,9 +24,11 @@ bool StepWidget::resultsValid() const
 
 void StepWidget::setStep(int step)
 {
-    if (step < 0 || step >= jam::cellCount)
+    if (step >= jam::cellCount)
         return;
-    currentStep = step;
+    // A negative step: no riff or song plays any more; the row rests as
+    // after a reset instead of keeping the last step lit.
+    currentStep = std::max(step, 0);
     update();
 }
 

@@ -27,7 +27,8 @@ public:
     int getCurrentStep() const { return currentStep; }
 
 public slots:
-    // The playing cell; values outside 0 … 15 are ignored.
+    // The playing cell; a negative value (playback ended) puts the row
+    // back at rest, on cell 0; values above 15 are ignored.
     void setStep(int step);
     // The loop ends at step `steps`: steps 0 … steps are drawn white.
     void setWhiteNumberLength(int steps);

@@ -174,12 +174,15 @@ TEST_F(StepRow, ResetStopsTheHighlight)
     EXPECT_EQ(locked.count(), 0);
 }
 
-TEST_F(StepRow, PlayingStepOutsideTheRowIsIgnored)
+// -1 comes when riff or song playback ends: the last step must not stay
+// lit.
+TEST_F(StepRow, PlayingStepPastTheRowIsIgnoredAndNoStepRests)
 {
     row.setStep(6);
     row.setStep(16);
-    row.setStep(-1);
     EXPECT_EQ(row.getCurrentStep(), 6);
+    row.setStep(-1);
+    EXPECT_EQ(row.getCurrentStep(), 0);
 }
 
 TEST_F(StepRow, HighlightBlinksWithItsTimer)
