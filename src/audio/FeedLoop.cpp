@@ -222,7 +222,7 @@ void FeedLoop::trackBeats(const MetaData& model, int position, bool normalPlayba
 {
     const QVector<float>& beats = model.beats;
     const int current = model_->currentBeat.load(std::memory_order_relaxed);
-    const BeatStep step = trackBeat(beats.constData(), beats.size(), current, lastClickBeat.load(), position, 0);
+    const BeatStep step = trackBeat(beats.constData(), beats.size(), current, position);
     if (step.entered < 0)
         return;
     model_->currentBeat.store(step.entered, std::memory_order_relaxed);

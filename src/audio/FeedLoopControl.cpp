@@ -156,7 +156,7 @@ bool FeedLoop::exportBlock(float* left, float* right)
     if (model_ != nullptr && model_->metaDataValid.load(std::memory_order_acquire) && model_->beats.size() >= 4) {
         const QVector<float>& beats = model_->beats;
         const BeatStep step = trackBeat(beats.constData(), beats.size(),
-                                        model_->currentBeat.load(std::memory_order_relaxed), -1, position, 0);
+                                        model_->currentBeat.load(std::memory_order_relaxed), position);
         if (step.entered >= 0)
             model_->currentBeat.store(step.entered, std::memory_order_relaxed);
         int last = lastClickBeat.load();

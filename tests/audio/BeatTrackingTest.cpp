@@ -19,18 +19,15 @@ using namespace player_test;
 namespace {
 
 // ---------------------------------------------------------------------------
-// The pure function: which beat a position enters, and which click is due.
+// The pure function: which beat a position enters.
 
 struct TrackCase
 {
     const char* name;
     std::vector<float> beats;
     int current;
-    int lastClick;
     int position;
-    int clickOffset;
     int entered;
-    int clicked;
 };
 
 std::ostream& operator<<(std::ostream& os, const TrackCase& c)
@@ -42,13 +39,10 @@ class TrackBeat : public ::testing::TestWithParam<TrackCase>
 {
 };
 
-TEST_P(TrackBeat, EntersAndClicksByTheWindows)
+TEST_P(TrackBeat, EntersByTheWindows)
 {
     const TrackCase& c = GetParam();
-    const BeatStep step =
-        trackBeat(c.beats.data(), int(c.beats.size()), c.current, c.lastClick, c.position, c.clickOffset);
-    EXPECT_EQ(step.entered, c.entered);
-    EXPECT_EQ(step.clicked, c.clicked);
+    EXPECT_EQ(trackBeat(c.beats.data(), int(c.beats.size()), c.current, c.position).entered, c.entered);
 }
 
 // Beats every 11025 frames from 5000: the window of beat i runs from half
@@ -65,18 +59,16 @@ std::vector<float> grid(float first, int count)
 
 INSTANTIATE_TEST_SUITE_P(
     Windows, TrackBeat,
-    ::testing::Values(
-        TrackCase{"first_beat_entered_without_a_click_check", grid(5000, 10), 0, 0, 20000, 0, 1, -1},
-        TrackCase{"next_beat_entered_and_clicked", grid(5000, 10), 1, 0, 30000, 0, 2, 2},
-        TrackCase{"a_beat_counts_in_the_block_starting_nearest_to_it", grid(5000, 10), 1, 1, 26600, 0, 2, 2},
-        TrackCase{"more_than_half_a_block_before_it_is_too_early", grid(5000, 10), 1, 1, 26500, 0, -1, -1},
-        TrackCase{"current_beat_already_clicked_does_nothing", grid(5000, 10), 2, 2, 30000, 0, -1, -1},
-        TrackCase{"current_beat_not_clicked_yet_clicks", grid(5000, 10), 2, 1, 30000, 0, -1, 2},
-        TrackCase{"the_offset_moves_the_click_ahead_of_the_beat", grid(5000, 10), 2, 2, 35000, 3000, -1, 3},
-        TrackCase{"windows_are_open_at_their_start", grid(5000, 10), 1, 0, 26538, 0, -1, -1},
-        TrackCase{"fewer_than_four_beats_do_nothing", grid(5000, 3), 0, -1, 20000, 0, -1, -1},
-        TrackCase{"the_last_two_beats_are_never_entered_but_click", grid(5000, 10), 7, 7, 95000, 0, -1, 8},
-        TrackCase{"a_beat_near_the_start_opens_its_window_at_0", grid(300, 10), 0, -1, 1, 0, -1, 0}),
+    ::testing::Values(TrackCase{"first_beat_entered", grid(5000, 10), 0, 20000, 1},
+                      TrackCase{"next_beat_entered", grid(5000, 10), 1, 30000, 2},
+                      TrackCase{"a_beat_counts_in_the_block_starting_nearest_to_it", grid(5000, 10), 1, 26600, 2},
+                      TrackCase{"more_than_half_a_block_before_it_is_too_early", grid(5000, 10), 1, 26500, -1},
+                      TrackCase{"the_current_beat_is_not_entered_again", grid(5000, 10), 2, 30000, -1},
+                      TrackCase{"windows_are_open_at_their_start", grid(5000, 10), 1, 26538, -1},
+                      TrackCase{"fewer_than_four_beats_do_nothing", grid(5000, 3), 0, 20000, -1},
+                      TrackCase{"the_last_two_beats_are_never_entered", grid(5000, 10), 7, 95000, -1},
+                      TrackCase{"a_beat_near_the_start_opens_its_window_at_0", grid(300, 10), 0, 1, -1},
+                      TrackCase{"a_beat_near_the_start_is_entered_from_0", grid(300, 10), 0, 11000, 1}),
     RowName());
 
 // ---------------------------------------------------------------------------
