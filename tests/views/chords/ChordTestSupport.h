@@ -1,6 +1,6 @@
-// Helpers of the chords tab's tests: wheel events of any delta, and chord
-// sheets whose every cell is one flat colour, so that a diagram's picture
-// tells which cell it cut.
+// Helpers of the chords tab's tests: chord sequences from literals, wheel
+// events of any delta, and chord sheets whose every cell is one flat
+// colour, so that a diagram's picture tells which cell it cut.
 #pragma once
 
 #include <QApplication>
@@ -8,8 +8,21 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QString>
+#include <QVector>
 #include <QWheelEvent>
 #include <QWidget>
+
+#include <initializer_list>
+
+// One chord name per beat.
+inline QVector<QString> names(std::initializer_list<const char*> list)
+{
+    QVector<QString> result;
+    for (const char* name : list)
+        result.append(QString::fromUtf8(name));
+    return result;
+}
 
 // A wheel event with the vertical delta given (120 is one notch up), at pos
 // or the widget's centre.

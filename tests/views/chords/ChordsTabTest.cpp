@@ -29,14 +29,6 @@
 
 namespace {
 
-QVector<QString> names(std::initializer_list<const char*> list)
-{
-    QVector<QString> result;
-    for (const char* n : list)
-        result.append(QString::fromUtf8(n));
-    return result;
-}
-
 struct TabFixture
 {
     MetaData model;

@@ -3,19 +3,12 @@
 // selection; and the beat a read position or a loop point lies in.
 #include "NextChord.h"
 #include "BeatLead.h"
+#include "ChordTestSupport.h"
 #include "RowName.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-QVector<QString> names(std::initializer_list<const char*> list)
-{
-    QVector<QString> result;
-    for (const char* n : list)
-        result.append(QString::fromUtf8(n));
-    return result;
-}
 
 struct NextCase
 {

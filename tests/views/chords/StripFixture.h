@@ -6,6 +6,7 @@
 
 #include "BeatLead.h"
 #include "BeatLineWidget.h"
+#include "ChordTestSupport.h"
 #include "ChordsStrip.h"
 #include "MetaData.h"
 #include "MetaDataThread.h"
@@ -25,13 +26,7 @@ constexpr int frames = 48000;
 constexpr int stripWidth = 4800;
 constexpr int pixelsPerBeat = 200;
 
-inline QVector<QString> names(std::initializer_list<const char*> list)
-{
-    QVector<QString> result;
-    for (const char* name : list)
-        result.append(QString::fromUtf8(name));
-    return result;
-}
+using ::names;
 
 // One beat per chord plus the closing one, at lead + 2000 b.
 inline QVector<float> gridBeats(int chordCount)

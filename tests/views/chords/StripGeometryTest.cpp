@@ -3,6 +3,7 @@
 // beat under the pointer, the snap of a dragged range end, the shape of a
 // highlighted beat and the split of chord names.
 #include "StripGeometry.h"
+#include "ChordTestSupport.h"
 #include "RowName.h"
 #include "StripPrint.h"
 
@@ -16,14 +17,6 @@
 namespace {
 
 using namespace chordstrip;
-
-QVector<QString> names(std::initializer_list<const char*> list)
-{
-    QVector<QString> result;
-    for (const char* name : list)
-        result.append(QString::fromLatin1(name));
-    return result;
-}
 
 // --- Runs ---------------------------------------------------------------------
 
