@@ -25,6 +25,8 @@ public:
 
     bool isBypass() const { return bypass_; }
     double halfWidthFrames() const { return halfWidth_; }
+    // Input frames per output frame.
+    double step() const { return step_; }
 
     // Adds up to numFrames output frames to outAdd, pulling input through
     // source.pull(float* dst, int maxFrames) -> frames delivered. Returns the

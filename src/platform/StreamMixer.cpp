@@ -11,6 +11,12 @@ constexpr int kSlotBits = 4; // handle = generation << 4 | (slot index + 1)
 constexpr std::uint32_t kSlotMask = (1u << kSlotBits) - 1;
 static_assert(StreamMixer::kMaxStreams < (1 << kSlotBits), "slot index must fit its bits");
 static_assert((StreamMixer::kRingFrames & (StreamMixer::kRingFrames - 1)) == 0, "ring size is a power of two");
+
+// A start never waits for more than most of the ring: a player keeps less
+// queued than the ring holds (the feed loop stops at 100 000 frames), and a
+// start amount beyond that would wait for ever.
+constexpr double kMostStartFrames = double(StreamMixer::kRingFrames) * 3 / 4;
+
 static_assert(std::atomic<std::int64_t>::is_always_lock_free, "queue counters must be lock-free");
 static_assert(std::atomic<std::uint32_t>::is_always_lock_free, "handles must be lock-free");
 static_assert(std::atomic<int>::is_always_lock_free, "state and user counts must be lock-free");
@@ -45,9 +51,8 @@ struct StreamMixer::Slot
 
     // Consumer fields, set up by create() before the handle is published.
     std::int64_t lastDiscardMark = 0;
-    bool started = false;  // has sounded since its creation or last stop
-    bool dry = false;      // ran dry in the last render; counted once per episode
-    double inPerOut = 1.0; // stream frames per device frame
+    bool started = false; // has sounded since its creation or last stop
+    bool dry = false;     // ran dry in the last render; counted once per episode
     Resampler resampler;
 };
 
@@ -125,7 +130,6 @@ StreamHandle StreamMixer::create(int streamRateHz, int deviceRateHz)
         slot.lastDiscardMark = 0;
         slot.started = false;
         slot.dry = false;
-        slot.inPerOut = double(streamRateHz) / double(deviceRateHz);
         slot.resampler.configure(streamRateHz, deviceRateHz);
         slot.generation = (slot.generation + 1) & (0xffffffffu >> kSlotBits);
         if (slot.generation == 0)
@@ -317,8 +321,10 @@ bool StreamMixer::renderSlot(Slot& slot, float* out, int numFrames)
         // Silence before the first push (or before startFrames are queued)
         // is the stream's start, not a shortage.
         const std::int64_t startFrames = startFrames_.load(std::memory_order_relaxed);
-        const double needed =
-            startFrames > 0 ? double(startFrames) * slot.inPerOut + 2.0 * slot.resampler.halfWidthFrames() : 1.0;
+        const double needed = startFrames > 0
+            ? std::min(double(startFrames) * slot.resampler.step() + 2.0 * slot.resampler.halfWidthFrames(),
+                       kMostStartFrames)
+            : 1.0;
         if (double(written - read) < needed && !slot.ended.load(std::memory_order_acquire))
             return false;
         slot.started = true;

@@ -66,8 +66,8 @@ public:
     void render(float* out, int numFrames);
 
     // A playing stream starts to sound at the first render that finds
-    // startFrames device frames of it queued (any frame when 0), or once it
-    // is marked ended; until then it renders silence and takes nothing. A
+    // startFrames device frames of it queued (any frame when 0; never more
+    // than three quarters of the ring), or once it is marked ended; until then it renders silence and takes nothing. A
     // card that pulls its whole buffer as it starts would otherwise play the
     // first pushes and then a hole. Control thread.
     void setStartFrames(std::int64_t deviceFrames);

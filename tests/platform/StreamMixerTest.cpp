@@ -46,6 +46,23 @@ TEST(StreamMixer, StreamWaitsForTheCardsStartAmount)
     EXPECT_EQ(out.front(), 0.5f) << "no start amount: the first frame sounds";
 }
 
+// A card's start amount in a stream of a higher rate can be more than the
+// ring holds (2 s of a 44.1 kHz card is 192 000 frames of a 96 kHz stream):
+// the stream starts once most of the ring is queued instead of never.
+TEST(StreamMixer, AStartAmountBeyondTheRingWaitsOnlyForMostOfIt)
+{
+    StreamMixer mixer;
+    mixer.setStartFrames(88200);
+    const StreamHandle s = mixer.create(96000, 44100);
+    ASSERT_TRUE(mixer.play(s));
+    const std::vector<float> block = frames(1024, 0.5f);
+    std::vector<float> out(2 * 64);
+    for (int pushed = 0; pushed < 100000; pushed += 1024)
+        ASSERT_TRUE(mixer.push(s, block.data(), 1024));
+    mixer.render(out.data(), 64);
+    EXPECT_GT(out.back(), 0.0f) << "a queue as full as a player keeps it never started";
+}
+
 // A stream marked ended starts whatever it holds: a recording shorter than
 // the card's buffer still plays.
 TEST(StreamMixer, EndedStreamStartsWithLessThanTheStartAmount)
