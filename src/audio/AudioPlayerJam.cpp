@@ -15,7 +15,7 @@
 // The GUI thread's hold on the chain for the starts, the single checks and
 // the renders (playback held): the position rule, the step pitch, one
 // chain step, and the notices emitted as signals at once.
-class AudioPlayer::GuiJamPort final : public JamPort
+class AudioPlayer::GuiJamPort final : public ChainJamPort
 {
 public:
     explicit GuiJamPort(AudioPlayer& owner) : player_(owner) { }
@@ -24,15 +24,10 @@ public:
     {
         player_.feed.placeReadPosition(frames, setPlayStart);
     }
-    int readPosition() const override { return chain::currentposition.load(); }
-    void moveReadPosition(int frames) override { chain::currentposition.store(frames); }
-    BlockTiming timingAt(int position) const override { return chainTimingAt(position); }
-    void restartPhases() override { resetPhases(); }
     float setStepInterp(float stepFactor) override
     {
         return jamplay::applyStepPitch(player_.tools, player_.feed.basePitch.load(), stepFactor);
     }
-    bool renderBlock(float* left, float* right) override { return processaudio(left, right, nullptr); }
     void notify(const StepNotice& notice) override { player_.emitStepNotice(notice); }
 
 private:

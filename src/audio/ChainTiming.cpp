@@ -5,24 +5,11 @@
 #include <algorithm>
 #include <climits>
 
-namespace {
-
-// The chain keeps its factors within these bounds (ChainState.h).
-constexpr float minimumFactor = 0.125f;
-constexpr float maximumFactor = 8.0f;
-
-float kept(float factor)
-{
-    return std::isnan(factor) ? 1.0f : std::clamp(factor, minimumFactor, maximumFactor);
-}
-
-} // namespace
-
 int chainAdvanceFrames()
 {
     if (!chain::vocoderSwitches.load().TSMPSMEnabled)
         return chain::hop;
-    return std::max(1, int(std::floor(float(chain::hop) * kept(chain::hopfactor.load()))));
+    return std::max(1, int(std::floor(float(chain::hop) * chain::sanitisedFactor(chain::hopfactor.load()))));
 }
 
 BlockTiming chainTimingAt(int position)
@@ -34,7 +21,7 @@ BlockTiming chainTimingAt(int position)
         return timing;
     }
     timing.step = double(chainAdvanceFrames()) / double(chain::hop);
-    const double pitch = double(kept(chain::interpfactor.load()));
+    const double pitch = double(chain::sanitisedFactor(chain::interpfactor.load()));
     timing.first += double(chain::framesize / 2) * (pitch - timing.step);
     return timing;
 }

@@ -10,26 +10,10 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-// The read reaches framesize × the pitch factor frames past the position;
-// the chain keeps the factor within these bounds.
-constexpr float minimumReachFactor = 0.125f;
-constexpr float maximumReachFactor = 8.0f;
-
-float reachFactor(float interp)
-{
-    if (std::isnan(interp))
-        return 1.0f;
-    return std::clamp(interp, minimumReachFactor, maximumReachFactor);
-}
-
-} // namespace
-
 // The stepping's and the splicer's hold on the chain while playing: the
 // position rule, the step pitch, the chain steps, and the notices left for
 // the GUI's tick at the stream frame where they are heard.
-class FeedLoop::PlaybackPort final : public JamPort
+class FeedLoop::PlaybackPort final : public ChainJamPort
 {
 public:
     PlaybackPort(FeedLoop& feed, ToolSwitches& tools) : feed_(feed), tools_(tools) { }
@@ -38,10 +22,6 @@ public:
     {
         feed_.placeReadPosition(frames, setPlayStart);
     }
-    int readPosition() const override { return chain::currentposition.load(); }
-    void moveReadPosition(int frames) override { chain::currentposition.store(frames); }
-    BlockTiming timingAt(int position) const override { return chainTimingAt(position); }
-    void restartPhases() override { resetPhases(); }
     float setStepInterp(float stepFactor) override
     {
         return jamplay::applyStepPitch(tools_, feed_.basePitch.load(), stepFactor);
@@ -164,7 +144,8 @@ FeedLoop::BlockResult FeedLoop::makeBlock(const MetaData* readable, StreamHandle
     const int position = chain::currentposition.load();
     const std::int64_t remaining = std::int64_t(length_) - position;
     const chain::VocoderSwitches switches = chain::vocoderSwitches.load();
-    const float reach = switches.TSMPSMEnabled ? reachFactor(chain::interpfactor.load()) : 1.0f;
+    // The read reaches framesize × the pitch factor frames past the position.
+    const float reach = switches.TSMPSMEnabled ? chain::sanitisedFactor(chain::interpfactor.load()) : 1.0f;
     const bool inside = double(remaining) > double(reach) * chain::framesize;
     if (!inside && looping.load()) {
         // Looping jumps back from here, as it always has.

@@ -24,16 +24,11 @@ std::uint64_t packLoop(int start, int end)
 }
 
 // The GUI thread's hold on the chain for a pre-roll (playback held).
-class HeldChainPort final : public JamPort
+class HeldChainPort final : public ChainJamPort
 {
 public:
     void placeReadPosition(int, bool) override { }
-    int readPosition() const override { return chain::currentposition.load(); }
-    void moveReadPosition(int frames) override { chain::currentposition.store(frames); }
-    BlockTiming timingAt(int position) const override { return chainTimingAt(position); }
-    void restartPhases() override { resetPhases(); }
     float setStepInterp(float) override { return 0.0f; }
-    bool renderBlock(float* left, float* right) override { return processaudio(left, right, nullptr); }
     void notify(const StepNotice&) override { }
 };
 

@@ -1,9 +1,36 @@
 #include "JamPlayback.h"
 
+#include "ChainControls.h"
+#include "ProcessingChain.h"
 #include "StepSplicer.h"
 #include "ToolSwitches.h"
 
 #include <algorithm>
+
+int ChainJamPort::readPosition() const
+{
+    return chain::currentposition.load();
+}
+
+void ChainJamPort::moveReadPosition(int frames)
+{
+    chain::currentposition.store(frames);
+}
+
+BlockTiming ChainJamPort::timingAt(int position) const
+{
+    return chainTimingAt(position);
+}
+
+void ChainJamPort::restartPhases()
+{
+    resetPhases();
+}
+
+bool ChainJamPort::renderBlock(float* left, float* right)
+{
+    return processaudio(left, right, nullptr);
+}
 
 namespace jamplay {
 

@@ -45,6 +45,18 @@ public:
     virtual void notify(const StepNotice& notice) = 0;
 };
 
+// What every port on the process's chain shares: its read position, its
+// timing and phases, and a block made without the isolation curve.
+class ChainJamPort : public JamPort
+{
+public:
+    int readPosition() const override;
+    void moveReadPosition(int frames) override;
+    BlockTiming timingAt(int position) const override;
+    void restartPhases() override;
+    bool renderBlock(float* left, float* right) override;
+};
+
 class StepSplicer;
 class ToolSwitches;
 

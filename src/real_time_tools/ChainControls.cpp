@@ -2,6 +2,9 @@
 
 #include "LatestValue.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace chain {
 
 ReadPosition currentposition{0};
@@ -92,6 +95,13 @@ void applyLoadDefaults()
     cutFrequencyValue.store(loadCutFrequencyValue, relaxed);
     bleedThresholdValue.store(loadBleedThresholdValue, relaxed);
     vocoderModeFlags.store(*vocoderModeFlagsFor(loadVocoderMode), relaxed);
+}
+
+float sanitisedFactor(float factor)
+{
+    if (std::isnan(factor))
+        return 1.0f;
+    return std::clamp(factor, minimumFactor, maximumFactor);
 }
 
 } // namespace chain

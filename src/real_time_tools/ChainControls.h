@@ -35,6 +35,12 @@ constexpr int hop = framesize / 4;
 // Length of the isolation curve that a step writes for the display.
 constexpr int isolationCurveLength = 400;
 
+// A step keeps the tempo and pitch factors within these bounds.
+constexpr float minimumFactor = 0.125f;
+constexpr float maximumFactor = 8.0f;
+// A tempo or pitch factor as a step uses it: clamped to the bounds, NaN as 1.
+float sanitisedFactor(float factor);
+
 // The read position with a count of the writes made to it. The step
 // advances it against the word it read at its start, so a position stored
 // while a step runs (a seek, a stop, an export start) always wins, even

@@ -69,9 +69,6 @@ struct ChainSnapshot
     float plotDivisor = 1.0f;
 };
 
-constexpr float minimumFactor = 0.125f;
-constexpr float maximumFactor = 8.0f;
-
 ChainSnapshot takeSnapshot();
 
 // Frames the read position moves in a step made with this snapshot.

@@ -75,13 +75,6 @@ std::atomic<bool> stepRunning{false};
 std::atomic<bool> flushRequested{false};
 std::atomic<bool> resetPhasesRequested{false};
 
-float sanitisedFactor(float factor)
-{
-    if (std::isnan(factor))
-        return 1.0f;
-    return std::clamp(factor, minimumFactor, maximumFactor);
-}
-
 // Frames outside [0, length) are silence.
 inline float sampleAt(const float* data, int64_t length, int64_t index)
 {
