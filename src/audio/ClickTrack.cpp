@@ -1,6 +1,6 @@
 #include "ClickTrack.h"
 
-#include "JamSteps.h"
+#include "BeatLead.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,7 +32,7 @@ int ClickTrack::place(const float* beats, int n, int offset, const StepSplicer::
     startAt_ = -1;
     if (beats == nullptr || n < minimumBeats)
         return -1;
-    const auto heard = [beats, offset](int k) { return double(jamplay::heardFrame(beats[k])) - offset; };
+    const auto heard = [beats, offset](int k) { return double(base::heardFrame(beats[k])) - offset; };
     int clicked = -1;
     for (int p = 0; p < block.pieceCount; ++p) {
         const StepSplicer::Piece& piece = block.pieces[size_t(p)];

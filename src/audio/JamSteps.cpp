@@ -47,14 +47,9 @@ StepWindow stepWindow(const BeatGrid& grid, int beat)
     return window;
 }
 
-int heardFrame(float beat)
-{
-    return std::max(0, clampToInt(double(beat) - base::beatLeadFrames));
-}
-
 int jumpTarget(const BeatGrid& grid, int beat)
 {
-    return heardFrame(grid.at(beat));
+    return base::heardFrame(grid.at(beat));
 }
 
 StepPitch combinePitch(float stepFactor, float basePitch)

@@ -54,10 +54,8 @@ struct StepWindow
 // recording becomes its end, so that a step on the last beats ends where
 // the recording does.
 StepWindow stepWindow(const BeatGrid& grid, int beat);
-// Where a beat at `beat` frames is heard (a step on it starts, its click
-// sounds): one lead early, truncated, not below 0.
-int heardFrame(float beat);
-// Where a step on `beat` starts and a jump to it lands: its heard frame.
+// Where a step on `beat` starts and a jump to it lands: its heard frame
+// (BeatLead.h).
 int jumpTarget(const BeatGrid& grid, int beat);
 
 // A step's pitch on top of the pitch controls' factor (ratios out/in

@@ -7,8 +7,20 @@
 // agree.
 #pragma once
 
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
 namespace base {
 
 constexpr int beatLeadFrames = 0;
+
+// Where a beat at `beat` frames is heard and acted on (a click sounds, a
+// step or a loop starts, the chords tab enters it): one lead early,
+// truncated, not below 0.
+inline int heardFrame(float beat)
+{
+    return int(std::clamp(std::trunc(double(beat) - beatLeadFrames), 0.0, double(INT_MAX)));
+}
 
 } // namespace base

@@ -122,7 +122,7 @@ TEST_F(BeatTracking, OneBeatChangeAndAtMostOneClickPerBeat)
     // Beat 0 is the beat clicked last after a load, as at program start.
     std::vector<float> expectedOut(left.size(), 0.0f);
     for (int b = 1; b <= beatCount - 2; ++b) {
-        const int start = jamplay::heardFrame(rig.model.beats[b]) - (chain::hop + 1);
+        const int start = base::heardFrame(rig.model.beats[b]) - (chain::hop + 1);
         for (int f = 0; f < int(click.size()) && start + f < int(left.size()); ++f)
             expectedOut[size_t(start + f)] = click[size_t(f)] * 0.5f;
     }

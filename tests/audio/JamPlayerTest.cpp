@@ -47,7 +47,7 @@ TestRecording markedRecording(int frames, int beats, float spacing)
 {
     std::vector<float> x(size_t(frames), 0.0f);
     for (int b = 0; b < beats; ++b) {
-        const int at = jamplay::heardFrame(spacing * float(b + 1)) + markerDelay;
+        const int at = base::heardFrame(spacing * float(b + 1)) + markerDelay;
         if (at < frames)
             x[size_t(at)] = markerStep * float(b + 1);
     }
@@ -770,7 +770,7 @@ TEST(ExportBlock, MixesTheClickWhereItsBeatIsHeardAtTheMetronomeGainWithoutTheVo
     // Beat 0 is the beat clicked last after a load, as at program start.
     std::vector<float> clicks(plain.size(), 0.0f);
     for (int b = 1; b < 39; ++b) {
-        const int at = jamplay::heardFrame(float(beatAt(b))) - firstHeard;
+        const int at = base::heardFrame(float(beatAt(b))) - firstHeard;
         for (int f = std::max(at, 0); f < at + 300 && f < int(clicks.size()); ++f)
             clicks[size_t(f)] = 0.25f; // the click (0.5) at the metronome gain (0.5)
     }

@@ -115,7 +115,7 @@ TEST(StepJumps, LandOneLeadEarlyNeverBeforeZero)
     const jamplay::BeatGrid grid = gridOf(beats, 100000);
     EXPECT_EQ(jamplay::jumpTarget(grid, 0), 0);
     EXPECT_EQ(jamplay::jumpTarget(grid, 1), 10000 - L);
-    EXPECT_EQ(jamplay::heardFrame(10000.7f), 10000 - L);
+    EXPECT_EQ(base::heardFrame(10000.7f), 10000 - L);
 }
 
 // --- The step pitch on top of the pitch controls -------------------------------

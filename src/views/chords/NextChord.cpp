@@ -8,17 +8,6 @@
 
 namespace nextchord {
 
-namespace {
-
-// Where playback enters beat b, as the loop points hold it.
-double beatStart(float beat)
-{
-    const double start = std::trunc(double(beat) - base::beatLeadFrames);
-    return std::max(start, 0.0);
-}
-
-} // namespace
-
 Shown at(const QVector<QString>& seq, int c, bool roots, const LoopBeats& loop)
 {
     Shown shown;
@@ -54,8 +43,8 @@ Shown at(const QVector<QString>& seq, int c, bool roots, const LoopBeats& loop)
 int beatAt(const QVector<float>& beats, int position)
 {
     // Beats rise, and so do their starts.
-    const auto after = std::upper_bound(beats.begin(), beats.end(), double(position),
-                                        [](double p, float beat) { return p < beatStart(beat); });
+    const auto after = std::upper_bound(beats.begin(), beats.end(), position,
+                                        [](int p, float beat) { return p < base::heardFrame(beat); });
     return int(after - beats.begin()) - 1;
 }
 

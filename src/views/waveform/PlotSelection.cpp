@@ -37,11 +37,6 @@ int shownWidth(const QLabel& label, const QString& text)
     return std::max(QFontMetrics(label.font()).horizontalAdvance(text), label.sizeHint().width());
 }
 
-int nonNegative(float frame)
-{
-    return std::max(saturatingInt(frame), 0);
-}
-
 } // namespace
 
 PlotSelection::PlotSelection(QWidget* parent) : QWidget(parent)
@@ -151,9 +146,9 @@ void PlotSelection::setLoopPoints()
     // to it, whose edge is drawn on the beat's attack.
     if (analysisReady()) {
         startBeat = nearestBeat(float(start));
-        start = nonNegative(metaData->beats[startBeat] - beatLead);
+        start = base::heardFrame(metaData->beats[startBeat]);
         endBeat = nearestBeat(float(end));
-        end = nonNegative(metaData->beats[endBeat] - beatLead);
+        end = base::heardFrame(metaData->beats[endBeat]);
     }
     assignLoopPoints(start, end);
 }
@@ -200,8 +195,7 @@ void PlotSelection::updateSelectionFromOffset(int)
     if (!analysisReady() || !validBeat(startBeat) || !validBeat(endBeat))
         return;
     // The beats moved under the same indexes; the selection keeps its beats.
-    assignLoopPoints(nonNegative(metaData->beats[startBeat] - beatLead),
-                     nonNegative(metaData->beats[endBeat] - beatLead));
+    assignLoopPoints(base::heardFrame(metaData->beats[startBeat]), base::heardFrame(metaData->beats[endBeat]));
     update();
 }
 
