@@ -312,10 +312,9 @@ metadata MIRtoolbox::mainCall(float*& signal, int sampleRate, int sampleCount,
     for (size_t r = 0; r < size_t(rootCount); ++r)
         chromaRows[r] = chroma[r].data();
     // A selection that allows some chord holds the recognition to it.
-    bool keepSelection = false;
-    for (const std::vector<int>& row : selection)
-        for (int allowed : row)
-            keepSelection = keepSelection || allowed == 1;
+    const bool keepSelection = std::any_of(selection.begin(), selection.end(), [](const std::vector<int>& row) {
+        return std::find(row.begin(), row.end(), 1) != row.end();
+    });
     std::vector<std::vector<std::string>> names(2, std::vector<std::string>(size_t(beatCount)));
     std::vector<std::vector<std::string>> ranked(2, std::vector<std::string>(size_t(chordCount)));
     std::vector<float> voteShare(size_t(beatCount), 0.0f);

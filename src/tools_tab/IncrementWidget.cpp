@@ -182,7 +182,7 @@ void IncrementWidget::stepUp()
             boxValue = 0.0f;
         break;
     case Tempo:
-        if (boxValue < float(2 * originalBpm))
+        if (boxValue < highestBpm())
             boxValue = std::floor(boxValue) + 1.0f;
         break;
     case Semitones:
@@ -207,7 +207,7 @@ void IncrementWidget::stepDown()
             boxValue = 3.0f;
         break;
     case Tempo:
-        if (boxValue > float(originalBpm / 4))
+        if (boxValue > lowestBpm())
             boxValue = std::ceil(boxValue) - 1.0f;
         break;
     case Semitones:

@@ -30,6 +30,10 @@ public:
     int mode() const { return boxMode; }
     float value() const { return boxValue; }
     int originalBPM() const { return originalBpm; }
+    bool tempoKnown() const { return originalBpm != -1; }
+    // The tempo box's range: a quarter to twice the original tempo.
+    float lowestBpm() const { return float(originalBpm / 4); }
+    float highestBpm() const { return float(2 * originalBpm); }
     // Left edge of the fine-tune marker (5 pixels wide, box coordinates).
     int markerX() const;
     bool markerShown() const;
@@ -99,7 +103,6 @@ private:
     void moveMarker(int left);
     // After a minus or plus step of the fine tune, refused or not.
     void markerFollowsValue();
-    bool tempoKnown() const { return originalBpm != -1; }
 
     QLabel* marker = nullptr;
     int boxMode = 0;

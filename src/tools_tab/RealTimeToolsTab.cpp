@@ -40,7 +40,13 @@ const QString fineTuneName = QStringLiteral("fineTune");
 const QString keyShiftName = QStringLiteral("keyShift");
 
 const float fineTuneCentre = 50.0f;
-const int fineTuneMarkerRest = 46;
+
+// The fine-tune box at `hundredths` from its centre, the marker under it.
+void placeFineTune(IncrementWidget& box, int hundredths)
+{
+    const float value = float(hundredths) + fineTuneCentre;
+    box.placeFineTune(value, int(value / 100.0f * 44.0f + 24.0f));
+}
 
 int toIntOrZero(const QStringList& list, int index)
 {
@@ -269,17 +275,13 @@ void RealTimeToolsTab::setFineTuneWidget(float x)
 {
     if (fineTuneBox->mode() != IncrementWidget::FineTune)
         return;
-    const pitchvalue::Split pitch = pitchvalue::splitShown(pitchvalue::semitonesOfRatio(double(x)));
-    const float value = float(pitch.hundredths) + fineTuneCentre;
-    const int markerLeft = int(value / 100.0f * 44.0f + 24.0f);
-    fineTuneBox->placeFineTune(value, markerLeft);
+    placeFineTune(*fineTuneBox, pitchvalue::splitShown(pitchvalue::semitonesOfRatio(double(x))).hundredths);
 }
 
 void RealTimeToolsTab::showPitch(int semitones, int hundredths)
 {
     semitoneBox->setValue(float(semitones));
-    const float value = float(hundredths) + fineTuneCentre;
-    fineTuneBox->placeFineTune(value, int(value / 100.0f * 44.0f + 24.0f));
+    placeFineTune(*fineTuneBox, hundredths);
 }
 
 float RealTimeToolsTab::getSemitones() const
@@ -398,7 +400,7 @@ void RealTimeToolsTab::resetRealTimeTools()
     bpmBox->setBPMActive(false, 0.0f);
     sessionBpm = 0.0f;
     modeBox->reset();
-    fineTuneBox->placeFineTune(fineTuneCentre, fineTuneMarkerRest);
+    placeFineTune(*fineTuneBox, 0);
     // 7. – 8.
     filterButton->reset();
     muteSoloButton->reset();
@@ -414,7 +416,7 @@ void RealTimeToolsTab::setToolsFromSession(QStringList tempo, QStringList pitch,
     sessionBpm = toFloatOrZero(tempo, 0);
     if (!std::isfinite(sessionBpm) || sessionBpm < 0.0f)
         sessionBpm = 0.0f;
-    if (bpmBox->originalBPM() != -1)
+    if (bpmBox->tempoKnown())
         playSessionTempo(std::exchange(sessionBpm, 0.0f));
     const int mode = toIntOrZero(tempo, 2);
     modeBox->setCurrentMode(mode >= 0 && mode <= 3 ? mode : 0);

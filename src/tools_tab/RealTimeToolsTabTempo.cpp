@@ -82,7 +82,7 @@ void RealTimeToolsTab::setBPM(float bpm)
         return;
     // Known already: the same recording analysed again. Taking the box's
     // value as the new original would make the next step jump.
-    if (bpmBox->originalBPM() != -1)
+    if (bpmBox->tempoKnown())
         return;
     bpmBox->setBPMActive(true, bpm);
     const float shown = std::trunc(bpmBox->value());
@@ -101,7 +101,7 @@ void RealTimeToolsTab::playSessionTempo(float bpm)
     const int original = bpmBox->originalBPM();
     // No tempo stored (0, no number), or one outside the box's range: the
     // stored knob plays, as it does for sessions without one.
-    if (!(bpm >= float(original / 4) && bpm <= float(2 * original)))
+    if (!(bpm >= bpmBox->lowestBpm() && bpm <= bpmBox->highestBpm()))
         return;
     // The knob's own tempo already: it plays that.
     if (bpmBox->value() == bpm)

@@ -153,7 +153,7 @@ FilterOpener::FilterOpener(QWidget* parent)
     : CustomButton(cachedPixmap(QStringLiteral(":/images/chords/filter_button.png")), parent, false)
 {
     setFixedSize(openerWidth, openerHeight);
-    setFont(designFont(QStringLiteral("DejaVu Sans"), 9, QFont::Bold));
+    setFont(designFont(QString::fromLatin1(labelFontFamily), 9, QFont::Bold));
     setCursor(Qt::PointingHandCursor);
 }
 
@@ -164,7 +164,6 @@ void FilterOpener::paintEvent(QPaintEvent* event)
     // Light on the grey plate, dark on the pressed orange one, as the
     // tab's other text buttons.
     painter.setPen(frame() == 0 ? QColor(196, 196, 196) : QColor(34, 18, 8));
-    painter.setFont(font());
     const QRect area(textLeft, 0, width() - textLeft - textRight, height());
     painter.drawText(area, Qt::AlignCenter, text());
 }

@@ -406,7 +406,7 @@ void ChordsTab::closeFilterWidget()
     filterButton->show();
     place(chordsStack, gridPlace);
     chordsStack->setCurrentIndex(0);
-    if (!metaData || !metaData->metaDataValid.load(std::memory_order_acquire))
+    if (!modelReady())
         return;
     int names = 0;
     for (const QString& name : qAsConst(metaData->chordVecDetected))
@@ -445,9 +445,7 @@ void ChordsTab::setChordTabFromSession(QStringList list)
     //    else open.
     const int type = sessionInt(list, 0) == 1 ? 1 : 0;
     showChordType(type);
-
-    chordType = type;
-    refreshBeat();
+    setChordType(type);
 
     // 4. The capo (its signals reach setCapoShift).
     capoWidget->initFromSession(sessionInt(list, 5));
