@@ -1,5 +1,6 @@
 #include "AudioDecoder.h"
 
+#include "ChannelMixDown.h"
 #include "PlatformLog.h"
 
 #include <QCoreApplication>
@@ -18,7 +19,6 @@ extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/channel_layout.h>
-#include <libavutil/opt.h>
 #include <libswresample/swresample.h>
 }
 
@@ -45,9 +45,6 @@ constexpr std::int64_t kMaxFramesPerByte = 8192;
 // The output's first room when the length is unknown or not believed;
 // it doubles from there.
 constexpr std::int64_t kInitialFrames = 1 << 16;
-// The most channels the resampler mixes (SWR_CH_MAX); a file with more is
-// no recording we can play.
-constexpr int kMaxChannels = 64;
 
 void logToQt(void* avClass, int level, const char* format, va_list args)
 {
@@ -163,73 +160,61 @@ struct AudioDecoder::Impl
 
 namespace {
 
-// The stereo mix-down of a file with more channels: FFmpeg's own for the
-// layout (centre and surrounds at -3 dB; the LFE as loud as the centre, so
-// the bass stays), its rows scaled to sum to at most 1 so it cannot clip.
-// A layout FFmpeg has no rule for (no channel mask and a count without a
-// default layout, or channels its rule leaves out) gets even channels on
-// the left and odd ones on the right, each row summing to 1. Either way
-// every channel is heard.
-// matrix[o * kMaxChannels + c]: the gain of input channel c in output o.
-bool stereoMixDown(const AVChannelLayout& in, std::vector<double>& matrix)
+// Where FFmpeg says each channel sits, in the mix-down's terms; a count
+// alone is read as FFmpeg's usual layout for it, where it has one. Empty
+// for a count the mix-down cannot take.
+std::vector<ChannelPlace> placesOf(const AVChannelLayout& layout)
 {
-    const int n = in.nb_channels;
-    if (n < 3 || n > kMaxChannels)
-        return false;
-    // FFmpeg fills a whole square of its channels, not just two rows.
-    matrix.assign(static_cast<size_t>(kMaxChannels) * kMaxChannels, 0.0);
-    AVChannelLayout stereo{};
-    av_channel_layout_default(&stereo, 2);
-    bool everyChannel = in.order != AV_CHANNEL_ORDER_UNSPEC
-        && swr_build_matrix2(&in, &stereo, M_SQRT1_2, M_SQRT1_2, 1.0, 1.0, 1.0, matrix.data(), kMaxChannels,
-                             AV_MATRIX_ENCODING_NONE, nullptr)
-            >= 0;
-    for (int c = 0; everyChannel && c < n; ++c)
-        everyChannel =
-            matrix[static_cast<size_t>(c)] != 0.0 || matrix[static_cast<size_t>(kMaxChannels + c)] != 0.0;
-    if (everyChannel)
-        return true;
-    std::fill(matrix.begin(), matrix.end(), 0.0);
-    const int left = (n + 1) / 2;
-    const int right = n / 2;
-    for (int c = 0; c < n; ++c)
-        matrix[static_cast<size_t>((c % 2) * kMaxChannels + c)] = 1.0 / (c % 2 == 0 ? left : right);
-    return true;
+    if (layout.nb_channels <= 0 || layout.nb_channels > kMaxMixChannels)
+        return {};
+    AVChannelLayout guess{};
+    const AVChannelLayout* named = &layout;
+    if (layout.order == AV_CHANNEL_ORDER_UNSPEC) {
+        av_channel_layout_default(&guess, layout.nb_channels);
+        named = &guess;
+    }
+    std::vector<ChannelPlace> places(static_cast<size_t>(layout.nb_channels));
+    for (unsigned c = 0; c < places.size(); ++c) {
+        const int id = av_channel_layout_channel_from_index(named, c);
+        if (id >= 0 && id < 64)
+            places[c] = {ChannelPlace::Kind::Speaker, id};
+        else if (id >= AV_CHAN_AMBISONIC_BASE && id <= AV_CHAN_AMBISONIC_END)
+            places[c] = {ChannelPlace::Kind::Ambisonic, id - AV_CHAN_AMBISONIC_BASE};
+    }
+    return places;
 }
 
 } // namespace
 
 bool AudioDecoder::Impl::setUpResampler()
 {
-    AVChannelLayout inLayout{};
-    if (frame->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
-        av_channel_layout_default(&inLayout, frame->ch_layout.nb_channels);
-    else if (av_channel_layout_copy(&inLayout, &frame->ch_layout) < 0)
-        return false;
+    const AVChannelLayout& layout = frame->ch_layout;
     if (swr && frame->format == swrFormat && frame->sample_rate == swrRate
-        && av_channel_layout_compare(&inLayout, &swrLayout) == 0) {
-        av_channel_layout_uninit(&inLayout);
+        && av_channel_layout_compare(&layout, &swrLayout) == 0)
         return true;
-    }
     swr_free(&swr);
     av_channel_layout_uninit(&swrLayout);
+    if (av_channel_layout_copy(&swrLayout, &layout) < 0)
+        return false;
+    swrFormat = frame->format;
+    swrRate = frame->sample_rate;
+    std::vector<double> gains;
+    if (!channelMixDown(placesOf(layout), outChannels, gains))
+        return false;
+    // The resampler learns only how many channels come in: where they sit
+    // is in the gains. As many in as out and no gains: no mixing at all.
+    AVChannelLayout inLayout{};
     AVChannelLayout outLayout{};
+    av_channel_layout_default(&inLayout, layout.nb_channels);
     av_channel_layout_default(&outLayout, outChannels);
     int ret = swr_alloc_set_opts2(&swr, &outLayout, AV_SAMPLE_FMT_FLT, rateHz, &inLayout,
                                   static_cast<AVSampleFormat>(frame->format), frame->sample_rate, 0, nullptr);
-    if (ret >= 0 && swr) {
-        // Rules of FFmpeg's own (a stream that changes its channels midway)
-        // are scaled not to clip either.
-        av_opt_set_double(swr, "rematrix_maxval", 1.0, 0);
-        std::vector<double> matrix;
-        if (outChannels == 2 && stereoMixDown(inLayout, matrix))
-            ret = swr_set_matrix(swr, matrix.data(), kMaxChannels);
-        if (ret >= 0)
-            ret = swr_init(swr);
-    }
-    swrLayout = inLayout;
-    swrFormat = frame->format;
-    swrRate = frame->sample_rate;
+    if (ret >= 0 && !swr)
+        ret = AVERROR(ENOMEM);
+    if (ret >= 0 && !gains.empty())
+        ret = swr_set_matrix(swr, gains.data(), layout.nb_channels);
+    if (ret >= 0)
+        ret = swr_init(swr);
     if (ret < 0) {
         swr_free(&swr);
         return false;
@@ -425,7 +410,7 @@ bool AudioDecoder::open(const QString& path)
     d_->rateHz = d_->codec->sample_rate;
     d_->sourceChannels = d_->codec->ch_layout.nb_channels;
     if (d_->rateHz < kMinRateHz || d_->rateHz > kMaxRateHz || d_->sourceChannels <= 0
-        || d_->sourceChannels > kMaxChannels)
+        || d_->sourceChannels > kMaxMixChannels)
         return fail(DecodeError::NotAudio);
     d_->outChannels = d_->sourceChannels == 1 ? 1 : 2;
 

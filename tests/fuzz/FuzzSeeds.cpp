@@ -2,6 +2,7 @@
 // OUT/<target>/: small files of every form the readers meet, made here
 // (tools/fuzz.sh adds encoded audio when ffmpeg is there).
 #include "AnalysisCache.h"
+#include "AudioFixtures.h"
 #include "FlacStream.h"
 #include "SimpleCrypt.h"
 #include "SyntheticSignals.h"
@@ -38,15 +39,13 @@ QByteArray wav(int rateHz, int channels, int frames)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// WavWriter writes one or two channels; the header says any count.
-QByteArray wavOfChannels(int channels, int frames)
+// WavWriter writes one or two channels; the header says any count, and the
+// extensible one where each channel sits.
+QByteArray wavOfChannels(int channels, int frames, std::int64_t mask = -1)
 {
     const auto x = synth::interleavedSines(44100, channels, frames, 440.0, 1000.0);
-    QByteArray bytes = WavWriter::header(44100, channels, static_cast<std::uint32_t>(x.size() * 2));
-    const int headerBytes = bytes.size();
-    bytes.resize(headerBytes + static_cast<int>(x.size() * 2));
-    WavWriter::toPcm16(x.data(), static_cast<std::int64_t>(x.size()), bytes.data() + headerBytes);
-    return bytes;
+    return mask < 0 ? fixtures::pcmWav(44100, channels, x)
+                    : fixtures::extensibleWav(44100, channels, static_cast<std::uint32_t>(mask), x);
 }
 
 flac::Frame constantFrame(int rateHz, int channels)
@@ -104,7 +103,11 @@ bool decoderSeeds()
         && put("decoder", "rate-switch.flac",
                flac::file(mono, {constantFrame(44100, 1), constantFrame(10, 1), constantFrame(44100, 1)}))
         && put("decoder", "384k.flac", flac::file(high, {constantFrame(0, 1), constantFrame(0, 1)}))
-        && put("decoder", "11-channels.wav", wavOfChannels(11, 300));
+        && put("decoder", "11-channels.wav", wavOfChannels(11, 300))
+        && put("decoder", "pair-side-mask.wav", wavOfChannels(2, 300, 0x600))
+        && put("decoder", "pair-mask-three-bits.wav", wavOfChannels(2, 300, 0x7))
+        && put("decoder", "lfe-and-sides.wav", wavOfChannels(3, 300, 0x608))
+        && put("decoder", "mono-lfe.wav", wavOfChannels(1, 300, 0x8));
 }
 
 bool cacheSeeds()

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <random>
@@ -530,6 +531,48 @@ TEST(AudioDecoder, MixesSixChannelsDownToStereo)
     }
 }
 
+TEST(AudioDecoder, MixesAnAmbisonicRecordingDownToStereo)
+{
+    if (!fixtures::haveFfmpeg())
+        GTEST_SKIP() << "ffmpeg is not installed";
+    // First-order ambisonics (ACN order, SN3D) of one tone from the left
+    // and one from the right: W = l + r, Y = l - r, nothing up, down, in
+    // front or behind.
+    constexpr int kRate = 48000;
+    const auto tones = fixtures::sines(kRate, 2, kRate, kLeftHz, kRightHz, 0.4f);
+    std::vector<float> foa(tones.size() * 2, 0.0f);
+    for (size_t f = 0; f < tones.size() / 2; ++f) {
+        foa[4 * f] = tones[2 * f] + tones[2 * f + 1];
+        foa[4 * f + 1] = tones[2 * f] - tones[2 * f + 1];
+    }
+    QTemporaryDir dir;
+    const QString wav = dir.filePath("foa.wav");
+    const QString opus = dir.filePath("foa.opus");
+    QFile file(wav);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(fixtures::pcmWav(kRate, 4, foa));
+    file.close();
+    // Mapping family 2 marks the stream ambisonic; FFmpeg reports it so.
+    ASSERT_TRUE(fixtures::ffmpeg(wav, {"-c:a", "libopus", "-mapping_family", "2", "-b:a", "256k"}, opus));
+
+    AudioDecoder decoder;
+    DecodedAudio audio;
+    ASSERT_TRUE(decoder.open(opus)) << decoder.errorMessage().toStdString();
+    ASSERT_TRUE(decoder.decodeAll(audio)) << decoder.errorMessage().toStdString();
+    EXPECT_EQ(audio.sourceChannelCount, 4);
+    EXPECT_EQ(audio.channelCount, 2);
+    const std::int64_t n = audio.numFrames / 2;
+    const float* left = audio.left.data() + n / 2;
+    const float* right = audio.right.data() + n / 2;
+    // Each tone on its own side, 20 dB over the other (the codec leaks).
+    const double leftOwn = fixtures::toneLevel(left, n, 1, kLeftHz, kRate);
+    const double rightOwn = fixtures::toneLevel(right, n, 1, kRightHz, kRate);
+    EXPECT_GT(leftOwn, 0.2);
+    EXPECT_GT(rightOwn, 0.2);
+    EXPECT_LT(fixtures::toneLevel(left, n, 1, kRightHz, kRate), 0.1 * leftOwn);
+    EXPECT_LT(fixtures::toneLevel(right, n, 1, kLeftHz, kRate), 0.1 * rightOwn);
+}
+
 // Channel c alone sounds in slot c (a constant 0.5), then every channel at
 // 0.9 at once: what each channel gives each side, and whether all of them
 // together clip.
@@ -551,11 +594,7 @@ protected:
                     x[static_cast<size_t>(f) * channels + c] = 0.9f;
             }
         }
-        QByteArray bytes = WavWriter::header(44100, channels, static_cast<std::uint32_t>(x.size() * 2));
-        const int headerBytes = bytes.size();
-        bytes.resize(headerBytes + static_cast<int>(x.size() * 2));
-        WavWriter::toPcm16(x.data(), static_cast<std::int64_t>(x.size()), bytes.data() + headerBytes);
-        return bytes;
+        return fixtures::pcmWav(44100, channels, x);
     }
 };
 
@@ -605,6 +644,103 @@ TEST_P(ChannelMixDown, EveryChannelIsHeardAndNothingClips)
 }
 
 INSTANTIATE_TEST_SUITE_P(OneToSixtyFour, ChannelMixDown, ::testing::Range(1, 65));
+
+// A header that names where each channel sits: every channel is heard, on
+// its own side ('L', 'R') or on both alike ('C'). One or two channels are
+// a mono recording or a stereo pair whatever speakers the header names
+// (recorders label a pair by position), so they come out as they are.
+struct SpeakerMask
+{
+    const char* name;
+    int channels;
+    std::int64_t mask; // -1: the plain header, no mask
+    const char* sides; // one per channel
+    const char* reason;
+};
+
+std::ostream& operator<<(std::ostream& os, const SpeakerMask& c)
+{
+    return os << c.name;
+}
+
+class DecoderSpeakerMasks : public ::testing::TestWithParam<SpeakerMask>
+{
+};
+
+TEST_P(DecoderSpeakerMasks, EveryChannelIsHeardOnItsSide)
+{
+    const SpeakerMask& c = GetParam();
+    constexpr int kRate = 44100;
+    constexpr int kFrames = kRate / 4;
+    const double toneHz[] = {440.0, 1000.0, 2500.0, 3700.0};
+    std::vector<float> x(static_cast<size_t>(kFrames) * c.channels);
+    for (int ch = 0; ch < c.channels; ++ch) {
+        std::vector<float> tone(kFrames, 0.0f);
+        synth::addSine(tone, kRate, toneHz[ch], kAmplitude, 0, tone.size());
+        for (int f = 0; f < kFrames; ++f)
+            x[static_cast<size_t>(f) * c.channels + ch] = tone[static_cast<size_t>(f)];
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("masked.wav"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(c.mask < 0 ? fixtures::pcmWav(kRate, c.channels, x)
+                          : fixtures::extensibleWav(kRate, c.channels, static_cast<std::uint32_t>(c.mask), x));
+    file.close();
+
+    AudioDecoder decoder;
+    DecodedAudio audio;
+    ASSERT_TRUE(decoder.open(path)) << decoder.errorMessage().toStdString();
+    ASSERT_TRUE(decoder.decodeAll(audio)) << c.reason << ": " << decoder.errorMessage().toStdString();
+    EXPECT_EQ(audio.sourceChannelCount, c.channels);
+    EXPECT_EQ(audio.channelCount, c.channels == 1 ? 1 : 2);
+    ASSERT_EQ(audio.numFrames, kFrames);
+    for (int ch = 0; ch < c.channels; ++ch) {
+        const double left = fixtures::toneLevel(audio.left.data(), kFrames, 1, toneHz[ch], kRate);
+        const double right = fixtures::toneLevel(audio.right.data(), kFrames, 1, toneHz[ch], kRate);
+        // Heard: at least half an even share of the tone.
+        EXPECT_GT(std::max(left, right), 0.5 * kAmplitude / c.channels) << "channel " << ch << ": " << c.reason;
+        // Absent: 40 dB down, above what the other tones leak into the
+        // measurement (about 0.3 %).
+        const double absent = 0.01 * kAmplitude;
+        switch (c.sides[ch]) {
+        case 'L':
+            EXPECT_LT(right, absent) << "channel " << ch << " on the right: " << c.reason;
+            break;
+        case 'R':
+            EXPECT_LT(left, absent) << "channel " << ch << " on the left: " << c.reason;
+            break;
+        default:
+            EXPECT_NEAR(left, right, 0.01 * kAmplitude) << "channel " << ch << " off centre: " << c.reason;
+        }
+        // As they are: 16-bit input, within a step.
+        if (c.channels <= 2) {
+            EXPECT_NEAR(std::max(left, right), kAmplitude, 2.0 / 32768) << "channel " << ch << ": " << c.reason;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Masks, DecoderSpeakerMasks,
+    ::testing::Values(
+        SpeakerMask{"mono_front_left", 1, 0x1, "C", "one microphone labelled left is still the recording"},
+        SpeakerMask{"mono_lfe", 1, 0x8, "C", "a low-frequency track alone is the recording"},
+        SpeakerMask{"pair_plain", 2, -1, "LR", "no mask"},
+        SpeakerMask{"pair_front", 2, 0x3, "LR", "the usual stereo mask"},
+        SpeakerMask{"pair_side", 2, 0x600, "LR", "a pair labelled as side speakers"},
+        SpeakerMask{"pair_back", 2, 0x30, "LR", "a pair labelled as back speakers"},
+        SpeakerMask{"pair_left_and_centre", 2, 0x5, "LR", "front left and centre"},
+        SpeakerMask{"pair_left_and_lfe", 2, 0x9, "LR", "front left and LFE"},
+        SpeakerMask{"pair_top_front", 2, 0x5000, "LR", "a pair labelled as height speakers"},
+        SpeakerMask{"pair_mask_zero", 2, 0, "LR", "an extensible header naming no speaker"},
+        SpeakerMask{"pair_mask_one_bit", 2, 0x4, "LR", "a mask naming fewer speakers than channels"},
+        SpeakerMask{"pair_mask_three_bits", 2, 0x7, "LR", "a mask naming more speakers than channels"},
+        SpeakerMask{"three_front", 3, 0x7, "LRC", "the usual three-channel layout"},
+        SpeakerMask{"three_lfe_and_sides", 3, 0x608, "CLR", "no front speaker: the sides keep their sides"},
+        SpeakerMask{"three_backs_and_centre", 3, 0x130, "LRC", "back pair and back centre"},
+        SpeakerMask{"three_left_centre_lfe", 3, 0xd, "LCC", "a front left without its right"},
+        SpeakerMask{"four_tops", 4, 0x2d000, "LRLR", "height speakers only"}),
+    RowName());
 
 TEST(AudioDecoder, MoreChannelsThanTheMixerTakesAreNoRecording)
 {

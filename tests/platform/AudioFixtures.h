@@ -5,10 +5,12 @@
 #include "SyntheticSignals.h"
 #include "WavWriter.h"
 
+#include <QByteArray>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QString>
 #include <QStringList>
+#include <QtEndian>
 
 #include <cmath>
 #include <cstdint>
@@ -34,6 +36,47 @@ inline bool writeWav(const QString& path, const std::vector<float>& interleaved,
     return writer.open(path, rateHz, channels)
         && writer.write(interleaved.data(), static_cast<std::int64_t>(interleaved.size()) / channels)
         && writer.close();
+}
+
+// A 16-bit WAV of any channel count in memory, with the plain 44-byte header
+// (which says nothing of where the channels sit).
+inline QByteArray pcmWav(int rateHz, int channels, const std::vector<float>& interleaved)
+{
+    QByteArray bytes = WavWriter::header(rateHz, channels, static_cast<std::uint32_t>(interleaved.size() * 2));
+    const int headerBytes = bytes.size();
+    bytes.resize(headerBytes + static_cast<int>(interleaved.size() * 2));
+    WavWriter::toPcm16(interleaved.data(), static_cast<std::int64_t>(interleaved.size()),
+                       bytes.data() + headerBytes);
+    return bytes;
+}
+
+// The same with the extensible header, whose channel mask names the
+// speaker of each channel (bit 0 front left, 1 front right, 2 centre,
+// 3 LFE, 4/5 back pair, 9/10 side pair ...), lowest bit first.
+inline QByteArray extensibleWav(int rateHz, int channels, std::uint32_t channelMask,
+                                const std::vector<float>& interleaved)
+{
+    const QByteArray plain = pcmWav(rateHz, channels, interleaved);
+    const QByteArray samples = plain.mid(WavWriter::kHeaderBytes);
+    const auto u16 = [](std::uint16_t v) {
+        char b[2];
+        qToLittleEndian(v, b);
+        return QByteArray(b, 2);
+    };
+    const auto u32 = [](std::uint32_t v) {
+        char b[4];
+        qToLittleEndian(v, b);
+        return QByteArray(b, 4);
+    };
+    const auto blockAlign = static_cast<std::uint16_t>(channels * 2);
+    // The sub-format: integer PCM.
+    static const char kPcmGuid[] = "\x01\x00\x00\x00\x00\x00\x10\x00\x80\x00\x00\xaa\x00\x38\x9b\x71";
+    QByteArray fmt = u16(0xfffe) + u16(static_cast<std::uint16_t>(channels))
+        + u32(static_cast<std::uint32_t>(rateHz)) + u32(static_cast<std::uint32_t>(rateHz) * blockAlign)
+        + u16(blockAlign) + u16(16) + u16(22) + u16(16) + u32(channelMask) + QByteArray(kPcmGuid, 16);
+    const QByteArray body = "WAVE" + QByteArray("fmt ") + u32(static_cast<std::uint32_t>(fmt.size())) + fmt
+        + "data" + u32(static_cast<std::uint32_t>(samples.size())) + samples;
+    return "RIFF" + u32(static_cast<std::uint32_t>(body.size())) + body;
 }
 
 inline bool haveFfmpeg()
