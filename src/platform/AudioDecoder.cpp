@@ -1,17 +1,15 @@
 #include "AudioDecoder.h"
 
 #include "ChannelMixDown.h"
-#include "PlatformLog.h"
+#include "FfmpegLog.h"
+#include "RecordingBuffers.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <iterator>
-#include <mutex>
 #include <new>
 #include <stdexcept>
 
@@ -46,61 +44,7 @@ constexpr std::int64_t kMaxFramesPerByte = 8192;
 // it doubles from there.
 constexpr std::int64_t kInitialFrames = 1 << 16;
 
-void logToQt(void* avClass, int level, const char* format, va_list args)
-{
-    if (level > AV_LOG_WARNING || !lcDecoder().isDebugEnabled())
-        return;
-    char line[1024];
-    thread_local int printPrefix = 1;
-    av_log_format_line2(avClass, level, format, args, line, sizeof line, &printPrefix);
-    qCDebug(lcDecoder) << QByteArray(line).trimmed().constData();
-}
-
-// FFmpeg writes warnings about damaged frames straight to stderr; send them
-// to our logging category instead.
-void routeFfmpegLog()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { av_log_set_callback(&logToQt); });
-}
-
 } // namespace
-
-namespace {
-
-const char* decodeErrorText(DecodeError error)
-{
-    switch (error) {
-    case DecodeError::None:
-        return "";
-    case DecodeError::FileNotFound:
-        return QT_TRANSLATE_NOOP("AudioDecoder", "The file does not exist.");
-    case DecodeError::FileUnreadable:
-        return QT_TRANSLATE_NOOP("AudioDecoder", "The file cannot be read.");
-    case DecodeError::FileEmpty:
-        return QT_TRANSLATE_NOOP("AudioDecoder", "The file is empty.");
-    case DecodeError::NotAudio:
-        return QT_TRANSLATE_NOOP("AudioDecoder", "The file holds no audio in a format that can be decoded.");
-    case DecodeError::Damaged:
-        return QT_TRANSLATE_NOOP("AudioDecoder", "The audio in the file is damaged and cannot be decoded.");
-    case DecodeError::TooLarge:
-        return QT_TRANSLATE_NOOP("AudioDecoder", "The file is too large to load.");
-    }
-    return "";
-}
-
-} // namespace
-
-QString decodeErrorMessage(DecodeError error)
-{
-    return QString::fromLatin1(decodeErrorText(error));
-}
-
-QString decodeErrorReason(DecodeError error)
-{
-    const char* text = decodeErrorText(error);
-    return *text != '\0' ? QCoreApplication::translate("AudioDecoder", text) : QString();
-}
 
 struct AudioDecoder::Impl
 {
@@ -502,72 +446,43 @@ bool AudioDecoder::decodeAll(DecodedAudio& out, const Progress& progress)
     result.sourceChannelCount = d_->sourceChannels;
 
     // Room for the announced length and a little over (headers round), so
-    // the buffers rarely move while decoding. Reserved, not filled: the
-    // samples are written once. A length the file cannot hold is a lie
-    // (a damaged or hostile header): start small and grow instead.
+    // the buffers rarely move while decoding. A length the file cannot
+    // hold is a lie (a damaged or hostile header): start small and grow
+    // instead. A believable header can still be wrong, and a memory limit
+    // may not allow its claim: then start small too.
     const bool believable = estimated > 0 && estimated <= d_->framesHeld;
     std::int64_t capacity = believable ? estimated + estimated / 64 + kChunkFrames : kInitialFrames;
     capacity = std::min(capacity, frameLimit_ + kChunkFrames);
     float chunk[2 * kChunkFrames];
-    float chunkLeft[kChunkFrames];
-    float chunkRight[kChunkFrames];
-    std::int64_t frames = 0;
     int reported = -1;
     try {
-        try {
-            result.left.reserve(static_cast<size_t>(capacity));
-            result.right.reserve(static_cast<size_t>(channels == 2 ? capacity : 0));
-        } catch (const std::bad_alloc&) {
-            // A believable header can still be wrong, and a memory limit
-            // may not allow its claim: only the frames themselves count.
-            result.left = SampleBuffer();
-            result.right = SampleBuffer();
-            result.left.reserve(static_cast<size_t>(std::min(capacity, kInitialFrames)));
-            result.right.reserve(static_cast<size_t>(channels == 2 ? std::min(capacity, kInitialFrames) : 0));
-        }
-        d_->noteBuffer(result.left.capacity() * static_cast<size_t>(channels));
+        RecordingBuffers buffers(channels, capacity, kInitialFrames);
+        d_->noteBuffer(static_cast<size_t>(buffers.capacityFrames() * channels));
         if (progress && estimated > 0)
             progress(++reported);
         while (true) {
             const std::int64_t n = read(chunk, kChunkFrames);
             if (n == 0)
                 break;
-            if (frames + n > frameLimit_)
+            if (buffers.numFrames() + n > frameLimit_)
                 return fail(DecodeError::TooLarge);
-            if (channels == 2) {
-                for (std::int64_t f = 0; f < n; ++f) {
-                    chunkLeft[f] = chunk[2 * f];
-                    chunkRight[f] = chunk[2 * f + 1];
-                }
-                result.left.insert(result.left.end(), chunkLeft, chunkLeft + n);
-                result.right.insert(result.right.end(), chunkRight, chunkRight + n);
-            } else {
-                result.left.insert(result.left.end(), chunk, chunk + n);
-            }
-            frames += n;
-            d_->noteBuffer(result.left.capacity() * static_cast<size_t>(channels));
+            buffers.append(chunk, n);
+            d_->noteBuffer(static_cast<size_t>(buffers.capacityFrames() * channels));
             if (progress && estimated > 0) {
-                const int percent = static_cast<int>(std::min<std::int64_t>(100, frames * 100 / estimated));
+                const auto percent =
+                    static_cast<int>(std::min<std::int64_t>(100, buffers.numFrames() * 100 / estimated));
                 while (reported < percent)
                     progress(++reported);
             }
         }
         if (error_ != DecodeError::None)
             return fail(error_);
-        if (channels == 1)
-            result.right = result.left;
-        // A header that promised much more than the file held (a truncated
-        // file) would leave that much memory idle.
-        if (result.left.capacity() - result.left.size() > result.left.size() / 8) {
-            result.left.shrink_to_fit();
-            result.right.shrink_to_fit();
-        }
+        buffers.finishInto(result);
     } catch (const std::bad_alloc&) {
         return fail(DecodeError::TooLarge);
     } catch (const std::length_error&) {
         return fail(DecodeError::TooLarge);
     }
-    result.numFrames = frames;
     out = std::move(result);
     return true;
 }

@@ -2,8 +2,9 @@
 // content (".wav", ".mp3", ".wma", ".ogg", ".flac", ".m4a", ".mp4", ".aac",
 // ".aiff", ".aif" among them; the extension is not trusted) comes out as
 // interleaved 32-bit float frames (nominal range -1 .. 1) at the file's own
-// rate. One-channel files stay one channel; files with more than two
-// channels are mixed down to stereo.
+// rate. One-channel files stay one channel, two channels are a stereo pair
+// whatever speakers the file names, and files with more channels are mixed
+// down to stereo (ChannelMixDown.h).
 //
 // A file that cannot be decoded gives an error code and a message, never a
 // crash: a truncated file, or one whose header claims more than it holds,
@@ -21,6 +22,7 @@
 // needed.
 #pragma once
 
+#include "DecodeError.h"
 #include "SampleBuffer.h"
 
 #include <QString>
@@ -29,21 +31,6 @@
 #include <functional>
 #include <memory>
 #include <vector>
-
-enum class DecodeError : int {
-    None = 0,
-    FileNotFound = 1,
-    FileUnreadable = 2,
-    FileEmpty = 3,
-    NotAudio = 4, // no audio stream FFmpeg can decode: wrong content, unknown format
-    Damaged = 5,  // an audio stream, but not one packet of it decodes
-    TooLarge = 6, // more frames than the limit, or the buffers cannot be allocated
-};
-
-// The reason for an error code, in English (printed); empty for None.
-QString decodeErrorMessage(DecodeError error);
-// The same in the interface language (context "AudioDecoder"), for boxes.
-QString decodeErrorReason(DecodeError error);
 
 // A decoded recording as the shell keeps it: two buffers of equal length.
 struct DecodedAudio
