@@ -13,6 +13,7 @@
 #pragma once
 
 #include "StepBox.h"
+#include "TempoRange.h"
 
 #include <QString>
 
@@ -31,9 +32,10 @@ public:
     float value() const { return boxValue; }
     int originalBPM() const { return originalBpm; }
     bool tempoKnown() const { return originalBpm != -1; }
-    // The tempo box's range: a quarter to twice the original tempo.
-    float lowestBpm() const { return float(originalBpm / 4); }
-    float highestBpm() const { return float(2 * originalBpm); }
+    // The tempo box's range: a quarter to twice the original tempo, as the
+    // chords tab's TEMPO box.
+    float lowestBpm() const { return float(temporange::lowest(originalBpm)); }
+    float highestBpm() const { return float(temporange::highest(originalBpm)); }
     // Left edge of the fine-tune marker (5 pixels wide, box coordinates).
     int markerX() const;
     bool markerShown() const;

@@ -144,10 +144,40 @@ TEST_P(TempoBoxes, EveryValueOfEveryBoxPlaysItsTempo)
     RecordProperty("unchangedSteps", std::to_string(worst.unchanged) + " of " + std::to_string(worst.steps));
 }
 
+// At the knob's lowest and highest positions, and at either box's own ends,
+// the two boxes show one tempo, and both boxes reach the same ends.
+TEST_P(TempoBoxes, BothBoxesShowTheSameTempoAtTheEnds)
+{
+    IncrementWidget* bpmBox = tools()->bpmWidget();
+    TempoWidget* tempoBox = chords()->tempoWidget;
+    EXPECT_EQ(tempoBox->lowest(), bpmBox->lowestBpm());
+    EXPECT_EQ(tempoBox->highest(), bpmBox->highestBpm());
+    const auto sameTempo = [&](const char* where) {
+        EXPECT_EQ(tempoBox->value(), bpmBox->value()) << where;
+        EXPECT_NEAR(heard(), double(bpmBox->value()) / original, factorTolerance) << where;
+    };
+    tools()->tempoKnobWidget()->setValue(0);
+    sameTempo("knob at its lowest");
+    tools()->tempoKnobWidget()->setValue(199);
+    sameTempo("knob at its highest");
+    for (StepBox* box : {static_cast<StepBox*>(bpmBox), static_cast<StepBox*>(tempoBox)}) {
+        const char* name = box == bpmBox ? "tools tab's box" : "chords tab's box";
+        for (int direction : {-1, +1}) {
+            const float end = direction < 0 ? bpmBox->lowestBpm() : bpmBox->highestBpm();
+            for (int i = 0; i < 4 * original && bpmBox->value() != end; ++i)
+                click(box, direction);
+            SCOPED_TRACE(name);
+            EXPECT_EQ(bpmBox->value(), end);
+            sameTempo(direction < 0 ? "stepped to the lowest" : "stepped to the highest");
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Table, TempoBoxes,
-                         ::testing::Values(DetectedTempo{"bpm_60", 60.0f}, DetectedTempo{"bpm_90", 90.0f},
-                                           DetectedTempo{"bpm_112_4", 112.4f}, DetectedTempo{"bpm_120", 120.0f},
-                                           DetectedTempo{"bpm_157", 157.0f}, DetectedTempo{"bpm_200", 200.0f}),
+                         ::testing::Values(DetectedTempo{"bpm_60", 60.0f}, DetectedTempo{"bpm_63", 63.0f},
+                                           DetectedTempo{"bpm_90", 90.0f}, DetectedTempo{"bpm_112_4", 112.4f},
+                                           DetectedTempo{"bpm_120", 120.0f}, DetectedTempo{"bpm_157", 157.0f},
+                                           DetectedTempo{"bpm_200", 200.0f}),
                          RowName());
 
 } // namespace

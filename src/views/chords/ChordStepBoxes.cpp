@@ -1,5 +1,7 @@
 #include "ChordStepBoxes.h"
 
+#include "TempoRange.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -204,8 +206,11 @@ void TempoWidget::initTempo(float newBpm, float originalBPM)
     if (!std::isfinite(originalBPM) || originalBPM <= 0.0f || !std::isfinite(newBpm))
         return;
     const float original = std::min(originalBPM, tempoCeiling);
-    maxBpm = float(int(2.0f * original) - 1);
-    minBpm = float(int(0.25f * original) + 1);
+    // The tools tab's box's range, so the two show the same tempo at the
+    // knob's ends and at their own.
+    const int whole = int(original);
+    maxBpm = float(temporange::highest(whole));
+    minBpm = float(temporange::lowest(whole));
     originalBpm = original;
     bpm = newBpm;
     setCoverShown(false);

@@ -101,9 +101,9 @@ public:
     void reset();
 
 public slots:
-    // highest = trunc(2 × original) - 1, lowest = trunc(original / 4) + 1;
-    // activates the box. A tempo that is not a positive number changes
-    // nothing.
+    // The range of the tools tab's BPM box for the original truncated to
+    // whole BPM (TempoRange.h); activates the box. A tempo that is not a
+    // positive number changes nothing.
     void initTempo(float bpm, float originalBPM);
     // Mirrors a tempo set elsewhere, kept within the range; nothing while
     // inactive.

@@ -225,7 +225,7 @@ struct TempoCase
 {
     const char* name;
     bool active;
-    float bpm; // after initTempo(bpm, 120): range 31 … 239
+    float bpm; // after initTempo(bpm, 120): range 30 … 240, the tools tab's
     Input input;
     int amount;
     float to;
@@ -257,8 +257,8 @@ INSTANTIATE_TEST_SUITE_P(
     Table, TempoBox,
     ::testing::Values(TempoCase{"plus", true, 120, Input::Press, plusX, 121, 1},
                       TempoCase{"minus", true, 120, Input::Press, minusX, 119, 1},
-                      TempoCase{"plus_at_highest_still_sends", true, 239, Input::Press, plusX, 239, 1},
-                      TempoCase{"minus_at_lowest_still_sends", true, 31, Input::Press, minusX, 31, 1},
+                      TempoCase{"plus_at_highest_still_sends", true, 240, Input::Press, plusX, 240, 1},
+                      TempoCase{"minus_at_lowest_still_sends", true, 30, Input::Press, minusX, 30, 1},
                       TempoCase{"middle_nothing", true, 120, Input::Press, middleX, 120, 0},
                       // From a knob's tempo to the next whole BPM, as the tools tab's box.
                       TempoCase{"plus_from_a_fraction", true, 153.44f, Input::Press, plusX, 154, 1},
@@ -301,8 +301,9 @@ TEST_P(TempoRange, DerivedFromTheDetectedTempo)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, TempoRange,
-                         ::testing::Values(RangeCase{"detected_120", 120.0f, true, 31, 239},
-                                           RangeCase{"fraction_truncated", 97.6f, true, 25, 194},
+                         ::testing::Values(RangeCase{"detected_120", 120.0f, true, 30, 240},
+                                           RangeCase{"quarter_by_integer_division", 63.0f, true, 15, 126},
+                                           RangeCase{"fraction_truncated", 97.6f, true, 24, 194},
                                            RangeCase{"zero_stays_inactive", 0.0f, false, 0, 0},
                                            RangeCase{"negative_stays_inactive", -1.0f, false, 0, 0},
                                            RangeCase{"infinite_stays_inactive",
@@ -320,9 +321,9 @@ class TempoMirror : public ::testing::TestWithParam<MirrorCase>
 {
 };
 
-// The tempo the tools tab plays, never the one before: at the knob's ends it
-// lies past the range (a quarter of 120 is 30, below 31), and the box shows
-// the end nearest to it.
+// The tempo the tools tab plays, never the one before; the range is the
+// tools tab's box's, so the knob's ends lie within it, and a tempo past it
+// shows the end nearest to it.
 TEST_P(TempoMirror, ShownWithinTheRange)
 {
     TempoWidget box(nullptr);
@@ -335,10 +336,11 @@ TEST_P(TempoMirror, ShownWithinTheRange)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, TempoMirror,
-    ::testing::Values(MirrorCase{"inside", 90.5f, 90.5f}, MirrorCase{"lowest", 31.0f, 31.0f},
-                      MirrorCase{"highest", 239.0f, 239.0f}, MirrorCase{"just_inside", 31.01f, 31.01f},
-                      MirrorCase{"knob_at_its_bottom", 30.0f, 31.0f},
-                      MirrorCase{"knob_at_its_top", 238.8f, 238.8f}, MirrorCase{"twice_the_tempo", 240.0f, 239.0f},
+    ::testing::Values(MirrorCase{"inside", 90.5f, 90.5f}, MirrorCase{"lowest", 30.0f, 30.0f},
+                      MirrorCase{"highest", 240.0f, 240.0f}, MirrorCase{"just_inside", 30.01f, 30.01f},
+                      MirrorCase{"knob_at_its_bottom", 30.0f, 30.0f},
+                      MirrorCase{"knob_at_its_top", 238.8f, 238.8f}, MirrorCase{"twice_the_tempo", 240.0f, 240.0f},
+                      MirrorCase{"below_the_range", 29.0f, 30.0f}, MirrorCase{"beyond_the_range", 250.0f, 240.0f},
                       MirrorCase{"not_a_number", std::numeric_limits<float>::quiet_NaN(), 120.0f}),
     RowName());
 
