@@ -50,7 +50,7 @@ SessionState fullState(const QString& recording)
     s.currentTab = 1;
     s.playbackPos = 441000;
     s.scrollButton = false;
-    s.tempo = {1.0f, 100.0f, 80, true};
+    s.tempo = {1.0f, 100.0f, 80, true, 100.0f};
     s.pitch = {2.0f, 50.0f, 120, true};
     s.sourceSep = {40, 30, 19, true, 52, false, true};
     s.chords = {1, 2, 3, 0, 0, 17};

@@ -52,6 +52,7 @@ void addTools(Builder tools, const SessionState& s)
     Builder tempo = tools.group("tempo");
     tempo.leaf("mode", text::truncatedDecimal(s.tempo.mode));
     tempo.leaf("bpm", text::truncatedSixDigits(s.tempo.bpm));
+    tempo.leaf("exactBpm", text::exactFloat(s.tempo.exactBpm));
     tempo.leaf("knobValue", text::decimal(s.tempo.knobValue));
     tempo.leaf("state", text::flag(s.tempo.state));
 

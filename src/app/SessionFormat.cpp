@@ -2,6 +2,8 @@
 
 #include "ZoomLevel.h"
 
+#include <cmath>
+
 namespace session {
 
 const char* const documentType = "TBXML";
@@ -33,6 +35,20 @@ QString truncatedDecimal(float value)
 QString truncatedSixDigits(float value)
 {
     return sixDigits(double(saturatingInt(double(value))));
+}
+
+QString exactFloat(float value)
+{
+    // -0 is written 0.
+    if (!std::isfinite(value) || value == 0.0f)
+        return decimal(0);
+    // Nine significant digits tell every float apart.
+    for (int digits = 6; digits < 9; ++digits) {
+        const QString text = QString::number(double(value), 'g', digits);
+        if (text.toFloat() == value)
+            return text;
+    }
+    return QString::number(double(value), 'g', 9);
 }
 
 } // namespace text

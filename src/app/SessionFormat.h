@@ -5,7 +5,10 @@
 //
 // Root children, in document order: fileName, looped, loopStart, loopEnd,
 // loopStartFrame, loopEndFrame (the selection's ends in frames, which a
-// load prefers to loopStart and loopEnd; older files lack them), volume, currentTab, playbackPos, scrollButton, toolsTab (tempo, pitch,
+// load prefers to loopStart and loopEnd; older files lack them), volume,
+// currentTab, playbackPos, scrollButton, toolsTab (tempo: mode, bpm,
+// exactBpm (the tempo that plays, unrounded, which a load prefers to bpm
+// and knobValue; 0 for none; older files lack it), knobValue, state; pitch;
 // sourceSep), chordsTab, riffsTab (powerButton, currentRiff, beatOffset,
 // riff ×6 with id 0 … 5 each holding riffLength, riffLengthMax and step ×16
 // with id 0 … 15, then song with songLength, songLengthMax and step ×16),
@@ -54,6 +57,10 @@ QString sixDigits(double value);
 QString truncatedDecimal(float value);
 // The float truncated toward zero to an integer, in the six-digit form.
 QString truncatedSixDigits(float value);
+// The fewest significant digits (six to nine) that read back as the very
+// same float: 35.4f → "35.4", 155.8225f → "155.8225". Zero (also -0),
+// NaN and the infinities give "0".
+QString exactFloat(float value);
 
 } // namespace text
 

@@ -11,7 +11,8 @@
 // `interp` (no number, not finite or not above 0: 1) within 0.5 … 2 and
 // its `semitone` (not finite: 0) within −12 … 12; a ratio that is not the
 // semitones' follows them. Everything else is guarded by its setter. A
-// riff whose sixteen stored states are all 0 comes back empty.
+// riff whose sixteen stored states are all 0 comes back empty. The tempo's
+// exactBpm, which older files lack, goes to the tools tab beside `bpm`.
 //
 // GUI thread.
 #pragma once
@@ -52,7 +53,9 @@ private:
     class MetHandler;
 
     Status loadDocument(const QDomDocument& document);
-    void apply(const session::WorkingSet& set);
+    // exactBpm: the tempo's unrounded BPM as the file holds it (null when
+    // it has none).
+    void apply(const session::WorkingSet& set, const QString& exactBpm);
     void applyRiffs(const session::WorkingSet& set);
 
     SessionViews views_;

@@ -52,9 +52,10 @@ struct SessionState
     struct Tempo
     {
         float mode = 0.0f; // the mode box, written truncated
-        float bpm = 0.0f;  // the BPM box, written truncated
+        float bpm = 0.0f;  // the tempo stored (RealTimeToolsTab::storedTempo), written truncated
         int knobValue = 99;
         bool state = false;
+        float exactBpm = 0.0f; // the same unrounded (0: none), which a load prefers
     } tempo;
 
     struct Pitch

@@ -31,7 +31,9 @@ namespace {
 void captureTools(const RealTimeToolsTab& tab, SessionState& s)
 {
     s.tempo.mode = tab.modeWidget()->value();
-    s.tempo.bpm = tab.bpmWidget()->value();
+    const RealTimeToolsTab::StoredTempo tempo = tab.storedTempo();
+    s.tempo.bpm = tempo.bpm;
+    s.tempo.exactBpm = tempo.exactBpm;
     s.tempo.knobValue = tab.tempoKnobWidget()->value();
     s.tempo.state = tab.tempoPowerButton()->isOn();
 

@@ -108,10 +108,13 @@ void IncrementWidget::placeFineTune(float value, int markerLeft)
 
 void IncrementWidget::tempoChangedFromChords(float bpm)
 {
+    // −1 comes from the chords tab's reset, not from a step: the box keeps
+    // its own value (0 while no tempo is known), or a session saved before
+    // the analysis ends would store −1.
+    if (bpm == -1.0f || !tempoKnown())
+        return;
     boxValue = bpm;
-    // −1 comes from the chords tab's reset, not from a step.
-    if (bpm != -1.0f)
-        valueChanged();
+    valueChanged();
 }
 
 void IncrementWidget::keyShiftFromChords(float)

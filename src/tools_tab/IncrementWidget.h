@@ -73,6 +73,8 @@ public slots:
     // work while the inactive cover is shown (keyboard shortcuts).
     void increment();
     void decrement();
+    // The chords tab's TEMPO box moved: the value, published. Its reset's
+    // −1, and anything while no tempo is known, leaves the box as it is.
     void tempoChangedFromChords(float bpm);
     void keyShiftFromChords(float keyShift);
     // The value as an integer; the fine tune's is 50 + fineTuneHundredths(),

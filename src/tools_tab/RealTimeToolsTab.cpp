@@ -398,7 +398,7 @@ void RealTimeToolsTab::resetRealTimeTools()
         power->reset();
     // 4. – 6. (a session's tempo waiting for the last recording goes too)
     bpmBox->setBPMActive(false, 0.0f);
-    sessionBpm = 0.0f;
+    waitingTempo = {};
     modeBox->reset();
     placeFineTune(*fineTuneBox, 0);
     // 7. – 8.
@@ -413,11 +413,16 @@ void RealTimeToolsTab::setToolsFromSession(QStringList tempo, QStringList pitch,
     // then plays as the box set it (once the recording's tempo is known);
     // a stored switch that differs then changes it as a press does.
     tempoKnob->setValue(toIntOrZero(tempo, 1));
-    sessionBpm = toFloatOrZero(tempo, 0);
-    if (!std::isfinite(sessionBpm) || sessionBpm < 0.0f)
-        sessionBpm = 0.0f;
+    bool exact = false;
+    const float exactBpm = tempo.value(4).toFloat(&exact);
+    if (exact && std::isfinite(exactBpm) && exactBpm > 0.0f) {
+        waitingTempo = {exactBpm, true};
+    } else {
+        const float bpm = toFloatOrZero(tempo, 0);
+        waitingTempo = {std::isfinite(bpm) && bpm > 0.0f ? bpm : 0.0f, false};
+    }
     if (bpmBox->tempoKnown())
-        playSessionTempo(std::exchange(sessionBpm, 0.0f));
+        playSessionTempo(std::exchange(waitingTempo, {}));
     const int mode = toIntOrZero(tempo, 2);
     modeBox->setCurrentMode(mode >= 0 && mode <= 3 ? mode : 0);
     const bool tempoOn = toIntOrZero(tempo, 3) != 0;

@@ -39,12 +39,28 @@ public:
 
     void resetRealTimeTools();
     // The session's texts, in the orders tempo = [bpm, knobValue, mode,
-    // state], pitch = [knobValue, semitones, fineTune, state], sourceSep =
-    // [sepKnobValue, widthKnobValue, filterKnobValue, azimuthValue, hilo,
-    // solo, state]; a missing element reads "0".
+    // state, exactBpm], pitch = [knobValue, semitones, fineTune, state],
+    // sourceSep = [sepKnobValue, widthKnobValue, filterKnobValue,
+    // azimuthValue, hilo, solo, state]; a missing element reads "0", a
+    // missing exactBpm may be left out or empty. A usable exactBpm plays
+    // exactly, knob turn or box value; without one (0, older files) the
+    // whole `bpm` is read against the knob as before.
     void setToolsFromSession(QStringList tempo, QStringList pitch, QStringList sourceSep);
     // Semitones with the fine tune as fraction, for the session.
     float getSemitones() const;
+
+    // The tempo a session stores, in BPM: `bpm` is written truncated (its
+    // meaning of old), `exactBpm` as it is. While the recording's tempo is
+    // known both are the BPM box's value, the tempo that plays. Before it,
+    // the knob plays (stored beside them) and both are 0, unless a loaded
+    // session's tempo waits to play: then its own `bpm`, and its exact
+    // tempo or 0 when it had none.
+    struct StoredTempo
+    {
+        float bpm = 0.0f;
+        float exactBpm = 0.0f;
+    };
+    StoredTempo storedTempo() const;
 
     // Tempo factor (output / input tempo) for a tempo-knob position:
     // 0 → 0.25, 50 → 0.625, 99 and 100 → 1.0, 150 → 1.5, 199 → 1.99.
@@ -126,10 +142,18 @@ private:
     void connectTempoKnobToHopFactor();
     // The tempo tool on or off as a control switches it (see above).
     void switchTempo(bool on);
-    // A session's tempo (BPM) against the known original tempo: played as
-    // the box would play it, unless it is the stored knob's own tempo cut
-    // to whole BPM (a knob turn, which keeps the knob's factor).
-    void playSessionTempo(float bpm);
+    // A session's tempo waiting for the recording's: exact, or only the
+    // whole BPM of older files (bpm 0: none).
+    struct SessionTempo
+    {
+        float bpm = 0.0f;
+        bool exact = false;
+    };
+    // A session's tempo against the known original tempo: played as the
+    // box would play it, unless it is the stored knob's own tempo (exactly,
+    // or cut to whole BPM in older files: a knob turn, which keeps the
+    // knob's factor).
+    void playSessionTempo(SessionTempo tempo);
     // The boxes showing one split pitch, publishing nothing.
     void showPitch(int semitones, int hundredths);
 
@@ -154,6 +178,5 @@ private:
     QTimer* fadeTimer = nullptr;
     int fadeCounter = 0;
     QMetaObject::Connection tempoKnobToHopFactor;
-    // A session's tempo waiting for the recording's (0: none).
-    float sessionBpm = 0.0f;
+    SessionTempo waitingTempo;
 };

@@ -24,9 +24,11 @@ float RealTimeToolsTab::hopFactorChanged(int value)
 float RealTimeToolsTab::hopFactorChanged(int value, bool setBPMWidget)
 {
     // The knob decides now: a session's tempo still waiting is given up.
-    sessionBpm = 0.0f;
+    waitingTempo = {};
     const float h = hopFactorForKnob(value);
-    if (setBPMWidget) {
+    // Without the recording's tempo the box keeps 0: the knob's factor
+    // against no tempo is no BPM.
+    if (setBPMWidget && bpmBox->tempoKnown()) {
         const float original = float(bpmBox->originalBPM());
         bpmBox->setValue(h == 1.0f ? original : h * original);
     }
@@ -38,7 +40,7 @@ float RealTimeToolsTab::hopFactorChanged(int value, bool setBPMWidget)
 
 void RealTimeToolsTab::setTempoKnobValue(int value)
 {
-    sessionBpm = 0.0f;
+    waitingTempo = {};
     // The knob follows the box without rewriting the box's exact value.
     disconnect(tempoKnobToHopFactor);
     if (value == -1)
@@ -89,28 +91,41 @@ void RealTimeToolsTab::setBPM(float bpm)
     emit initChordTempo(shown, shown);
     // A session or a knob moved before the tempo was known: both BPM boxes
     // show what it plays, not the detected tempo.
-    const float waiting = std::exchange(sessionBpm, 0.0f);
+    const SessionTempo waiting = std::exchange(waitingTempo, {});
     if (tempoKnob->value() != tempoknob::centre)
         hopFactorChanged(tempoKnob->value());
-    if (waiting > 0.0f)
+    if (waiting.bpm > 0.0f)
         playSessionTempo(waiting);
 }
 
-void RealTimeToolsTab::playSessionTempo(float bpm)
+void RealTimeToolsTab::playSessionTempo(SessionTempo tempo)
 {
+    const float bpm = tempo.bpm;
     const int original = bpmBox->originalBPM();
     // No tempo stored (0, no number), or one outside the box's range: the
     // stored knob plays, as it does for sessions without one.
     if (!(bpm >= bpmBox->lowestBpm() && bpm <= bpmBox->highestBpm()))
         return;
-    // The knob's own tempo already: it plays that.
+    // The knob's own tempo already: it plays that. An exact tempo is the
+    // box's value as it was, so a knob turn ends here with its factor.
     if (bpmBox->value() == bpm)
         return;
-    const int knob = tempoKnob->value();
-    const bool knobTurn = knob != IncrementWidget::knobPositionForBpm(bpm, float(original))
-        && std::trunc(hopFactorForKnob(knob) * float(original)) == bpm;
-    if (knobTurn)
-        return;
+    // Older files hold the whole BPM only: a knob away from the tempo's
+    // nearest position whose tempo cuts to it was turned, not the box set.
+    if (!tempo.exact) {
+        const int knob = tempoKnob->value();
+        const bool knobTurn = knob != IncrementWidget::knobPositionForBpm(bpm, float(original))
+            && std::trunc(hopFactorForKnob(knob) * float(original)) == bpm;
+        if (knobTurn)
+            return;
+    }
     bpmBox->setValue(bpm);
     bpmBox->valueChanged();
+}
+
+RealTimeToolsTab::StoredTempo RealTimeToolsTab::storedTempo() const
+{
+    if (bpmBox->tempoKnown())
+        return {bpmBox->value(), bpmBox->value()};
+    return {waitingTempo.bpm, waitingTempo.exact ? waitingTempo.bpm : 0.0f};
 }

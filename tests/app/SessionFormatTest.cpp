@@ -1,6 +1,7 @@
 // The session file's text forms and the characters it cannot carry.
 #include "SessionFormat.h"
 #include "RowName.h"
+#include "TempoKnob.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,7 @@
 
 namespace {
 
-enum class Form { SixDigits, TruncatedDecimal, TruncatedSixDigits };
+enum class Form { SixDigits, TruncatedDecimal, TruncatedSixDigits, ExactFloat };
 
 struct FormCase
 {
@@ -37,6 +38,9 @@ TEST_P(SessionTextForms, WritesTheValueAsTheFileHoldsIt)
     case Form::TruncatedSixDigits:
         text = session::text::truncatedSixDigits(float(c.value));
         break;
+    case Form::ExactFloat:
+        text = session::text::exactFloat(float(c.value));
+        break;
     }
     EXPECT_EQ(text.toStdString(), c.text);
 }
@@ -57,8 +61,32 @@ INSTANTIATE_TEST_SUITE_P(
                       FormCase{"negative_truncates_toward_zero", Form::TruncatedDecimal, -2.9, "-2"},
                       FormCase{"centre_truncated", Form::TruncatedDecimal, 441.99, "441"},
                       FormCase{"no_number_is_zero", Form::TruncatedDecimal, nan, "0"},
-                      FormCase{"beyond_int_saturates", Form::TruncatedDecimal, 1e20, "2147483647"}),
+                      FormCase{"beyond_int_saturates", Form::TruncatedDecimal, 1e20, "2147483647"},
+                      FormCase{"a_tenth_in_six_digits", Form::ExactFloat, double(120.7f), "120.7"},
+                      FormCase{"whole_tempo", Form::ExactFloat, 100.0, "100"},
+                      FormCase{"beyond_six_digits", Form::ExactFloat, double(0.9925f * 157.0f), "155.8225"},
+                      FormCase{"knob_six_at_120", Form::ExactFloat, double(tempoknob::factorAt(6) * 120.0f),
+                               "35.399994"},
+                      FormCase{"minus_zero_is_zero", Form::ExactFloat, -0.0, "0"},
+                      FormCase{"no_number_is_zero_exactly", Form::ExactFloat, nan, "0"}),
     RowName());
+
+// Every tempo a knob position or a box step gives, at any tempo a recording
+// may have, reads back from its text as the very same float.
+TEST(SessionTextForms, ExactFloatReadsBackAsTheSameFloat)
+{
+    int failures = 0;
+    for (int original = 1; original <= 400 && failures < 10; ++original) {
+        for (int position = 0; position <= 199; ++position) {
+            const float bpm = tempoknob::factorAt(position) * float(original);
+            const QString text = session::text::exactFloat(bpm);
+            if (text.toFloat() != bpm) {
+                ++failures;
+                ADD_FAILURE() << bpm << " written " << text.toStdString();
+            }
+        }
+    }
+}
 
 struct ForbiddenCase
 {

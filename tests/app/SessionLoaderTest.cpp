@@ -3,10 +3,13 @@
 // ranges, stopped loads, and save → load → save giving the same bytes.
 #include "SessionLoader.h"
 #include "RowName.h"
+#include "SessionDocument.h"
 #include "SessionTestSupport.h"
 #include "SessionValidator.h"
 #include "SessionWriter.h"
 
+#include "ChainControls.h"
+#include "Knob.h"
 #include "MouseEvents.h"
 #include "RiffIdWidget.h"
 #include "ZoomLevel.h"
@@ -416,6 +419,71 @@ TEST(SessionRoundTrip, ALongRecordingsLoopKeepsItsOddFirstBeat)
     EXPECT_EQ(selection->loopStart, loopStart);
     EXPECT_EQ(selection->loopEnd, loopEnd);
 }
+
+// ---- Files written before the unrounded tempo ---------------------------------------------------
+
+QByteArray olderFile()
+{
+    return fileBytes(QStringLiteral(SESSION_TEST_DATA "/whole-bpm-tempo.tb"));
+}
+
+// Such a file, loaded into a window with another session's state, and
+// saved again: every element as it was, the unrounded tempo added (the
+// writer's golden file of the same state).
+TEST(OlderSessionFile, SavedAgainKeepsEveryElementAndAddsTheUnroundedTempo)
+{
+    const QByteArray older = olderFile();
+    ASSERT_FALSE(older.contains("exactBpm"));
+    SessionRig r;
+    r.tools->tempoKnobWidget()->setValue(6);
+    // The volume belongs to the window (its settings), not to the session.
+    r.player()->setVolume(75);
+    ASSERT_EQ(SessionLoader(r.views(), r.shell).load(older), SessionLoader::Status::Completed);
+    const QByteArray again = session::toXml(SessionWriter(r.views(), r.shell).capture());
+    EXPECT_EQ(firstDifference(fileBytes(QStringLiteral(SESSION_TEST_DATA "/golden.tb")), again), "");
+    EXPECT_EQ(leafAt(again, "toolsTab/tempo/exactBpm"), "180");
+}
+
+// Older files hold the tempo cut to whole BPM: they load as they always
+// did, a knob turn told apart by the knob where the whole BPM allows.
+struct OlderTempoCase
+{
+    const char* name;
+    float detected;
+    const char* bpm;
+    const char* knob;
+    float box;
+    double factor;
+};
+
+class OlderSessionTempo : public ::testing::TestWithParam<OlderTempoCase>
+{
+};
+
+TEST_P(OlderSessionTempo, LoadsAsBefore)
+{
+    const OlderTempoCase& c = GetParam();
+    QByteArray bytes = olderFile();
+    bytes.replace("<bpm>180</bpm>", QByteArray("<bpm>") + c.bpm + "</bpm>");
+    bytes.replace("<knobValue>150</knobValue>", QByteArray("<knobValue>") + c.knob + "</knobValue>");
+    SessionRig r;
+    r.detectedBpm = c.detected;
+    r.openRecording(recordingPath);
+    ASSERT_EQ(SessionLoader(r.views(), r.shell).load(bytes), SessionLoader::Status::Completed);
+    EXPECT_FLOAT_EQ(r.tools->bpmWidget()->value(), c.box);
+    ASSERT_TRUE(r.tools->tempoPowerButton()->isOn());
+    EXPECT_NEAR(chain::hopfactor.load(), c.factor, 1e-6);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, OlderSessionTempo,
+    ::testing::Values(OlderTempoCase{"as_written", 120, "180", "150", 180, 1.5},
+                      OlderTempoCase{"box_value", 120, "100", "78", 100, 100.0 / 120},
+                      OlderTempoCase{"knob_turn_told_by_the_knob", 60, "90", "151", 90.6f, 1.51},
+                      // Knob 6 played 35.4; its whole BPM reads as the box's 35.
+                      OlderTempoCase{"knob_turn_the_whole_bpm_cannot_tell", 120, "35", "6", 35, 35.0 / 120},
+                      OlderTempoCase{"no_tempo_stored", 120, "0", "150", 180, 1.5}),
+    RowName());
 
 TEST(SessionRoundTrip, MissingFileChangesNothing)
 {

@@ -3,9 +3,11 @@
 // writes the same bytes; after the load the chords tab shows the chord at
 // the stored position.
 #include "RowName.h"
+#include "SessionDocument.h"
 #include "SessionFormat.h"
 #include "SessionLoader.h"
 #include "SessionTestSupport.h"
+#include "SessionValidator.h"
 #include "SessionWriter.h"
 
 #include "ChainControls.h"
@@ -18,6 +20,8 @@
 
 #include <cmath>
 #include <functional>
+#include <string>
+#include <vector>
 
 using namespace sessiontest;
 
@@ -105,6 +109,171 @@ INSTANTIATE_TEST_SUITE_P(Table, SessionTempoTrip,
                                            TempoTrip{"at_157_box_300", 157, box(300), 300, 300.0 / 157},
                                            TempoTrip{"at_200_box_51", 200, box(51), 51, 51.0 / 200}),
                          RowName());
+
+// ---- Every tempo that can be set --------------------------------------------------------------
+
+// What a new opening does to the two tabs holding a tempo, and the
+// analysis's tempo arriving: the state a session is loaded over.
+void freshTabs(SessionRig& r)
+{
+    r.tools->resetRealTimeTools();
+    r.chords->resetChordsTab();
+    r.tools->setBPM(r.detectedBpm);
+}
+
+// One tempo set, as a musician sets it.
+struct TempoSetting
+{
+    std::string name;
+    std::function<void(SessionRig&)> set;
+};
+
+std::vector<TempoSetting> everyTempoSetting(int original)
+{
+    std::vector<TempoSetting> settings;
+    for (int position = 0; position <= 199; ++position)
+        settings.push_back({"knob " + std::to_string(position), knob(position)});
+    // Whole BPM from the box's lowest to its highest, as the chords tab's
+    // box hands them over.
+    const int lowest = original / 4;
+    const int highest = 2 * original;
+    const int stride = std::max(1, (highest - lowest) / 16);
+    for (int bpm = lowest; bpm < highest; bpm += stride)
+        settings.push_back({"box " + std::to_string(bpm), box(float(bpm))});
+    for (int bpm : {lowest + 1, original - 1, original + 1, highest - 1, highest})
+        settings.push_back({"box " + std::to_string(bpm), box(float(bpm))});
+    // A box step from a knob's tempo between whole BPM.
+    for (int position : {0, 6, 56, 150, 198}) {
+        settings.push_back({"knob " + std::to_string(position) + " then a step up", [position](SessionRig& r) {
+                                r.tools->tempoKnobWidget()->setValue(position);
+                                r.tools->bpmWidget()->increment();
+                            }});
+    }
+    return settings;
+}
+
+// One rig for every row: each setting starts from freshly reset tabs.
+class SessionTempoEverywhere : public ::testing::TestWithParam<float>
+{
+protected:
+    static void SetUpTestSuite() { rig = new SessionRig; }
+    static void TearDownTestSuite()
+    {
+        delete rig;
+        rig = nullptr;
+    }
+    static SessionRig* rig;
+};
+
+SessionRig* SessionTempoEverywhere::rig = nullptr;
+
+// The tempo's elements as the writer writes them.
+std::string tempoTexts(const SessionState& s)
+{
+    using namespace session::text;
+    return QStringList{truncatedDecimal(s.tempo.mode), truncatedSixDigits(s.tempo.bpm),
+                       exactFloat(s.tempo.exactBpm), decimal(s.tempo.knobValue), flag(s.tempo.state)}
+        .join(QLatin1Char(' '))
+        .toStdString();
+}
+
+// Every knob position and a spread of box values: through the writer's
+// capture and text, the loader and the tab, the tempo heard after the load
+// is the one heard before, both boxes show it, and saving again writes the
+// same tempo (the whole file's bytes: the round trips above).
+TEST_P(SessionTempoEverywhere, ComesBackAsItWasHeard)
+{
+    SessionRig& r = *rig;
+    r.detectedBpm = GetParam();
+    freshTabs(r);
+    const int original = r.tools->bpmWidget()->originalBPM();
+    int failures = 0;
+    for (const TempoSetting& setting : everyTempoSetting(original)) {
+        if (failures == 10)
+            break;
+        freshTabs(r);
+        setting.set(r);
+        const double heard = heardFactor(r);
+        const float shown = r.tools->bpmWidget()->value();
+        const SessionState saved = SessionWriter(r.views(), r.shell).capture();
+
+        freshTabs(r);
+        const SessionLoader::Status status = SessionLoader(r.views(), r.shell).load(session::toXml(saved));
+        const std::string first = tempoTexts(saved);
+        const std::string again = tempoTexts(SessionWriter(r.views(), r.shell).capture());
+
+        const bool same = status == SessionLoader::Status::Completed && std::abs(heardFactor(r) - heard) <= 1e-6
+            && r.tools->bpmWidget()->value() == shown && r.chords->tempoWidget->value() == shown && first == again;
+        if (!same) {
+            ++failures;
+            ADD_FAILURE() << setting.name << ": saved playing " << shown << " BPM, factor " << heard << " as '"
+                          << first << "'; loaded playing " << r.tools->bpmWidget()->value() << " (chords tab "
+                          << r.chords->tempoWidget->value() << "), factor " << heardFactor(r)
+                          << ", saved again as '" << again << "'";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Detected, SessionTempoEverywhere, ::testing::Values(60, 63, 90, 112.4f, 120, 157, 200),
+                         [](const ::testing::TestParamInfo<float>& row) {
+                             QString name = QString::number(double(row.param));
+                             return "bpm_" + name.replace(QLatin1Char('.'), QLatin1Char('_')).toStdString();
+                         });
+
+// Saved while the analysis of a new recording runs (no tempo known yet): the
+// file holds nothing a reader refuses, and loaded (the analysis again still
+// running) it plays what played once the tempo arrives.
+struct DuringAnalysis
+{
+    const char* name;
+    // What was done to the freshly opened recording before saving.
+    std::function<void(SessionRig&)> set;
+    float box; // once the tempo is known
+    double factor;
+};
+
+class SessionSavedDuringAnalysis : public ::testing::TestWithParam<DuringAnalysis>
+{
+};
+
+TEST_P(SessionSavedDuringAnalysis, LoadsWithTheTempoThatPlayed)
+{
+    const DuringAnalysis& c = GetParam();
+    SessionRig r;
+    r.resetViews();
+    c.set(r);
+    const QByteArray saved = session::toXml(SessionWriter(r.views(), r.shell).capture());
+    const auto report = sessioncheck::validate(saved, {r.shell.frames});
+    EXPECT_TRUE(report.clean()) << report.toString().toStdString();
+
+    r.resetViews();
+    ASSERT_EQ(SessionLoader(r.views(), r.shell).load(saved), SessionLoader::Status::Completed);
+    EXPECT_EQ(firstDifference(saved, session::toXml(SessionWriter(r.views(), r.shell).capture())), "");
+    r.tools->setBPM(120.0f);
+    EXPECT_FLOAT_EQ(r.tools->bpmWidget()->value(), c.box);
+    EXPECT_FLOAT_EQ(r.chords->tempoWidget->value(), c.box);
+    EXPECT_NEAR(heardFactor(r), c.factor, 1e-6);
+}
+
+// A session of the recording loaded while its analysis runs: its tempo
+// waits for the recording's.
+std::function<void(SessionRig&)> loaded(QStringList tempo)
+{
+    return [tempo](SessionRig& r) {
+        r.tools->setToolsFromSession(tempo, {"99", "0", "50", "0"}, {"99", "34", "19", "50", "1", "1", "0"});
+    };
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SessionSavedDuringAnalysis,
+    ::testing::Values(DuringAnalysis{"nothing_set", [](SessionRig&) {}, 120, 1.0},
+                      DuringAnalysis{"knob_turned", knob(150), 180, 1.5},
+                      DuringAnalysis{"knob_turned_down", knob(6), 35.4f, 0.295},
+                      DuringAnalysis{"loaded_box_tempo", loaded({"100", "78", "0", "1", "100"}), 100, 100.0 / 120},
+                      DuringAnalysis{"loaded_knob_tempo", loaded({"35", "6", "0", "1", "35.399994"}), 35.4f,
+                                     0.295},
+                      DuringAnalysis{"loaded_older_file", loaded({"100", "78", "0", "1"}), 100, 100.0 / 120}),
+    RowName());
 
 // Every pitch the writer can store, −12.50 … 12.49, comes back as itself in
 // the semitone and fine-tune boxes, the model and the player, and the

@@ -79,6 +79,10 @@ private:
     std::optional<double> sixDigits(const QDomElement& element, const QString& where, double lo, double hi,
                                     bool integral = false);
 
+    // The unrounded tempo: a float in its shortest exact form, 0 (none) or
+    // within the BPM box's reach, and cut to whole BPM the `bpm` beside it,
+    // which older loaders read.
+    void exactBpm(const QDomElement& element, const QString& where, std::optional<double> bpm);
     void checkTools(const QDomElement& tools, const QString& where);
     void checkChords(const QDomElement& chords, const QString& where);
     void checkRiffsTab(const QDomElement& riffs, const QString& where);
@@ -325,6 +329,28 @@ void Checker::checkRoot(const QDomElement& root)
         checkPlot(c["plot"], "plot");
 }
 
+void Checker::exactBpm(const QDomElement& element, const QString& where, std::optional<double> bpm)
+{
+    const std::optional<QString> text = leafText(element, where);
+    if (!text)
+        return;
+    bool ok = false;
+    const float value = text->toFloat(&ok);
+    if (!ok || !std::isfinite(value)) {
+        error(Level::Values, where, QStringLiteral("'%1' is not a number").arg(*text));
+        return;
+    }
+    if (session::text::exactFloat(value) != *text)
+        warning(Level::Values, where, QStringLiteral("'%1' is not in the shortest exact form").arg(*text));
+    // Twice the highest tempo a recording may have.
+    if (value < 0.0f || value > 20000.0f) {
+        error(Level::Values, where, QStringLiteral("%1 outside 0 … 20000").arg(*text));
+        return;
+    }
+    if (value > 0.0f && bpm && std::trunc(double(value)) != *bpm)
+        error(Level::Values, where, QStringLiteral("%1 is not the tempo `bpm` holds").arg(*text));
+}
+
 void Checker::checkTools(const QDomElement& tools, const QString& where)
 {
     checkAttributes(tools, where, false);
@@ -332,11 +358,14 @@ void Checker::checkTools(const QDomElement& tools, const QString& where)
     if (groups.contains("tempo")) {
         const QString w = at(where, "tempo");
         checkAttributes(groups["tempo"], w, false);
-        const auto c = children(groups["tempo"], {"mode", "bpm", "knobValue", "state"}, w);
+        const auto c = children(groups["tempo"], {"mode", "bpm", "exactBpm", "knobValue", "state"}, w);
         if (c.contains("mode"))
             decimal(c["mode"], at(w, "mode"), 0, 3);
+        std::optional<double> bpm;
         if (c.contains("bpm"))
-            sixDigits(c["bpm"], at(w, "bpm"), 0, 10000, true);
+            bpm = sixDigits(c["bpm"], at(w, "bpm"), 0, 10000, true);
+        if (c.contains("exactBpm"))
+            exactBpm(c["exactBpm"], at(w, "exactBpm"), bpm);
         if (c.contains("knobValue"))
             decimal(c["knobValue"], at(w, "knobValue"), 0, 199);
         if (c.contains("state"))

@@ -7,10 +7,12 @@
 //              each group's in order, six riffs with ids 0 … 5, sixteen
 //              steps each and sixteen song steps with ids 0 … 15, one text
 //              node per leaf, no attribute but those ids.
-//   Values     the text forms (decimal, 0 or 1, six digits), the controls'
-//              ranges, `interp` within 1e-5 of 2^(semitone / 12),
-//              `zoomFactor` one of the eight levels 0.66^k, `playbackPos`
-//              and the steps' samples within the recording.
+//   Values     the text forms (decimal, 0 or 1, six digits, the shortest
+//              exact float of `exactBpm`), the controls' ranges, `exactBpm`
+//              cut to whole BPM is `bpm`, `interp` within 1e-5 of
+//              2^(semitone / 12), `zoomFactor` one of the eight levels
+//              0.66^k, `playbackPos` and the steps' samples within the
+//              recording.
 // Errors are what the loader rejects, misreads or drops; warnings are what
 // only the lenient loader takes (a missing element read as its default, an
 // unknown one skipped, another order). The writer's files have neither.

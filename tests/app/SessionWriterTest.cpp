@@ -2,6 +2,7 @@
 // values' text forms, the names Save As proposes, paths that need escaping
 // or cannot be written, and failures that must keep the old file.
 #include "SessionWriter.h"
+#include "Knob.h"
 #include "RowName.h"
 #include "SessionDocument.h"
 #include "SessionFormat.h"
@@ -118,6 +119,19 @@ INSTANTIATE_TEST_SUITE_P(
                   "toolsTab/tempo/mode", "2"},
         ValueCase{"tempo_truncated", [](SessionRig& r) { r.tools->bpmWidget()->setValue(120.7f); },
                   "toolsTab/tempo/bpm", "120"},
+        ValueCase{"tempo_unrounded_beside_it", [](SessionRig& r) { r.tools->bpmWidget()->setValue(120.7f); },
+                  "toolsTab/tempo/exactBpm", "120.7"},
+        ValueCase{"knob_tempo_unrounded", [](SessionRig& r) { r.tools->tempoKnobWidget()->setValue(6); },
+                  "toolsTab/tempo/exactBpm", "35.399994"},
+        // A new recording's reset, before the analysis gives its tempo.
+        ValueCase{"no_tempo_yet", [](SessionRig& r) { r.resetViews(); }, "toolsTab/tempo/bpm", "0"},
+        ValueCase{"no_tempo_yet_unrounded", [](SessionRig& r) { r.resetViews(); }, "toolsTab/tempo/exactBpm", "0"},
+        ValueCase{"knob_turned_before_the_tempo",
+                  [](SessionRig& r) {
+                      r.resetViews();
+                      r.tools->tempoKnobWidget()->setValue(150);
+                  },
+                  "toolsTab/tempo/bpm", "0"},
         ValueCase{"minus_three_semitones_fine_tune_60",
                   [](SessionRig& r) {
                       r.tools->semitoneWidget()->setValue(-3.0f);

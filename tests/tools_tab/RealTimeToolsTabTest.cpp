@@ -824,14 +824,15 @@ TEST(ToolsTab, SessionRestoredBeforeTheTempoIsKnown)
 }
 
 // A session's tempo comes back as it was stored and heard: the box's BPM
-// exactly, the knob at the nearest position; a knob turn (its tempo cut to
-// whole BPM in the file) keeps the knob's factor; without a usable tempo
-// the knob plays, as in sessions that stored none.
+// exactly, the knob at the nearest position; a knob turn keeps the knob's
+// factor (its unrounded tempo is the knob's own; older files, which hold it
+// cut to whole BPM only, tell it by the knob); without a usable tempo the
+// knob plays, as in sessions that stored none.
 struct SessionTempoCase
 {
     const char* name;
     float detected;
-    QStringList tempo; // bpm, knobValue, mode, state
+    QStringList tempo; // bpm, knobValue, mode, state[, exactBpm]
     float box;
     float factor; // kept by the player while the tool is off
     int knob;
@@ -880,7 +881,20 @@ INSTANTIATE_TEST_SUITE_P(
         SessionTempoCase{"knob_turn", 60, {"90", "151", "0", "1"}, 90.6f, 1.51f, 151, true},
         SessionTempoCase{"no_tempo_stored", 120, {"0", "150", "0", "1"}, 180, 1.5f, 150, true},
         SessionTempoCase{"beyond_the_range", 120, {"500", "150", "0", "1"}, 180, 1.5f, 150, true},
-        SessionTempoCase{"not_a_number", 120, {"fast", "150", "0", "1"}, 180, 1.5f, 150, true}),
+        SessionTempoCase{"not_a_number", 120, {"fast", "150", "0", "1"}, 180, 1.5f, 150, true},
+        // The unrounded tempo: knob 6 at 120 came back as 35, knob 0 at 63
+        // as 15 from the whole BPM alone.
+        SessionTempoCase{
+            "exact_knob_turn", 120, {"35", "6", "0", "1", "35.399994"}, 35.399994f, 0.29499996f, 6, true},
+        SessionTempoCase{"exact_knob_at_its_lowest", 63, {"15", "0", "0", "1", "15.75"}, 15.75f, 0.25f, 0, true},
+        SessionTempoCase{"exact_box_value", 120, {"100", "78", "0", "1", "100.5"}, 100.5f, 100.5f / 120, 78, true},
+        SessionTempoCase{"exact_original", 120, {"120", "99", "0", "0", "120"}, 120, 1, 99, false},
+        // 0 (none stored), no number or beyond the range: read as older files.
+        SessionTempoCase{
+            "exact_none_reads_the_whole_bpm", 120, {"100", "78", "0", "1", "0"}, 100, 100.0f / 120, 78, true},
+        SessionTempoCase{
+            "exact_no_number_reads_the_whole_bpm", 60, {"90", "151", "0", "1", "x"}, 90.6f, 1.51f, 151, true},
+        SessionTempoCase{"exact_beyond_the_range", 120, {"0", "150", "0", "1", "500"}, 180, 1.5f, 150, true}),
     RowName());
 
 TEST(ToolsTab, SessionTempoWaitsForTheRecordingsTempo)
