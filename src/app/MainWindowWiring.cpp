@@ -2,7 +2,8 @@
 // connected here, grouped by the sender's component, in one order: where a
 // signal has several receivers they run in the order made here. Containers
 // wire their own children. Signals emitted on the playback or analysis
-// thread reach these GUI-thread receivers queued.
+// thread reach these GUI-thread receivers queued. Each connection made here
+// has its row in the wiring test, which counts the receivers this adds.
 #include "MainWindow.h"
 
 #include "AudioPlayer.h"

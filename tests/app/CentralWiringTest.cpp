@@ -1,7 +1,8 @@
 // The central wiring, one row per connection the main window makes between
 // its components: each is looked up on a constructed window by
 // disconnecting it (true only when it exists) and connecting it again. A
-// connection dropped while the wiring changes fails its own row.
+// connection dropped while the wiring changes fails its own row; one made
+// without a row fails the count of the signals the window wires.
 #include "ShellTestSupport.h"
 
 #include "AudioPlayer.h"
@@ -43,20 +44,38 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QStackedWidget>
 #include <QTimer>
 
 #include <functional>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
+
+// A signal of one object: the sender and the signal's method index.
+using SignalKey = std::pair<const QObject*, int>;
+using SignalCounts = std::map<SignalKey, int>;
+
+// While set, every row's lookup counts the signal it names here.
+SignalCounts* listedSignals = nullptr;
+
+template <class Sender, class Signal>
+void listed(Sender* sender, Signal signal)
+{
+    if (listedSignals != nullptr)
+        ++(*listedSignals)[{sender, QMetaMethod::fromSignal(signal).methodIndex()}];
+}
 
 // True when the connection exists; it exists again afterwards (as the last
 // receiver of its signal).
 template <class Sender, class Signal, class Receiver, class Slot>
 bool wired(Sender* sender, Signal signal, Receiver* receiver, Slot slot)
 {
+    listed(sender, signal);
     if (!QObject::disconnect(sender, signal, receiver, slot))
         return false;
     QObject::connect(sender, signal, receiver, slot);
@@ -93,6 +112,21 @@ public:
     }
 
     static std::vector<Row> rows();
+
+    // Makes the window's central wiring a second time.
+    void wireAgain() const { window->initConnections(); }
+
+    // Every object the wiring can reach: the window's tree and the
+    // components that have no parent.
+    QList<QObject*> objects() const
+    {
+        QList<QObject*> all;
+        for (QObject* root : std::initializer_list<QObject*>{window, player, analysis, preferences}) {
+            all << root;
+            all += root->findChildren<QObject*>();
+        }
+        return all;
+    }
 
     MainWindow* window;
     shell_test::FakeDialogs* dialogs;
@@ -145,6 +179,10 @@ std::vector<WiringProbe::Row> WiringProbe::rows()
         {"play_released_shows_the_play_line",
          [](P p) {
              return wired(p.transport->playButton, &CustomButton::released, p.plotter->playMarker, &QWidget::show);
+         }},
+        {"loop_toggled_tells_the_chords_tab",
+         [](P p) {
+             return wired(p.transport->loopButton, &CustomButton::toggled, p.chords, &ChordsTab::setLooping);
          }},
         {"loop_released_shows_the_play_line",
          [](P p) {
@@ -200,6 +238,10 @@ std::vector<WiringProbe::Row> WiringProbe::rows()
          [](P p) {
              return wired(p.selection, &PlotSelection::loopPointsChanged, p.player,
                           &AudioPlayer::loopPointsChanged);
+         }},
+        {"selection_loop_points_to_chords_tab",
+         [](P p) {
+             return wired(p.selection, &PlotSelection::loopPointsChanged, p.chords, &ChordsTab::loopPointsChanged);
          }},
         {"riff_overlays_arm_their_steps",
          [](P p) {
@@ -363,6 +405,10 @@ std::vector<WiringProbe::Row> WiringProbe::rows()
         {"chords_key_to_strip",
          [](P p) {
              return wired(p.chords, &ChordsTab::setChordStripKeyShift, p.strip, &ChordsStrip::setKeyShift);
+         }},
+        {"chords_tab_asks_the_player_for_its_position",
+         [](P p) {
+             return wired(p.chords, &ChordsTab::getPlayPosition, p.player, &AudioPlayer::getCurrentPosition);
          }},
         {"chord_filter_recalculates",
          [](P p) {
@@ -733,6 +779,7 @@ std::vector<WiringProbe::Row> WiringProbe::rows()
         {"refused_save_location_is_reported",
          [](P p) {
              // A lambda of the window's, with no slot to name: its box tells.
+             listed(p.window->paths(), &PathsManager::saveLocationRefused);
              p.dialogs->log.clear();
              emit p.window->paths()->saveLocationRefused(QStringLiteral("/nowhere"));
              return p.dialogs->log.size() == 1 && p.dialogs->log.at(0).startsWith(QLatin1String("warning:"));
@@ -754,6 +801,8 @@ std::vector<WiringProbe::Row> WiringProbe::rows()
 }
 
 namespace {
+
+using shell_test::ShellTest;
 
 // One window for the whole table: construction costs more than all rows.
 class CentralWiring : public ::testing::TestWithParam<WiringProbe::Row>
@@ -797,5 +846,77 @@ TEST_P(CentralWiring, ConnectionIsMade)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, CentralWiring, ::testing::ValuesIn(WiringProbe::rows()), RowName());
+
+// QObject::receivers is protected; named through a subclass, its member
+// pointer applies to any object.
+struct ReceiverCount : QObject
+{
+    static int of(const QObject* object, const QMetaMethod& signal)
+    {
+        const QByteArray name = QByteArray::number(QSIGNAL_CODE) + signal.methodSignature();
+        return (object->*&ReceiverCount::receivers)(name.constData());
+    }
+};
+
+// The receivers of every signal of objects (a default argument's short
+// form counts with its full form).
+SignalCounts receiverCounts(const QList<QObject*>& objects)
+{
+    SignalCounts counts;
+    for (const QObject* object : objects) {
+        const QMetaObject* meta = object->metaObject();
+        for (int i = 0; i < meta->methodCount(); ++i) {
+            const QMetaMethod method = meta->method(i);
+            if (method.methodType() == QMetaMethod::Signal && !(method.attributes() & QMetaMethod::Cloned))
+                counts[{object, i}] = ReceiverCount::of(object, method);
+        }
+    }
+    return counts;
+}
+
+QString describe(const SignalKey& key)
+{
+    const QObject* object = key.first;
+    return QString::fromLatin1(object->metaObject()->className()) + " '" + object->objectName() + "' "
+        + QString::fromLatin1(object->metaObject()->method(key.second).methodSignature());
+}
+
+// A window of its own: the count wires it twice.
+class CentralWiringCount : public ShellTest
+{
+};
+
+// Wiring the window again adds one receiver per connection the wiring
+// makes; each signal must gain as many as the table has rows for it.
+TEST_F(CentralWiringCount, TheTableListsEveryConnectionTheWindowMakes)
+{
+    makeWindow();
+    WiringProbe probe(*window, dialogs);
+    const QList<QObject*> objects = probe.objects();
+    const SignalCounts before = receiverCounts(objects);
+    probe.wireAgain();
+    const SignalCounts after = receiverCounts(objects);
+
+    SignalCounts table;
+    listedSignals = &table;
+    for (const WiringProbe::Row& row : WiringProbe::rows())
+        row.wired(probe);
+    listedSignals = nullptr;
+
+    QStringList faults;
+    for (const auto& [key, count] : after) {
+        const int made = count - before.at(key);
+        const auto row = table.find(key);
+        const int rows = row == table.end() ? 0 : row->second;
+        if (made != rows)
+            faults
+                << QString("%1: the window makes %2, the table lists %3").arg(describe(key)).arg(made).arg(rows);
+    }
+    for (const auto& [key, rows] : table) {
+        if (after.count(key) == 0)
+            faults << describe(key) + ": listed on an object the window does not reach";
+    }
+    EXPECT_TRUE(faults.isEmpty()) << faults.join('\n').toStdString();
+}
 
 } // namespace
