@@ -7,10 +7,16 @@
 #include <QFont>
 #include <QString>
 
+// The font at a design size: its points taken as pixels.
+inline QFont withDesignSize(QFont font, int points)
+{
+    font.setPixelSize(points);
+    return font;
+}
+
 inline QFont designFont(const QString& family, int points, int weight = QFont::Normal)
 {
-    QFont font(family);
-    font.setPixelSize(points);
+    QFont font = withDesignSize(QFont(family), points);
     font.setWeight(weight);
     return font;
 }

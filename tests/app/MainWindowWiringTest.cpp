@@ -7,6 +7,7 @@
 #include "ChainControls.h"
 #include "ChordLabel.h"
 #include "ChordsStrip.h"
+#include "ChordsTab.h"
 #include "CustomButton.h"
 #include "JamTab.h"
 #include "Knob.h"
@@ -303,6 +304,27 @@ TEST_F(ShellTest, TheBeatOffsetKnobMovesTheBeatsBeforeTheStripLaysOutOnThem)
     for (ChordLabel* label : strip->chordLabels())
         fresh << label->geometry();
     EXPECT_EQ(shown, fresh);
+}
+
+// Sized as the step boxes are: the design's points as pixels, not 4/3 as
+// large at 96 dpi.
+TEST_F(ShellTest, TheViewsLabelsTakeTheDesignSizesAsPixels)
+{
+    makeWindow();
+    const struct
+    {
+        const char* label;
+        QWidget* widget;
+        int pixels;
+    } labels[] = {
+        {"jam tab's step pitch", window->tabArea()->jamTab->pitchLabel, 11},
+        {"transport clock", window->transport(), 13},
+        {"chords tab's beat count", window->tabArea()->chordsTab->beatsLabel, 17},
+        {"processing notice", window->waveArea()->plotter->processingLabel, 15},
+        {"progress text", window->waveArea()->progressLabel, 16},
+    };
+    for (const auto& l : labels)
+        EXPECT_EQ(l.widget->font().pixelSize(), l.pixels) << l.label;
 }
 
 TEST_F(ShellTest, AFilledSongSlotEnablesSongPlayback)

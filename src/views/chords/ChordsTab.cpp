@@ -5,6 +5,7 @@
 #include "ChordTabButtons.h"
 #include "ChordWidget.h"
 #include "ChordsContainer.h"
+#include "DesignFont.h"
 #include "FinderRolls.h"
 #include "MetaData.h"
 #include "NextChord.h"
@@ -105,7 +106,7 @@ void ChordsTab::initWidgets()
     beatsLabel = new QLabel(this);
     place(beatsLabel, beatsPlace);
     beatsLabel->setAlignment(Qt::AlignCenter);
-    beatsLabel->setFont(QFont(QStringLiteral("Arial"), 17, QFont::Bold));
+    beatsLabel->setFont(designFont(QStringLiteral("Arial"), 17, QFont::Bold));
 
     chordModesWidget = new ChordModesWidget(this);
     place(chordModesWidget, modesPlace);

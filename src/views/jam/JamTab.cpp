@@ -1,6 +1,7 @@
 #include "JamTab.h"
 
 #include "CustomButton.h"
+#include "DesignFont.h"
 #include "JamRules.h"
 #include "Knob.h"
 #include "LoopLengthWidget.h"
@@ -123,7 +124,7 @@ void JamTab::initWidgets()
 
     pitchLabel = new QLabel(this);
     pitchLabel->setGeometry(pitchLabelRect);
-    pitchLabel->setFont(QFont(QStringLiteral("Arial"), 11, QFont::Bold));
+    pitchLabel->setFont(designFont(QStringLiteral("Arial"), 11, QFont::Bold));
     pitchLabel->setAlignment(Qt::AlignCenter);
     pitchLabel->setTextFormat(Qt::RichText);
     pitchLabel->setText(pitchText(QStringLiteral("0")));

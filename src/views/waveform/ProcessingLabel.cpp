@@ -1,5 +1,7 @@
 #include "ProcessingLabel.h"
 
+#include "DesignFont.h"
+
 #include <QPainter>
 #include <QTimer>
 
@@ -12,7 +14,7 @@ const int baseline = 20;
 ProcessingLabel::ProcessingLabel(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFont(QFont(QStringLiteral("Arial"), 15, QFont::Normal));
+    setFont(designFont(QStringLiteral("Arial"), 15));
     dotTimer = new QTimer(this);
     dotTimer->setInterval(dotIntervalMs);
     connect(dotTimer, &QTimer::timeout, this, &ProcessingLabel::setDotNumber);

@@ -1,6 +1,7 @@
 #include "TransportWidget.h"
 
 #include "CustomButton.h"
+#include "DesignFont.h"
 #include "Knob.h"
 #include "PictureStrip.h"
 #include "TransportClock.h"
@@ -80,7 +81,7 @@ void TransportWidget::initWidgets()
 {
     setPixmap(cachedPixmap(QStringLiteral(":/images/background_transport.png")));
     setScaledContents(true);
-    setFont(QFont(QStringLiteral("Arial"), 13, 75));
+    setFont(designFont(QStringLiteral("Arial"), 13, QFont::Bold));
 
     clockBacking = pictureLabel(this, transportPicture("clock_backing.png"), clockBackingSize, true);
     clockLabel = new QLabel(this);

@@ -1,6 +1,7 @@
 #include "WaveBg.h"
 
 #include "ChordsStrip.h"
+#include "DesignFont.h"
 #include "PlayMarker.h"
 #include "Plotter.h"
 #include "PowerButton.h"
@@ -70,9 +71,7 @@ void WaveBg::initWidgets()
     zoomButtons = new ZoomButtons(this);
     zoomButtons->setGeometry(zoomButtonsRect);
 
-    QFont font = progressLabel->font();
-    font.setPointSize(progressLabelPoints);
-    progressLabel->setFont(font);
+    progressLabel->setFont(withDesignSize(progressLabel->font(), progressLabelPoints));
     frameLabel->raise();
     frameLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
     progressBar->raise();
