@@ -3,7 +3,8 @@
 # text of src/ into a temporary copy of one translation file, and any text
 # it finds new (unfinished) or no longer in the code (vanished) is listed.
 # The translation files share one set of texts (TranslationFilesTest), so
-# one copy speaks for all sixteen.
+# one copy speaks for all sixteen. The qtbase_extra_<code>.ts files hold
+# Qt's own texts, not ours, and are not checked against src/.
 #
 #   tools/check-translations.sh [LUPDATE]
 set -euo pipefail

@@ -41,10 +41,10 @@ const LocaleCode localeFallback[] = {
 };
 
 // Qt's translations as Debian's qttranslations5-l10n ships them. It has
-// none for Norwegian Bokmål or Hindi, whose boxes keep Qt's English.
-// Portugal's catalogue lacks the standard buttons; Brazil's spells them as
-// Portugal does (OK, Cancelar, Sim, Não). Sweden's lacks them too and
-// still translates the file dialogs.
+// none for Norwegian Bokmål or Hindi. Portugal's catalogue lacks the
+// standard buttons; Brazil's spells them as Portugal does (OK, Cancelar,
+// Sim, Não). Sweden's lacks them too, and comes from an older Qt that
+// misses half of the file dialog.
 const char* const qtTranslations[][2] = {
     {"cn", "qt_zh_CN"}, {"de", "qt_de"},    {"dk", "qt_da"}, {"es", "qt_es"}, {"fi", "qt_fi"},
     {"fr", "qt_fr"},    {"it", "qt_it"},    {"jp", "qt_ja"}, {"kr", "qt_ko"}, {"nl", "qt_nl"},
@@ -112,6 +112,15 @@ QList<QTranslator*> installTranslators(const QString& code)
     translator->load(":/translations/tonbrook_" + code + ".qm");
     QCoreApplication::installTranslator(translator);
     installed << translator;
+    // The texts of Qt's file dialog, for the languages Debian leaves
+    // without them; installed before Qt's own, whose wording wins.
+    auto* fileDialog = new QTranslator(qApp);
+    if (fileDialog->load(":/translations/qtbase_extra_" + code + ".qm")) {
+        QCoreApplication::installTranslator(fileDialog);
+        installed << fileDialog;
+    } else {
+        delete fileDialog;
+    }
     const QString qtName = qtTranslationName(code);
     if (qtName.isEmpty())
         return installed;

@@ -29,10 +29,11 @@ QStringList translatedLanguageCodes();
 // standard buttons of dialogs and boxes; empty where Debian ships none.
 QString qtTranslationName(const QString& code);
 
-// Installs our translation for code and Qt's own beside it; nothing for
-// an empty code or "en". Ours is installed even when it fails to load:
-// the interface then stays English. Returns what it installed (children
-// of the application).
+// Installs our translation for code, our translation of Qt's file dialog
+// where we have one, and Qt's own beside them; nothing for an empty code
+// or "en". Ours is installed even when it fails to load: the interface
+// then stays English. Returns what it installed (children of the
+// application).
 QList<QTranslator*> installTranslators(const QString& code);
 
 // Sets the environment variable the application needs for itself.

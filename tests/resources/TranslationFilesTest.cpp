@@ -1,7 +1,8 @@
 // The sixteen translation files as a musician reads them: every text of the
 // code translated, none left empty or in English unless the word is the
 // same in that language, and every placeholder, line break and menu
-// accelerator of the source kept.
+// accelerator of the source kept. The same holds for our translations of
+// Qt's file dialog, for the languages whose Qt catalogue lacks it.
 #include "RowName.h"
 
 #include <QDir>
@@ -17,6 +18,10 @@ namespace {
 
 const char* const codes[] = {"cn", "de", "dk", "es", "fi", "fr", "in", "it",
                              "jp", "kr", "nl", "no", "pl", "pt", "ru", "se"};
+
+// Debian ships no Qt catalogue for Hindi or Bokmål, and Swedish's comes from
+// an older Qt: our files translate Qt's file dialog for these.
+const char* const fileDialogCodes[] = {"in", "no", "se"};
 
 // Translations that are rightly the source itself, each with its reason.
 struct SameAsSource
@@ -41,6 +46,7 @@ const SameAsSource sameAsSource[] = {
     {"nl", "FILTER", "the Dutch word is the same"},
     {"no", "FILTER", "the Norwegian word is the same"},
     {"se", "FILTER", "the Swedish word is the same"},
+    {"no", "Type", "Norwegian file lists head the column Type"},
 };
 
 struct Message
@@ -118,6 +124,8 @@ struct FileCase
 {
     std::string name;
     QString code;
+    QString file;      // in the translations folder
+    QString reference; // the file whose texts it holds
 };
 
 class TranslationFile : public ::testing::TestWithParam<FileCase>
@@ -128,7 +136,7 @@ TEST_P(TranslationFile, EveryEntryIsTranslatedAndKeepsItsMarks)
 {
     const QString code = GetParam().code;
     QString error;
-    const QList<Message> messages = readMessages(translationsDir() + "/tonbrook_" + code + ".ts", &error);
+    const QList<Message> messages = readMessages(translationsDir() + "/" + GetParam().file, &error);
     ASSERT_TRUE(error.isEmpty()) << error.toStdString();
     ASSERT_FALSE(messages.isEmpty());
 
@@ -154,35 +162,44 @@ TEST_P(TranslationFile, EveryEntryIsTranslatedAndKeepsItsMarks)
     EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
 }
 
-// One set of texts for all: the coverage check reads one file for all.
-TEST_P(TranslationFile, HoldsTheSameTextsAsTheGermanFile)
+// One set of texts for all of a kind: the coverage check reads one file
+// for all of ours, and every language's file dialog reads whole.
+TEST_P(TranslationFile, HoldsTheSameTextsAsTheOthersOfItsKind)
 {
     QString error;
-    auto keys = [&error](const QString& code) {
+    auto keys = [&error](const QString& file) {
         QStringList list;
-        for (const Message& m : readMessages(translationsDir() + "/tonbrook_" + code + ".ts", &error))
+        for (const Message& m : readMessages(translationsDir() + "/" + file, &error))
             list << m.context + "|" + m.source;
         return sorted(list);
     };
-    EXPECT_EQ(keys(GetParam().code), keys("de"));
+    EXPECT_EQ(keys(GetParam().file), keys(GetParam().reference));
     EXPECT_TRUE(error.isEmpty()) << error.toStdString();
 }
 
 std::vector<FileCase> files()
 {
     std::vector<FileCase> list;
-    for (const char* code : codes)
-        list.push_back({code, QString::fromLatin1(code)});
+    for (const char* code : codes) {
+        const QString c = QString::fromLatin1(code);
+        list.push_back({code, c, "tonbrook_" + c + ".ts", "tonbrook_de.ts"});
+    }
+    for (const char* code : fileDialogCodes) {
+        const QString c = QString::fromLatin1(code);
+        list.push_back({std::string("file_dialog_") + code, c, "qtbase_extra_" + c + ".ts", "qtbase_extra_in.ts"});
+    }
     return list;
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, TranslationFile, ::testing::ValuesIn(files()), RowName());
 
-TEST(TranslationFiles, ExactlyOnePerTranslatedLanguage)
+TEST(TranslationFiles, ExactlyOnePerTranslatedLanguageAndOneForEachFileDialog)
 {
     QStringList expected;
     for (const char* code : codes)
         expected << QString("tonbrook_%1.ts").arg(code);
+    for (const char* code : fileDialogCodes)
+        expected << QString("qtbase_extra_%1.ts").arg(code);
     EXPECT_EQ(sorted(QDir(translationsDir()).entryList({"*.ts"}, QDir::Files)), sorted(expected));
 }
 
@@ -193,9 +210,10 @@ TEST(TranslationFiles, EveryAllowedSameTextExists)
     for (const SameAsSource& entry : sameAsSource) {
         QString error;
         bool found = false;
-        for (const Message& m :
-             readMessages(translationsDir() + "/tonbrook_" + QString::fromLatin1(entry.code) + ".ts", &error))
-            found = found || m.source == QString::fromUtf8(entry.source);
+        for (const QString& file : QDir(translationsDir()).entryList({QString("*_%1.ts").arg(entry.code)})) {
+            for (const Message& m : readMessages(translationsDir() + "/" + file, &error))
+                found = found || m.source == QString::fromUtf8(entry.source);
+        }
         EXPECT_TRUE(found) << entry.code << " " << entry.source;
     }
 }

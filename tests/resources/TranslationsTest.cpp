@@ -1,7 +1,7 @@
 // The compiled-in translations as start-up installs them: each loads from
 // the path start-up reads and translates the menus and the waveform, and
 // Qt's own translation comes beside ours where Debian has one; the standard
-// buttons read in the language either way.
+// buttons and the file dialog read in the language either way.
 #include "RowName.h"
 #include "Startup.h"
 
@@ -53,7 +53,8 @@ struct InstallCase
     std::string name;
     QString code;
     int installed;
-    bool buttonsTranslated; // the standard buttons read in the language
+    bool buttonsTranslated;    // the standard buttons read in the language
+    bool fileDialogTranslated; // and the file dialog's labels
 };
 
 class Translators : public ::testing::TestWithParam<InstallCase>
@@ -67,6 +68,8 @@ TEST_P(Translators, OursAndQtsOwnWhereThereIsOne)
     QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     const QString cancel = box.button(QDialogButtonBox::Cancel)->text();
     const QString menu = QCoreApplication::translate("MainWindow", "&Open Audio File...");
+    const QString lookIn = QCoreApplication::translate("QFileDialog", "Look in:");
+    const QString type = QCoreApplication::translate("QFileDialog", "Files of type:");
     for (QTranslator* translator : installed) {
         QCoreApplication::removeTranslator(translator);
         delete translator;
@@ -74,17 +77,19 @@ TEST_P(Translators, OursAndQtsOwnWhereThereIsOne)
     EXPECT_EQ(installed.size(), c.installed);
     EXPECT_EQ(cancel != "&Cancel" && cancel != "Cancel", c.buttonsTranslated) << cancel.toStdString();
     EXPECT_EQ(menu != "&Open Audio File...", c.installed > 0);
+    EXPECT_EQ(lookIn != "Look in:" && type != "Files of type:", c.fileDialogTranslated) << lookIn.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Translators,
-    ::testing::Values(InstallCase{"german", "de", 2, true}, InstallCase{"japanese", "jp", 2, true},
-                      InstallCase{"portuguese_of_portugal", "pt", 2, true},
-                      InstallCase{"swedish_qt_lacks_the_buttons_ours_has_them", "se", 2, true},
-                      InstallCase{"hindi_has_no_qt_translation_ours_has_the_buttons", "in", 1, true},
-                      InstallCase{"bokmal_has_no_qt_translation_ours_has_the_buttons", "no", 1, true},
-                      InstallCase{"english_needs_none", "en", 0, false},
-                      InstallCase{"none_stored_none_found", "", 0, false}),
+    ::testing::Values(
+        InstallCase{"german", "de", 2, true, true}, InstallCase{"japanese", "jp", 2, true, true},
+        InstallCase{"portuguese_of_portugal", "pt", 2, true, true},
+        InstallCase{"swedish_qt_lacks_the_buttons_and_half_the_file_dialog_ours_has_them", "se", 3, true, true},
+        InstallCase{"hindi_has_no_qt_translation_ours_has_the_buttons_and_file_dialog", "in", 2, true, true},
+        InstallCase{"bokmal_has_no_qt_translation_ours_has_the_buttons_and_file_dialog", "no", 2, true, true},
+        InstallCase{"english_needs_none", "en", 0, false, false},
+        InstallCase{"none_stored_none_found", "", 0, false, false}),
     RowName());
 
 TEST(Translators, EveryTranslatedCodeHasAFile)
