@@ -3,11 +3,20 @@
 // without a modal loop.
 #pragma once
 
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QString>
 #include <QUrl>
 
+#include <memory>
+
 class QWidget;
+
+// Qt's file dialog as the open and save dialogs show it: built as
+// QFileDialog's static functions build theirs, with the columns of its
+// file list made wide enough for their headings in the user's language.
+std::unique_ptr<QFileDialog> makeFileDialog(QWidget* parent, const QString& caption, const QString& startPath,
+                                            const QString& filter, QFileDialog::AcceptMode mode);
 
 class ShellDialogs
 {

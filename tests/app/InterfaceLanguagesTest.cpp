@@ -1,11 +1,13 @@
 // Each interface language as start-up installs it, walked as a user sees
 // it: the main window (every tab, a loop selection with its labels, riff
-// steps and a song), every page of the preferences and the message boxes
-// the app shows. A text that the language's file translates but that shows
-// in English was looked up under another context than the file's; a text
-// wider than its widget is cut off. One suite per language, so that ctest
-// runs them side by side.
+// steps and a song), every page of the preferences, the message boxes the
+// app shows and its file dialogs. A text that the language's file
+// translates but that shows in English was looked up under another context
+// than the file's; a text of Qt's file dialog that no installed translation
+// has shows in English; a text wider than its widget is cut off. One suite
+// per language, so that ctest runs them side by side.
 #include "BeatSelection.h"
+#include "ChordTabButtons.h"
 #include "JamTab.h"
 #include "LanguageTab.h"
 #include "MetaDataThread.h"
@@ -23,16 +25,25 @@
 #include "TextFit.h"
 #include "WaveBg.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
+#include <QListView>
+#include <QMenu>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -49,6 +60,17 @@ struct Exception
 
 const Exception exceptions[] = {
     {"*", "...", "the folder buttons' dots are the same in every language"},
+    {"*", "WAV (*.wav)", "the open dialog names the formats after its first filter as written"},
+    // Qt's file list, as Debian's catalogues (and ours for Bokmål) head it.
+    {"de", "Computer", "the German word is the same"},
+    {"de", "Name", "the German word is the same"},
+    {"dk", "Computer", "the Danish word is the same"},
+    {"dk", "Type", "the Danish word is the same"},
+    {"fr", "Type", "the French word is the same"},
+    {"it", "Computer", "the Italian word is the same"},
+    {"nl", "Computer", "the Dutch word is the same"},
+    {"nl", "Type", "the Dutch word is the same"},
+    {"no", "Type", "the Norwegian word is the same"},
 };
 
 bool excepted(const QString& code, const QString& text)
@@ -122,22 +144,63 @@ private:
     QList<QPair<QString, QRegularExpression>> sources;
 };
 
+// Every text the translators are asked for under the contexts of Qt's file
+// dialog and its file list; it answers none of them itself.
+class FileDialogLookups final : public QTranslator
+{
+public:
+    struct Lookup
+    {
+        QByteArray context;
+        QByteArray source;
+        QByteArray disambiguation;
+    };
+
+    QList<Lookup> take()
+    {
+        QList<Lookup> taken = lookups_;
+        lookups_.clear();
+        return taken;
+    }
+
+    QString translate(const char* context, const char* source, const char* disambiguation, int) const override
+    {
+        const QByteArray name(context);
+        if (name == "QFileDialog" || name == "QFileSystemModel")
+            lookups_.append({name, QByteArray(source), QByteArray(disambiguation)});
+        return QString();
+    }
+    bool isEmpty() const override { return false; }
+
+private:
+    mutable QList<Lookup> lookups_;
+};
+
 // Records the boxes and dialogs of the main window and of the preferences,
 // title and text apart, and answers each with No, Cancel or nothing.
 class BoxRecorder final : public ShellDialogs, public PreferencesDialogs
 {
 public:
     QStringList texts;
+    // When set, the open and save dialogs are the app's, Qt's own (the
+    // offscreen platform has no native ones), shown to this before they are
+    // cancelled.
+    std::function<void(QFileDialog&)> showFileDialog;
 
-    QString getOpenFileName(QWidget*, const QString& caption, const QString&, const QString& filter) override
+    QString getOpenFileName(QWidget* parent, const QString& caption, const QString& startPath,
+                            const QString& filter) override
     {
         texts << caption << filter.split(QStringLiteral(";;"));
+        if (showFileDialog)
+            return openFileDialog(parent, caption, startPath, filter, QFileDialog::AcceptOpen);
         return nextFile();
     }
-    QString getSaveFileName(QWidget*, const QString& caption, const QString&, const QString& filter,
-                            QString*) override
+    QString getSaveFileName(QWidget* parent, const QString& caption, const QString& startPath,
+                            const QString& filter, QString*) override
     {
         texts << caption << filter.split(QStringLiteral(";;"));
+        if (showFileDialog)
+            return openFileDialog(parent, caption, startPath, filter, QFileDialog::AcceptSave);
         return nextFile();
     }
     QMessageBox::StandardButton question(QWidget*, const QString& title, const QString& text,
@@ -170,6 +233,16 @@ public:
     std::deque<QString> files; // answers of the file and folder dialogs
 
 private:
+    QString openFileDialog(QWidget* parent, const QString& caption, const QString& startPath,
+                           const QString& filter, QFileDialog::AcceptMode mode)
+    {
+        const auto dialog = makeFileDialog(parent, caption, startPath, filter, mode);
+        dialog->show();
+        showFileDialog(*dialog);
+        dialog->reject();
+        return QString();
+    }
+
     QString nextFile()
     {
         if (files.empty())
@@ -185,6 +258,7 @@ class InterfaceLanguage : public shell_test::ShellTest, public ::testing::WithPa
 protected:
     QString code;
     QList<QTranslator*> translators;
+    FileDialogLookups fileDialogLookups;
     std::unique_ptr<Catalogue> catalogue;
     BoxRecorder* boxes = nullptr;
     std::unique_ptr<BoxRecorder> preferenceBoxes = std::make_unique<BoxRecorder>();
@@ -195,6 +269,8 @@ protected:
         ShellTest::SetUp();
         code = QString::fromLatin1(GetParam());
         translators = installTranslators(code);
+        // Asked first: it sees every lookup and passes each on.
+        QCoreApplication::installTranslator(&fileDialogLookups);
         catalogue = std::make_unique<Catalogue>(code);
         ASSERT_TRUE(catalogue->error.isEmpty()) << catalogue->error.toStdString();
         makeWindow();
@@ -207,6 +283,7 @@ protected:
     void TearDown() override
     {
         ShellTest::TearDown();
+        QCoreApplication::removeTranslator(&fileDialogLookups);
         for (QTranslator* translator : translators) {
             QCoreApplication::removeTranslator(translator);
             delete translator;
@@ -238,6 +315,78 @@ protected:
     {
         for (const QString& text : texts)
             judge(text, view);
+    }
+
+    // Every text Qt's file dialog looked up since the last call comes out
+    // translated, unless the language's word is the same. The shortcuts'
+    // key texts ("Alt+Left") are parsed, never shown.
+    void judgeFileDialogLookups(const QString& view)
+    {
+        const QRegularExpression keys(QStringLiteral("^(Alt|Ctrl|Shift|Meta)\\+"));
+        QSet<QByteArray> judged;
+        for (const FileDialogLookups::Lookup& lookup : fileDialogLookups.take()) {
+            const QString source = QString::fromUtf8(lookup.source);
+            if (keys.match(source).hasMatch() || excepted(code, source))
+                continue;
+            const QByteArray key = lookup.context + '\0' + lookup.source + '\0' + lookup.disambiguation;
+            if (judged.contains(key))
+                continue;
+            judged.insert(key);
+            const QString shown = QCoreApplication::translate(
+                lookup.context.constData(), lookup.source.constData(),
+                lookup.disambiguation.isEmpty() ? nullptr : lookup.disambiguation.constData());
+            if (shown == source)
+                faults << view + ": Qt's \"" + source + "\" (" + QString::fromUtf8(lookup.context)
+                        + ") is not translated";
+        }
+        fileDialogLookups.take(); // the lookups made here
+    }
+
+    // One file dialog as a user goes through it: the list, the details
+    // with their headers, the list's context menu, and the box that a name
+    // to overwrite (save) or a name that is not there (open) brings up.
+    void goThrough(QFileDialog& dialog, const QString& existing)
+    {
+        const QString view = "file dialog \"" + dialog.windowTitle() + "\"";
+        // Set from timers inside the modal loops below.
+        bool menuSeen = false;
+        bool boxSeen = false;
+        // The file list fills from a thread of its own.
+        if (auto* model = dialog.findChild<QFileSystemModel*>()) {
+            QSignalSpy loaded(model, &QFileSystemModel::directoryLoaded);
+            loaded.wait(5000);
+        }
+        dialog.setViewMode(QFileDialog::Detail);
+        QCoreApplication::processEvents();
+        walk(&dialog, view + ", details");
+        dialog.setViewMode(QFileDialog::List);
+        QCoreApplication::processEvents();
+        walk(&dialog, view + ", list");
+
+        auto* list = dialog.findChild<QListView*>(QStringLiteral("listView"));
+        if (list != nullptr) {
+            QTimer::singleShot(0, &dialog, [&] {
+                if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                    walk(menu, view + ", context menu");
+                    menuSeen = true;
+                    menu->close();
+                }
+            });
+            emit list->customContextMenuRequested(QPoint(2, 2));
+            EXPECT_TRUE(menuSeen) << view.toStdString() << ": no context menu";
+        }
+
+        QTimer::singleShot(0, &dialog, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                walk(box, view + ", box");
+                boxSeen = true;
+                box->reject();
+            }
+        });
+        dialog.selectFile(dialog.acceptMode() == QFileDialog::AcceptSave ? existing : temp.filePath("gone.wav"));
+        static_cast<QDialog&>(dialog).accept(); // QFileDialog's own, as its button calls it
+        EXPECT_TRUE(boxSeen) << view.toStdString() << ": no question";
+        judgeFileDialogLookups(view);
     }
 
     std::string report() const { return faults.join('\n').toStdString(); }
@@ -372,6 +521,28 @@ TEST_P(InterfaceLanguage, MessageBoxes)
     EXPECT_TRUE(faults.isEmpty()) << report();
 }
 
+TEST_P(InterfaceLanguage, FileDialogs)
+{
+    const QString take = writeRecording("take.wav");
+    ASSERT_EQ(window->open(take, false), 0);
+    ASSERT_TRUE(window->analysisThread()->wait(analysisTimeoutMs));
+    QCoreApplication::processEvents();
+    fileDialogLookups.take();
+
+    int shown = 0;
+    boxes->showFileDialog = [&](QFileDialog& dialog) {
+        ++shown;
+        goThrough(dialog, take);
+    };
+    QMetaObject::invokeMethod(window.get(), "open");
+    QMetaObject::invokeMethod(window.get(), "saveSessionFileAs");
+    QMetaObject::invokeMethod(window.get(), "exportAudioMP3", Q_ARG(bool, false));
+    QMetaObject::invokeMethod(window.get(), "loadSession", Q_ARG(bool, false));
+    EXPECT_EQ(shown, 4) << "a file dialog was not reached";
+    judgeBoxes(boxes->texts, "file dialog caption or filter");
+    EXPECT_TRUE(faults.isEmpty()) << report();
+}
+
 // One instantiation per language: each is a suite of its own for ctest.
 #define WALK_LANGUAGE(language)                                                                                   \
     INSTANTIATE_TEST_SUITE_P(language, InterfaceLanguage, ::testing::Values(#language),                           \
@@ -393,6 +564,25 @@ WALK_LANGUAGE(pl);
 WALK_LANGUAGE(pt);
 WALK_LANGUAGE(ru);
 WALK_LANGUAGE(se);
+
+// The opener writes its text right of its funnel: the check measures it
+// there, so a width that cuts the Finnish word fails though the whole
+// button is wider than the word.
+TEST(PaintedTextFit, TheFilterOpenerIsMeasuredRightOfItsFunnel)
+{
+    QTranslator finnish;
+    ASSERT_TRUE(finnish.load(QStringLiteral(":/translations/tonbrook_fi.qm")));
+    FilterOpener opener(nullptr);
+    opener.setText(finnish.translate("ChordsTab", "FILTER"));
+    ASSERT_EQ(opener.text(), QStringLiteral("SUODATIN"));
+    for (const auto& [width, fits] : {std::pair{int(FilterOpener::openerWidth), true}, std::pair{64, false}}) {
+        opener.setFixedWidth(width);
+        const QVector<textfit::Shown> shown = textfit::visibleTexts(&opener);
+        ASSERT_EQ(shown.size(), 1);
+        EXPECT_EQ(shown.at(0).needed <= shown.at(0).available, fits)
+            << width << " px: needs " << shown.at(0).needed << ", has " << shown.at(0).available;
+    }
+}
 
 TEST(InterfaceLanguages, EveryTranslatedLanguageIsWalked)
 {

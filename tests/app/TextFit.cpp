@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileSystemModel>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -14,9 +15,12 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionViewItem>
 #include <QTabBar>
 #include <QTextDocument>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 namespace textfit {
 
@@ -60,7 +64,9 @@ void addLabel(QLabel* label, QVector<Shown>& out)
             // the label's own metrics round them.
             needed = qRound(document.idealWidth());
         } else {
-            needed = label->fontMetrics().size(0, label->text()).width();
+            // With a buddy, "&" marks the mnemonic and takes no room.
+            const int flags = label->buddy() != nullptr ? Qt::TextShowMnemonic : 0;
+            needed = label->fontMetrics().size(flags, label->text()).width();
         }
     }
     out.push_back({where(label), plainText(label->text()), needed, available});
@@ -71,6 +77,12 @@ void addButton(QAbstractButton* button, QVector<Shown>& out)
     if (button->text().isEmpty())
         return;
     const QString text = withoutMnemonic(button->text());
+    // A button that paints its text itself names the area it draws it in.
+    const QRect area = button->property("textArea").toRect();
+    if (area.isValid()) {
+        out.push_back({where(button), text, button->fontMetrics().horizontalAdvance(text), area.width()});
+        return;
+    }
     int needed = -1;
     if (auto* push = qobject_cast<QPushButton*>(button)) {
         // The style's own sum without its minimum width: margins, frame and
@@ -127,7 +139,10 @@ void addComboBox(QComboBox* combo, QVector<Shown>& out)
             const QSize text(combo->fontMetrics().horizontalAdvance(combo->currentText()),
                              combo->fontMetrics().height());
             const int needed = combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, combo).width();
-            out.push_back({where(combo), combo->itemText(i), needed, combo->width()});
+            // A box whose own minimum leaves out its text is made to elide
+            // it, as Qt's file dialog does with long paths and filters.
+            const bool elides = combo->minimumSizeHint().width() < needed;
+            out.push_back({where(combo), combo->itemText(i), elides ? -1 : needed, combo->width()});
         } else {
             // The list opens as wide as its longest entry.
             out.push_back({where(combo), combo->itemText(i), -1, 0});
@@ -142,24 +157,33 @@ int visibleWidth(const QTreeView* tree, const QRect& cell)
     return std::max(0, std::min(cell.right(), tree->viewport()->width() - 1) - cell.left() + 1);
 }
 
-void addTree(QTreeWidget* tree, QVector<Shown>& out)
+// clipped: measured against what the viewport shows of a section, else
+// against the whole section (the view scrolls to it).
+void addHeader(QTreeView* tree, bool clipped, QVector<Shown>& out)
 {
     QStyle* style = tree->style();
     QHeaderView* header = tree->header();
-    if (!tree->isHeaderHidden()) {
-        const int margin = style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
-        for (int c = 0; c < tree->columnCount(); ++c) {
-            const QString text = tree->headerItem()->text(c);
-            int needed = header->fontMetrics().horizontalAdvance(text) + 2 * margin;
-            if (header->isSortIndicatorShown() && header->sortIndicatorSection() == c)
-                needed += style->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header) + margin;
-            const int left = header->sectionViewportPosition(c);
-            const QRect section(left, 0, header->sectionSize(c), header->height());
-            out.push_back(
-                {where(tree) + " header " + QString::number(c), text, needed, visibleWidth(tree, section)});
-        }
+    const int margin = style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    for (int c = 0; c < header->count(); ++c) {
+        if (header->isSectionHidden(c))
+            continue;
+        const QString text = tree->model()->headerData(c, Qt::Horizontal).toString();
+        int needed = header->fontMetrics().horizontalAdvance(text) + 2 * margin;
+        if (header->isSortIndicatorShown() && header->sortIndicatorSection() == c)
+            needed += style->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header) + margin;
+        const int left = header->sectionViewportPosition(c);
+        const QRect section(left, 0, header->sectionSize(c), header->height());
+        out.push_back({where(tree) + " header " + QString::number(c), text, needed,
+                       clipped ? visibleWidth(tree, section) : section.width()});
     }
+}
+
+void addTree(QTreeWidget* tree, QVector<Shown>& out)
+{
+    if (!tree->isHeaderHidden())
+        addHeader(tree, true, out);
     // A cell's text sits between the focus frame's margins.
+    QStyle* style = tree->style();
     const int padding = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tree) + 1);
     for (QTreeWidgetItemIterator it(tree); *it; ++it) {
         for (int c = 0; c < tree->columnCount(); ++c) {
@@ -173,6 +197,41 @@ void addTree(QTreeWidget* tree, QVector<Shown>& out)
                 column.setLeft(cell.left()); // after the indentation
             const int needed = QFontMetrics((*it)->font(c)).horizontalAdvance(text) + padding;
             out.push_back({where(tree) + " cell " + QString::number(c), text, needed, visibleWidth(tree, column)});
+        }
+    }
+}
+
+// Any other list or tree: its header, each section against its whole
+// width, and the cells in sight, each as wide as its delegate draws it
+// against the room right of its left edge. The names of the user's files
+// are theirs, elided as the view does.
+void addItemView(QAbstractItemView* view, QVector<Shown>& out)
+{
+    QAbstractItemModel* model = view->model();
+    if (model == nullptr)
+        return;
+    auto* tree = qobject_cast<QTreeView*>(view);
+    if (tree != nullptr && !tree->isHeaderHidden())
+        addHeader(tree, false, out);
+    const bool files = qobject_cast<QFileSystemModel*>(model) != nullptr;
+    QStyleOptionViewItem option;
+    option.initFrom(view);
+    option.widget = view;
+    option.font = view->font();
+    const int icon = view->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, view);
+    option.decorationSize = view->iconSize().isValid() ? view->iconSize() : QSize(icon, icon);
+    const QRect viewport = view->viewport()->rect();
+    const QModelIndex root = view->rootIndex();
+    for (int row = 0; row < model->rowCount(root); ++row) {
+        for (int c = 0; c < model->columnCount(root); ++c) {
+            const QModelIndex index = model->index(row, c, root);
+            const QString text = index.data().toString();
+            const QRect cell = view->visualRect(index);
+            if (text.isEmpty() || !cell.isValid() || !cell.intersects(viewport))
+                continue;
+            const int needed = files ? -1 : view->itemDelegate(index)->sizeHint(option, index).width();
+            out.push_back({where(view) + " cell " + QString::number(c), text, needed,
+                           std::max(0, viewport.right() - cell.left() + 1)});
         }
     }
 }
@@ -210,6 +269,8 @@ QVector<Shown> visibleTexts(QWidget* top)
     for (QWidget* widget : widgets) {
         if (widget != top && !widget->isVisibleTo(top))
             continue;
+        if (!widget->toolTip().isEmpty())
+            out.push_back({where(widget) + " tooltip", widget->toolTip(), -1, 0});
         if (auto* label = qobject_cast<QLabel*>(widget))
             addLabel(label, out);
         else if (auto* button = qobject_cast<QAbstractButton*>(widget))
@@ -222,8 +283,12 @@ QVector<Shown> visibleTexts(QWidget* top)
             addComboBox(combo, out);
         else if (auto* tree = qobject_cast<QTreeWidget*>(widget))
             addTree(tree, out);
+        else if (auto* view = qobject_cast<QAbstractItemView*>(widget))
+            addItemView(view, out);
         else if (auto* menuBar = qobject_cast<QMenuBar*>(widget))
             addMenuActions(menuBar->actions(), where(menuBar), out);
+        else if (auto* menu = qobject_cast<QMenu*>(widget))
+            addMenuActions(menu->actions(), where(menu), out);
     }
     return out;
 }

@@ -1,7 +1,9 @@
 // What a user reads on a widget tree, and whether it reads whole: the texts
-// of labels, buttons, group boxes, tab titles, combo boxes, tree headers
-// and cells, window titles and menu actions, each with the width it needs
-// and the width its widget gives it.
+// of labels, buttons, group boxes, tab titles, combo boxes, the headers and
+// cells of lists and trees, tooltips, window titles and menu actions, each
+// with the width it needs and the width its widget gives it. A widget that
+// paints its text itself names the rectangle it draws it in by a QRect
+// property "textArea"; the text is measured against that.
 #pragma once
 
 #include <QString>

@@ -164,6 +164,10 @@ void FilterOpener::paintEvent(QPaintEvent* event)
     // Light on the grey plate, dark on the pressed orange one, as the
     // tab's other text buttons.
     painter.setPen(frame() == 0 ? QColor(196, 196, 196) : QColor(34, 18, 8));
-    const QRect area(textLeft, 0, width() - textLeft - textRight, height());
-    painter.drawText(area, Qt::AlignCenter, text());
+    painter.drawText(textArea(), Qt::AlignCenter, text());
+}
+
+QRect FilterOpener::textArea() const
+{
+    return QRect(textLeft, 0, width() - textLeft - textRight, height());
 }

@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QPixmap>
+#include <QRect>
 #include <QString>
 
 // The +/- box that picks the neck wood 0 wire, 1 ebony, 2 alder, 3 maple,
@@ -102,6 +103,8 @@ private:
 class FilterOpener : public CustomButton
 {
     Q_OBJECT
+    // Read by the check that the translated text fits.
+    Q_PROPERTY(QRect textArea READ textArea)
 
 public:
     static constexpr int openerWidth = 74;
@@ -111,6 +114,9 @@ public:
     static constexpr int textRight = 2;
 
     explicit FilterOpener(QWidget* parent);
+
+    // The rectangle the text is centred in.
+    QRect textArea() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
