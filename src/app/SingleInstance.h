@@ -6,6 +6,12 @@
 // reaches the window already open, as the open-file events of other
 // platforms do.
 //
+// Both sides agree on what happens to a request: the window answers that it
+// has read it, and acts only once the sender confirms. A sender that gave up
+// waiting before the answer confirms nothing, so a window that wakes late
+// only comes to the front. Every connection has a time limit for each step;
+// one that stalls is closed.
+//
 // A crashed instance leaves its socket file behind but never its lock (the
 // kernel drops a lock with its holder), so the next start takes over and
 // replaces the socket.
@@ -19,6 +25,9 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+#include <vector>
+
 class QLocalServer;
 class QLocalSocket;
 
@@ -30,7 +39,7 @@ public:
     enum class Role {
         Primary,    // this process runs the window and takes the requests
         HandedOver, // the running instance took the request: exit
-        NoAnswer,   // one runs but did not take the request in time
+        NoAnswer,   // one runs but did not answer in time: nothing was opened
         Alone,      // no lock or socket to be had: run without hand-over
     };
 
@@ -43,12 +52,16 @@ public:
     static QString userFolder();
 
     // Becomes the instance that runs, or hands route to it and waits up to
-    // timeoutMs for its receipt.
+    // timeoutMs for its answer. The instance that runs gives a connection
+    // timeoutMs for each step of a request.
     Role start(const FileRoute& route, int timeoutMs = 5000);
 
     // Requests that came before are held until the receiver is ready;
     // from here on each is announced as it comes.
     void setReady();
+
+    // Says on stderr that a handed-over path was not opened, and why.
+    static void reportNotOpened(const QString& path, const char* why);
 
     // Stops listening and lets go of the lock, so that a start from now on
     // (a relaunch) runs on its own.
@@ -56,17 +69,32 @@ public:
 
 signals:
     // A later start's request: a file or session to open, a name no way in
-    // takes (Refused with its path), or nothing (Refused, empty path).
+    // takes (Refused with its path), or nothing (Refused, empty path: to the
+    // front only). A request whose sender gave up is announced as nothing
+    // named, and its path printed on stderr.
     void requested(const FileRoute& route);
 
 private:
+    struct Connection;
+
     void accept();
-    void readRequest(QLocalSocket* socket);
+    void readFrom(QLocalSocket* socket);
+    void timedOut(QLocalSocket* socket);
+    void gone(QLocalSocket* socket);
+    Connection* find(QLocalSocket* socket);
+    // Closes and forgets the connection; a request it answered but that
+    // was never confirmed is withdrawn.
+    void close(QLocalSocket* socket);
+    void announce(const FileRoute& route);
+    void deliver(const FileRoute& route);
     Role handOver(const FileRoute& route, int timeoutMs);
 
     QString folder_;
+    int stepMs_ = 5000;
     int lockFd_ = -1;
     QLocalServer* server_ = nullptr;
+    // Open connections, oldest first.
+    std::vector<std::unique_ptr<Connection>> connections_;
     QList<FileRoute> held_;
     bool ready_ = false;
 };

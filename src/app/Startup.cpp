@@ -134,6 +134,15 @@ QList<QTranslator*> installTranslators(const QString& code)
     return installed;
 }
 
+QString handOverMessage(SingleInstance::Role role)
+{
+    // The window acts on a request only once its sender has confirmed,
+    // which a sender that gave up never does.
+    if (role == SingleInstance::Role::NoAnswer)
+        return QStringLiteral("Tonbrook is running but did not answer: nothing was opened.");
+    return QString();
+}
+
 void setStartupEnvironment()
 {
     qputenv("QT_LOGGING_RULES", "qt.network.ssl.warning=false");
@@ -148,15 +157,12 @@ int main_(int argc, char** argv, const StartupObserver& onShown)
     // One window per user: a later start hands its file to the running one
     // and leaves before it reads or writes any setting.
     SingleInstance instance(SingleInstance::userFolder());
-    switch (instance.start(handOverRoute())) {
-    case SingleInstance::Role::HandedOver:
-        return 0;
-    case SingleInstance::Role::NoAnswer:
-        std::fprintf(stderr, "Tonbrook is running but did not answer: nothing was opened.\n");
-        return 1;
-    case SingleInstance::Role::Primary:
-    case SingleInstance::Role::Alone:
-        break;
+    const SingleInstance::Role role = instance.start(handOverRoute());
+    if (role == SingleInstance::Role::HandedOver || role == SingleInstance::Role::NoAnswer) {
+        const QString message = handOverMessage(role);
+        if (!message.isEmpty())
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+        return role == SingleInstance::Role::HandedOver ? 0 : 1;
     }
 
     {

@@ -2,6 +2,8 @@
 // order in which the application comes up.
 #pragma once
 
+#include "SingleInstance.h"
+
 #include <QList>
 #include <QLocale>
 #include <QString>
@@ -38,6 +40,11 @@ QList<QTranslator*> installTranslators(const QString& code);
 
 // Sets the environment variable the application needs for itself.
 void setStartupEnvironment();
+
+// What a later start says on stderr about its hand-over: empty when the
+// running window took the request (it opens it, or says why not), the
+// reason nothing was opened otherwise.
+QString handOverMessage(SingleInstance::Role role);
 
 // Called once the main window is shown, before the event loop runs: the
 // end-to-end test drives the application from there.

@@ -7,18 +7,24 @@
 #include "FileRoutes.h"
 #include "MetaDataThread.h"
 #include "PathsManager.h"
+#include "RowName.h"
+#include "SingleInstance.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileOpenEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QTemporaryDir>
 #include <QTextCodec>
+#include <QThread>
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -164,6 +170,90 @@ TEST_F(ShellTest, AHandedOverRequestRaisesTheWindowAndOpensAsAnOpenFileEvent)
     ASSERT_EQ(dialogs->log.size(), 1);
     EXPECT_TRUE(dialogs->log.at(0).startsWith("information:Cannot load file:Selected file is not supported."));
 }
+
+// --- Later starts: the hand-over over the instance socket ----------------
+
+using Role = SingleInstance::Role;
+
+// A later start on a thread of its own, as another process would be.
+std::unique_ptr<QThread> startLater(const QString& folder, const FileRoute& route, int waitMs, Role& role)
+{
+    std::unique_ptr<QThread> later(
+        QThread::create([folder, route, waitMs, &role] { role = SingleInstance(folder).start(route, waitMs); }));
+    later->start();
+    return later;
+}
+
+// Runs the events until done, for a minute at most: false when it never was.
+bool runEventsUntil(const std::function<bool()>& done)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > 60000)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
+
+class HandOverTest : public ShellTest
+{
+protected:
+    QTemporaryDir folder;
+    SingleInstance instance{folder.path()};
+};
+
+// What a later start says, against what the window then does.
+struct BusyCase
+{
+    const char* name;
+    // How long the window runs no events after the request: -1 until the
+    // later start has given up waiting.
+    int busyMs;
+    int waitMs;
+    bool opens;
+};
+
+class HandOverToABusyWindow : public HandOverTest, public ::testing::WithParamInterface<BusyCase>
+{
+};
+
+TEST_P(HandOverToABusyWindow, TheLaterStartsWordsMatchWhatTheWindowDoes)
+{
+    const BusyCase c = GetParam();
+    const QString song = writeRecording("song.wav");
+    ASSERT_EQ(instance.start({FileKind::Refused, QString()}), Role::Primary);
+    makeWindow();
+    window->listenTo(&instance);
+    window->showMinimized();
+    QCoreApplication::processEvents();
+
+    Role role = Role::Alone;
+    auto later = startLater(folder.path(), {FileKind::Audio, song}, c.waitMs, role);
+    if (c.busyMs < 0)
+        later->wait();
+    else
+        QThread::msleep(c.busyMs);
+    runEventsUntil([&] { return later->isFinished(); });
+    later->wait();
+    // The window wakes and does what it does with the request.
+    EXPECT_TRUE(runEventsUntil([&] { return !window->isMinimized(); })) << "the window comes to the front";
+    for (int i = 0; i < 20; ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    window->analysisThread()->wait();
+
+    const bool opened = window->paths()->getFileName() == song;
+    EXPECT_EQ(opened, c.opens);
+    const QString said = handOverMessage(role);
+    EXPECT_EQ(said.contains("nothing was opened"), !opened) << said.toStdString();
+    EXPECT_TRUE(dialogs->log.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Waits, HandOverToABusyWindow,
+                         ::testing::Values(BusyCase{"busy_until_the_later_start_gives_up", -1, 300, false},
+                                           BusyCase{"busy_for_less_than_the_wait", 100, 10000, true}),
+                         RowName());
 
 TEST_F(ShellTest, ARecentEntryOpensAsStoredAndClearRecentOnlyClears)
 {

@@ -7,6 +7,7 @@
 #include "RowName.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -42,6 +43,9 @@ Role startBeside(const QString& folder, const FileRoute& route, int timeoutMs = 
     while (!later->isFinished())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     later->wait();
+    // The first one reads the confirmation, then announces the request.
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
     return role;
 }
 
@@ -235,10 +239,119 @@ TEST_P(SingleInstanceStray, IsCutOffWithoutAnnouncingAnything)
     EXPECT_TRUE(announced.paths.isEmpty());
 }
 
+// "TBH2"; "TBH1" was the request of builds that opened what the window
+// read, whether or not its sender still waited.
+constexpr quint32 requestMagic = 0x54424832;
+
 INSTANTIATE_TEST_SUITE_P(Requests, SingleInstanceStray,
                          ::testing::Values(StrayCase{"another_protocol", QByteArray("GET / HTTP/1.0\r\n\r\n")},
-                                           StrayCase{"unknown_kind", header(0x54424831, 7, 4) + "/a.b"},
-                                           StrayCase{"path_beyond_any_path", header(0x54424831, 1, 1u << 30)}),
+                                           StrayCase{"unknown_kind", header(requestMagic, 7, 4) + "/a.b"},
+                                           StrayCase{"path_beyond_any_path", header(requestMagic, 1, 1u << 30)},
+                                           StrayCase{"request_of_an_earlier_build",
+                                                     header(0x54424831, 1, 4) + "/a.b"}),
                          RowName());
+
+// What the sender of a request does after sending it (or half of it).
+enum class Conduct {
+    Confirms,             // takes the window's answer and confirms
+    ConfirmsAndLeaves,    // confirms and is gone before the window reads it
+    LeavesBeforeAnswered, // gives up before the window runs at all
+    NeverConfirms,        // takes the answer, then neither confirms nor leaves
+    StallsHalfWay,        // sends half the header, then nothing
+};
+
+struct ConductCase
+{
+    const char* name;
+    Conduct conduct;
+    // Announced: the path, "" for nothing named (to the front only).
+    QStringList announced;
+};
+
+class SingleInstanceConduct : public ::testing::TestWithParam<ConductCase>
+{
+};
+
+bool runEventsUntil(const std::function<bool()>& done, int limitMs = 10000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > limitMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
+
+QStringList* logged = nullptr;
+
+TEST_P(SingleInstanceConduct, OnlyAConfirmedRequestIsOpenedAndEveryOtherConnectionIsClosedInTime)
+{
+    const ConductCase c = GetParam();
+    QTemporaryDir folder;
+    SingleInstance first(folder.path());
+    // Gives a connection 300 ms for each step.
+    ASSERT_EQ(first.start({FileKind::Refused, QString()}, 300), Role::Primary);
+    Announced announced;
+    announced.listen(first);
+    first.setReady();
+
+    const QByteArray path("/music/take.wav");
+    const QByteArray request = header(requestMagic, 1, quint32(path.size())) + path;
+    QLocalSocket sender;
+    sender.connectToServer(folder.filePath("tonbrook.socket"));
+    ASSERT_TRUE(sender.waitForConnected(5000));
+    QStringList messages;
+    logged = &messages;
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { logged->append(text); });
+    if (c.conduct == Conduct::StallsHalfWay) {
+        sender.write(request.left(6));
+        sender.flush();
+    } else if (c.conduct == Conduct::LeavesBeforeAnswered) {
+        sender.write(request);
+        sender.flush();
+        sender.abort();
+    } else {
+        sender.write(request);
+        sender.flush();
+        EXPECT_TRUE(runEventsUntil([&] {
+            sender.waitForReadyRead(1);
+            return sender.bytesAvailable() > 0;
+        }));
+        char answer = 0;
+        EXPECT_TRUE(sender.getChar(&answer));
+        EXPECT_EQ(answer, 1);
+        if (c.conduct != Conduct::NeverConfirms) {
+            sender.putChar(1);
+            sender.flush();
+        }
+        if (c.conduct == Conduct::ConfirmsAndLeaves)
+            sender.abort();
+    }
+
+    EXPECT_TRUE(runEventsUntil([&] {
+        if (sender.state() == QLocalSocket::ConnectedState)
+            sender.waitForDisconnected(1);
+        return sender.state() == QLocalSocket::UnconnectedState;
+    })) << "the window closes the connection";
+    for (int i = 0; i < 10; ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(announced.paths, c.announced);
+    // A request that is not opened says so.
+    const bool reported = !messages.filter(QString::fromUtf8(path)).isEmpty();
+    EXPECT_EQ(reported, c.announced == QStringList{QString()}) << messages.join("\n").toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Senders, SingleInstanceConduct,
+    ::testing::Values(ConductCase{"confirms", Conduct::Confirms, {"/music/take.wav"}},
+                      ConductCase{"confirms_and_leaves", Conduct::ConfirmsAndLeaves, {"/music/take.wav"}},
+                      ConductCase{"leaves_before_answered", Conduct::LeavesBeforeAnswered, {QString()}},
+                      ConductCase{"never_confirms", Conduct::NeverConfirms, {QString()}},
+                      ConductCase{"stalls_half_way", Conduct::StallsHalfWay, {}}),
+    RowName());
 
 } // namespace
