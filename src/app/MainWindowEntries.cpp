@@ -78,15 +78,26 @@ void MainWindow::takeHandOver(const FileRoute& route)
         showNormal();
     raise();
     activateWindow();
+    // Nothing named, or a request its sender withdrew: to the front only.
+    if (route.path.isEmpty())
+        return;
+    if (busy) {
+        SingleInstance::reportNotOpened(route.path, "a recording is opening");
+        return;
+    }
     switch (route.kind) {
     case FileKind::Audio:
-    case FileKind::Session:
+    case FileKind::Session: {
         // Linux sends no open-file events: a later start stands in for one.
-        QCoreApplication::postEvent(qApp, new QFileOpenEvent(route.path));
+        // Sent, not posted: a box the opening shows is on screen while this
+        // request is still being handled, so a later one does not open its
+        // own box over it.
+        QFileOpenEvent event(route.path);
+        QCoreApplication::sendEvent(qApp, &event);
         break;
+    }
     case FileKind::Refused:
-        if (!busy && !route.path.isEmpty())
-            dialogs->information(this, tr("Cannot load file"), tr(unsupportedText));
+        dialogs->information(this, tr("Cannot load file"), tr(unsupportedText));
         break;
     }
 }

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QScopedValueRollback>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
@@ -279,6 +280,12 @@ void SingleInstance::announce(const FileRoute& route)
 
 void SingleInstance::deliver(const FileRoute& route)
 {
+    if (delivering_ && !route.path.isEmpty()) {
+        reportNotOpened(route.path, "an earlier request is still being answered");
+        emit requested(FileRoute{});
+        return;
+    }
+    const QScopedValueRollback<bool> delivering(delivering_, true);
     emit requested(route);
 }
 

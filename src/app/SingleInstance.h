@@ -70,8 +70,10 @@ public:
 signals:
     // A later start's request: a file or session to open, a name no way in
     // takes (Refused with its path), or nothing (Refused, empty path: to the
-    // front only). A request whose sender gave up is announced as nothing
-    // named, and its path printed on stderr.
+    // front only). One at a time: while the receiver still handles one (a
+    // box it shows runs the events), a later request is announced as
+    // nothing named, and its path printed on stderr. A request whose sender
+    // gave up is announced as nothing named too.
     void requested(const FileRoute& route);
 
 private:
@@ -97,4 +99,5 @@ private:
     std::vector<std::unique_ptr<Connection>> connections_;
     QList<FileRoute> held_;
     bool ready_ = false;
+    bool delivering_ = false;
 };

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileOpenEvent>
@@ -23,8 +24,18 @@
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
+#include <atomic>
 #include <cstdio>
+#include <cstring>
 #include <memory>
+#include <thread>
+#include <vector>
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -175,6 +186,21 @@ TEST_F(ShellTest, AHandedOverRequestRaisesTheWindowAndOpensAsAnOpenFileEvent)
 
 using Role = SingleInstance::Role;
 
+// The sockets among this process's descriptors (opening a recording starts
+// threads that keep descriptors of their own).
+int openSockets()
+{
+    int sockets = 0;
+    const QDir descriptors(QStringLiteral("/proc/self/fd"));
+    for (const QString& fd : descriptors.entryList(QDir::NoDotAndDotDot | QDir::System | QDir::AllEntries)) {
+        const QByteArray target = QFile::encodeName(descriptors.filePath(fd));
+        char link[64] = {};
+        if (::readlink(target.constData(), link, sizeof link - 1) > 0 && std::strncmp(link, "socket:", 7) == 0)
+            ++sockets;
+    }
+    return sockets;
+}
+
 // A later start on a thread of its own, as another process would be.
 std::unique_ptr<QThread> startLater(const QString& folder, const FileRoute& route, int waitMs, Role& role)
 {
@@ -197,12 +223,124 @@ bool runEventsUntil(const std::function<bool()>& done)
     return true;
 }
 
+// Connects to the window's socket and sends the first half of a request's
+// header, then nothing more; blocks while the window's queue is full.
+int halfSentConnection(const QString& socketPath)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(socketPath);
+    std::copy(name.begin(), name.end(), address.sun_path);
+    if (fd < 0 || ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0) {
+        if (fd >= 0)
+            ::close(fd);
+        return -1;
+    }
+    const char half[6] = {'T', 'B', 'H', 0, 0, 0};
+    if (::write(fd, half, sizeof half) != ssize_t(sizeof half)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// The window's end of the connection is gone: the client reads the end.
+bool closedByTheWindow(int fd)
+{
+    pollfd probe{fd, POLLIN, 0};
+    char byte = 0;
+    return ::poll(&probe, 1, 0) == 1 && ::recv(fd, &byte, 1, MSG_DONTWAIT) == 0;
+}
+
 class HandOverTest : public ShellTest
 {
 protected:
     QTemporaryDir folder;
     SingleInstance instance{folder.path()};
 };
+
+TEST_F(HandOverTest, AFloodShowsOneBoxAtATimeClosesStalledConnectionsAndANormalHandOverStillOpens)
+{
+    const QString song = writeRecording("song.wav");
+    const QString notes = temp.filePath("notes.txt");
+    // A window that gives a connection a second to deliver its request.
+    ASSERT_EQ(instance.start({FileKind::Refused, QString()}, 1000), Role::Primary);
+    makeWindow();
+    window->listenTo(&instance);
+    const int socketsBefore = openSockets();
+    static QStringList* printed = nullptr;
+    QStringList messages;
+    printed = &messages;
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { printed->append(text); });
+
+    // While the first box is up, the requests keep coming in.
+    std::atomic<int> startsLeft{300};
+    std::atomic<bool> stallsMade{false};
+    // Each refusal is shown, or printed on stderr.
+    auto accounted = [&] {
+        return dialogs->log.filter("information:Cannot load file:").size()
+            + messages.filter(notes + " not opened").size();
+    };
+    auto floodOver = [&] { return startsLeft == 0 && stallsMade && accounted() == 300; };
+    dialogs->whileShown = [&] { runEventsUntil(floodOver); };
+    int ticks = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+    ticker.start(10);
+
+    std::vector<Role> roles(300, Role::Alone);
+    std::vector<std::unique_ptr<QThread>> starts;
+    for (int t = 0; t < 6; ++t) {
+        starts.emplace_back(QThread::create([&, t] {
+            for (int i = t; i < 300; i += 6) {
+                roles[size_t(i)] = SingleInstance(folder.path()).start({FileKind::Refused, notes}, 30000);
+                --startsLeft;
+            }
+        }));
+        starts.back()->start();
+    }
+    std::vector<int> stalls;
+    std::thread staller([&] {
+        for (int i = 0; i < 500; ++i)
+            stalls.push_back(halfSentConnection(folder.filePath("tonbrook.socket")));
+        stallsMade = true;
+    });
+    EXPECT_TRUE(runEventsUntil(floodOver));
+    staller.join();
+    for (auto& start : starts)
+        start->wait();
+    ticker.stop();
+
+    EXPECT_EQ(std::count(roles.begin(), roles.end(), Role::HandedOver), 300) << "the window took every request";
+    EXPECT_EQ(std::count(stalls.begin(), stalls.end(), -1), 0);
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(dialogs->mostShown, 1) << "boxes on screen at once";
+    EXPECT_GT(ticks, 10) << "the window ran its events meanwhile";
+
+    // A normal hand-over while the stalled connections are still held.
+    dialogs->whileShown = nullptr;
+    window->showMinimized();
+    Role role = Role::Alone;
+    auto later = startLater(folder.path(), {FileKind::Audio, song}, 30000, role);
+    runEventsUntil([&] { return later->isFinished(); });
+    later->wait();
+    EXPECT_EQ(role, Role::HandedOver);
+    EXPECT_TRUE(runEventsUntil([&] { return window->paths()->getFileName() == song; }));
+    window->analysisThread()->wait();
+    EXPECT_EQ(window->paths()->getFileName(), song);
+    EXPECT_FALSE(window->isMinimized());
+
+    // Every stalled connection is closed by the window in its time.
+    EXPECT_TRUE(runEventsUntil([&] { return std::all_of(stalls.begin(), stalls.end(), closedByTheWindow); }))
+        << "stalled connections still held";
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(openSockets(), socketsBefore + 500) << "only the test's own ends are left";
+    for (int fd : stalls)
+        ::close(fd);
+    EXPECT_EQ(openSockets(), socketsBefore);
+}
 
 // What a later start says, against what the window then does.
 struct BusyCase

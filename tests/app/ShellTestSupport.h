@@ -14,7 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
+#include <functional>
 #include <memory>
 
 namespace shell_test {
@@ -29,6 +31,12 @@ public:
     QStringList log;
     QStringList startPaths;
     QStringList filters;
+    // A box stays on screen while this runs (a modal box runs the events
+    // meanwhile); shown counts the boxes on screen, mostShown the most at
+    // once.
+    std::function<void()> whileShown;
+    int shown = 0;
+    int mostShown = 0;
 
     QString getOpenFileName(QWidget*, const QString& caption, const QString& startPath,
                             const QString& filter) override
@@ -73,6 +81,7 @@ public:
                                          QMessageBox::StandardButtons, QMessageBox::StandardButton) override
     {
         log << "question:" + title + ":" + text;
+        const OnScreen box(*this);
         if (answers.empty()) {
             ADD_FAILURE() << "unexpected question " << title.toStdString();
             return QMessageBox::Cancel;
@@ -84,18 +93,34 @@ public:
     void warning(QWidget*, const QString& title, const QString& text) override
     {
         log << "warning:" + title + ":" + text;
+        const OnScreen box(*this);
     }
     // Logged as a warning with "|details" after its text.
     void detailedWarning(QWidget*, const QString& title, const QString& text, const QString& details) override
     {
         log << "warning:" + title + ":" + text + "|" + details;
+        const OnScreen box(*this);
     }
     void information(QWidget*, const QString& title, const QString& text) override
     {
         log << "information:" + title + ":" + text;
+        const OnScreen box(*this);
     }
     void about(QWidget*, const QString& richText) override { log << "about:" + richText; }
     void openUrl(const QUrl& url) override { log << "url:" + url.toString(); }
+
+private:
+    struct OnScreen
+    {
+        FakeDialogs& dialogs;
+        explicit OnScreen(FakeDialogs& shownBy) : dialogs(shownBy)
+        {
+            dialogs.mostShown = std::max(dialogs.mostShown, ++dialogs.shown);
+            if (dialogs.whileShown)
+                dialogs.whileShown();
+        }
+        ~OnScreen() { --dialogs.shown; }
+    };
 };
 
 class ShellTest : public ::testing::Test
