@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -61,48 +62,157 @@ ReadStatus readFile(const QString& path, QByteArray& bytes)
 
 namespace {
 
-bool startsWithAt(const QString& text, int at, const char* what, Qt::CaseSensitivity cs = Qt::CaseSensitive)
+bool startsWithAt(const QString& text, int at, const char* what)
 {
-    return QStringRef(&text, at, text.size() - at).startsWith(QLatin1String(what), cs);
+    return QStringRef(&text, at, text.size() - at).startsWith(QLatin1String(what));
 }
 
-// True when the prolog (what comes before the root element) declares a
-// document type with anything after its name. Reads only the prolog: the
-// first thing that is not a declaration, processing instruction, comment
-// or white space ends it.
-bool prologDeclaresMore(const QString& text)
+// White space as XML has it: not the wider Unicode kind.
+bool isXmlSpace(QChar c)
 {
-    const int n = text.size();
-    int i = 0;
-    auto skipSpace = [&] {
-        while (i < n && (text.at(i).isSpace() || text.at(i) == QChar(0xfeff)))
-            ++i;
-    };
-    for (;;) {
-        skipSpace();
-        if (startsWithAt(text, i, "<?")) {
-            i = text.indexOf(QLatin1String("?>"), i + 2);
-            if (i < 0)
-                return false;
-            i += 2;
-        } else if (startsWithAt(text, i, "<!--")) {
-            i = text.indexOf(QLatin1String("-->"), i + 4);
-            if (i < 0)
-                return false;
-            i += 3;
-        } else if (startsWithAt(text, i, "<!DOCTYPE", Qt::CaseInsensitive)) {
-            i += 9;
-            skipSpace();
-            while (i < n && !text.at(i).isSpace() && text.at(i) != QLatin1Char('>')
-                   && text.at(i) != QLatin1Char('['))
-                ++i;
-            skipSpace();
-            return i >= n || text.at(i) != QLatin1Char('>');
-        } else {
-            return false;
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r');
+}
+
+// The whole text, markup by markup, the way the readers will see it, before
+// they see it: what lies in comments, CDATA sections, processing
+// instructions and quoted attribute values is skipped as they skip it.
+// Anything it cannot follow is not well-formed, and refused as such; the
+// readers would refuse it too, but only after reading what came before.
+class Prescan
+{
+public:
+    explicit Prescan(const QString& text) : text_(text), n_(text.size()) { }
+
+    ReadStatus run()
+    {
+        for (;;) {
+            i_ = text_.indexOf(QLatin1Char('<'), i_);
+            if (i_ < 0)
+                return ReadStatus::Ok;
+            const ReadStatus status = markup();
+            if (status != ReadStatus::Ok)
+                return status;
         }
     }
-}
+
+private:
+    // The markup at i_, which it passes.
+    ReadStatus markup()
+    {
+        if (startsWithAt(text_, i_, "<!--"))
+            return skipPast(4, "-->");
+        if (startsWithAt(text_, i_, "<![CDATA["))
+            return depth_ > 0 ? skipPast(9, "]]>") : ReadStatus::NotXml;
+        if (startsWithAt(text_, i_, "<?"))
+            return skipPast(2, "?>");
+        if (startsWithAt(text_, i_, "<!"))
+            return plainDocumentType() ? ReadStatus::Ok : ReadStatus::DocumentType;
+        if (startsWithAt(text_, i_, "</"))
+            return endTag();
+        return startTag();
+    }
+
+    ReadStatus skipPast(int opening, const char* closing)
+    {
+        const int end = text_.indexOf(QLatin1String(closing), i_ + opening);
+        if (end < 0)
+            return ReadStatus::NotXml;
+        i_ = end + int(qstrlen(closing));
+        return ReadStatus::Ok;
+    }
+
+    void skipSpace()
+    {
+        while (i_ < n_ && isXmlSpace(text_.at(i_)))
+            ++i_;
+    }
+
+    // Passes a name: up to white space or one of the characters given.
+    int name(const char* stops)
+    {
+        const int start = i_;
+        while (i_ < n_ && !isXmlSpace(text_.at(i_)) && text_.at(i_) != QLatin1Char('<')
+               && (text_.at(i_).unicode() > 127 || std::strchr(stops, text_.at(i_).toLatin1()) == nullptr))
+            ++i_;
+        return i_ - start;
+    }
+
+    // <!DOCTYPE name>, the first in a prolog that has none yet. Its name
+    // holds no bracket and no quote, so no reader can find a subset or an
+    // external identifier in it.
+    bool plainDocumentType()
+    {
+        if (typeSeen_ || elementSeen_ || !startsWithAt(text_, i_, "<!DOCTYPE"))
+            return false;
+        i_ += 9;
+        const int spaceFrom = i_;
+        skipSpace();
+        if (i_ == spaceFrom || name(">[\"'%&") == 0)
+            return false;
+        skipSpace();
+        if (i_ >= n_ || text_.at(i_) != QLatin1Char('>'))
+            return false;
+        ++i_;
+        typeSeen_ = true;
+        return true;
+    }
+
+    ReadStatus endTag()
+    {
+        i_ += 2;
+        if (name(">") == 0)
+            return ReadStatus::NotXml;
+        skipSpace();
+        if (i_ >= n_ || text_.at(i_) != QLatin1Char('>'))
+            return ReadStatus::NotXml;
+        ++i_;
+        --depth_;
+        return ReadStatus::Ok;
+    }
+
+    ReadStatus startTag()
+    {
+        elementSeen_ = true;
+        ++i_;
+        if (name(">/=\"'") == 0)
+            return ReadStatus::NotXml;
+        for (;;) {
+            skipSpace();
+            if (i_ >= n_)
+                return ReadStatus::NotXml;
+            if (text_.at(i_) == QLatin1Char('>')) {
+                ++i_;
+                ++depth_;
+                return ReadStatus::Ok;
+            }
+            if (startsWithAt(text_, i_, "/>")) {
+                i_ += 2;
+                return ReadStatus::Ok;
+            }
+            if (name(">/=\"'") == 0)
+                return ReadStatus::NotXml;
+            skipSpace();
+            if (i_ >= n_ || text_.at(i_) != QLatin1Char('='))
+                return ReadStatus::NotXml;
+            ++i_;
+            skipSpace();
+            if (i_ >= n_ || (text_.at(i_) != QLatin1Char('"') && text_.at(i_) != QLatin1Char('\'')))
+                return ReadStatus::NotXml;
+            const int end = text_.indexOf(text_.at(i_), i_ + 1);
+            // XML allows no '<' in a value: a reader stops there.
+            if (end < 0 || QStringRef(&text_, i_ + 1, end - i_ - 1).contains(QLatin1Char('<')))
+                return ReadStatus::NotXml;
+            i_ = end + 1;
+        }
+    }
+
+    const QString& text_;
+    const int n_;
+    int i_ = 0;
+    int depth_ = 0;
+    bool typeSeen_ = false;
+    bool elementSeen_ = false;
+};
 
 // The codec a byte-order mark or the first characters name; none for an
 // unmarked document in an ASCII-compatible encoding.
@@ -153,8 +263,9 @@ ReadStatus parse(const QByteArray& bytes, QDomDocument& document)
     QString text;
     if (!decode(bytes, text))
         return ReadStatus::NotXml;
-    if (prologDeclaresMore(text))
-        return ReadStatus::DocumentType;
+    const ReadStatus scanned = Prescan(text).run();
+    if (scanned != ReadStatus::Ok)
+        return scanned;
 
     // A first pass with the stream reader checks well-formedness, depth and
     // the length of every value before the document model builds (and

@@ -29,7 +29,7 @@ enum class ReadStatus {
     TooLarge, // beyond maxFileBytes
     Unreadable,
     NotXml,       // not well-formed (also XML 1.0's forbidden characters)
-    DocumentType, // a document type with more than its name: entities, a DTD
+    DocumentType, // a markup declaration other than the one plain document type
     TooDeep,      // nested beyond maxDepth
     FieldTooLong, // a value beyond maxFieldChars
     NotASession,  // the root is not `tbxml`
@@ -41,11 +41,16 @@ ReadStatus readFile(const QString& path, QByteArray& bytes);
 
 // The document, when the bytes are well-formed XML no deeper than
 // maxDepth, no value longer than maxFieldChars, and the root element is
-// named exactly `tbxml`. The writer's document type is its name alone
-// (<!DOCTYPE TBXML>); one with an internal subset or an external
-// identifier is refused before any XML reader sees it: the readers expand
-// entities (parameter entities inside the subset too) as often as they are
-// referenced, so a file under 1 MB could stand for gigabytes.
+// named exactly `tbxml`.
+// The whole text is scanned before any XML reader sees it. The one markup
+// declaration it may hold is the writer's document type, its name alone
+// (<!DOCTYPE TBXML>), once, before the root; any other (a type with an
+// internal subset or an external identifier, a second type, one inside or
+// after the root, an entity, element, attribute-list or notation
+// declaration anywhere outside comments and CDATA sections) is refused:
+// the readers expand entities (parameter entities inside a subset too) as
+// often as they are referenced, even in a type they then report as
+// misplaced, so a file under 1 MB could stand for gigabytes.
 ReadStatus parse(const QByteArray& bytes, QDomDocument& document);
 
 // Texts held under fixed element names, each "0" until met.

@@ -1,8 +1,16 @@
-// Session files that declare entities: small on disk, huge once expanded.
-// The writer never declares any; the reader refuses them unread.
+// Session files that cost the readers far more than their size: entities
+// (small on disk, huge once expanded), and markup declarations where a
+// reader expands them before it reports them misplaced. The writer writes
+// none of them; the reader refuses them before any XML reader runs.
 #pragma once
 
+#include "SessionDocument.h"
+#include "SessionReading.h"
+
 #include <QByteArray>
+
+#include <functional>
+#include <vector>
 
 namespace hostile {
 
@@ -36,6 +44,53 @@ inline QByteArray parameterEntities(int references)
 {
     return "<!DOCTYPE TBXML [<!ENTITY % p \"<!ENTITY x '" + QByteArray(4000, 'x') + "'>\">"
         + QByteArray("%p;").repeated(references) + "]><tbxml/>";
+}
+
+// What the writer writes for a state just started.
+inline QByteArray written()
+{
+    return session::toXml(SessionState());
+}
+
+// The beginning of a document type of parameter entities, as above.
+const char* const parameterTypeHead = "<!DOCTYPE TBXML [<!ENTITY % p";
+
+// A session (by default the writer's) with a document type of parameter
+// entities (as many references as make the file `bytes` long) put in at
+// `where`: "type" after the session's own, "root" just inside the root,
+// "end" after the root.
+inline QByteArray withSecondType(const char* where, int bytes, QByteArray document = written())
+{
+    const QByteArray head = parameterTypeHead + QByteArray(" \"<!ENTITY x '") + QByteArray(4000, 'x') + "'>\">";
+    const int references = (bytes - document.size() - head.size() - 3) / 3;
+    const QByteArray type = head + QByteArray("%p;").repeated(references) + "]>\n";
+    const QByteArray place(where);
+    if (place == "type")
+        document.insert(document.indexOf("<tbxml>"), type);
+    else if (place == "root")
+        document.insert(document.indexOf("<tbxml>") + 7, type);
+    else
+        document.append(type);
+    return document;
+}
+
+struct Session
+{
+    const char* name;
+    std::function<QByteArray()> make;
+    session::ReadStatus status; // why the reader refuses it
+};
+
+// Each within the file-size bound, so that the reader reads it.
+inline std::vector<Session> sessions()
+{
+    using session::ReadStatus;
+    return {
+        {"second_type_34_kb", [] { return withSecondType("type", 34 * 1024); }, ReadStatus::DocumentType},
+        {"second_type_1_mb", [] { return withSecondType("type", 1000 * 1000); }, ReadStatus::DocumentType},
+        {"type_inside_the_root", [] { return withSecondType("root", 1000 * 1000); }, ReadStatus::DocumentType},
+        {"type_after_the_root", [] { return withSecondType("end", 1000 * 1000); }, ReadStatus::DocumentType},
+    };
 }
 
 } // namespace hostile

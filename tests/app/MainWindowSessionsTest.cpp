@@ -37,6 +37,7 @@
 #include <QStackedWidget>
 
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -317,6 +318,43 @@ INSTANTIATE_TEST_SUITE_P(
                        [](const QDir& dir) { return written(dir, "nested.tb", hostile::nestedEntities()); },
                        notASessionText}),
     RowName());
+
+// Markup declarations a reader would expand: refused like any damaged
+// file.
+std::vector<UnloadableCase> hostileCases()
+{
+    std::vector<UnloadableCase> cases;
+    for (const hostile::Session& session : hostile::sessions()) {
+        const auto make = session.make;
+        cases.push_back({session.name, [make](const QDir& dir) { return written(dir, "hostile.tb", make()); },
+                         notASessionText});
+    }
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Hostile, UnloadableSession, ::testing::ValuesIn(hostileCases()), RowName());
+
+TEST_F(SessionSlots, StoredSessionFilesStillLoad)
+{
+    const QString recording = openAnalysed();
+    const QDir data(QStringLiteral(SESSION_TEST_DATA));
+    const QStringList names = data.entryList(QDir::Files);
+    ASSERT_FALSE(names.isEmpty());
+    for (const QString& name : names) {
+        // Over the recording open here, whatever the file names.
+        QByteArray bytes = sessiontest::fileBytes(data.filePath(name));
+        const QString named = sessiontest::leafAt(bytes, "fileName");
+        bytes.replace("<fileName>" + named.toHtmlEscaped().toUtf8() + "</fileName>",
+                      "<fileName>" + recording.toHtmlEscaped().toUtf8() + "</fileName>");
+        const QString path = temp.filePath(name);
+        ASSERT_TRUE(sessiontest::writeBytes(path, bytes));
+        const QStringList boxes = dialogs->log;
+        window->openSessionFile(path);
+        EXPECT_EQ(dialogs->log, boxes) << name.toStdString();
+        EXPECT_EQ(sessionName(), path) << name.toStdString();
+        EXPECT_EQ(window->paths()->getFileName(), recording) << name.toStdString();
+    }
+}
 
 TEST_F(SessionSlots, RelocatedRecordingIsWrittenBackIntoTheSession)
 {

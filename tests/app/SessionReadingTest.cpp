@@ -1,16 +1,22 @@
 // Reading a session file safely: only regular files of bounded size, only
-// well-formed and shallow documents whose root is `tbxml`.
+// well-formed and shallow documents whose root is `tbxml`, without markup
+// declarations.
 #include "SessionReading.h"
 #include "HostileSessions.h"
 #include "RowName.h"
 #include "SessionDocument.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include <sys/stat.h>
 
@@ -127,6 +133,8 @@ QByteArray leafOf(int chars, bool asReferences = false)
     return "<tbxml><fileName>" + QByteArray(asReferences ? "&amp;" : "x").repeated(chars) + "</fileName></tbxml>";
 }
 
+const QByteArray entity = "<!ENTITY e \"1\">";
+
 INSTANTIATE_TEST_SUITE_P(
     Table, SessionParsing,
     ::testing::Values(
@@ -175,8 +183,119 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"attribute_past_the_bound",
                   "<tbxml><riffsTab><riff id=\"" + QByteArray(session::maxFieldChars + 1, '1')
                       + "\"/></riffsTab></tbxml>",
-                  ReadStatus::FieldTooLong}),
+                  ReadStatus::FieldTooLong},
+        // Any other markup declaration, wherever it stands outside comments
+        // and CDATA sections, is refused before a reader sees it.
+        ParseCase{"second_plain_type", "<!DOCTYPE TBXML><!DOCTYPE TBXML><tbxml/>", ReadStatus::DocumentType},
+        ParseCase{"type_in_lower_case", "<!doctype TBXML><tbxml/>", ReadStatus::DocumentType},
+        ParseCase{"entity_in_the_root", "<tbxml>" + entity + "</tbxml>", ReadStatus::DocumentType},
+        ParseCase{"entity_after_the_root", "<tbxml/>" + entity, ReadStatus::DocumentType},
+        ParseCase{"element_declaration", "<tbxml><!ELEMENT tbxml ANY></tbxml>", ReadStatus::DocumentType},
+        ParseCase{"attribute_list_declaration", "<tbxml><!ATTLIST a b CDATA \"1\"></tbxml>",
+                  ReadStatus::DocumentType},
+        ParseCase{"notation_declaration", "<tbxml><!NOTATION n SYSTEM \"n\"></tbxml>", ReadStatus::DocumentType},
+        ParseCase{"conditional_section", "<tbxml><![INCLUDE[" + entity + "]]></tbxml>", ReadStatus::DocumentType},
+        ParseCase{"entity_after_a_value_holding_the_end_of_a_tag", "<tbxml a=\"/>\">" + entity + "</tbxml>",
+                  ReadStatus::DocumentType},
+        ParseCase{"type_in_the_root_in_utf16", utf16WithMark(hostile::withSecondType("root", 30000)),
+                  ReadStatus::DocumentType},
+        ParseCase{"declaration_in_a_comment", "<tbxml><!-- <!DOCTYPE TBXML [" + entity + "]> --></tbxml>",
+                  ReadStatus::Ok},
+        ParseCase{"declaration_in_cdata", "<tbxml><fileName><![CDATA[" + entity + "]]></fileName></tbxml>",
+                  ReadStatus::Ok},
+        ParseCase{"declaration_in_an_instruction", "<tbxml><?note " + entity + "?></tbxml>", ReadStatus::Ok},
+        // What cannot be followed is refused as not well-formed.
+        ParseCase{"declaration_in_a_value", "<tbxml a=\"" + entity + "\"/>", ReadStatus::NotXml},
+        ParseCase{"cdata_before_the_root", "<![CDATA[<!DOCTYPE TBXML [" + entity + "]>]]><tbxml/>",
+                  ReadStatus::NotXml},
+        ParseCase{"type_within_an_end_tag", "<tbxml></tbxml <!DOCTYPE TBXML [" + entity + "]>",
+                  ReadStatus::NotXml},
+        ParseCase{"comment_never_closed", "<tbxml><!-- " + entity + "</tbxml>", ReadStatus::NotXml},
+        ParseCase{"undeclared_entity_in_a_value", "<tbxml><riffsTab><riff id=\"&e;\"/></riffsTab></tbxml>",
+                  ReadStatus::NotXml}),
     RowName());
+
+// The hostile sessions, each refused before any reader runs: nothing is
+// expanded.
+class HostileSessionParsing : public ::testing::TestWithParam<hostile::Session>
+{
+};
+
+TEST_P(HostileSessionParsing, IsRefusedUnread)
+{
+    const hostile::Session& c = GetParam();
+    const QByteArray bytes = c.make();
+    ASSERT_LE(bytes.size(), session::maxFileBytes) << "a file the reader reads";
+    QDomDocument doc;
+    EXPECT_EQ(session::parse(bytes, doc), c.status);
+    EXPECT_TRUE(doc.documentElement().isNull());
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, HostileSessionParsing, ::testing::ValuesIn(hostile::sessions()), RowName());
+
+// Every value away from its start, numbers at their widest, the longest
+// path a value may hold, made of characters the document escapes.
+SessionState widest()
+{
+    SessionState s;
+    s.fileName = QString::fromUtf8("/&<>\"'\xc3\xbc")
+                     .repeated(session::maxFieldChars / 7)
+                     .leftJustified(session::maxFieldChars, QLatin1Char('&'));
+    s.looped = true;
+    s.loopStart = s.loopEnd = s.loopStartFrame = s.loopEndFrame = s.playbackPos = INT_MIN;
+    s.currentTab = INT_MIN;
+    s.volume = -1.17549e-38f;
+    s.tempo = {-1e9f, -1e9f, INT_MIN, true};
+    s.pitch = {-1.17549e-38f, -1e9f, INT_MIN, true};
+    s.sourceSep = {INT_MIN, INT_MIN, INT_MIN, true, INT_MIN, true, true};
+    s.chords = {INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN};
+    s.jamPower = true;
+    s.currentRiff = s.beatOffset = s.songLength = s.songLengthMax = INT_MIN;
+    for (SessionRiff& riff : s.riffs) {
+        riff.riffLength = riff.riffLengthMax = INT_MIN;
+        for (SessionStep& step : riff.steps)
+            step = {INT_MIN, INT_MIN, INT_MIN, INT_MIN, -1.17549e-38f, -1.17549e-38f};
+    }
+    s.song.fill(INT_MIN);
+    s.zoomCentre = -1e9f;
+    s.zoomFactor = -1.17549e-38f;
+    return s;
+}
+
+struct StoredCase
+{
+    std::string name;
+    QByteArray bytes;
+};
+
+class StoredSessionParsing : public ::testing::TestWithParam<StoredCase>
+{
+};
+
+TEST_P(StoredSessionParsing, StillReads)
+{
+    QDomDocument doc;
+    EXPECT_EQ(session::parse(GetParam().bytes, doc), ReadStatus::Ok);
+    EXPECT_EQ(doc.documentElement().tagName(), "tbxml");
+}
+
+// Every file of the test data and what the writer makes of a state just
+// started and of the widest state.
+std::vector<StoredCase> storedSessions()
+{
+    std::vector<StoredCase> cases = {{"written_at_start", session::toXml(SessionState())},
+                                     {"written_widest", session::toXml(widest())}};
+    const QDir data(QStringLiteral(SESSION_TEST_DATA));
+    for (const QString& name : data.entryList(QDir::Files)) {
+        QFile file(data.filePath(name));
+        file.open(QIODevice::ReadOnly);
+        cases.push_back(
+            {"data_" + QString(name).replace(QRegularExpression("\\W"), "_").toStdString(), file.readAll()});
+    }
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, StoredSessionParsing, ::testing::ValuesIn(storedSessions()), RowName());
 
 // 300 000 references to an entity of 4 097 characters in a file under
 // 1 MB stand for 1.2 G characters: the reader must refuse the file from
