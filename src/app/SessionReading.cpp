@@ -114,6 +114,8 @@ private:
 
     ReadStatus skipPast(int opening, const char* closing)
     {
+        if (++nodes_ > maxNodes)
+            return ReadStatus::TooManyNodes;
         const int end = text_.indexOf(QLatin1String(closing), i_ + opening);
         if (end < 0)
             return ReadStatus::NotXml;
@@ -172,25 +174,36 @@ private:
 
     ReadStatus startTag()
     {
+        if (++nodes_ > maxNodes)
+            return ReadStatus::TooManyNodes;
         elementSeen_ = true;
         ++i_;
         if (name(">/=\"'") == 0)
             return ReadStatus::NotXml;
+        int attributes = 0;
         for (;;) {
             skipSpace();
             if (i_ >= n_)
                 return ReadStatus::NotXml;
             if (text_.at(i_) == QLatin1Char('>')) {
                 ++i_;
-                ++depth_;
-                return ReadStatus::Ok;
+                return ++depth_ > maxDepth ? ReadStatus::TooDeep : ReadStatus::Ok;
             }
             if (startsWithAt(text_, i_, "/>")) {
                 i_ += 2;
                 return ReadStatus::Ok;
             }
-            if (name(">/=\"'") == 0)
+            const int nameFrom = i_;
+            const int nameLength = name(">/=\"'");
+            if (nameLength == 0)
                 return ReadStatus::NotXml;
+            const QStringRef attribute(&text_, nameFrom, nameLength);
+            if (attribute == QLatin1String("xmlns") || attribute.startsWith(QLatin1String("xmlns:"))) {
+                if (++namespaces_ > maxNamespaceDeclarations)
+                    return ReadStatus::TooManyNamespaces;
+            }
+            if (++attributes > maxAttributes)
+                return ReadStatus::TooManyAttributes;
             skipSpace();
             if (i_ >= n_ || text_.at(i_) != QLatin1Char('='))
                 return ReadStatus::NotXml;
@@ -210,6 +223,8 @@ private:
     const int n_;
     int i_ = 0;
     int depth_ = 0;
+    int nodes_ = 0;
+    int namespaces_ = 0;
     bool typeSeen_ = false;
     bool elementSeen_ = false;
 };
@@ -260,6 +275,8 @@ bool decode(const QByteArray& bytes, QString& text)
 
 ReadStatus parse(const QByteArray& bytes, QDomDocument& document)
 {
+    if (bytes.size() > maxFileBytes)
+        return ReadStatus::TooLarge;
     QString text;
     if (!decode(bytes, text))
         return ReadStatus::NotXml;

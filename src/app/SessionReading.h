@@ -28,20 +28,34 @@ enum class ReadStatus {
     NotAFile, // missing, a folder, a FIFO, a device
     TooLarge, // beyond maxFileBytes
     Unreadable,
-    NotXml,       // not well-formed (also XML 1.0's forbidden characters)
-    DocumentType, // a markup declaration other than the one plain document type
-    TooDeep,      // nested beyond maxDepth
-    FieldTooLong, // a value beyond maxFieldChars
-    NotASession,  // the root is not `tbxml`
+    NotXml,            // not well-formed (also XML 1.0's forbidden characters)
+    DocumentType,      // a markup declaration other than the one plain document type
+    TooManyNodes,      // beyond maxNodes
+    TooManyAttributes, // an element beyond maxAttributes
+    TooManyNamespaces, // beyond maxNamespaceDeclarations
+    TooDeep,           // nested beyond maxDepth
+    FieldTooLong,      // a value beyond maxFieldChars
+    NotASession,       // the root is not `tbxml`
 };
+
+// What a document may hold, counted before any XML reader runs: the
+// readers' time grows with the square of an element's attributes and of
+// the namespaces in scope, and the document model's with its nodes. The
+// writer writes about 760 elements, nothing else, one attribute at most
+// and no namespace.
+// Elements, comments, processing instructions and CDATA sections together.
+constexpr int maxNodes = 8192;
+constexpr int maxAttributes = 16;
+// In the whole document.
+constexpr int maxNamespaceDeclarations = 16;
 
 // The file's bytes: a regular file only, opened without blocking (a FIFO
 // named by a session must not hang the window), at most maxFileBytes.
 ReadStatus readFile(const QString& path, QByteArray& bytes);
 
-// The document, when the bytes are well-formed XML no deeper than
-// maxDepth, no value longer than maxFieldChars, and the root element is
-// named exactly `tbxml`.
+// The document, when the bytes (at most maxFileBytes) are well-formed XML
+// within the bounds above, no deeper than maxDepth, no value longer than
+// maxFieldChars, and the root element is named exactly `tbxml`.
 // The whole text is scanned before any XML reader sees it. The one markup
 // declaration it may hold is the writer's document type, its name alone
 // (<!DOCTYPE TBXML>), once, before the root; any other (a type with an

@@ -1,7 +1,8 @@
 // Session files that cost the readers far more than their size: entities
-// (small on disk, huge once expanded), and markup declarations where a
-// reader expands them before it reports them misplaced. The writer writes
-// none of them; the reader refuses them before any XML reader runs.
+// (small on disk, huge once expanded), markup declarations where a reader
+// expands them before it reports them misplaced, and elements, attributes
+// or namespaces by the hundred thousand. The writer writes none of them;
+// the reader refuses them before any XML reader runs.
 #pragma once
 
 #include "SessionDocument.h"
@@ -74,6 +75,38 @@ inline QByteArray withSecondType(const char* where, int bytes, QByteArray docume
     return document;
 }
 
+// A session (by default the writer's) whose root carries `count`
+// attributes of distinct names, each `prefix` and four letters: namespace
+// declarations (of one name space) when the prefix is "xmlns:", else
+// empty values.
+inline QByteArray rootAttributes(int count, const char* prefix = "", QByteArray document = written())
+{
+    QByteArray attributes;
+    for (int i = 0; i < count; ++i) {
+        QByteArray name(4, 'a');
+        for (int at = 3, rest = i; at >= 0; --at, rest /= 26)
+            name[at] = char('a' + rest % 26);
+        attributes += " " + QByteArray(prefix) + name + (*prefix != '\0' ? "=\"u\"" : "=\"\"");
+    }
+    return document.replace("<tbxml>", "<tbxml" + attributes + ">");
+}
+
+// A session (by default the writer's) with one namespace declared on each
+// step, of the riffs and of the song: no element holds more than one.
+inline QByteArray namespacePerStep(QByteArray document = written())
+{
+    int n = 0;
+    for (int at = document.indexOf("<step id="); at >= 0; at = document.indexOf("<step id=", at + 1))
+        document.insert(at + 5, " xmlns:n" + QByteArray::number(n++) + "=\"u\"");
+    return document;
+}
+
+// The writer's session with `count` copies of `node` at the end of its root.
+inline QByteArray appended(const char* node, int count)
+{
+    return written().replace("</tbxml>", QByteArray(node).repeated(count) + "</tbxml>");
+}
+
 struct Session
 {
     const char* name;
@@ -90,6 +123,12 @@ inline std::vector<Session> sessions()
         {"second_type_1_mb", [] { return withSecondType("type", 1000 * 1000); }, ReadStatus::DocumentType},
         {"type_inside_the_root", [] { return withSecondType("root", 1000 * 1000); }, ReadStatus::DocumentType},
         {"type_after_the_root", [] { return withSecondType("end", 1000 * 1000); }, ReadStatus::DocumentType},
+        {"attributes_111847_on_the_root", [] { return rootAttributes(111847); }, ReadStatus::TooManyAttributes},
+        {"namespace_prefixes_26649_on_the_root", [] { return rootAttributes(26649, "xmlns:"); },
+         ReadStatus::TooManyNamespaces},
+        {"a_namespace_on_each_step", [] { return namespacePerStep(); }, ReadStatus::TooManyNamespaces},
+        {"elements_200000", [] { return appended("<a/>", 200000); }, ReadStatus::TooManyNodes},
+        {"comments_140000", [] { return appended("<!---->", 140000); }, ReadStatus::TooManyNodes},
     };
 }
 

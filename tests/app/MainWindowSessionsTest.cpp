@@ -319,8 +319,8 @@ INSTANTIATE_TEST_SUITE_P(
                        notASessionText}),
     RowName());
 
-// Markup declarations a reader would expand: refused like any damaged
-// file.
+// Markup declarations a reader would expand, and attributes, namespaces
+// or nodes it would count for seconds: refused like any damaged file.
 std::vector<UnloadableCase> hostileCases()
 {
     std::vector<UnloadableCase> cases;

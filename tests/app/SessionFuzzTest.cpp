@@ -3,7 +3,8 @@
 // few thousand documents made from the writer's output and from an empty
 // root by structural, textual and byte-level mutations, and from hostile
 // forms of the writer's output (entities declared, further document types
-// of parameter entities) by byte-level ones. Every document must load or be refused without a crash,
+// of parameter entities, attributes and namespaces by the thousand) by
+// byte-level ones. Every document must load or be refused without a crash,
 // a hang or a sanitizer report; a hostile one is always refused while it
 // holds what makes it so; afterwards no riff, song slot or tab lies outside
 // its range, the play position lies within the recording, and saving gives
@@ -84,8 +85,9 @@ public:
 
     QByteArray mutate(const QByteArray& seed, bool bytesOnly)
     {
-        // The document model would expand the entities and drop the
-        // declarations: hostile seeds change byte by byte only.
+        // The document model would expand the entities, drop the
+        // declarations or take its time over the attributes: hostile seeds
+        // change byte by byte only.
         if (bytesOnly)
             return pick(2) == 0 ? seed : mutateBytes(seed);
         QDomDocument doc;
@@ -337,6 +339,9 @@ TEST_F(SessionFuzz, LoadSurvivesMutatedDocuments)
         {hostile::withSecondType("root", full.size() + 20000, full), ""},
         // Cut short after the root, it is a session again.
         {hostile::withSecondType("end", full.size() + 20000, full), hostile::parameterTypeHead},
+        {hostile::rootAttributes(2000, "", full), ""},
+        {hostile::rootAttributes(500, "xmlns:", full), ""},
+        {hostile::namespacePerStep(full), ""},
     };
     const size_t plainSeeds = 2;
     const size_t hostileSeeds = seeds.size() - plainSeeds;

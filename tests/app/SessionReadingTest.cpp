@@ -1,6 +1,6 @@
 // Reading a session file safely: only regular files of bounded size, only
 // well-formed and shallow documents whose root is `tbxml`, without markup
-// declarations.
+// declarations and within the bounds on nodes, attributes and namespaces.
 #include "SessionReading.h"
 #include "HostileSessions.h"
 #include "RowName.h"
@@ -133,6 +133,12 @@ QByteArray leafOf(int chars, bool asReferences = false)
     return "<tbxml><fileName>" + QByteArray(asReferences ? "&amp;" : "x").repeated(chars) + "</fileName></tbxml>";
 }
 
+// A root holding `count` elements (itself included).
+QByteArray elements(int count)
+{
+    return "<tbxml>" + QByteArray("<a/>").repeated(count - 1) + "</tbxml>";
+}
+
 const QByteArray entity = "<!ENTITY e \"1\">";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -149,7 +155,8 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"another_root", "<session/>", ReadStatus::NotASession},
         ParseCase{"deepest_accepted", nested(session::maxDepth), ReadStatus::Ok},
         ParseCase{"one_level_too_deep", nested(session::maxDepth + 1), ReadStatus::TooDeep},
-        ParseCase{"very_deep", nested(300000), ReadStatus::TooDeep},
+        // As deep as a file within the size bound can be.
+        ParseCase{"very_deep", nested(140000), ReadStatus::TooDeep},
         ParseCase{"declaration_and_comment_before_the_type",
                   "<?xml version=\"1.0\" encoding=\"UTF-8\"?><!-- saved --><!DOCTYPE TBXML>\n<tbxml/>",
                   ReadStatus::Ok},
@@ -212,11 +219,24 @@ INSTANTIATE_TEST_SUITE_P(
                   ReadStatus::NotXml},
         ParseCase{"comment_never_closed", "<tbxml><!-- " + entity + "</tbxml>", ReadStatus::NotXml},
         ParseCase{"undeclared_entity_in_a_value", "<tbxml><riffsTab><riff id=\"&e;\"/></riffsTab></tbxml>",
-                  ReadStatus::NotXml}),
+                  ReadStatus::NotXml},
+        // The bounds on what a document holds, and on its size.
+        ParseCase{"nodes_at_the_bound", elements(session::maxNodes), ReadStatus::Ok},
+        ParseCase{"one_node_too_many", elements(session::maxNodes + 1), ReadStatus::TooManyNodes},
+        ParseCase{"attributes_at_the_bound", hostile::rootAttributes(session::maxAttributes), ReadStatus::Ok},
+        ParseCase{"one_attribute_too_many", hostile::rootAttributes(session::maxAttributes + 1),
+                  ReadStatus::TooManyAttributes},
+        ParseCase{"namespaces_at_the_bound", hostile::rootAttributes(session::maxNamespaceDeclarations, "xmlns:"),
+                  ReadStatus::Ok},
+        ParseCase{"one_namespace_too_many",
+                  hostile::rootAttributes(session::maxNamespaceDeclarations + 1, "xmlns:"),
+                  ReadStatus::TooManyNamespaces},
+        ParseCase{"past_the_size_bound", hostile::written().leftJustified(int(session::maxFileBytes) + 1, ' '),
+                  ReadStatus::TooLarge}),
     RowName());
 
 // The hostile sessions, each refused before any reader runs: nothing is
-// expanded.
+// expanded and no quadratic count is made.
 class HostileSessionParsing : public ::testing::TestWithParam<hostile::Session>
 {
 };
