@@ -23,30 +23,6 @@ using session::RiffTexts;
 using session::StepTexts;
 using session::WorkingSet;
 
-namespace {
-
-// toolsTab/tempo/exactBpm, read as the walk reads the tempo's other
-// elements: the value of its first child node, the last one met counts.
-// Null when the file has none.
-QString exactBpmOf(const QDomElement& root)
-{
-    const auto children = [](const QDomElement& parent, const char* name, auto f) {
-        const QString tag = QLatin1String(name);
-        for (QDomElement child = parent.firstChildElement(tag); !child.isNull();
-             child = child.nextSiblingElement(tag))
-            f(child);
-    };
-    QString value;
-    children(root, "toolsTab", [&](const QDomElement& tools) {
-        children(tools, "tempo", [&](const QDomElement& tempo) {
-            children(tempo, "exactBpm", [&](const QDomElement& exact) { value = exact.firstChild().nodeValue(); });
-        });
-    });
-    return value;
-}
-
-} // namespace
-
 // The elements applied as they are met.
 class SessionLoader::MetHandler final : public session::WalkHandler
 {
@@ -108,7 +84,7 @@ SessionLoader::Status SessionLoader::loadDocument(const QDomDocument& document)
     MetHandler handler(views_, shell_);
     if (!session::walk(document.documentElement(), set, handler))
         return Status::Stopped;
-    apply(set, exactBpmOf(document.documentElement()));
+    apply(set);
     // Playback stops; the next start begins at the stored position (the
     // player keeps it within the recording).
     views_.player->stop();
@@ -194,7 +170,7 @@ void SessionLoader::applyRiffs(const WorkingSet& set)
     }
 }
 
-void SessionLoader::apply(const WorkingSet& set, const QString& exactBpm)
+void SessionLoader::apply(const WorkingSet& set)
 {
     Plotter& plotter = *views_.waveBg->plotter;
 
@@ -225,7 +201,7 @@ void SessionLoader::apply(const WorkingSet& set, const QString& exactBpm)
         return texts;
     };
     views_.toolsTab->setToolsFromSession(
-        list(set.tempo, {"bpm", "knobValue", "mode", "state"}) << exactBpm,
+        list(set.tempo, {"bpm", "knobValue", "mode", "state", "exactBpm"}),
         list(set.pitch, {"knobValue", "semitones", "fineTune", "state"}),
         list(set.sourceSep,
              {"sepKnobValue", "widthKnobValue", "filterKnobValue", "azimuthValue", "hilo", "solo", "state"}));

@@ -53,9 +53,7 @@ private:
     class MetHandler;
 
     Status loadDocument(const QDomDocument& document);
-    // exactBpm: the tempo's unrounded BPM as the file holds it (null when
-    // it has none).
-    void apply(const session::WorkingSet& set, const QString& exactBpm);
+    void apply(const session::WorkingSet& set);
     void applyRiffs(const session::WorkingSet& set);
 
     SessionViews views_;

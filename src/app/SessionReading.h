@@ -107,7 +107,7 @@ struct WorkingSet
     int loopStartFrame = -1;
     int loopEndFrame = -1;
     int playbackPos = 0;
-    HeldTexts tempo{{"bpm", "knobValue", "mode", "state"}};
+    HeldTexts tempo{{"bpm", "knobValue", "mode", "state", "exactBpm"}};
     HeldTexts pitch{{"knobValue", "semitones", "fineTune", "state"}};
     HeldTexts sourceSep{
         {"sepKnobValue", "widthKnobValue", "filterKnobValue", "azimuthValue", "hilo", "solo", "state"}};
