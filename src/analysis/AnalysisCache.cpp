@@ -35,6 +35,13 @@ constexpr double longestBeatSeconds = 2.0;
 // whole into memory.
 constexpr qint64 maxLineBytes = 4 * ((qint64(SimpleCrypt::maxPlainBytes) + 23 + 2) / 3) + 1;
 
+// How much of a cache readOwner looks at first: base64 of a head with a
+// path of a few hundred bytes, compressed or not, and what it restores to.
+constexpr int glanceBytes = 2048;
+// Where the head ends in the first bytes of a text, unless the path itself
+// holds it.
+const QByteArray glanceEnd = QByteArrayLiteral("\rbeats: ");
+
 // The analysis thread (end of a run) and the GUI thread (chord edit, start-up
 // conversion) both write caches; neither is the playback thread.
 QMutex writeMutex;
@@ -131,6 +138,98 @@ bool parseSize(const QByteArray& record, QVector<QString>& size)
     return true;
 }
 
+// Where the beats label starts in a plain line, whose four labels are its
+// last four colons (a path may hold colons, blanks or the word "beats";
+// nothing after the beats label does); -1 when the line has no such
+// labels. beatsColon receives the beats label's colon.
+int beatsLabelStart(const QByteArray& plainLine, int& beatsColon)
+{
+    beatsColon = plainLine.size();
+    for (int found = 0; found < labelCount; ++found) {
+        if (beatsColon == 0)
+            return -1;
+        beatsColon = plainLine.lastIndexOf(':', beatsColon - 1);
+        if (beatsColon < 0)
+            return -1;
+    }
+    const int labelStart = beatsColon - beatsLabel.size();
+    if (labelStart < 0 || plainLine.mid(labelStart, beatsLabel.size()) != beatsLabel)
+        return -1;
+    return labelStart;
+}
+
+// The records before the beats label: the stored path's bytes and, when
+// the cache has them, the size texts.
+struct Head
+{
+    QByteArray fileName;
+    QVector<QString> size;
+};
+
+Head headOf(const QByteArray& plainLine, int labelStart)
+{
+    Head head;
+    head.fileName = plainLine.left(labelStart);
+    if (head.fileName.endsWith('\r'))
+        head.fileName.chop(1);
+    const int sizeStart = head.fileName.lastIndexOf(sizeStartText);
+    if (sizeStart >= 0 && parseSize(head.fileName.mid(sizeStart + 1), head.size))
+        head.fileName.truncate(sizeStart);
+    if (head.fileName.startsWith(fileNameLabel))
+        head.fileName.remove(0, fileNameLabel.size());
+    return head;
+}
+
+// The records before the beats label as the writer makes them, without
+// the "\r" that ends them.
+QByteArray headText(const QString& audioPath, const RecordingSize& size)
+{
+    // The name's own bytes: one that is no UTF-8 would not come back.
+    QByteArray head = fileNameLabel + QFile::encodeName(audioPath);
+    if (size.known())
+        head += sizeStartText + QByteArray::number(size.frames) + ' ' + rateLabel + ' '
+            + QByteArray::number(size.sampleRateHz);
+    return head;
+}
+
+RecordingSize sizeOf(const QVector<QString>& texts)
+{
+    if (texts.size() != 2)
+        return {};
+    return {texts.at(0).toLongLong(), texts.at(1).toInt()};
+}
+
+enum class LineStatus { Ok, Missing, CannotOpen, TooLarge };
+
+// A cache file's first line and what it holds (see read()).
+LineStatus readLine(const QString& cachePath, QByteArray& line, LineContent& content)
+{
+    QFile file(cachePath);
+    if (!file.exists())
+        return LineStatus::Missing;
+    if (!file.open(QIODevice::ReadOnly))
+        return LineStatus::CannotOpen;
+    if (!readFirstLine(file, line))
+        return LineStatus::TooLarge;
+    content = lineContent(line);
+    return LineStatus::Ok;
+}
+
+// The base of a hashed name in at most maxBytes bytes, cut between two
+// characters: a pair of surrogates (a character beyond U+FFFF) stays
+// whole; every other unit, the file-name codec's escapes of bytes that are
+// no UTF-8 included, is one character.
+QString baseWithin(const QString& base, int maxBytes)
+{
+    int length = base.size();
+    while (length > 0 && QFile::encodeName(base.left(length)).size() > maxBytes) {
+        --length;
+        if (length > 0 && base.at(length - 1).isHighSurrogate())
+            --length;
+    }
+    return base.left(length);
+}
+
 } // namespace
 
 QString folder(const QString& saveLocation)
@@ -142,25 +241,26 @@ QString filePath(const QString& cacheFolder, const QString& audioPath)
 {
     // completeBaseName looks at the file name only: the folders above may
     // hold dots (~/.local).
-    return cacheFolder + QLatin1Char('/') + QFileInfo(audioPath).completeBaseName() + QStringLiteral(".tbm");
+    const QString name = QFileInfo(audioPath).completeBaseName() + QStringLiteral(".tbm");
+    if (QFile::encodeName(name).size() > maxFileNameBytes)
+        return QString();
+    return cacheFolder + QLatin1Char('/') + name;
 }
 
-QString ownFilePath(const QString& cacheFolder, const QString& audioPath)
+QString ownFilePath(const QString& cacheFolder, const QString& audioPath, int hexDigits)
 {
-    const QByteArray digest =
-        QCryptographicHash::hash(QFile::encodeName(audioPath), QCryptographicHash::Sha1).toHex().left(8);
-    return cacheFolder + QLatin1Char('/') + QFileInfo(audioPath).completeBaseName() + QLatin1Char('-')
-        + QString::fromLatin1(digest) + QStringLiteral(".tbm");
+    const QString suffix = QLatin1Char('-')
+        + QString::fromLatin1(QCryptographicHash::hash(QFile::encodeName(audioPath), QCryptographicHash::Sha1)
+                                  .toHex()
+                                  .left(hexDigits))
+        + QStringLiteral(".tbm");
+    const QString base =
+        baseWithin(QFileInfo(audioPath).completeBaseName(), maxFileNameBytes - int(suffix.size()));
+    return cacheFolder + QLatin1Char('/') + base + suffix;
 }
 
 QByteArray plainText(const QString& audioPath, const AnalysisResult& result, const RecordingSize& size)
 {
-    // The name's own bytes: one that is no UTF-8 would not come back.
-    QByteArray head = fileNameLabel + QFile::encodeName(audioPath);
-    if (size.known())
-        head += sizeStartText + QByteArray::number(size.frames) + ' ' + rateLabel + ' '
-            + QByteArray::number(size.sampleRateHz);
-
     const QLatin1Char space(' ');
     QString text = QStringLiteral("\rbeats: ");
     for (float beat : result.beats)
@@ -176,7 +276,7 @@ QByteArray plainText(const QString& audioPath, const AnalysisResult& result, con
             text += chord + space;
     }
     text += QStringLiteral("\rtempo: ") + QString::number(result.bpm, 'g', 6);
-    return head + text.toUtf8();
+    return headText(audioPath, size) + text.toUtf8();
 }
 
 WriteStatus write(const QString& cachePath, const QString& audioPath, const AnalysisResult& result,
@@ -200,27 +300,11 @@ bool parse(const QByteArray& plainLine, Lists& lists)
     for (auto& list : lists)
         list.clear();
 
-    int beatsColon = plainLine.size();
-    for (int found = 0; found < labelCount; ++found) {
-        if (beatsColon == 0)
-            return false;
-        beatsColon = plainLine.lastIndexOf(':', beatsColon - 1);
-        if (beatsColon < 0)
-            return false;
-    }
-    const int labelStart = beatsColon - beatsLabel.size();
-    if (labelStart < 0 || plainLine.mid(labelStart, beatsLabel.size()) != beatsLabel)
+    int beatsColon = 0;
+    const int labelStart = beatsLabelStart(plainLine, beatsColon);
+    if (labelStart < 0)
         return false;
-
-    QByteArray fileName = plainLine.left(labelStart);
-    if (fileName.endsWith('\r'))
-        fileName.chop(1);
-    QVector<QString> size;
-    const int sizeStart = fileName.lastIndexOf(sizeStartText);
-    if (sizeStart >= 0 && parseSize(fileName.mid(sizeStart + 1), size))
-        fileName.truncate(sizeStart);
-    if (fileName.startsWith(fileNameLabel))
-        fileName.remove(0, fileNameLabel.size());
+    const Head head = headOf(plainLine, labelStart);
 
     const QList<QByteArray> tokens = plainLine.mid(beatsColon).split(' ');
     QVector<int> labels;
@@ -243,8 +327,8 @@ bool parse(const QByteArray& plainLine, Lists& lists)
     collect(labels.at(1) + 1, labels.at(2), lists[1]);
     collect(labels.at(2) + 1, labels.at(3), lists[2]);
     lists[3].append(QString::fromUtf8(tokens.last()));
-    lists[4].append(QFile::decodeName(fileName));
-    lists[5] = size;
+    lists[4].append(QFile::decodeName(head.fileName));
+    lists[5] = head.size;
     return true;
 }
 
@@ -255,21 +339,22 @@ ReadStatus read(const QString& cachePath, Lists& lists, QString* owner)
     if (owner != nullptr)
         *owner = QString();
 
-    QFile file(cachePath);
-    if (!file.exists())
+    QByteArray line;
+    LineContent content;
+    switch (readLine(cachePath, line, content)) {
+    case LineStatus::Missing:
         return ReadStatus::Missing;
-    if (!file.open(QIODevice::ReadOnly)) {
+    case LineStatus::CannotOpen:
         reportInvalid(cachePath, "cannot be opened");
         return ReadStatus::Invalid;
-    }
-    QByteArray line;
-    if (!readFirstLine(file, line)) {
+    case LineStatus::TooLarge:
         reportInvalid(cachePath, "too large");
         return ReadStatus::Invalid;
+    case LineStatus::Ok:
+        break;
     }
 
     // A line the cipher rejects may be a plain-text cache.
-    const LineContent content = lineContent(line);
     if (!parse(content.plain, lists)) {
         if (line.trimmed().isEmpty())
             reportInvalid(cachePath, "empty");
@@ -288,6 +373,62 @@ ReadStatus read(const QString& cachePath, Lists& lists, QString* owner)
         return ReadStatus::Invalid;
     }
     return ReadStatus::Ok;
+}
+
+bool readOwner(const QString& cachePath, Owner& owner)
+{
+    owner = Owner();
+    QFile file(cachePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // A glance at the start of the text is enough for nearly every cache.
+    const QByteArray start = file.read(glanceBytes);
+    SimpleCrypt crypt(SimpleCrypt::cacheKey);
+    QByteArray plain = crypt.decryptStart(QByteArray::fromBase64(start), glanceBytes);
+    if (plain.isEmpty())
+        plain = start.left(start.indexOf('\n')); // a plain-text cache
+    int labelStart = plain.indexOf(glanceEnd);
+    if (labelStart >= 0) {
+        ++labelStart;
+    } else {
+        // The head reaches past the glance (a very long path), or this is
+        // no cache: the whole line decides.
+        QByteArray line;
+        if (!file.seek(0) || !readFirstLine(file, line))
+            return false;
+        plain = lineContent(line).plain;
+        int beatsColon = 0;
+        labelStart = beatsLabelStart(plain, beatsColon);
+        if (labelStart < 0)
+            return false;
+    }
+    const Head head = headOf(plain, labelStart);
+    owner.audioPath = QFile::decodeName(head.fileName);
+    owner.size = sizeOf(head.size);
+    return true;
+}
+
+WriteStatus moveTo(const QString& from, const QString& to, const QString& audioPath)
+{
+    QByteArray line;
+    LineContent content;
+    int beatsColon = 0;
+    const int labelStart =
+        readLine(from, line, content) == LineStatus::Ok ? beatsLabelStart(content.plain, beatsColon) : -1;
+    if (labelStart < 0) {
+        qCWarning(lcAnalysis).noquote()
+            << QStringLiteral("Cannot move the analysis cache %1 to %2: it holds no cache.").arg(from, to);
+        return WriteStatus::Failed;
+    }
+    const Head head = headOf(content.plain, labelStart);
+    const QByteArray plain = headText(audioPath, sizeOf(head.size)) + '\r' + content.plain.mid(labelStart);
+    SimpleCrypt crypt(SimpleCrypt::cacheKey);
+    if (!replaceFile(to, crypt.encryptToString(plain).toUtf8()))
+        return WriteStatus::Failed;
+    if (QFileInfo(to) != QFileInfo(from) && !QFile::remove(from))
+        qCWarning(lcAnalysis).noquote()
+            << QStringLiteral("Analysis cache %1, now at %2, cannot be removed.").arg(from, to);
+    return WriteStatus::Written;
 }
 
 bool fits(const Lists& lists, const RecordingSize& size, QString* why)

@@ -26,15 +26,26 @@ namespace AnalysisCache {
 // saveLocation + "/metadata".
 QString folder(const QString& saveLocation);
 
+// The longest file name, in bytes, the file systems the folder may lie on
+// take.
+constexpr int maxFileNameBytes = 255;
+
 // The first cache file a recording may have: the file name up to its last
 // "." plus ".tbm" (a name without a dot gets ".tbm" appended). Recordings
 // with the same name elsewhere, or with another extension, name the same
-// file; the first one analysed keeps it.
+// file; the first one analysed keeps it. Null when that name would be
+// longer than maxFileNameBytes: such a recording has only the names below.
 QString filePath(const QString& cacheFolder, const QString& audioPath);
 
 // The file of a recording whose first name is taken by another one: the
-// same name plus "-" and 8 hex digits of the SHA-1 of the full path's bytes.
-QString ownFilePath(const QString& cacheFolder, const QString& audioPath);
+// same name plus "-" and the first hexDigits hex digits of the SHA-1 of the
+// full path's bytes. A name too long for that is cut short (between two
+// characters) so that the file name stays within maxFileNameBytes; the
+// digits tell such names apart. 8 digits make the usual name; all 40 the
+// name of a recording whose 8 digits another one already has.
+constexpr int shortHashDigits = 8;
+constexpr int fullHashDigits = 40;
+QString ownFilePath(const QString& cacheFolder, const QString& audioPath, int hexDigits = shortHashDigits);
 
 // What a cache records of the recording itself; 0 where not known.
 struct RecordingSize
@@ -88,6 +99,27 @@ enum class ReadStatus {
 // null) receives the stored path whenever the line parses, a cache with
 // no usable model included; else a null string. GUI thread.
 ReadStatus read(const QString& cachePath, Lists& lists, QString* owner = nullptr);
+
+// What a cache says of its recording, read without its model (for looking
+// through many caches): the stored path, decoded as QFile::decodeName
+// does, and the stored size (0 for a cache written without it). A glance:
+// mostly from the first bytes of the file, without the checksum, and taken
+// up to the first "\rbeats: " (a path holding that reads short), so
+// confirm by read(). False when the file holds no cache.
+struct Owner
+{
+    QString audioPath;
+    RecordingSize size;
+};
+bool readOwner(const QString& cachePath, Owner& owner);
+
+// Hands a cache over to a recording that now lies at another path: the
+// file at to gets from's content with audioPath as its stored path, the
+// size and the model byte for byte as they were (corrections kept), and is
+// replaced whole or not at all; then from is removed when it is another
+// file. Failed (reported on stderr) when from holds no cache or to cannot
+// be written: from then stays as it was. GUI thread.
+WriteStatus moveTo(const QString& from, const QString& to, const QString& audioPath);
 
 // Whether lists read from a cache can belong to a recording of this size:
 // a stored size that differs (by more than decoders disagree on an MP3's

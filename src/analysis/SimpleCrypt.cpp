@@ -45,6 +45,17 @@ QByteArray uncompressBounded(const QByteArray& data)
     return restored;
 }
 
+// Undoes the chaining of the payload in place.
+void unchain(QByteArray& data, const QVector<char>& keyParts)
+{
+    char last = 0;
+    for (int i = 0; i < data.size(); ++i) {
+        const char current = data.at(i);
+        data[i] = char(current ^ last ^ keyParts.at(i % 8));
+        last = current;
+    }
+}
+
 } // namespace
 
 SimpleCrypt::SimpleCrypt(quint64 key) : m_key(key)
@@ -105,12 +116,7 @@ QByteArray SimpleCrypt::decryptToByteArray(QByteArray cypher)
         return QByteArray();
     }
     QByteArray data = cypher.mid(2);
-    char last = 0;
-    for (int i = 0; i < data.size(); ++i) {
-        const char current = data.at(i);
-        data[i] = char(current ^ last ^ m_keyParts.at(i % 8));
-        last = current;
-    }
+    unchain(data, m_keyParts);
     data.remove(0, 1); // the random byte
 
     if (flags & flagChecksum) {
@@ -150,6 +156,40 @@ QByteArray SimpleCrypt::decryptToByteArray(QByteArray cypher)
 
     m_lastError = ErrorNoError;
     return data;
+}
+
+QByteArray SimpleCrypt::decryptStart(const QByteArray& cypherStart, int maxBytes) const
+{
+    if (cypherStart.size() < 3 || cypherStart.at(0) != version || maxBytes <= 0)
+        return QByteArray();
+    const char flags = cypherStart.at(1);
+    const int integrityBytes = (flags & flagChecksum) ? 2 : (flags & flagHash) ? sha1Size : 0;
+    if (integrityBytes == 0)
+        return QByteArray();
+    QByteArray data = cypherStart.mid(2);
+    unchain(data, m_keyParts);
+    data.remove(0, 1 + integrityBytes); // the random byte and the check
+    if (!(flags & flagCompressed))
+        return data.left(maxBytes);
+
+    // The stored length, then as much of the zlib stream as there is.
+    if (data.size() <= 4)
+        return QByteArray();
+    QByteArray restored(maxBytes, Qt::Uninitialized);
+    z_stream stream{};
+    if (inflateInit(&stream) != Z_OK)
+        return QByteArray();
+    stream.next_in = reinterpret_cast<Bytef*>(data.data() + 4);
+    stream.avail_in = uInt(data.size() - 4);
+    stream.next_out = reinterpret_cast<Bytef*>(restored.data());
+    stream.avail_out = uInt(maxBytes);
+    const int result = inflate(&stream, Z_SYNC_FLUSH);
+    const int length = int(stream.total_out);
+    inflateEnd(&stream);
+    if (result != Z_OK && result != Z_STREAM_END && result != Z_BUF_ERROR)
+        return QByteArray();
+    restored.truncate(length);
+    return restored;
 }
 
 QString SimpleCrypt::encryptToString(const QString& plain)

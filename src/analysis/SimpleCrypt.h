@@ -43,6 +43,12 @@ public:
     // gives empty bytes and leaves lastError() as it was.
     QByteArray decryptToByteArray(QByteArray cypher);
 
+    // The start of what decryptToByteArray restores (at most maxBytes)
+    // from the start of the scrambled bytes, unchecked: the checksum needs
+    // them all. For a glance at many files; empty when the bytes are no
+    // scrambled data of this version. Leaves lastError() as it was.
+    QByteArray decryptStart(const QByteArray& cypherStart, int maxBytes) const;
+
     // The text's UTF-8 bytes, scrambled, as base64.
     QString encryptToString(const QString& plain);
     // The bytes as they are, scrambled, as base64.

@@ -1,6 +1,7 @@
 #include "AnalysisCache.h"
 
 #include "CipherFixture.h"
+#include "FileNameCodec.h"
 #include "RowName.h"
 #include "SimpleCrypt.h"
 #include "Strings.h"
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextCodec>
 
 #include <gtest/gtest.h>
 
@@ -38,6 +40,12 @@ void writeRaw(const QString& path, const QByteArray& bytes)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QByteArray scrambledLine(const QByteArray& plain)
+{
+    SimpleCrypt crypt(SimpleCrypt::cacheKey);
+    return crypt.encryptToString(plain).toUtf8();
 }
 
 class AnalysisCacheFiles : public ::testing::Test
@@ -122,6 +130,70 @@ TEST(AnalysisCacheFileName, ASecondRecordingOfTheSameNameGetsItsPathsHash)
     EXPECT_NE(own, AnalysisCache::ownFilePath(folder, QStringLiteral("/Music/b/song.wav")));
 }
 
+// Hashed names stay within the file-name limit, cut between characters.
+struct LongName
+{
+    const char* name;
+    QByteArray fileName; // bytes; read through the file-name codec
+};
+
+std::ostream& operator<<(std::ostream& os, const LongName& c)
+{
+    return os << c.name;
+}
+
+class HashedNames : public ::testing::TestWithParam<LongName>
+{
+protected:
+    QTextCodec* previous = QTextCodec::codecForLocale();
+    void SetUp() override { FileNameCodec::install(); }
+    void TearDown() override { QTextCodec::setCodecForLocale(previous); }
+};
+
+TEST_P(HashedNames, FitTheFileNameLimitAndCutNoCharacter)
+{
+    const QString folder = QStringLiteral("/data/metadata");
+    const QString audioPath = QStringLiteral("/Music/a/") + QFile::decodeName(GetParam().fileName);
+    const QByteArray base = QFile::encodeName(QFileInfo(audioPath).completeBaseName());
+    for (int digits : {AnalysisCache::shortHashDigits, AnalysisCache::fullHashDigits}) {
+        const QString own = AnalysisCache::ownFilePath(folder, audioPath, digits);
+        const QByteArray name = QFile::encodeName(QFileInfo(own).fileName());
+        EXPECT_LE(name.size(), AnalysisCache::maxFileNameBytes) << digits;
+        // By hand: lone surrogates (bytes that are no UTF-8) stop a
+        // regular expression.
+        const QString fileName = QFileInfo(own).fileName();
+        const int suffixLength = 1 + digits + 4;
+        const QString suffix = fileName.right(suffixLength);
+        ASSERT_TRUE(suffix.startsWith('-') && suffix.endsWith(".tbm")) << digits;
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("^[0-9a-f]+$")).match(suffix.mid(1, digits)).hasMatch());
+        const QString kept = fileName.chopped(suffixLength);
+        EXPECT_TRUE(QFileInfo(audioPath).completeBaseName().startsWith(kept)) << digits;
+        EXPECT_FALSE(!kept.isEmpty() && kept.back().isHighSurrogate()) << "no character cut in two";
+        EXPECT_TRUE(base.startsWith(QFile::encodeName(kept))) << digits;
+        // A character takes up to 4 bytes.
+        EXPECT_GT(QFile::encodeName(kept).size(), AnalysisCache::maxFileNameBytes - suffixLength - 4) << digits;
+        EXPECT_NE(own,
+                  AnalysisCache::ownFilePath(folder, QStringLiteral("/Music/b/") + QFileInfo(audioPath).fileName(),
+                                             digits))
+            << "another folder, another name";
+    }
+    // The plain name, when it fits.
+    const QString plain = AnalysisCache::filePath(folder, audioPath);
+    EXPECT_EQ(plain.isNull(), base.size() + 4 > AnalysisCache::maxFileNameBytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, HashedNames,
+    ::testing::Values(LongName{"ascii_250_bytes", QByteArray(246, 'x') + ".wav"},
+                      LongName{"ascii_255_bytes_without_a_dot", QByteArray(255, 'x')},
+                      LongName{"two_byte_characters", QByteArray("\xc3\xa9").repeated(123) + ".wav"},
+                      LongName{"three_byte_characters", QByteArray("\xe2\x99\xaf").repeated(82) + ".wav"},
+                      LongName{"four_byte_characters", QByteArray("\xf0\x9d\x84\x9e").repeated(62) + ".wav"},
+                      LongName{"bytes_that_are_no_utf8", QByteArray(251, '\xe9') + ".wav"},
+                      LongName{"no_utf8_after_three_byte_characters",
+                               QByteArray("\xe2\x99\xaf").repeated(60) + QByteArray(70, '\xff') + ".mp3"}),
+    RowName());
+
 // --- Writing and reading back ----------------------------------------------
 
 TEST_F(AnalysisCacheFiles, WrittenFileReadsBackToTheSameModel)
@@ -180,12 +252,37 @@ TEST_P(AwkwardPaths, StillReadBack)
     EXPECT_EQ(lists[3], strings({"120.185"}));
     EXPECT_EQ(lists[4].value(0), audioPath);
     EXPECT_EQ(lists[5], strings({"132300", "44100"}));
+
+    // The glance reads short only where the path holds the text ending it.
+    AnalysisCache::Owner owner;
+    ASSERT_TRUE(AnalysisCache::readOwner(cachePath, owner));
+    if (!audioPath.contains(QLatin1String("\rbeats: "))) {
+        EXPECT_EQ(owner.audioPath, audioPath);
+        EXPECT_EQ(owner.size.frames, 132300);
+        EXPECT_EQ(owner.size.sampleRateHz, 44100);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, AwkwardPaths,
                          ::testing::Values("/Music/bob/be bop.mp3", "/Music/beats: vol 1/tempo: 3 beats.flac",
                                            "/Music/a:b/c: d.wav", "/Musik/Grüße/Ünïcode ♯.ogg", "b",
                                            "/Music/frames 1 rate 2", "/Music/x\rframes 1 rate 2\rbeats: y.wav"));
+
+TEST_F(AnalysisCacheFiles, AGlanceAtAPathLongerThanItReadsTheWholeHead)
+{
+    QString audioPath = QStringLiteral("/Music");
+    // Some 2700 bytes, past what the glance restores.
+    for (int i = 0; i < 100; ++i)
+        audioPath += QStringLiteral("/folder %1 of a deep tree").arg(i * 7919);
+    audioPath += QStringLiteral("/song.mp3");
+    const QString cachePath = path("song.tbm");
+    ASSERT_EQ(AnalysisCache::write(cachePath, audioPath, exampleResult(), {132300, 44100}),
+              AnalysisCache::WriteStatus::Written);
+    AnalysisCache::Owner owner;
+    ASSERT_TRUE(AnalysisCache::readOwner(cachePath, owner));
+    EXPECT_EQ(owner.audioPath, audioPath);
+    EXPECT_EQ(owner.size.frames, 132300);
+}
 
 TEST_F(AnalysisCacheFiles, ACacheWithoutTheSizeReadsWithoutIt)
 {
@@ -212,6 +309,65 @@ TEST_F(AnalysisCacheFiles, TheOwnerOfACacheWithNoUsableModelIsStillKnown)
     writeRaw(cachePath, "not a cache");
     EXPECT_EQ(AnalysisCache::read(cachePath, lists, &owner), AnalysisCache::ReadStatus::Invalid);
     EXPECT_TRUE(owner.isNull());
+}
+
+// --- Handing a cache over to a recording's new path --------------------------
+
+TEST_F(AnalysisCacheFiles, AMovedCacheIsWhatTheWriterWritesForTheNewPath)
+{
+    struct Source
+    {
+        const char* name;
+        QByteArray content;
+        AnalysisCache::RecordingSize size;
+    };
+    const AnalysisCache::RecordingSize size{132300, 44100};
+    const Source sources[] = {
+        {"written",
+         scrambledLine(AnalysisCache::plainText(QStringLiteral("/Music/a/song.mp3"), exampleResult(), size)),
+         size},
+        {"plain_without_size", AnalysisCache::plainText(QStringLiteral("/Music/a/song.mp3"), exampleResult()), {}},
+    };
+    const QString newPath = QStringLiteral("/Music/b/take: 2.mp3");
+    for (const Source& source : sources) {
+        writeRaw(path("song.tbm"), source.content);
+        ASSERT_EQ(AnalysisCache::moveTo(path("song.tbm"), path("take.tbm"), newPath),
+                  AnalysisCache::WriteStatus::Written)
+            << source.name;
+        EXPECT_FALSE(QFile::exists(path("song.tbm"))) << source.name;
+
+        // Byte for byte what the writer makes for the new path: every
+        // reader, older ones included, reads it as such.
+        SimpleCrypt crypt(SimpleCrypt::cacheKey);
+        EXPECT_EQ(crypt.decryptToByteArray(QByteArray::fromBase64(readAll(path("take.tbm")))),
+                  AnalysisCache::plainText(newPath, exampleResult(), source.size))
+            << source.name;
+        AnalysisCache::Owner owner;
+        ASSERT_TRUE(AnalysisCache::readOwner(path("take.tbm"), owner)) << source.name;
+        EXPECT_EQ(owner.audioPath, newPath);
+        EXPECT_EQ(owner.size.frames, source.size.frames);
+        EXPECT_EQ(owner.size.sampleRateHz, source.size.sampleRateHz);
+
+        // In place: only the path changes.
+        ASSERT_EQ(AnalysisCache::moveTo(path("take.tbm"), path("take.tbm"), QStringLiteral("/x.mp3")),
+                  AnalysisCache::WriteStatus::Written);
+        ASSERT_TRUE(AnalysisCache::readOwner(path("take.tbm"), owner));
+        EXPECT_EQ(owner.audioPath, QStringLiteral("/x.mp3"));
+        ASSERT_TRUE(QFile::remove(path("take.tbm")));
+    }
+}
+
+TEST_F(AnalysisCacheFiles, MovingWhatIsNoCacheChangesNothing)
+{
+    writeRaw(path("song.tbm"), "not a cache");
+    AnalysisCache::Owner owner;
+    EXPECT_FALSE(AnalysisCache::readOwner(path("song.tbm"), owner));
+    EXPECT_FALSE(AnalysisCache::readOwner(path("none.tbm"), owner));
+    for (const char* from : {"song.tbm", "none.tbm"})
+        EXPECT_EQ(AnalysisCache::moveTo(path(from), path("take.tbm"), QStringLiteral("/x.mp3")),
+                  AnalysisCache::WriteStatus::Failed);
+    EXPECT_EQ(readAll(path("song.tbm")), QByteArray("not a cache"));
+    EXPECT_FALSE(QFile::exists(path("take.tbm")));
 }
 
 // --- Whether a cache still fits its recording --------------------------------
@@ -455,12 +611,6 @@ TEST(AnalysisCacheConversion, MissingFolderConvertsNothing)
 }
 
 // --- Caches that are no cache ----------------------------------------------
-
-QByteArray scrambledLine(const QByteArray& plain)
-{
-    SimpleCrypt crypt(SimpleCrypt::cacheKey);
-    return crypt.encryptToString(plain).toUtf8();
-}
 
 QByteArray goodLine()
 {
