@@ -183,7 +183,8 @@ void MainWindow::loadOrAnalyse(const QString& fn)
     const AnalysisCache::RecordingSize size{record.sampleCount, record.sampleRate};
     AnalysisCache::Lists lists;
     const CacheReading::Found cache = CacheReading::find(saveLocation, fn, size, lists);
-    metaDataThread->setFileName(cache.cachePath, fn, size);
+    // The cache stores the path the recording is known by, symlinks resolved.
+    metaDataThread->setFileName(cache.cachePath, cache.audioPath, size);
     if (cache.status == AnalysisCache::ReadStatus::Ok
         && metaDataThread->metaData->setMetaDataFromFile(lists.data()))
         return;
