@@ -128,7 +128,7 @@ int main(int argc, char** argv)
     QJsonArray heardBeats;
     for (float b : model.beats) {
         beats.append(double(b) / rate);
-        heardBeats.append((double(b) - base::beatLeadFrames) / rate);
+        heardBeats.append(double(base::heardFrame(b)) / rate);
     }
     QJsonArray chords;
     for (int i = 0; i < model.chordVec.size() && i + 1 < model.beats.size(); ++i) {

@@ -4,7 +4,6 @@
 #include "ChainControls.h"
 
 #include <algorithm>
-#include <cstdint>
 
 namespace {
 
@@ -12,9 +11,9 @@ namespace {
 constexpr int halfBlock = chain::hop / 2;
 
 // Where beat x's window opens; not before the recording's start.
-std::int64_t edge(float x)
+int edge(float x)
 {
-    return std::max<std::int64_t>(std::int64_t(x) - base::beatLeadFrames - halfBlock, 0);
+    return std::max(base::heardFrame(x) - halfBlock, 0);
 }
 
 // Beat window of i: open interval.

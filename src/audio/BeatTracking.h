@@ -4,10 +4,10 @@
 //
 // A block made at read position p sounds the recording from p + 1 on, so a
 // beat counts in the block whose start is nearest to where it is heard,
-// b − base::beatLeadFrames: its window opens half a block (512 frames)
-// before that. All windows are open intervals:
+// base::heardFrame(b): its window opens half a block (512 frames) before
+// that. All windows are open intervals:
 //   beat window of i:  edge(b[i]) .. edge(b[i + 1]), with
-//                      edge(x) = max(trunc(x) − lead − 512, 0).
+//                      edge(x) = max(heardFrame(x) − 512, 0).
 #pragma once
 
 struct BeatStep

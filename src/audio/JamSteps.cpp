@@ -1,18 +1,11 @@
 #include "JamSteps.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
-#include <cstdint>
 
 namespace jamplay {
 
 namespace {
-
-int clampToInt(double frames)
-{
-    return int(std::clamp(std::trunc(frames), double(INT_MIN), double(INT_MAX)));
-}
 
 // 12 · log2(factor): the semitones of a pitch ratio, 0 for a ratio that is
 // no positive number (its logarithm would reach the chain as NaN).
@@ -42,8 +35,7 @@ StepWindow stepWindow(const BeatGrid& grid, int beat)
         return StepWindow{}; // holds nothing: the stepping moves on
     StepWindow window;
     window.first = jumpTarget(grid, beat);
-    const double end = double(grid.beats[beat + 1]) - base::beatLeadFrames;
-    window.end = end > double(grid.frames) ? grid.frames : std::max(0, clampToInt(end));
+    window.end = std::min(base::heardFrame(grid.beats[beat + 1]), grid.frames);
     return window;
 }
 

@@ -23,4 +23,18 @@ inline int heardFrame(float beat)
     return int(std::clamp(std::trunc(double(beat) - beatLeadFrames), 0.0, double(INT_MAX)));
 }
 
+// The same for a whole frame (a raw loop point): exact, where a float
+// would round frames past 2^24.
+inline int heardFrame(int frame)
+{
+    return std::max(frame - beatLeadFrames, 0);
+}
+
+// Where a beat is drawn: one lead early, neither truncated nor clamped, so
+// that a beat between two frames keeps its place between two pixels.
+constexpr float heardPosition(float beat)
+{
+    return beat - float(beatLeadFrames);
+}
+
 } // namespace base

@@ -2,8 +2,8 @@
 // tone-burst grid, at the common rates: the analysis' beats, the click,
 // the beat change, the chord tags, the loop stripes and the loop's start,
 // a riff step and a riff render all within 10 ms (median) of the attacks,
-// as the beat is heard. Before, the beats lay a frame and the smoothing's
-// tail late, and the consumers acted 2048 frames before them.
+// as the beat is heard. It catches beats placed late (by a frame and the
+// smoothing's tail) and consumers that act a fixed lead before them.
 #include "BeatTiming.h"
 #include "RowName.h"
 

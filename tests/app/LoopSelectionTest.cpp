@@ -54,7 +54,7 @@ bool cacheBeats(const QString& audioPath, float first, float spacing, int count)
 }
 
 // The beat the loop snaps to for a pointer at canvas x: the frame under
-// it, 2048 frames early, to the nearest beat (distances truncated; the
+// it, one beat lead early, to the nearest beat (distances truncated; the
 // lower beat wins a tie).
 int beatUnder(const QVector<float>& beats, int frames, int canvasWidth, int canvasX)
 {
@@ -240,7 +240,7 @@ protected:
         ASSERT_NE(exportAction, nullptr);
     }
 
-    // The layer's x whose frame, 2048 frames early, is exactly beat b.
+    // The layer's x whose frame, one beat lead early, is exactly beat b.
     int xOfBeat(int b) const
     {
         const float frame = firstBeat + spacing * float(b) + float(base::beatLeadFrames);

@@ -8,6 +8,7 @@
 #include "SessionValidator.h"
 #include "SessionWriter.h"
 
+#include "BeatLead.h"
 #include "ChainControls.h"
 #include "Knob.h"
 #include "MouseEvents.h"
@@ -393,9 +394,9 @@ TEST(SessionRoundTrip, ALongRecordingsLoopKeepsItsOddFirstBeat)
     const float deepest = ZoomLevel::factorOf(ZoomLevel::deepestLevel);
     plotter->setSessionPlotSettings({"400", QString::number(double(deepest))});
     selection->setZoomFactor(deepest);
-    // The pointer where a beat's frame, 2048 frames early, is the beat.
+    // The pointer where a beat's frame, one beat lead early, is the beat.
     auto xOf = [&](int beat) {
-        const float frame = grid.beats.at(beat) + 2048.0f;
+        const float frame = grid.beats.at(beat) + float(base::beatLeadFrames);
         return int(std::lround(FrameScale(frames, selection->width()).pixelOf(frame)));
     };
     press(selection, QPoint(xOf(1001), 40), Qt::LeftButton);

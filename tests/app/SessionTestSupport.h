@@ -71,7 +71,9 @@ inline bool writeBytes(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// Riff r's step s on beat b of the rig's grid, with its samples.
+// Riff r's step s on beat b of the rig's grid, with its samples: from
+// 2048 frames before the beat, as the golden session (data/golden.tb)
+// holds them; not the beat lead.
 inline void placeStep(SessionRig& r, int riff, int step, int state, int beat)
 {
     const int start = SessionRig::firstBeat + beat * SessionRig::beatSpacing - 2048;

@@ -19,7 +19,7 @@ constexpr int handleSize = 20;
 
 } // namespace
 
-ChordsStrip::ChordsStrip(QWidget* parent) : QLabel(parent), sampleOffset(chordstrip::beatLead)
+ChordsStrip::ChordsStrip(QWidget* parent) : QLabel(parent), sampleOffset(chordstrip::heardOffset)
 {
     initWidgets();
     initLayout();
@@ -152,7 +152,7 @@ void ChordsStrip::layoutTags()
     if (firstLayout) {
         for (ChordLabel* tag : qAsConst(labels))
             tag->show();
-        sampleOffset = chordstrip::beatLead;
+        sampleOffset = chordstrip::heardOffset;
         firstLayout = false;
     }
     if (metaData == nullptr || !metaData->metaDataValid.load(std::memory_order_acquire)) {

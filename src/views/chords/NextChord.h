@@ -31,9 +31,8 @@ struct Shown
 Shown at(const QVector<QString>& seq, int c, bool roots, const LoopBeats& loop);
 
 // The beat whose span holds a read position in frames: the last beat b
-// with trunc(beats[b] − lead) ≤ position (negatives counting as 0), where
-// lead is base::beatLeadFrames; -1 before the first. The loop points and
-// the player's beat tracking place beats the same way.
+// with base::heardFrame(beats[b]) ≤ position; -1 before the first. The
+// loop points and the player's beat tracking place beats the same way.
 int beatAt(const QVector<float>& beats, int position);
 
 // The beats between two loop points in frames (as the selection sets them,

@@ -19,8 +19,9 @@
 
 namespace chordstrip {
 
-// The offset added to a beat's sample to draw it.
-constexpr int beatLead = -base::beatLeadFrames;
+// The offset added to a beat's sample to draw it where it is heard: the
+// beat lead, negated.
+constexpr int heardOffset = -base::beatLeadFrames;
 
 // One tag: a run of consecutive beats with the same chord name.
 struct Run

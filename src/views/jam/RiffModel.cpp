@@ -140,9 +140,8 @@ QVector<RiffModel::StepRect> RiffModel::layout(float spp, int height) const
     }
 
     auto band = [&](int b, int y, int h) {
-        const float lead = float(base::beatLeadFrames);
-        const int x = roundHalfUp((beatSample(b) - lead) / spp);
-        const int w = roundHalfUp((beatSample(b + 1) - lead) / spp - float(x)) - 1;
+        const int x = roundHalfUp(base::heardPosition(beatSample(b)) / spp);
+        const int w = roundHalfUp(base::heardPosition(beatSample(b + 1)) / spp - float(x)) - 1;
         return QRect(x, y, w, h);
     };
 

@@ -15,7 +15,6 @@
 
 namespace {
 
-const float beatLead = float(base::beatLeadFrames);
 // Beats narrower than this make every stripe light: alternating stripes
 // that thin would flicker.
 const float narrowBeatPixels = 5.0f;
@@ -101,7 +100,7 @@ int PlotSelection::nearestBeat(float frame) const
 
 float PlotSelection::beatEdgeX(int beat) const
 {
-    return FrameScale(sampleCount, width()).pixelOf(metaData->beats[beat] - beatLead);
+    return FrameScale(sampleCount, width()).pixelOf(base::heardPosition(metaData->beats[beat]));
 }
 
 PlotSelection::BeatRange PlotSelection::beatRange() const
@@ -138,8 +137,8 @@ void PlotSelection::setLoopPoints()
 {
     const int a = std::min(startFrame, endFrame);
     const int b = std::max(startFrame, endFrame);
-    int start = std::max(a - base::beatLeadFrames, 0);
-    int end = std::max(b - base::beatLeadFrames, 0);
+    int start = base::heardFrame(a);
+    int end = base::heardFrame(b);
 
     // The raw positions, the lead early, are compared with the beats
     // themselves; the lead is 0, so the pointer snaps to the beat nearest

@@ -80,8 +80,9 @@ INSTANTIATE_TEST_SUITE_P(Table, PixelRule,
                              // 100 samples per pixel.
                              PixelCase{"HalfRoundsUp", 44100, 441, 0, 1050, 11},
                              PixelCase{"BelowHalfRoundsDown", 44100, 441, 0, 1049, 10},
-                             PixelCase{"LeadMovesLeft", 44100, 441, -2048, 10000, 80},
-                             // Beat 0 is drawn 2048 samples early: left of the strip.
+                             // A negative offset moves a sample left, beat 0 left of
+                             // the strip.
+                             PixelCase{"NegativeOffsetMovesLeft", 44100, 441, -2048, 10000, 80},
                              PixelCase{"BeatZeroLeftOfTheStrip", 44100, 441, -2048, 0, -20},
                              // 2.5 samples per pixel.
                              PixelCase{"FractionalSppDown", 1000, 400, 0, 6, 2},
@@ -142,8 +143,8 @@ TEST(TagSpanSeams, NeighbouringTagsMeetExactly)
         beats.append(float(b * 22050 + (b * 7919) % 1733));
     for (const int width : {884, 1340, 3046, 16204}) {
         for (int b = 0; b + 1 < 1200; ++b) {
-            const auto left = tagSpan(beats, b, 1, frames, width, beatLead);
-            const auto right = tagSpan(beats, b + 1, 1, frames, width, beatLead);
+            const auto left = tagSpan(beats, b, 1, frames, width, heardOffset);
+            const auto right = tagSpan(beats, b + 1, 1, frames, width, heardOffset);
             ASSERT_TRUE(left && right);
             ASSERT_EQ(left->x + left->width, right->x) << "width " << width << " beat " << b;
         }
