@@ -6,6 +6,7 @@
 #include "ChordsTab.h"
 #include "CustomButton.h"
 #include "JamTab.h"
+#include "PitchValue.h"
 #include "PlotSelection.h"
 #include "Plotter.h"
 #include "PowerButton.h"
@@ -110,7 +111,7 @@ float SessionLoader::stepSemitone(const QString& text)
 
 float SessionLoader::stepRatio(float interp, float semitone)
 {
-    const float ratio = float(std::pow(2.0, double(semitone) / 12.0));
+    const float ratio = pitchvalue::ratioOfSemitones(double(semitone));
     return std::abs(interp - ratio) <= ratioTolerance ? interp : ratio;
 }
 

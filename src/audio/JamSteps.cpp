@@ -1,5 +1,7 @@
 #include "JamSteps.h"
 
+#include "PitchValue.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -13,7 +15,7 @@ float semitonesOf(float factor)
 {
     if (!(factor > 0.0f) || !std::isfinite(factor))
         return 0.0f;
-    return float(12.0 * std::log(double(factor)) / std::log(2.0));
+    return float(pitchvalue::semitonesOfRatio(double(factor)));
 }
 
 const RiffSource* riffAt(const Riffs& riffs, int riff)
@@ -49,7 +51,7 @@ StepPitch combinePitch(float stepFactor, float basePitch)
     StepPitch pitch;
     pitch.semitones = semitonesOf(stepFactor);
     const float base = semitonesOf(basePitch);
-    pitch.factor = float(std::pow(2.0, double((base + pitch.semitones) / 12.0f)));
+    pitch.factor = pitchvalue::ratioOfSemitonesSingleTwelfth(base + pitch.semitones);
     return pitch;
 }
 

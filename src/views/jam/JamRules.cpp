@@ -1,5 +1,7 @@
 #include "JamRules.h"
 
+#include "PitchValue.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -67,7 +69,7 @@ QString semitoneText(float semitones)
 
 float semitoneRatio(float semitones)
 {
-    return float(std::pow(2.0, double(semitones / 12.0f)));
+    return pitchvalue::ratioOfSemitonesSingleTwelfth(semitones);
 }
 
 int beatOutlineX(int rowX)

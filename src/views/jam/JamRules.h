@@ -45,7 +45,8 @@ QString stepPitchText(float semitones);
 // A pitch box's value: "0", "+5", "-3".
 QString semitoneText(float semitones);
 // Output/input frequency of a shift: 2^(semitones / 12), the power in
-// double from the float quotient (12 → 2.0, 7 → 1.49831, −12 → 0.5).
+// double from the float quotient (12 → 2.0, 7 → 1.49831, −12 → 0.5;
+// pitchvalue::ratioOfSemitonesSingleTwelfth).
 float semitoneRatio(float semitones);
 
 // Jam-tab x of the cell outline around the row cell under row x.

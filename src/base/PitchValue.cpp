@@ -52,4 +52,9 @@ float ratioOfSemitones(double semitones)
     return float(std::pow(2.0, semitones / 12.0));
 }
 
+float ratioOfSemitonesSingleTwelfth(float semitones)
+{
+    return float(std::pow(2.0, double(semitones / 12.0f)));
+}
+
 } // namespace pitchvalue

@@ -2,7 +2,8 @@
 // semitones and hundredths of a semitone −50 … 49 (the fine-tune box's
 // 0 … 99 less 50). The pitch model, the tools tab's boxes and the chords
 // tab's key shift all split a pitch here, so that they never disagree by a
-// semitone about a pitch that lies on a half.
+// semitone about a pitch that lies on a half; they, the jam steps and the
+// session loader turn semitones into ratios and back here too.
 #pragma once
 
 namespace pitchvalue {
@@ -35,5 +36,10 @@ Split splitShown(double semitones);
 double semitonesOfRatio(double ratio);
 // 2^(semitones / 12) in double precision, stored in single.
 float ratioOfSemitones(double semitones);
+// The same with the twelfth (semitones / 12) taken in single precision, as
+// the jam steps' ratios have always been made: for many pitches (−11
+// semitones is one) it differs from ratioOfSemitones in the last bit, and a
+// step ratio a session stores keeps its bits.
+float ratioOfSemitonesSingleTwelfth(float semitones);
 
 } // namespace pitchvalue
