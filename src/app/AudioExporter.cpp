@@ -172,7 +172,7 @@ AudioExporter::Result AudioExporter::exportProcessed(const Target& target, bool 
     int end = frames_;
     if (selection) {
         const PlotSelection& loop = *views_.waveBg->plotter->plotSelection;
-        player.setCurrentPositionFromSession(loop.loopStart);
+        player.startSelectionExport(loop.loopStart, loop.loopEnd);
         end = loop.loopEnd;
     } else {
         player.setCurrentPositionFromSession(0);
@@ -199,8 +199,6 @@ AudioExporter::Result AudioExporter::exportProcessed(const Target& target, bool 
             blockObserver_(block.data(), n);
         written = sink->write(block.data(), n);
         if (!written)
-            break;
-        if (selection && player.getCurrentPosition() > end)
             break;
         progress.advance(player.getCurrentPosition(), end);
     }

@@ -13,9 +13,9 @@
 // What the render step implies, kept as is: the whole recording starts one
 // hop into it and ends with the zero block the render returns once fewer
 // than 8192 frames remain (the last part shorter than that is not in the
-// file); the selection writes the hop in which the position passes its
-// end in full; the progress bar moves by at most one percent per hop, one
-// percent behind the position.
+// file); the progress bar moves by at most one percent per hop, one
+// percent behind the position. The selection is exactly its frames, from
+// its start's attack to its end, so that it loops seamlessly elsewhere.
 #pragma once
 
 #include <QCoreApplication>

@@ -145,9 +145,13 @@ public:
     void setStepInterp(float factor);
 
     // Offline renders, GUI thread; each stops playback first and holds it.
-    // One block of the export into exportLeft/exportRight (a hop each);
-    // true, with a block of zeros and the position back at the start, once
-    // 8191 frames or fewer remain after the position.
+    // The export blocks that follow render the selection [start, end)
+    // once: from its start's attack, pre-rolled, to exactly its end.
+    void startSelectionExport(int start, int end);
+    // One block of the export into exportLeft/exportRight (a hop each,
+    // less for a selection's last); true at the end: after a selection's
+    // last frames, or with a block of zeros and the position back at the
+    // start once 8191 frames or fewer remain after the position.
     bool processAudioFrame();
     // The active riff once, into riffWavLeft/riffWavRight, and the song
     // once, into songWavLeft/songWavRight (both empty when nothing can

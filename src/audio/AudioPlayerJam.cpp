@@ -276,17 +276,26 @@ bool AudioPlayer::processAudioFrame()
     float left[chain::hop];
     float right[chain::hop];
     bool ended = false;
+    int frames = 0;
     {
         PlaybackHold hold(*this);
-        ended = feed.exportBlock(left, right);
+        ended = feed.exportBlock(left, right, frames);
     }
     exportLeft.clear();
     exportRight.clear();
-    for (int f = 0; f < chain::hop; ++f) {
+    for (int f = 0; f < frames; ++f) {
         exportLeft.append(left[f]);
         exportRight.append(right[f]);
     }
     return ended;
+}
+
+void AudioPlayer::startSelectionExport(int start, int end)
+{
+    if (!feed.stopped.load())
+        stop();
+    PlaybackHold hold(*this);
+    feed.startSelectionExport(start, end);
 }
 
 void AudioPlayer::calculateRiffWavData()

@@ -20,6 +20,7 @@ BlockTiming chainTimingAt(int position)
         timing.first += 1.0; // the plain frame starts one frame after the position
         return timing;
     }
+    timing.smeared = true;
     timing.step = double(chainAdvanceFrames()) / double(chain::hop);
     const double pitch = double(chain::sanitisedFactor(chain::interpfactor.load()));
     timing.first += double(chain::framesize / 2) * (pitch - timing.step);

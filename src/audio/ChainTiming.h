@@ -19,6 +19,10 @@ struct BlockTiming
 {
     double first = 0.0; // recording frame heard at output frame 0
     double step = 1.0;  // recording frames per output frame
+    // The vocoder runs: an attack's energy already sounds a few ms before
+    // its frame (the frame's window reaches it), so a cut just before an
+    // attack must fade out earlier to leave none of it.
+    bool smeared = false;
 
     double sourceAt(double frame) const { return first + frame * step; }
     // The first output frame at or after which `source` is heard (may lie

@@ -58,14 +58,14 @@ FeedLoop::~FeedLoop() = default;
 //  1. Nothing while stopped, not feeding, or the stream holds the queue
 //     the device needs.
 //  2. After a rewind, the unheard steps that refill the overlap-add.
-//  3. Normal playback with a looped selection: a position outside the
-//     selection goes back to its start.
-//  4. With the beats readable (one access for the whole block): the
+//  3. With the beats readable (one access for the whole block): the
 //     block, riff and song stepping included; beat tracking and the click.
-//  5. While the frame to read lies inside the recording: the block made,
-//     assembled and pushed. At the end: loop back, or read the last frames
-//     and the overlap-add's tails, then end playback and let the queue
-//     play out.
+//  4. While the frame to read lies inside the recording: the block made,
+//     assembled and pushed; with a looped selection, a frame heard outside
+//     it goes to its start, and each pass ends exactly at its end (the
+//     splicer cuts there as at a riff jump). At the end of the recording:
+//     loop back, or read the last frames and the overlap-add's tails, then
+//     end playback and let the queue play out.
 FeedLoop::BlockResult FeedLoop::feedBlock()
 {
     if (!feeding.load() || stopped.load() || length_ <= 0)
@@ -76,14 +76,6 @@ FeedLoop::BlockResult FeedLoop::feedBlock()
         return BlockResult::Idle;
 
     runPendingPreroll();
-
-    const LoopPoints loop = loadLoop();
-    const int position = chain::currentposition.load();
-    const bool normalPlayback = !riffMode.load() && !songMode.load();
-    if (normalPlayback && loop.selection() && looping.load() && (position >= loop.end || position < loop.start)) {
-        placeReadPosition(loop.start);
-        resetPhases();
-    }
 
     if (model_ == nullptr)
         return makeBlock(nullptr, handle);
@@ -159,9 +151,14 @@ FeedLoop::BlockResult FeedLoop::makeBlock(const MetaData* readable, StreamHandle
         endPlayback(loop, handle);
         return BlockResult::Ended;
     }
-    const StepSplicer::Block block = splicer_.make(outLeft_.data(), outRight_.data(), nullptr, port);
+    const StepSplicer::Loop wrap{loop.start, loop.end, false};
+    const bool looped = loop.selection() && looping.load();
+    const StepSplicer::Block block =
+        splicer_.make(outLeft_.data(), outRight_.data(), nullptr, port, looped ? &wrap : nullptr);
     if (block.end != StepSplicer::Block::End::None)
         return BlockResult::Idle;
+    if (block.jumped)
+        playStart.store(loop.start);
     if (!pushBlock(block, beatsModel, true, handle))
         return BlockResult::Idle;
     tailBlocks_ = inside || remaining > 0 ? 0 : tailBlocks_ + 1;

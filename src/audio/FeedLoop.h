@@ -103,14 +103,20 @@ public:
     void publishLoop(int start, int end);
     LoopPoints loadLoop() const;
 
+    // GUI thread, inside the gate, playback stopped: the export blocks
+    // that follow render the selection [start, end) once, from its start
+    // (pre-rolled, so its first attack is at full weight) to exactly its
+    // end. Stopping drops it.
+    void startSelectionExport(int start, int end);
     // GUI thread, inside the gate, playback stopped: one block of the
-    // export render into left and right (a hop each): the beat scan as in
-    // playback (the model's current beat follows, no event), one chain
-    // step and the click where its beat is heard (moved back by
-    // beatOffsetSamples) at the metronome gain, no volume. When 8191
-    // frames or fewer remain after the position: zeros, the position back
-    // at the start, and true.
-    bool exportBlock(float* left, float* right);
+    // export render into left and right (a hop each; `frames` of it
+    // made): the beat scan as in playback (the model's current beat
+    // follows, no event), one chain step and the click where its beat is
+    // heard (moved back by beatOffsetSamples) at the metronome gain, no
+    // volume. True at the end: a selection's last frames, or, for the
+    // whole recording, once 8191 frames or fewer remain after the
+    // position, zeros and the position back at the start.
+    bool exportBlock(float* left, float* right, int& frames);
 
     // The offline riff and song renders (GUI thread, playback held).
     StepSplicer& renderSplicer() { return splicer_; }
@@ -211,6 +217,9 @@ private:
     int channels_ = 0;
     MetaData* model_ = nullptr;
     StepSplicer splicer_;
+    // The selection an export renders, when one does.
+    StepSplicer::Loop exportLoop_;
+    bool exportsSelection_ = false;
     ClickTrack clicks_;
     bool zeroFirstSample_ = false;
     bool snapGains_ = true;  // the next block starts at the set gains

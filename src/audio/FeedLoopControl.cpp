@@ -87,6 +87,7 @@ void FeedLoop::dropCarriedSound()
 {
     splicer_.reset();
     clicks_.reset();
+    exportsSelection_ = false;
 }
 
 std::int64_t FeedLoop::playedFrames() const
@@ -130,51 +131,69 @@ void FeedLoop::setDrainPeriodFrames(std::int64_t frames)
     threshold_.store(int(std::clamp<std::int64_t>(wanted, minimumQueueFrames, 100000)), std::memory_order_relaxed);
 }
 
-bool FeedLoop::exportBlock(float* left, float* right)
+void FeedLoop::startSelectionExport(int start, int end)
 {
+    dropCarriedSound();
+    placeReadPosition(start);
+    // An empty selection renders nothing: its first block ends it.
+    if (start < end) {
+        HeldChainPort port;
+        splicer_.jumpTo(double(start), port);
+    }
+    exportLoop_ = StepSplicer::Loop{start, end, true};
+    exportsSelection_ = true;
+}
+
+bool FeedLoop::exportBlock(float* left, float* right, int& frames)
+{
+    frames = blockFrames;
     const int position = chain::currentposition.load();
     // The frame may read up to twice its length with the pitch at 2.0.
     constexpr std::int64_t exportReachFrames = 2 * chain::framesize - 1;
-    if (std::int64_t(length_) - position <= exportReachFrames) {
+    if (!exportsSelection_ && std::int64_t(length_) - position <= exportReachFrames) {
         std::fill(left, left + blockFrames, 0.0f);
         std::fill(right, right + blockFrames, 0.0f);
         placeReadPosition(0);
         return true;
     }
 
-    // The GUI thread is the only writer of the beats: no read access needed.
-    StepSplicer::Block block;
-    block.frames = blockFrames;
-    block.pieceCount = 1;
-    block.pieces[0] = StepSplicer::Piece{0, blockFrames, chainTimingAt(position)};
-    int clicked = -1;
-    if (model_ != nullptr && model_->metaDataValid.load(std::memory_order_acquire) && model_->beats.size() >= 4) {
-        const QVector<float>& beats = model_->beats;
-        const BeatStep step = trackBeat(beats.constData(), beats.size(),
-                                        model_->currentBeat.load(std::memory_order_relaxed), position);
-        if (step.entered >= 0)
-            model_->currentBeat.store(step.entered, std::memory_order_relaxed);
-        int last = lastClickBeat.load();
-        clicked = clicks_.place(beats.constData(), beats.size(), beatOffsetSamples.load(), block, last);
-        lastClickBeat.store(last);
-    } else {
-        clicks_.place(nullptr, 0, 0, block, clicked);
-    }
-
-    if (!processaudio(left, right, nullptr)) {
+    HeldChainPort port;
+    const StepSplicer::Block block =
+        splicer_.make(left, right, nullptr, port, exportsSelection_ ? &exportLoop_ : nullptr);
+    if (block.end == StepSplicer::Block::End::ChainBusy) {
         // Cannot happen with playback held; a silent block, not an end.
         std::fill(left, left + blockFrames, 0.0f);
         std::fill(right, right + blockFrames, 0.0f);
         clicks_.reset();
         return false;
     }
+    frames = block.frames;
+
+    // The GUI thread is the only writer of the beats: no read access needed.
+    if (model_ != nullptr && model_->metaDataValid.load(std::memory_order_acquire) && model_->beats.size() >= 4) {
+        const QVector<float>& beats = model_->beats;
+        const BeatStep step = trackBeat(beats.constData(), beats.size(),
+                                        model_->currentBeat.load(std::memory_order_relaxed), block.readPosition);
+        if (step.entered >= 0)
+            model_->currentBeat.store(step.entered, std::memory_order_relaxed);
+        int last = lastClickBeat.load();
+        clicks_.place(beats.constData(), beats.size(), beatOffsetSamples.load(), block, last);
+        lastClickBeat.store(last);
+    } else {
+        int none = -1;
+        clicks_.place(nullptr, 0, 0, block, none);
+    }
     const float gain = metroVolume.load();
-    for (int f = 0; f < blockFrames; ++f) {
+    for (int f = 0; f < frames; ++f) {
         const float click = clicks_.at(f) * gain;
         left[f] += click;
         right[f] += click;
     }
-    clicks_.endBlock(blockFrames);
+    clicks_.endBlock(frames);
+    if (block.end == StepSplicer::Block::End::Wrapped) {
+        exportsSelection_ = false;
+        return true;
+    }
     return false;
 }
 

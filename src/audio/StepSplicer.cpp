@@ -7,6 +7,8 @@ namespace {
 
 constexpr double fadeInMs = 1.0;
 constexpr double fadeOutMs = 3.0;
+// Long enough that nothing of the next attack's smear sounds (30 dB down).
+constexpr double smearedFadeOutMs = 12.0;
 
 int framesOf(double ms, int rateHz)
 {
@@ -36,6 +38,7 @@ void StepSplicer::setRateHz(int rateHz)
         return;
     fadeInFrames_ = framesOf(fadeInMs, rateHz);
     fadeOutFrames_ = framesOf(fadeOutMs, rateHz);
+    smearedFadeOutFrames_ = framesOf(smearedFadeOutMs, rateHz);
 }
 
 void StepSplicer::reset()
@@ -100,15 +103,19 @@ bool StepSplicer::cutAfter(int end, const Stepping& stepping) const
 // 2. With stepping: check the step at the frame heard next. A step taken
 //    is told (at this frame of the block); a jump or a new pitch pre-rolls
 //    the chain at the new step and starts over at 1. A render ends at its
-//    wrap, playback at the song's end.
+//    wrap, playback at the song's end. With a loop instead: a frame
+//    outside it pre-rolls the chain at its start (a render ends there).
 // 3. The piece runs to the end of the block, of the chain's block or of
-//    the playing step, whichever comes first; the fades apply to it.
-StepSplicer::Block StepSplicer::make(float* left, float* right, const Stepping* stepping, JamPort& port)
+//    the playing step (the loop), whichever comes first; the fades apply
+//    to it.
+StepSplicer::Block StepSplicer::make(float* left, float* right, const Stepping* stepping, JamPort& port,
+                                     const Loop* loop)
 {
     using Kind = jamplay::StepCheck::Kind;
     Block block;
     int made = 0;
     int steppedAt = -1; // a step was taken at this output frame
+    int wrappedAt = -1; // the loop jumped back at this output frame
     bool first = true;
     while (made < blockFrames) {
         // What the next frame sounds, before a chain block is made for it:
@@ -116,6 +123,7 @@ StepSplicer::Block StepSplicer::make(float* left, float* right, const Stepping* 
         const double heard = stagedLeft() > 0 ? timing_.sourceAt(offset_) : nextHeard(port);
         int toEnd = -1;
         bool fadeOut = false;
+        int fadeFrames = fadeOutFrames_;
         jamplay::StepWindow window;
         bool inStep = false;
 
@@ -152,6 +160,23 @@ StepSplicer::Block StepSplicer::make(float* left, float* right, const Stepping* 
                 window = check.window;
             }
             inStep = window.contains(frameAt(heard));
+        } else if (loop != nullptr) {
+            if (!jamplay::StepWindow{loop->start, loop->end}.contains(frameAt(heard))) {
+                if (loop->endAtWrap) {
+                    block.end = Block::End::Wrapped;
+                    break;
+                }
+                // Once per frame: should the start not read as inside,
+                // the block plays on rather than spin.
+                if (wrappedAt != made) {
+                    wrappedAt = made;
+                    jumpTo(double(loop->start), port);
+                    block.jumped = true;
+                    continue;
+                }
+            }
+            window = jamplay::StepWindow{loop->start, loop->end};
+            inStep = window.contains(frameAt(heard));
         }
 
         if (stagedLeft() == 0 && !stage(port)) {
@@ -166,7 +191,9 @@ StepSplicer::Block StepSplicer::make(float* left, float* right, const Stepping* 
         if (inStep) {
             toEnd = std::max(1, int(std::ceil((double(window.end) - heard) / timing_.step - 1e-9)));
             run = std::min(run, toEnd);
-            fadeOut = toEnd - run < fadeOutFrames_ && cutAfter(window.end, *stepping);
+            fadeFrames = timing_.smeared ? smearedFadeOutFrames_ : fadeOutFrames_;
+            // A loop's pass always ends in a jump or the render's end.
+            fadeOut = toEnd - run < fadeFrames && (stepping == nullptr || cutAfter(window.end, *stepping));
         }
 
         const float* fromLeft = left_.data() + offset_;
@@ -175,15 +202,16 @@ StepSplicer::Block StepSplicer::make(float* left, float* right, const Stepping* 
             float gain = 1.0f;
             if (sinceJump_ < fadeInFrames_)
                 gain = float(sinceJump_ + 1) / float(fadeInFrames_);
-            if (fadeOut && toEnd - i < fadeOutFrames_)
-                gain *= float(toEnd - i) / float(fadeOutFrames_);
+            if (fadeOut && toEnd - i < fadeFrames)
+                gain *= float(toEnd - i) / float(fadeFrames);
             if (sinceJump_ < std::numeric_limits<int>::max())
                 ++sinceJump_;
             left[made + i] = fromLeft[i] * gain;
             right[made + i] = fromRight[i] * gain;
         }
         if (block.pieceCount < maxPieces) {
-            block.pieces[size_t(block.pieceCount)] = Piece{made, run, BlockTiming{heard, timing_.step}};
+            block.pieces[size_t(block.pieceCount)] =
+                Piece{made, run, BlockTiming{heard, timing_.step, timing_.smeared}};
             ++block.pieceCount;
         }
         offset_ += run;

@@ -7,15 +7,18 @@
 // pieces. Before each piece it checks the stepping at the recording frame
 // heard next (ChainTiming.h), and a piece ends where the playing step's
 // frames end. When the next step jumps, or plays at another pitch:
-//   1. the last few ms of the step fade out, so the cut never cracks;
+//   1. the last few ms of the step fade out, so the cut never cracks
+//      (more with the vocoder, whose window hears the next attack early);
 //   2. the rest of the chain's block goes, the read position moves three
 //      blocks before the new step's first frame and those blocks are made
 //      unheard (a pre-roll): the overlap-add then holds only the new
 //      step's sound, and the next block starts at that frame at full
 //      weight, instead of crossfading from the old place over three blocks;
 //   3. the new step's first ms fades in.
-// Without stepping (normal playback) it passes the chain's blocks through,
-// after the rest of a block a step cut.
+// A looped selection in normal playback wraps the same way: its pass ends
+// at the selection's end frame, faded, and the next starts at its start,
+// pre-rolled. Without stepping or a loop it passes the chain's blocks
+// through, after the rest of a block a cut left.
 //
 // Threads: one thread at a time, through a JamPort: the playback thread
 // inside the step gate while playing, the GUI thread with playback held
@@ -65,6 +68,16 @@ public:
         int readPosition = 0;
     };
 
+    // A looped selection: recording frames [start, end), start < end. A
+    // frame heard outside it jumps to its start; a render of it ends
+    // instead.
+    struct Loop
+    {
+        int start = 0;
+        int end = 0;
+        bool endAtWrap = false; // renders: one pass
+    };
+
     // What the stepping reads while a riff or the song plays.
     struct Stepping
     {
@@ -85,8 +98,9 @@ public:
     void jumpTo(double source, JamPort& port);
 
     // One block of up to a hop into left and right; `stepping` null for
-    // normal playback.
-    Block make(float* left, float* right, const Stepping* stepping, JamPort& port);
+    // normal playback, `loop` null without a looped selection (a riff or
+    // the song ignores it).
+    Block make(float* left, float* right, const Stepping* stepping, JamPort& port, const Loop* loop = nullptr);
 
 private:
     // The recording frame the next chain block would sound first.
@@ -97,8 +111,9 @@ private:
     // the end of a render.
     bool cutAfter(int end, const Stepping& stepping) const;
 
-    int fadeInFrames_ = 44;   // 1 ms at 44.1 kHz
-    int fadeOutFrames_ = 132; // 3 ms at 44.1 kHz
+    int fadeInFrames_ = 44;          // 1 ms at 44.1 kHz
+    int fadeOutFrames_ = 132;        // 3 ms at 44.1 kHz
+    int smearedFadeOutFrames_ = 529; // 12 ms at 44.1 kHz, with the vocoder
 
     // The chain block being handed out and what it sounds.
     std::vector<float> left_;

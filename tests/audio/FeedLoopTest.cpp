@@ -167,10 +167,13 @@ struct LoopCase
     int selectionStart;
     int selectionEnd;
     bool looping;
-    int firstStep;   // where playback starts
-    int lowestStep;  // no step starts before
-    int highestStep; // no step starts at or after (0: the end of the recording)
-    int jumpTarget;  // a step that starts here after a jump
+    int firstStep; // where playback starts
+    // Recording frames a step sounds first (a step at P sounds from P + 1
+    // with the tools off): none before the lowest, none at or after the
+    // highest (0: the end of the recording), and after a jump the target.
+    int lowestStep;
+    int highestStep;
+    int jumpTarget;
     bool endsPlaying;
 };
 
@@ -199,15 +202,16 @@ TEST_P(Looping, StepsStayWhereTheLoopKeepsThem)
     int maximum = 0;
     for (size_t i = 0; i < rig.probe->pushes.size(); ++i) {
         const int start = rig.probe->pushes[i].positionAfter - chain::hop;
+        const int sounds = start + 1;
         if (i == 0) {
             EXPECT_EQ(start, c.firstStep);
         }
-        ASSERT_GE(start, c.lowestStep);
-        ASSERT_LT(start, highest);
+        ASSERT_GE(sounds, c.lowestStep);
+        ASSERT_LT(sounds, highest);
         if (c.looping) {
             ASSERT_GT(c.frames - start, chain::framesize) << "a loop reads inside the recording";
         }
-        if (i > 0 && start == c.jumpTarget)
+        if (i > 0 && sounds == c.jumpTarget)
             ++jumps;
         maximum = std::max(maximum, start);
     }
@@ -224,9 +228,9 @@ INSTANTIATE_TEST_SUITE_P(
     Selections, Looping,
     ::testing::Values(
         LoopCase{"looped_selection", 200000, 40000, 80000, true, 40000, 40000, 80000, 40000, true},
-        LoopCase{"looped_selection_below_the_hop", 200000, 100, 30000, true, 1124, 100, 30000, 1124, true},
-        LoopCase{"loop_without_selection", 60000, 0, 0, true, chain::hop, chain::hop, 0, chain::hop, true},
-        LoopCase{"selection_without_loop_plays_past_it", 100000, 20000, 40000, false, 20000, 20000, 0, -1, false}),
+        LoopCase{"looped_selection_below_the_hop", 200000, 100, 30000, true, 1124, 100, 30000, 100, true},
+        LoopCase{"loop_without_selection", 60000, 0, 0, true, chain::hop, chain::hop + 1, 0, chain::hop + 1, true},
+        LoopCase{"selection_without_loop_plays_past_it", 100000, 20000, 40000, false, 20000, 20001, 0, -1, false}),
     RowName());
 
 // ---------------------------------------------------------------------------
