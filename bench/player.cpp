@@ -5,7 +5,8 @@
 // thread does; only the feed loop is timed, on this thread's CPU clock
 // (the silent device's rendering is the device's cost, not the player's).
 // The reported time is CPU seconds per second of audio (×1000: ms per s;
-// 1000 ms would be real time on one core). Run on one core, for example:
+// 1000 ms would be real time on one core). The looped cases play one beat
+// over and over: two wraps a second, each pre-rolling the chain. Run on one core, for example:
 //   taskset -c 2 build/bench/bench_player
 #include "AudioPlayer.h"
 #include "MetaData.h"
@@ -53,7 +54,7 @@ AnalysisResult beats(int rateHz, int frames)
     return r;
 }
 
-void playOneSecondAtATime(benchmark::State& state, bool worst, int rateHz)
+void playOneSecondAtATime(benchmark::State& state, bool worst, int rateHz, bool looped = false)
 {
     ManualClock clock;
     AudioOutputOptions options;
@@ -66,6 +67,9 @@ void playOneSecondAtATime(benchmark::State& state, bool worst, int rateHz)
     model.handOver(beats(rateHz, frames));
 
     AudioPlayer player(*output, AudioPlayer::FeedDriver::Caller);
+    int loopStart = 0;
+    int loopEnd = 0;
+    player.initLoop(&loopStart, &loopEnd);
     player.initMetaData(&model);
     const auto& click = metronomeClick();
     player.initBeep(click.data(), click.data(), int(click.size()));
@@ -78,6 +82,11 @@ void playOneSecondAtATime(benchmark::State& state, bool worst, int rateHz)
         player.activateSSS(false);
         player.setSeparation(99);
         player.setWidth(34);
+    }
+    if (looped) {
+        loopStart = int(model.beats[10]);
+        loopEnd = int(model.beats[11]);
+        player.loopPointsChanged();
     }
     player.loop(true); // wraps at the end instead of stopping
     player.play();
@@ -106,6 +115,10 @@ void worst44k1(benchmark::State& state)
 {
     playOneSecondAtATime(state, true, 44100);
 }
+void worstLooped44k1(benchmark::State& state)
+{
+    playOneSecondAtATime(state, true, 44100, true);
+}
 void plain96k(benchmark::State& state)
 {
     playOneSecondAtATime(state, false, 96000);
@@ -120,6 +133,10 @@ void worst96k(benchmark::State& state)
 BENCHMARK(plain44k1)->Name("CpuPerAudioSecond/plain/44100")->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(worst44k1)
     ->Name("CpuPerAudioSecond/mode3_pitch2_isolation/44100")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(worstLooped44k1)
+    ->Name("CpuPerAudioSecond/mode3_pitch2_isolation_one_beat_loop/44100")
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(plain96k)->Name("CpuPerAudioSecond/plain/96000")->UseManualTime()->Unit(benchmark::kMillisecond);
