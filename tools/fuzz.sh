@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Fuzzes the readers of untrusted files with libFuzzer:
 #   tools/fuzz.sh [SECONDS] [TARGET...]
-# TARGETs: analysis_cache (the cache reader, the model load and the start-up
-# conversion), decoder, tags; all three by default. Each runs SECONDS
+# TARGETs: analysis_cache (the cache reader, the model load, the start-up
+# conversion, the glance at a cache's recording and its hand-over to a new
+# path), decoder, tags; all three by default. Each runs SECONDS
 # (default 600); FUZZ_JOBS targets at a time (default 1, one core each).
 #
 # Builds build-fuzz/ with clang, AddressSanitizer and UndefinedBehaviorSanitizer
