@@ -279,6 +279,28 @@ TEST_P(LoopClicks, KeepTheBeatIntervalAcrossTheWrap)
         EXPECT_NEAR(clicks[k] - clicks[k - 1], outputBeat, 0.001 * c.rateHz) << "click " << k;
 }
 
+// Played again from the selection's start after a stop, the first pass
+// clicks the beat that clicked last before the stop.
+TEST(LoopReplay, ClicksTheBeatThatClickedLastBeforeTheStop)
+{
+    const LoopCase c{"two_beats", 44100, 11025, 2, 1.0f, 0, 3};
+    const int frames = firstBeatAt(c.rateHz) + (beatCount + 1) * c.spacing;
+    LoopRig t(c, TestRecording{std::vector<float>(size_t(frames)), std::vector<float>(size_t(frames))});
+    const auto& click = metronomeClick();
+    t.rig.player->initBeep(click.data(), click.data(), int(click.size()));
+    t.rig.player->setMetroVolume(50);
+    // Stopped in the loop's second beat, after its click.
+    t.loop(int(3.7 * c.beats * c.spacing));
+    t.rig.player->stop();
+    const std::vector<float> again = t.loop(2 * c.spacing);
+
+    // The second beat's click, a beat after the start.
+    const auto sounds = [&again](int from, int to) {
+        return std::any_of(again.begin() + from, again.begin() + to, [](float x) { return x != 0.0f; });
+    };
+    EXPECT_TRUE(sounds(c.spacing - 64, c.spacing + 256));
+}
+
 INSTANTIATE_TEST_SUITE_P(Loops, LoopClicks,
                          ::testing::Values(LoopCase{"two_beats_of_11025", 44100, 11025, 2, 1.0f, 0, 10},
                                            LoopCase{"three_beats_of_11025_tempo_0_8", 44100, 11025, 3, 0.8f, 0,
