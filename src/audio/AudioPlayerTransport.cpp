@@ -33,8 +33,8 @@ void AudioPlayer::play()
         feed.jam.discardNotices();
         feed.dropCarriedSound();
         feed.placeReadPosition(feed.loadLoop().start);
-        // A start clicks its first beat, whatever beat clicked last before.
-        feed.lastClickBeat.store(-1);
+        // A start clicks as after a load, whatever beat clicked last before.
+        feed.lastClickBeat.store(0);
         const bool wasStopped = feed.stopped.exchange(false);
         restorePitch();
         if (wasStopped || !feed.feeding.load())
