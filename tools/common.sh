@@ -22,6 +22,17 @@ install_packages() {
     $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# Runs a command ten nice levels up where this user may raise its priority
+# (root, or a raised RLIMIT_NICE), else as it is: nice only warns when it
+# may not, so the level it gives is what tells.
+at_raised_priority() {
+    if [ "$(nice -n -10 nice 2>/dev/null)" -lt "$(nice)" ] 2>/dev/null; then
+        nice -n -10 "$@"
+    else
+        "$@"
+    fi
+}
+
 # configure_and_build BUILD_DIR TARGET... -- CMAKE_ARGS...
 configure_and_build() {
     local build_dir="$1"; shift

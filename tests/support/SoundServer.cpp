@@ -90,13 +90,17 @@ bool SoundServer::start()
 
     // Settings that are otherwise taken from /etc/pulse or the user's folder.
     // Root gets no refusal from this release, only a warning; the server
-    // never leaves this folder either way.
+    // never leaves this folder either way. The sink's thread real-time and
+    // the rest raised where the server may (root, CI): a busy machine then
+    // stalls it less; where it may not, it says so in its log and goes on.
     const QByteArray daemonConf = "daemonize = no\n"
                                   "exit-idle-time = -1\n"
                                   "use-pid-file = no\n"
                                   "system-instance = no\n"
-                                  "realtime-scheduling = no\n"
-                                  "high-priority = no\n"
+                                  "realtime-scheduling = yes\n"
+                                  "realtime-priority = 5\n"
+                                  "high-priority = yes\n"
+                                  "nice-level = -11\n"
                                   "flat-volumes = no\n"
                                   "default-sample-format = float32le\n"
                                   "default-sample-rate = 44100\n"
