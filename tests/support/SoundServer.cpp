@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -156,10 +157,14 @@ bool SoundServer::start()
     process_.setStandardInputFile(QProcess::nullDevice());
     process_.setStandardOutputFile(d + "/server.log");
     process_.setStandardErrorFile(d + "/server.log", QIODevice::Append);
+    // Debug level, timed: a stream's underruns are logged only there (one
+    // line each, no more than a line per stream change otherwise).
+    startedAt_ = std::chrono::steady_clock::now();
     process_.start(program,
                    {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"),
                     QStringLiteral("--use-pid-file=no"), QStringLiteral("--log-target=stderr"),
-                    QStringLiteral("-F"), d + "/server.pa"});
+                    QStringLiteral("--log-level=debug"), QStringLiteral("--log-time=yes"), QStringLiteral("-F"),
+                    d + "/server.pa"});
     if (!process_.waitForStarted(kStartTimeoutMs)) {
         error_ = QStringLiteral("pulseaudio did not start: %1").arg(process_.errorString());
         return false;
@@ -203,6 +208,41 @@ int SoundServer::sinkInputCount() const
     for (const QByteArray& line : pactl.readAllStandardOutput().split('\n'))
         count += line.trimmed().isEmpty() ? 0 : 1;
     return count;
+}
+
+ServerLog SoundServer::logSoFar() const
+{
+    ServerLog log;
+    QFile f(folder() + QStringLiteral("/server.log"));
+    if (!f.open(QIODevice::ReadOnly))
+        return log;
+    // "(   1.131|   0.023) D: [null-sink] protocol-native.c: Implicit underrun of 'ALSA Playback'"
+    static const QRegularExpression timed(QStringLiteral("^\\(\\s*([0-9.]+)\\|"));
+    bool open = false;
+    while (!f.atEnd()) {
+        const QString line = QString::fromLocal8Bit(f.readLine());
+        const QRegularExpressionMatch m = timed.match(line);
+        if (!m.hasMatch())
+            continue;
+        const double t = m.captured(1).toDouble();
+        if (line.contains(QLatin1String("Created output")) && line.contains(QLatin1String("\"parec\""))) {
+            log.captureStartS = t;
+        } else if (line.contains(QLatin1String("Created input"))) {
+            log.streamsMadeS.push_back(t);
+        } else if (line.contains(QLatin1String("underrun of '"), Qt::CaseInsensitive)) {
+            if (!open)
+                log.underruns.push_back({t, -1.0, false});
+            open = true;
+        } else if (open && line.contains(QLatin1String("end of underrun"))) {
+            log.underruns.back().endS = t;
+            log.underruns.back().resumed = true;
+            open = false;
+        } else if (open && line.contains(QLatin1String("Freeing input"))) {
+            log.underruns.back().endS = t;
+            open = false;
+        }
+    }
+    return log;
 }
 
 void SoundServer::setEnv(const char* name, const QByteArray& value)

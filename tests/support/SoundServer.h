@@ -16,9 +16,31 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <vector>
+
+// What the server's log tells about the streams of one server; times in
+// seconds since it started.
+struct ServerLog
+{
+    // A client stream ran dry in the server, which played silence for it
+    // from startS: until it had frames again (resumed, endS), or until it
+    // went (not resumed, endS when it did; -1 while it is still open).
+    struct Underrun
+    {
+        double startS;
+        double endS;
+        bool resumed;
+    };
+    std::vector<Underrun> underruns;
+    // Client streams made, in order: one more than the player made is a
+    // stream the client made again after an underrun.
+    std::vector<double> streamsMadeS;
+    // The latest monitor recording began; -1 without one.
+    double captureStartS = -1.0;
+};
 
 class SoundServer
 {
@@ -46,6 +68,12 @@ public:
     // Client streams playing into the sink now; -1 when the server cannot
     // be asked.
     int sinkInputCount() const;
+    // The server's log so far, read.
+    ServerLog logSoFar() const;
+    // The server's process id; 0 when it does not run.
+    qint64 processId() const { return process_.processId(); }
+    // When it was started: the time its log counts from, near enough.
+    std::chrono::steady_clock::time_point startedAt() const { return startedAt_; }
 
 private:
     void setEnv(const char* name, const QByteArray& value);
@@ -53,6 +81,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> dir_;
     QProcess process_;
+    std::chrono::steady_clock::time_point startedAt_;
     QString error_;
     struct SavedEnv
     {
