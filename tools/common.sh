@@ -22,11 +22,14 @@ install_packages() {
     $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# Runs a command ten nice levels up where this user may raise its priority
-# (root, or a raised RLIMIT_NICE), else as it is: nice only warns when it
-# may not, so the level it gives is what tells.
+# Runs a command at a raised priority where this user may raise it:
+# real-time (round robin at the lowest level: above every ordinary process,
+# below the sound server's own thread), else ten nice levels up, else as it
+# is. nice only warns when it may not, so the level it gives is what tells.
 at_raised_priority() {
-    if [ "$(nice -n -10 nice 2>/dev/null)" -lt "$(nice)" ] 2>/dev/null; then
+    if chrt -r 1 true 2>/dev/null; then
+        chrt -r 1 "$@"
+    elif [ "$(nice -n -10 nice 2>/dev/null)" -lt "$(nice)" ] 2>/dev/null; then
         nice -n -10 "$@"
     else
         "$@"
