@@ -358,6 +358,67 @@ TEST(ServerPlayer, DeviceSwitchWhilePlayingKeepsPlaying)
     });
 }
 
+// Two beats looped: every pass is the selection's frames and nothing
+// else, its last frame just before the wrap and its first just after, and
+// each pass as long as the selection. Frames faded at the cuts read back
+// too (both channels fade together); the few quietest do not sound.
+TEST(ServerPlayer, LoopedSelectionPlaysExactlyItsFrames)
+{
+    constexpr int loopStart = 60000;
+    constexpr int loopEnd = loopStart + 44096; // two beats, not whole blocks
+    constexpr int fadeFrames = 32;             // read as silence at a cut
+    runTries([&](Try& t) {
+        ServerRig rig;
+        rig.start();
+        if (t.failedFatally())
+            return;
+        const int frames = 4 * kRate;
+        rig.load(capture::positionSignal(frames));
+        int start = loopStart;
+        int end = loopEnd;
+        rig.player->initLoop(&start, &end);
+        rig.player->loopPointsChanged();
+        rig.player->loop(true);
+        rig.startListening();
+        rig.player->play();
+        QTest::qWait(4600);
+        rig.player->stop();
+        const std::vector<float> heard = rig.listener->stop();
+
+        const capture::PositionTrack track = capture::trackPositions(heard, frames, kSounding, kFrameTolerance);
+        EXPECT_EQ(track.unmapped, 0) << describe(track);
+        EXPECT_LT(track.highest, loopEnd) << "a frame past the loop heard: " << describe(track);
+        std::vector<capture::Jump> wraps;
+        std::vector<capture::Jump> others;
+        for (const capture::Jump& jump : track.jumps) {
+            const bool wrap = jump.from >= loopEnd - 1 - fadeFrames && jump.to <= loopStart + fadeFrames;
+            (wrap ? wraps : others).push_back(jump);
+        }
+        const capture::Span sound = capture::soundSpan(heard, kSounding);
+        std::vector<capture::Span> gaps;
+        for (const capture::Span& run : capture::silentRuns(heard, sound, kSounding)) {
+            const bool atWrap = std::any_of(wraps.begin(), wraps.end(), [&](const capture::Jump& w) {
+                return std::abs(w.frame - run.last - 1) <= 1 && run.frames() <= fadeFrames;
+            });
+            if (!atWrap)
+                gaps.push_back(run);
+        }
+        const sound_tries::Evidence evidence = rig.evidence(gaps);
+        t.stallProne(sound_tries::judgeGaps(evidence), [&] { EXPECT_TRUE(gaps.empty()) << describe(gaps); });
+        t.stallProne(sound_tries::judgeSkips(evidence, others, rig.deviceBufferFrames()),
+                     [&] { EXPECT_TRUE(others.empty()) << "jumps besides the wraps: " << describe(track); });
+        ASSERT_GE(wraps.size(), 3u) << describe(track);
+        for (size_t w = 1; w < wraps.size(); ++w) {
+            // The frames from one wrap's first frame to the next's.
+            const double pass = double(wraps[w].frame - wraps[w - 1].frame) + (wraps[w].to - wraps[w - 1].to);
+            EXPECT_NEAR(pass, loopEnd - loopStart, 2.0) << "pass " << w << ": " << describe(track);
+        }
+        std::cout << "[ measured ] " << wraps.size() << " wraps, each from " << wraps.front().from << " to "
+                  << wraps.front().to << ", passes of " << wraps[1].frame - wraps[0].frame
+                  << " frames; highest frame heard " << track.highest << " (loop end " << loopEnd << ")\n";
+    });
+}
+
 // Tempo and pitch on a sine: the heard tone has the pitch asked for and
 // lasts the recording's length over the tempo.
 struct ToolCase
