@@ -161,7 +161,8 @@ StepSplicer::Block StepSplicer::make(float* left, float* right, const Stepping* 
             }
             inStep = window.contains(frameAt(heard));
         } else if (loop != nullptr) {
-            if (!jamplay::StepWindow{loop->start, loop->end}.contains(frameAt(heard))) {
+            window = jamplay::StepWindow{loop->start, loop->end};
+            if (!window.contains(frameAt(heard))) {
                 if (loop->endAtWrap) {
                     block.end = Block::End::Wrapped;
                     break;
@@ -175,7 +176,6 @@ StepSplicer::Block StepSplicer::make(float* left, float* right, const Stepping* 
                     continue;
                 }
             }
-            window = jamplay::StepWindow{loop->start, loop->end};
             inStep = window.contains(frameAt(heard));
         }
 

@@ -63,6 +63,13 @@ std::ostream& operator<<(std::ostream& os, const LoopCase& c)
     return os << c.name;
 }
 
+// The grid's length of silence: what sounds is the metronome.
+TestRecording silentGrid(const LoopCase& c)
+{
+    const size_t frames = size_t(firstBeatAt(c.rateHz) + (beatCount + 1) * c.spacing);
+    return TestRecording{std::vector<float>(frames), std::vector<float>(frames)};
+}
+
 double pitchOf(const LoopCase& c)
 {
     return std::pow(2.0, c.semitones / 12.0);
@@ -85,6 +92,14 @@ struct LoopRig
         start = firstBeatAt(c.rateHz) + loopFirstBeat * c.spacing;
         end = start + c.beats * c.spacing;
         rig.setSelection(start, end);
+    }
+
+    // The metronome on, at half its gain.
+    void click()
+    {
+        const auto& beep = metronomeClick();
+        rig.player->initBeep(beep.data(), beep.data(), int(beep.size()));
+        rig.player->setMetroVolume(50);
     }
 
     // Output frames per recording frame, as the chain advances.
@@ -260,12 +275,8 @@ class LoopClicks : public ::testing::TestWithParam<LoopCase>
 TEST_P(LoopClicks, KeepTheBeatIntervalAcrossTheWrap)
 {
     const LoopCase& c = GetParam();
-    LoopRig t(c,
-              TestRecording{std::vector<float>(size_t(firstBeatAt(c.rateHz) + (beatCount + 1) * c.spacing)),
-                            std::vector<float>(size_t(firstBeatAt(c.rateHz) + (beatCount + 1) * c.spacing))});
-    const auto& click = metronomeClick();
-    t.rig.player->initBeep(click.data(), click.data(), int(click.size()));
-    t.rig.player->setMetroVolume(50);
+    LoopRig t(c, silentGrid(c));
+    t.click();
     const double outputBeat = c.spacing * t.stretch();
     const std::vector<float> out = t.loop(int((c.passes * c.beats + 1) * outputBeat));
 
@@ -288,11 +299,8 @@ TEST_P(LoopClicks, KeepTheBeatIntervalAcrossTheWrap)
 TEST(LoopReplay, ClicksTheBeatThatClickedLastBeforeTheStop)
 {
     const LoopCase c{"two_beats", 44100, 11025, 2, 1.0f, 0, 3};
-    const int frames = firstBeatAt(c.rateHz) + (beatCount + 1) * c.spacing;
-    LoopRig t(c, TestRecording{std::vector<float>(size_t(frames)), std::vector<float>(size_t(frames))});
-    const auto& click = metronomeClick();
-    t.rig.player->initBeep(click.data(), click.data(), int(click.size()));
-    t.rig.player->setMetroVolume(50);
+    LoopRig t(c, silentGrid(c));
+    t.click();
     // Stopped in the loop's second beat, after its click.
     t.loop(int(3.7 * c.beats * c.spacing));
     t.rig.player->stop();

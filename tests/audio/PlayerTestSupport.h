@@ -6,6 +6,7 @@
 #include "AudioOutput.h"
 #include "AudioPlayer.h"
 #include "ChainControls.h"
+#include "ForwardingOutput.h"
 #include "MetaData.h"
 #include "SyntheticSignals.h"
 
@@ -21,7 +22,7 @@
 namespace player_test {
 
 // Forwards to the real layer and keeps what the player did with it.
-class ProbeOutput final : public AudioOutput
+class ProbeOutput final : public ForwardingOutput
 {
 public:
     struct Push
@@ -32,25 +33,18 @@ public:
         float pitchFactor;         // the chain's pitch factor once the block was made
     };
 
-    explicit ProbeOutput(std::unique_ptr<AudioOutput> inner) : m_inner(std::move(inner)) { }
+    using ForwardingOutput::ForwardingOutput;
 
-    bool isInitialised() const override { return m_inner->isInitialised(); }
-    QStringList deviceNames() const override { return m_inner->deviceNames(); }
-    QString currentDeviceName() const override { return m_inner->currentDeviceName(); }
-    int currentDeviceIndex() const override { return m_inner->currentDeviceIndex(); }
     bool selectDevice(int index) override
     {
-        const bool ok = m_inner->selectDevice(index);
+        const bool ok = ForwardingOutput::selectDevice(index);
         if (ok)
             live.clear();
         return ok;
     }
-    int deviceSampleRateHz() const override { return m_inner->deviceSampleRateHz(); }
-    int bufferLengthMs() const override { return m_inner->bufferLengthMs(); }
-    void setBufferLengthMs(int ms) override { m_inner->setBufferLengthMs(ms); }
     StreamHandle createStream(int sampleRateHz) override
     {
-        const StreamHandle h = m_inner->createStream(sampleRateHz);
+        const StreamHandle h = ForwardingOutput::createStream(sampleRateHz);
         if (h != 0) {
             live.insert(h);
             lastStream = h;
@@ -61,36 +55,24 @@ public:
     bool freeStream(StreamHandle stream) override
     {
         live.erase(stream);
-        return m_inner->freeStream(stream);
+        return ForwardingOutput::freeStream(stream);
     }
-    bool play(StreamHandle stream) override { return m_inner->play(stream); }
-    bool pause(StreamHandle stream) override { return m_inner->pause(stream); }
-    bool stop(StreamHandle stream) override { return m_inner->stop(stream); }
-    StreamState state(StreamHandle stream) const override { return m_inner->state(stream); }
     bool push(StreamHandle stream, const float* interleaved, std::int64_t numFrames) override
     {
-        const bool ok = m_inner->push(stream, interleaved, numFrames);
+        const bool ok = ForwardingOutput::push(stream, interleaved, numFrames);
         if (ok)
             pushes.push_back({stream, chain::currentposition.load(),
                               std::vector<float>(interleaved, interleaved + 2 * numFrames),
                               chain::interpfactor.load()});
         return ok;
     }
-    std::int64_t queuedBytes(StreamHandle stream) const override { return m_inner->queuedBytes(stream); }
-    bool markEnd(StreamHandle stream) override { return m_inner->markEnd(stream); }
-    double drainPeriodMs() const override { return m_inner->drainPeriodMs(); }
-    std::int64_t underrunCount() const override { return m_inner->underrunCount(); }
-
-    std::int64_t queuedNow() const { return m_inner->queuedBytes(lastStream); }
+    std::int64_t queuedNow() const { return queuedBytes(lastStream); }
     std::int64_t queuedFramesNow() const { return queuedNow() / kBytesPerStreamFrame; }
 
     std::set<StreamHandle> live;
     StreamHandle lastStream = 0;
     int created = 0;
     std::vector<Push> pushes;
-
-private:
-    std::unique_ptr<AudioOutput> m_inner;
 };
 
 enum class Signal { Silence, Dc, Sine, LeftOnlySine };

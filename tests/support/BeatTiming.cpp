@@ -1,9 +1,9 @@
 #include "BeatTiming.h"
 
-#include "AudioOutput.h"
 #include "AudioPlayer.h"
 #include "ChainControls.h"
 #include "ChordsStrip.h"
+#include "ForwardingOutput.h"
 #include "MetaData.h"
 #include "MetaDataThread.h"
 #include "MetronomeClick.h"
@@ -77,7 +77,7 @@ std::vector<double> fromAttacks(const std::vector<double>& events, const Recordi
 
 // The silent device's output, keeping every pushed block with the read
 // position and the model's current beat once the block was made.
-class Probe final : public AudioOutput
+class Probe final : public ForwardingOutput
 {
 public:
     struct Push
@@ -87,43 +87,28 @@ public:
         std::vector<float> frames; // interleaved
     };
 
-    Probe(std::unique_ptr<AudioOutput> inner, const MetaData& model) : inner_(std::move(inner)), model_(model) { }
+    Probe(std::unique_ptr<AudioOutput> inner, const MetaData& model)
+        : ForwardingOutput(std::move(inner)), model_(model)
+    {
+    }
 
-    bool isInitialised() const override { return inner_->isInitialised(); }
-    QStringList deviceNames() const override { return inner_->deviceNames(); }
-    QString currentDeviceName() const override { return inner_->currentDeviceName(); }
-    int currentDeviceIndex() const override { return inner_->currentDeviceIndex(); }
-    bool selectDevice(int index) override { return inner_->selectDevice(index); }
-    int deviceSampleRateHz() const override { return inner_->deviceSampleRateHz(); }
-    int bufferLengthMs() const override { return inner_->bufferLengthMs(); }
-    void setBufferLengthMs(int ms) override { inner_->setBufferLengthMs(ms); }
     StreamHandle createStream(int rateHz) override
     {
         pushes.clear();
-        return inner_->createStream(rateHz);
+        return ForwardingOutput::createStream(rateHz);
     }
-    bool freeStream(StreamHandle stream) override { return inner_->freeStream(stream); }
-    bool play(StreamHandle stream) override { return inner_->play(stream); }
-    bool pause(StreamHandle stream) override { return inner_->pause(stream); }
-    bool stop(StreamHandle stream) override { return inner_->stop(stream); }
-    StreamState state(StreamHandle stream) const override { return inner_->state(stream); }
     bool push(StreamHandle stream, const float* interleaved, std::int64_t numFrames) override
     {
-        const bool ok = inner_->push(stream, interleaved, numFrames);
+        const bool ok = ForwardingOutput::push(stream, interleaved, numFrames);
         if (ok)
             pushes.push_back({chain::currentposition.load(), model_.currentBeat.load(),
                               std::vector<float>(interleaved, interleaved + 2 * numFrames)});
         return ok;
     }
-    std::int64_t queuedBytes(StreamHandle stream) const override { return inner_->queuedBytes(stream); }
-    bool markEnd(StreamHandle stream) override { return inner_->markEnd(stream); }
-    double drainPeriodMs() const override { return inner_->drainPeriodMs(); }
-    std::int64_t underrunCount() const override { return inner_->underrunCount(); }
 
     std::vector<Push> pushes; // of the latest stream
 
 private:
-    std::unique_ptr<AudioOutput> inner_;
     const MetaData& model_;
 };
 

@@ -10,8 +10,8 @@
 // the card held fails its first try.
 #pragma once
 
-#include "AudioOutput.h"
 #include "CaptureAnalysis.h"
+#include "ForwardingOutput.h"
 #include "SoundServer.h"
 
 #include <QString>
@@ -89,30 +89,17 @@ void runTries(const std::function<void(Try&)>& attempt);
 // while fed: 0 when it ran empty (a stream that ran dry leaves it so), more
 // when the device always found frames. Lock- and allocation-free on the
 // playback thread.
-class WatchedOutput final : public AudioOutput
+class WatchedOutput final : public ForwardingOutput
 {
 public:
-    explicit WatchedOutput(std::unique_ptr<AudioOutput> inner) : inner_(std::move(inner)) { }
+    using ForwardingOutput::ForwardingOutput;
 
-    bool isInitialised() const override { return inner_->isInitialised(); }
-    QStringList deviceNames() const override { return inner_->deviceNames(); }
-    QString currentDeviceName() const override { return inner_->currentDeviceName(); }
-    int currentDeviceIndex() const override { return inner_->currentDeviceIndex(); }
-    bool selectDevice(int index) override { return inner_->selectDevice(index); }
-    int deviceSampleRateHz() const override { return inner_->deviceSampleRateHz(); }
-    int bufferLengthMs() const override { return inner_->bufferLengthMs(); }
-    void setBufferLengthMs(int ms) override { inner_->setBufferLengthMs(ms); }
-    StreamHandle createStream(int sampleRateHz) override { return inner_->createStream(sampleRateHz); }
-    bool freeStream(StreamHandle stream) override { return inner_->freeStream(stream); }
     bool play(StreamHandle stream) override
     {
         // What is queued now counts as pushed: the device has taken nothing yet.
         pushedSincePlay_.store(std::max<std::int64_t>(queuedFrames(stream), 0), std::memory_order_relaxed);
-        return inner_->play(stream);
+        return ForwardingOutput::play(stream);
     }
-    bool pause(StreamHandle stream) override { return inner_->pause(stream); }
-    bool stop(StreamHandle stream) override { return inner_->stop(stream); }
-    StreamState state(StreamHandle stream) const override { return inner_->state(stream); }
     bool push(StreamHandle stream, const float* interleaved, std::int64_t numFrames) override
     {
         const std::int64_t queued = queuedFrames(stream);
@@ -127,15 +114,11 @@ public:
                 emptyCount_.store(n + 1, std::memory_order_release);
             }
         }
-        const bool ok = inner_->push(stream, interleaved, numFrames);
+        const bool ok = ForwardingOutput::push(stream, interleaved, numFrames);
         if (ok)
             pushedSincePlay_.store(pushed + numFrames, std::memory_order_relaxed);
         return ok;
     }
-    std::int64_t queuedBytes(StreamHandle stream) const override { return inner_->queuedBytes(stream); }
-    bool markEnd(StreamHandle stream) override { return inner_->markEnd(stream); }
-    double drainPeriodMs() const override { return inner_->drainPeriodMs(); }
-    std::int64_t underrunCount() const override { return inner_->underrunCount(); }
 
     // Frames; -1 before any such push.
     std::int64_t lowestQueuedFrames() const { return lowest_.load(std::memory_order_relaxed); }
@@ -148,11 +131,10 @@ public:
 private:
     std::int64_t queuedFrames(StreamHandle stream) const
     {
-        const std::int64_t bytes = inner_->queuedBytes(stream);
+        const std::int64_t bytes = queuedBytes(stream);
         return bytes < 0 ? -1 : bytes / kBytesPerStreamFrame;
     }
 
-    std::unique_ptr<AudioOutput> inner_;
     // Written by the control thread at play and the playback thread at a
     // push, which the player never runs at once (its step gate).
     std::atomic<std::int64_t> pushedSincePlay_{0};
