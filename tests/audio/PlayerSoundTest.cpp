@@ -404,14 +404,35 @@ TEST(ServerPlayer, LoopedSelectionPlaysExactlyItsFrames)
                 gaps.push_back(run);
         }
         const sound_tries::Evidence evidence = rig.evidence(gaps);
-        t.stallProne(sound_tries::judgeGaps(evidence), [&] { EXPECT_TRUE(gaps.empty()) << describe(gaps); });
-        t.stallProne(sound_tries::judgeSkips(evidence, others, rig.deviceBufferFrames()),
+        const sound_tries::Stall gapStall = sound_tries::judgeGaps(evidence);
+        const sound_tries::Stall skipStall = sound_tries::judgeSkips(evidence, others, rig.deviceBufferFrames());
+        t.stallProne(gapStall, [&] { EXPECT_TRUE(gaps.empty()) << describe(gaps); });
+        t.stallProne(skipStall,
                      [&] { EXPECT_TRUE(others.empty()) << "jumps besides the wraps: " << describe(track); });
         ASSERT_GE(wraps.size(), 3u) << describe(track);
         for (size_t w = 1; w < wraps.size(); ++w) {
             // The frames from one wrap's first frame to the next's.
             const double pass = double(wraps[w].frame - wraps[w - 1].frame) + (wraps[w].to - wraps[w - 1].to);
-            EXPECT_NEAR(pass, loopEnd - loopStart, 2.0) << "pass " << w << ": " << describe(track);
+            const auto inPass = [&](std::int64_t frame) {
+                return frame >= wraps[w - 1].frame && frame < wraps[w].frame;
+            };
+            const auto checkPass = [&] {
+                EXPECT_NEAR(pass, loopEnd - loopStart, 2.0) << "pass " << w << ": " << describe(track);
+            };
+            // A gap or a skip inside a pass changes its heard length: the
+            // pass is then the machine's when that gap or skip was.
+            const bool gapInside =
+                std::any_of(gaps.begin(), gaps.end(), [&](const capture::Span& g) { return inPass(g.first); });
+            const bool skipInside =
+                std::any_of(others.begin(), others.end(), [&](const capture::Jump& j) { return inPass(j.frame); });
+            if (gapInside || skipInside) {
+                sound_tries::Stall stall;
+                stall.shown = (!gapInside || gapStall.shown) && (!skipInside || skipStall.shown);
+                stall.why = gapInside ? gapStall.why : skipStall.why;
+                t.stallProne(stall, checkPass);
+            } else {
+                checkPass();
+            }
         }
         std::cout << "[ measured ] " << wraps.size() << " wraps, each from " << wraps.front().from << " to "
                   << wraps.front().to << ", passes of " << wraps[1].frame - wraps[0].frame
