@@ -2,6 +2,7 @@
 
 #include "CipherFixture.h"
 #include "FileNameCodec.h"
+#include "LongFileNames.h"
 #include "RowName.h"
 #include "SimpleCrypt.h"
 #include "Strings.h"
@@ -131,17 +132,6 @@ TEST(AnalysisCacheFileName, ASecondRecordingOfTheSameNameGetsItsPathsHash)
 }
 
 // Hashed names stay within the file-name limit, cut between characters.
-struct LongName
-{
-    const char* name;
-    QByteArray fileName; // bytes; read through the file-name codec
-};
-
-std::ostream& operator<<(std::ostream& os, const LongName& c)
-{
-    return os << c.name;
-}
-
 class HashedNames : public ::testing::TestWithParam<LongName>
 {
 protected:
@@ -182,17 +172,17 @@ TEST_P(HashedNames, FitTheFileNameLimitAndCutNoCharacter)
     EXPECT_EQ(plain.isNull(), base.size() + 4 > AnalysisCache::maxFileNameBytes);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, HashedNames,
-    ::testing::Values(LongName{"ascii_250_bytes", QByteArray(246, 'x') + ".wav"},
-                      LongName{"ascii_255_bytes_without_a_dot", QByteArray(255, 'x')},
-                      LongName{"two_byte_characters", QByteArray("\xc3\xa9").repeated(123) + ".wav"},
-                      LongName{"three_byte_characters", QByteArray("\xe2\x99\xaf").repeated(82) + ".wav"},
-                      LongName{"four_byte_characters", QByteArray("\xf0\x9d\x84\x9e").repeated(62) + ".wav"},
-                      LongName{"bytes_that_are_no_utf8", QByteArray(251, '\xe9') + ".wav"},
-                      LongName{"no_utf8_after_three_byte_characters",
-                               QByteArray("\xe2\x99\xaf").repeated(60) + QByteArray(70, '\xff') + ".mp3"}),
-    RowName());
+// A name cut short after three-byte characters must not leave half of
+// one, nor split the escapes of the bytes after them.
+std::vector<LongName> hashedNameCases()
+{
+    std::vector<LongName> cases = longFileNames();
+    cases.push_back({"no_utf8_after_three_byte_characters",
+                     QByteArray("\xe2\x99\xaf").repeated(60) + QByteArray(70, '\xff') + ".mp3"});
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, HashedNames, ::testing::ValuesIn(hashedNameCases()), RowName());
 
 // --- Writing and reading back ----------------------------------------------
 

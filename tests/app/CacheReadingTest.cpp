@@ -1,6 +1,7 @@
 #include "CacheReading.h"
 
 #include "FileNameCodec.h"
+#include "LongFileNames.h"
 #include "RowName.h"
 
 #include <QDateTime>
@@ -368,17 +369,6 @@ TEST_F(CacheIdentity, AmongCachesWhoseRecordingIsGoneOneOfTheSameNameThenTheNewe
 
 // --- Names up to the file-name limit --------------------------------------
 
-struct LongName
-{
-    const char* name;
-    QByteArray fileName; // bytes; needs the file-name codec when no UTF-8
-};
-
-std::ostream& operator<<(std::ostream& os, const LongName& c)
-{
-    return os << c.name;
-}
-
 class LongNames : public CacheIdentity, public ::testing::WithParamInterface<LongName>
 {
 };
@@ -402,14 +392,6 @@ TEST_P(LongNames, ARecordingAndItsNamesakeEachKeepACache)
         EXPECT_LE(QFile::encodeName(cache).size(), AnalysisCache::maxFileNameBytes);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, LongNames,
-    ::testing::Values(LongName{"ascii_250_bytes", QByteArray(246, 'x') + ".wav"},
-                      LongName{"ascii_255_bytes_without_a_dot", QByteArray(255, 'x')},
-                      LongName{"two_byte_characters", QByteArray("\xc3\xa9").repeated(123) + ".wav"},
-                      LongName{"three_byte_characters", QByteArray("\xe2\x99\xaf").repeated(82) + ".wav"},
-                      LongName{"four_byte_characters", QByteArray("\xf0\x9d\x84\x9e").repeated(62) + ".wav"},
-                      LongName{"bytes_that_are_no_utf8", QByteArray(251, '\xe9') + ".wav"}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Names, LongNames, ::testing::ValuesIn(longFileNames()), RowName());
 
 } // namespace
